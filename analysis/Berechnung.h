@@ -1,0 +1,29 @@
+#pragma once
+// Start values, distribution tables and the recomputation that follows nearly every input.
+
+#include "analysis/Zustand.h"
+
+#include <string>
+
+// The variables that the reset puts to their start values (the widget side is the window's).
+void Startwerte_setzen(Zustand& z);
+
+// Table and moments of distribution i (0, 1, 2); for i = 0 also P0_kumuliert and P0_Rest.
+void Verteilung_berechnen(Zustand& z, const Schalter& s, int i);
+
+void Pmax_berechnen(Zustand& z, Extended q1, Extended q2);
+
+// Umgebung_li and Umgebung_re from mue0, sigma0 and Sigmafaktor, cut to 0..n.
+void Umgebungsgrenzen_berechnen(Zustand& z);
+
+// What the recomputation puts on screen; the window writes these texts.
+struct Berechnungstexte {
+    std::string Edit_kli;
+    std::string Edit_kre;
+    std::string Label_Intervallwahrscheinlichkeit;   // "P=100,00%"
+    std::string Label_Intervallwahrscheinlichkeit2;  // "P=98,85%"
+};
+
+// Steps 1 to 9 of the recomputation (tables, moments, Pmax, kli, kre, neighbourhood,
+// interval texts). The value grid and the confidence interval are the window's steps.
+Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s);

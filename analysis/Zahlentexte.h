@@ -1,0 +1,17 @@
+#pragma once
+// Number texts of the program: always with a decimal comma, whatever the locale.
+
+#include "probability/UStochastik.h"
+
+#include <string>
+
+// General format: the shortest text that gives the value to 15 significant digits,
+// "2,5E-7" style below 0,0001 (and for very large magnitudes).
+std::string Zahl_allgemein(Extended wert);
+
+// Fixed format: rounded to P significant digits or D decimals, whichever is coarser
+// (halves away from zero), shown with exactly D decimals: Zahl_fest(98.8470785, 5, 2) = "98,85".
+std::string Zahl_fest(Extended wert, int P, int D);
+
+// Plain decimal integer.
+std::string Zahl_ganz(int wert);

@@ -1,0 +1,15 @@
+#pragma once
+// Probability functions in extended precision. Pure: no state, no output.
+
+using Extended = long double;
+
+Extended Fakultaet(int k);
+Extended Binomialkoeffizient(int n, int k);
+Extended Binomialverteilung(int n, int k, Extended p);
+Extended Hypergeometrisch(int n, int M, int N, int k);
+Extended Poissonverteilung(int k, Extended mu);
+Extended Geometrisch(int k, Extended p);
+
+Extended Normaldichte(Extended mu, Extended sigma, Extended x);
+Extended Phi(Extended x);
+Extended Phi_invers(Extended y);

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12, and nothing that is already there.
+set -euo pipefail
+pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth)
+fehlt=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
+done
+[ ${#fehlt[@]} -eq 0 ] && exit 0
+echo "installing: ${fehlt[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${fehlt[@]}"
