@@ -1,0 +1,68 @@
+#pragma once
+// Drawing primitives on a chart image. Every call opens its own QPainter with antialiasing
+// off, so each pixel lands exactly where the integer coordinates say. Hatch patterns are
+// anchored at the image origin, not at the shape, so overlapping hatches line up.
+// Draw on QImage::Format_RGB32 images; colours are opaque ARGB32.
+
+#include <QFont>
+#include <QImage>
+#include <QPolygon>
+#include <QString>
+
+enum Stiftstil : int { psSolid = 0, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum Pinselstil : int { bsSolid = 0, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+constexpr QRgb clBlack = 0xFF000000, clWhite = 0xFFFFFFFF, clRed = 0xFFFF0000, clBlue = 0xFF0000FF,
+               clLime = 0xFF00FF00, clGreen = 0xFF008000, clPurple = 0xFF800080, clGray = 0xFF808080;
+
+// Covers min(x1,x2) <= x < max(x1,x2) and likewise in y, whatever the corner order: the
+// outermost ring with the pen, the inside with the brush (hatch lines only for a hatch
+// style, nothing for bsClear). A psClear pen leaves the ring to the brush.
+void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
+              int Stiftbreite, int Stiftstil, int Pinselstil);
+
+// Rechteck over the whole image, solid pen and brush.
+void Bild_fuellen(QImage& Bild, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite);
+
+// A white image; with Rahmen a one-pixel black border.
+void Bild_loeschen(QImage& Bild, bool Rahmen);
+
+// From (x1, y1) towards (x2, y2); the end point itself is not painted, so consecutive
+// segments of a polyline never paint their joint twice.
+void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, int Stil);
+
+// Closed polygon, outline with a one-pixel solid pen, inside with the brush.
+void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
+                      int Pinselstil);
+
+// Ellipse inscribed in the rectangle with corners (x1, y1) and (x2, y2), one-pixel solid pen.
+void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
+                      int Pinselstil);
+
+// Font names "ms sans serif" and "Arial" map to Liberation Sans; "symbol" is not needed:
+// Greek letters are Unicode characters (α β σ µ ·) in the same sans font.
+struct Schrift {
+    QString Name = QStringLiteral("ms sans serif");
+    int Hoehe = 17;
+    bool fett = false;
+    QRgb Farbe = clBlack;
+};
+
+// Pixel size = cell height (Hoehe).
+QFont Schrift_zu_QFont(const Schrift& s);
+
+// Text with the top-left corner of its cell at (x, y). Hintergrund_fuellen (a solid brush):
+// the cell is filled with Hintergrund first; otherwise (clear brush) the pixels between the
+// letters stay as they were.
+void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrift& f,
+                   bool Hintergrund_fuellen, QRgb Hintergrund = clWhite);
+int Textbreite(const QString& Text, const Schrift& f);
+int Texthoehe(const QString& Text, const Schrift& f);
+
+// Pixel coordinates computed in real arithmetic, converted to int without undefined
+// behaviour: NaN gives 0 and the result is clamped to -1e6..1e6 (far outside any image, so
+// clipping still hides it). Pixel_trunc cuts toward zero; Pixel_runden rounds to the
+// nearest integer with halves to the even one.
+constexpr int Pixel_Grenze = 1000000;
+int Pixel_trunc(long double Wert);
+int Pixel_runden(long double Wert);
