@@ -1,0 +1,198 @@
+#pragma once
+// Form1, the program's only window: every input field, display switch and action button,
+// the value grid and the chart image. The handlers read the switches, call the computing and
+// drawing routines in a fixed order and write the texts; the logic lives in analysis/ and charts/.
+
+#include "analysis/Zustand.h"
+
+#include <QCheckBox>
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class Bildfeld;
+class TStringGrid;
+
+// A check box whose caption stands to the left of its box. Qt's right-to-left trick would
+// move the leading "-" of "- Fehler" to the far end, so the mirror image is painted here.
+class Kontrollkasten : public QCheckBox {
+public:
+    explicit Kontrollkasten(const QString& Text, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+class TForm1 : public QWidget {
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Zustand z;
+
+    // The switch states at this moment; built anew for every call, never kept.
+    Schalter Schalter_lesen() const;
+
+    // Recomputation (tables, moments, bounds, labels, grid, confidence interval).
+    void Alles_berechnen();
+    // The distribution chart anew into Image1.
+    void Histo_neu_zeichnen();
+    // Every input field and variable to its start value; ends with Alles_berechnen, no redraw.
+    void Standardwerte_setzen();
+
+    // Event handlers.
+    void FormCreate();
+    void BitBtn_HistoneuClick();
+    void BitBtn_OCClick();
+    void SpeedButton_StandardwerteClick();
+    void SpeedButton_ClipboardClick();
+    void CheckBox_p1_zeichnenClick();
+    void CheckBox_p2_zeichnenClick();
+    void CheckBox_p0_kumuliertClick();
+    void ComboBox_Histo_SaeuleChange();
+    void CheckBox_Alfa_zeigenClick();
+    void CheckBox_Annahmebereich_zeigenClick();
+    void CheckBox_Umgebung_schraffierenClick();
+    void CheckBox_InfoClick();
+    void CheckBox_NormalverteilungClick();
+    void CheckBox_Erwartungswert_zeigenClick();
+    void CheckBox_Sigma_zeigenClick();
+    void CheckBox_Stichprobenergebnis_zeigenClick();
+    void CheckBox_Vertrauensintervall_berechnenClick();
+    void ComboBox_Verteilung_p0Change();
+    void ComboBox_Verteilung_p1Change();
+    void ComboBox_Verteilung_p2Change();
+    void Edit_nChange();
+
+    // Exit handlers of the 19 edit fields (ui/Eingabe.cpp): parse, check, apply.
+    void Edit_nExit();
+    void Edit_StichprobenergebnisExit();
+    void Edit_k1Exit();
+    void Edit_k2Exit();
+    void Edit_p0Exit();
+    void Edit_p1Exit();
+    void Edit_p2Exit();
+    void Edit_M0Exit();
+    void Edit_M1Exit();
+    void Edit_M2Exit();
+    void Edit_N0Exit();
+    void Edit_N1Exit();
+    void Edit_N2Exit();
+    void Edit_AlfaliExit();
+    void Edit_AlfareExit();
+    void Edit_kliExit();
+    void Edit_kreExit();
+    void Edit_SigmafaktorExit();
+    void Edit_UmgebungExit();
+    // Installs the key filters of the edit fields (ui/Eingabe.cpp).
+    void Tastenfilter_einrichten();
+
+    // Explorations
+
+    // Controls, named as the window description names them (objectName = member name).
+    QWidget* Panel1;
+    QGroupBox* GroupBox_Eingaben;
+    QGroupBox* GroupBox_Aktionen;
+    TStringGrid* StringGrid1;
+    Bildfeld* Image1;
+
+    QGroupBox* GroupBox_n_eingeben;
+    QGroupBox* GroupBox_Stichprobenergebnis;
+    QGroupBox* GroupBox_k_Achse_einstellen;
+    QGroupBox* GroupBox_Verteilungen;
+    QGroupBox* GroupBox_Intervallwahrscheinlichkeiten;
+    QGroupBox* GroupBox_Intervallwahrscheinlichkeiten2;
+    QGroupBox* GroupBox_Verwerfungsbereich;
+    QGroupBox* GroupBox_grafische_Darstellung;
+    QGroupBox* GroupBox_Konfidenzintervall;
+    QGroupBox* GroupBox_Visualisierungen;
+
+    QLineEdit* Edit_n;
+    QLineEdit* Edit_Stichprobenergebnis;
+    QLineEdit* Edit_k1;
+    QLineEdit* Edit_k2;
+    QLineEdit* Edit_p0;
+    QLineEdit* Edit_p1;
+    QLineEdit* Edit_p2;
+    QLineEdit* Edit_M0;
+    QLineEdit* Edit_M1;
+    QLineEdit* Edit_M2;
+    QLineEdit* Edit_N0;
+    QLineEdit* Edit_N1;
+    QLineEdit* Edit_N2;
+    QLineEdit* Edit_Alfali;
+    QLineEdit* Edit_Alfare;
+    QLineEdit* Edit_kli;
+    QLineEdit* Edit_kre;
+    QLineEdit* Edit_Sigmafaktor;
+    QLineEdit* Edit_Umgebung;
+
+    QComboBox* ComboBox_Verteilung_p0;
+    QComboBox* ComboBox_Verteilung_p1;
+    QComboBox* ComboBox_Verteilung_p2;
+    QComboBox* ComboBox_Histo_Saeule;
+
+    QCheckBox* CheckBox_p1_zeichnen;
+    QCheckBox* CheckBox_p2_zeichnen;
+    QCheckBox* CheckBox_waagerechte_Strichelung;
+    QCheckBox* CheckBox_p0_kumuliert;
+    QCheckBox* CheckBox_Info;
+    QCheckBox* CheckBox_Vertrauensintervall_berechnen;
+    QCheckBox* CheckBox_Erwartungswert_zeigen;
+    QCheckBox* CheckBox_Sigma_zeigen;
+    QCheckBox* CheckBox_Umgebung_schraffieren;
+    QCheckBox* CheckBox_Normalverteilung;
+    QCheckBox* CheckBox_Alfa_zeigen;
+    QCheckBox* CheckBox_Annahmebereich_zeigen;
+    QCheckBox* CheckBox_Beta_zeigen;
+    QCheckBox* CheckBox_Stichprobenergebnis_zeigen;
+
+    QLabel* Label_k1;
+    QLabel* Label_k2;
+    QLabel* Label_p0;
+    QLabel* Label_p1;
+    QLabel* Label_p2;
+    QLabel* Label_M0;
+    QLabel* Label_M1;
+    QLabel* Label_M2;
+    QLabel* Label_N0;
+    QLabel* Label_N1;
+    QLabel* Label_N2;
+    QLabel* Label_Intervallwahrscheinlichkeit;
+    QLabel* Label_Intervallwahrscheinlichkeit2;
+    QLabel* Label_V_n;
+    QLabel* Label_Vertrauensintervall_ausgeben;
+    QLabel* Label_Pfeil;
+
+    QPushButton* BitBtn_Histoneu;
+    QPushButton* BitBtn_OC;
+    QPushButton* BitBtn_nAnimation;
+    QPushButton* BitBtn_p0Animation;
+    QPushButton* Button_n_variabel;
+    QPushButton* Button_p0_variabel;
+    QToolButton* SpeedButton_Standardwerte;
+    QToolButton* SpeedButton_Clipboard;
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Steuerelemente_anlegen();
+    void Fokusreihenfolge_setzen();
+    void Ereignisse_verbinden();
+    void Verteilungsart_umschalten(QComboBox* Art, QLineEdit* p, QLineEdit* M, QLineEdit* N,
+                                   QLabel* Label_M, QLabel* Label_N);
+    // Runs the exit handler of the field that lost the focus to another control of this window.
+    void Fokus_gewechselt(QWidget* alt, QWidget* neu);
+
+    bool Ausgang_laeuft = false;
+    bool Aussengroesse_gesetzt = false;
+    bool erstellt = false;
+};
