@@ -1,0 +1,39 @@
+#pragma once
+// Operating characteristic chart: the probability that the current test accepts H0 for every
+// true p1 between 0 and 1, drawn onto a QImage, with the beta table for p1 = 0,02 .. 0,98.
+// The chart knows no widgets; it hands the table texts back and the value grid shows them.
+
+#include "analysis/Zustand.h"
+
+#include <QImage>
+
+#include <array>
+#include <string>
+
+// Pixel length of the p1 axis from p1 = 0 to p1 = 1.
+constexpr int OC_Achsenlaenge = 400;
+// Table rows r = 1..49 for p1 = r/50; no row for 0 or 1.
+constexpr int OC_Tabellenzeilen = 49;
+
+// The two columns of the OC table below its header row; index r - 1 holds table row r.
+struct OC_Tabelle {
+    std::array<std::string, OC_Tabellenzeilen> p1;    // "0,02" .. "0,98"
+    std::array<std::string, OC_Tabellenzeilen> Beta;  // "0,9521"; empty until the curve is drawn
+};
+
+// Column 0 filled, column 1 empty: the table as the layout sets it up before the curve runs.
+OC_Tabelle OC_Tabelle_Spalte_p1();
+
+// x_Ursprung, y_Ursprung, y_Oben, OC_Breite, x_Ende, Hoehe_Skala from the image's height.
+void OC_Geometrie_setzen(const QImage& Bild, Zustand& z);
+
+// The empty frame: white image, p1 axis with ticks, probability axis, caption line with n,
+// p0 and both levels, dotted grid lines. Reads the geometry that OC_Geometrie_setzen set.
+void OC_KOS(QImage& Bild, const Zustand& z);
+
+// The acceptance probability as the chart uses it: always finite and within [0, 1].
+Extended OC_Annahme(const Zustand& z, Extended p);
+
+// OC_Geometrie_setzen, OC_KOS, the curve, the p0 marker. Changes only the geometry variables
+// of z. Returns the table with both columns filled.
+OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z);

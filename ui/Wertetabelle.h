@@ -1,0 +1,85 @@
+#pragma once
+// The value grid StringGrid1: the probability tables of the current analysis, one row per k,
+// or, after an OC chart, the table of beta(p1). Output only; nothing in it is read back.
+//
+// The grid's fixed row and fixed column are the view's real headers (horizontal header = row 0,
+// vertical header = column 0, the corner button = cell (0, 0)): they stay in view while 4000
+// rows scroll, and their handles are what lets the user resize rows and columns.
+
+#include "analysis/Zustand.h"
+#include "charts/OC.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QTableView>
+
+#include <vector>
+
+// Every cell of the grid as text, fixed row and column included.
+class Wertetabellenmodell : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit Wertetabellenmodell(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Whole-grid access in grid coordinates (row 0 = header row).
+    int Spalten() const { return spalten; }
+    int Zeilen() const { return static_cast<int>(zellen.size()); }
+    int Fixierte_Spalten() const { return fix_spalten; }
+    const QString& Zelle(int spalte, int zeile) const;
+
+    // Bulk changes between Anfang and Ende show up in the view as one reset.
+    void Anfang();
+    void Ende();
+    void Groesse_setzen(int spalten, int zeilen, int fixierte_spalten);
+    void Zelle_setzen(int spalte, int zeile, QString text);
+
+private:
+    std::vector<std::vector<QString>> zellen;  // [zeile][spalte]
+    int spalten = 0;
+    int fix_spalten = 0;
+};
+
+class TStringGrid : public QTableView {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget* parent = nullptr);
+
+    // Empties every data row of every current column; the header row keeps its texts.
+    void Tabelle_leeren();
+    // Value layout: 6 columns, n + 2 rows, fixed row and column in the light 3-D colour.
+    void Tabelle_einrichten(int n);
+    // Tabelle_leeren, Tabelle_einrichten, then rows k = 0..n from the tables of z.
+    void Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen);
+
+    // OC layout: 2 columns, 50 rows, yellow fixed row, no fixed column; column 0 filled.
+    void OC_Tabelle_einrichten();
+    // Both columns of the OC table's data rows.
+    void OC_Tabelle_zeigen(const OC_Tabelle& t);
+
+    QString Zelle(int spalte, int zeile) const;
+    int Spaltenzahl() const;
+    int Zeilenzahl() const;
+    int Fixierte_Spalten() const;
+    // Colour of the fixed cells of the current layout.
+    QColor Fixfarbe() const;
+
+    Wertetabellenmodell* Modell() const { return modell; }
+
+private:
+    void Aussehen_setzen(int fixierte_spalten, const QColor& fixfarbe, int spaltenbreite);
+
+    Wertetabellenmodell* modell;
+    QColor fixfarbe;
+};
+
+// The "OC" button: the OC chart into Bild and its beta table into the grid. The switches are
+// not read: the chart uses the test kind that the last redraw of the distribution chart set.
+void OC_anzeigen(QImage& Bild, Zustand& z, const Schalter& s, TStringGrid& Gitter);
