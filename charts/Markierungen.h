@@ -10,7 +10,8 @@
 #include <optional>
 
 // Column of the marker line at the real position t on the k axis, clamped to -1..width of the
-// image (a line there is clipped exactly like one further out). No column when t is NaN.
+// image (a line there is clipped exactly like one further out). No column when t is NaN or
+// Saeulenbreite is not positive.
 std::optional<int> Markierungsspalte(const QImage& Bild, const Zustand& z, Extended t);
 
 // One vertical marker line at position t, from 3 pixels below the k axis up to (not including)

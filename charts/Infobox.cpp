@@ -1,0 +1,141 @@
+#include "charts/Infobox.h"
+
+#include "analysis/Ablehnungsbereich.h"
+#include "analysis/Zahlentexte.h"
+#include "charts/Markierungen.h"
+#include "charts/UGrafik.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int Zeile1 = 5;
+constexpr int Zeile2 = 25;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// A moment that a kind leaves undefined or infinite (geometric p = 0, say) is written as a
+// dash or as ∞ rather than handed to the number format.
+QString fest(Extended Wert, int P, int D) {
+    if (std::isnan(Wert))
+        return QStringLiteral("–");
+    if (std::isinf(Wert))
+        return Wert > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
+    return Q(Zahl_fest(Wert, P, D));
+}
+
+QString allgemein(Extended Wert) {
+    if (!std::isfinite(Wert))
+        return fest(Wert, 15, 0);
+    return Q(Zahl_allgemein(Wert));
+}
+
+QString ganz(int Wert) { return QString::number(Wert); }
+
+void zeichnen(QImage& Bild, const Info_Texte& Texte) {
+    Schrift f;
+    f.fett = true;
+    for (const Infotext& t : Texte)
+        Text_ausgeben(Bild, t.x, t.y, t.Text, f, false);
+}
+
+}  // namespace
+
+QString Ablehnungsmenge(const Zustand& z) {
+    if (z.Test_links)
+        return "{0; ... ;" + ganz(z.kli) + "}";
+    if (z.Test_rechts)
+        return "{" + ganz(z.kre) + "; ... ;" + ganz(z.n) + "}";
+    if (z.Test_beidseitig)
+        return "{0; ... ;" + ganz(z.kli) + ";" + ganz(z.kre) + "; ... ;" + ganz(z.n) + "}";
+    return QStringLiteral("{ }");
+}
+
+QString Annahmemenge(const Zustand& z) {
+    if (z.Test_links)
+        return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.n) + "}";
+    if (z.Test_rechts)
+        return "{0; ... ;" + ganz(z.kre - 1) + "}";
+    if (z.Test_beidseitig)
+        return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.kre - 1) + "}";
+    return "{0; ... ;" + ganz(z.n) + "}";
+}
+
+// Exact, from the cumulative table of p0 over the same rounded bounds that are hatched.
+Extended Umgebungswahrscheinlichkeit(const Zustand& z) {
+    const k_Bereich u = Umgebung_runden(z);
+    if (u.von > u.bis)
+        return 0;
+    return z.P0_kumuliert[u.bis] - (u.von > 0 ? z.P0_kumuliert[u.von - 1] : 0.0L);
+}
+
+Info_Texte Info_Zeile1_Texte(const Zustand& z, const Schalter& s) {
+    if (!s.Info)
+        return {};
+    const int x = z.x_Ursprung;
+    return {{x + 40, Zeile1, "n=" + ganz(z.n)}, {x + 115, Zeile1, "p0=" + fest(z.p0, 5, 3)}};
+}
+
+Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Schalter& s) {
+    if (!s.Info || !s.Erwartungswert_zeigen)
+        return {};
+    return {{z.x_Ursprung + 190, Zeile1, "µ=" + fest(z.mue0, 7, 2)}};
+}
+
+Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s) {
+    if (!s.Info || !s.Sigma_zeigen)
+        return {};
+    const int x = z.x_Ursprung;
+    return {{x + 270, Zeile1, QStringLiteral("σ")},
+            {x + 280, Zeile1, "=" + fest(z.sigma0, 5, 2)},
+            {x + 335, Zeile1, fest(z.Sigmafaktor, 4, 2)},
+            {x + 365, Zeile1, QStringLiteral("·σ")},
+            {x + 380, Zeile1, "=" + fest(z.Sigmafaktor * z.sigma0, 6, 2)}};
+}
+
+Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
+    Info_Texte t;
+    if (!s.Info)
+        return t;
+    const int x = z.x_Ursprung;
+    if (s.p1_zeichnen)
+        t.push_back({x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)});
+    if (s.p2_zeichnen)
+        t.push_back({x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)});
+    if (s.Alfa_zeigen) {
+        t.push_back({x + 190, Zeile2, "V=" + Ablehnungsmenge(z)});
+        t.push_back({x + 410, Zeile2, QStringLiteral("α")});
+        t.push_back({x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler(z), 6, 2) + "%"});
+        if (z.Test_beidseitig && !s.Beta_zeigen) {
+            const Extended links = Alfali_berechnen(z);
+            const Extended rechts = Alfare_berechnen(z);
+            t.push_back({x + 520, Zeile2, "=" + fest(links, 6, 2) + "%+" + fest(rechts, 6, 2) + "%"});
+        }
+    }
+    if (s.Beta_zeigen) {
+        t.push_back({x + 365, Zeile2, QStringLiteral("β")});
+        t.push_back({x + 375, Zeile2,
+                     "-Fehler=" + fest(100 * Annahmewahrscheinlichkeit(z, z.p1), 6, 2) + "%"});
+    }
+    if (s.Umgebung_schraffieren) {
+        const k_Bereich u = Umgebung_runden(z);
+        t.push_back({x + 190, Zeile2,
+                     allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"});
+        t.push_back({x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"});
+    }
+    if (s.Annahmebereich_zeigen) {
+        t.push_back({x + 190, Zeile2, "A=" + Annahmemenge(z)});
+        t.push_back({x + 350, Zeile2, "P(A)=" + fest(100 - Alfa_Fehler(z), 6, 2) + "%"});
+    }
+    return t;
+}
+
+void Info_Zeile1_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile1_Texte(z, s)); }
+
+void Info_Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+    zeichnen(Bild, Info_Erwartungswerte_Texte(z, s));
+}
+
+void Info_Sigma_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Sigma_Texte(z, s)); }
+
+void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile2_Texte(z, s)); }

@@ -1,0 +1,134 @@
+#include "charts/Markierungen.h"
+
+#include "analysis/Ablehnungsbereich.h"
+#include "charts/Diagramm.h"
+#include "charts/UGrafik.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int Tabellenende(const Zustand& z) { return std::clamp(z.n, 0, k_Maximum); }
+
+// A bound given as a real value, rounded to the nearest k (ties to even) and cut to 0..n.
+// A NaN bound (a neighbourhood of an undefined sigma) counts as the nearest end of 0..n
+// given by Ersatz, so the conversion to int never sees it.
+int Grenze_runden(Extended Wert, int Ersatz, int n) {
+    if (std::isnan(Wert))
+        return Ersatz;
+    const Extended geschnitten = std::clamp<Extended>(Wert, 0.0L, static_cast<Extended>(n));
+    return static_cast<int>(std::nearbyint(geschnitten));
+}
+
+void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int von, int bis,
+                          bool linke_Haelfte, QRgb Farbe, int Stil) {
+    const k_Bereich b = Bereich_schneiden(z, von, bis);
+    if (b.von > b.bis)
+        return;
+    Saeulen_zeichnen(Bild, z, Werte, b.von, b.bis, linke_Haelfte, Farbe, Stil);
+}
+
+}  // namespace
+
+// Every region is cut to the shown range as well as to the valid table: a bar left of the
+// origin would cover the axis numbers, and an entry beyond n belongs to no distribution.
+k_Bereich Bereich_schneiden(const Zustand& z, int von, int bis) {
+    return {std::max({von, z.k1, 0}), std::min({bis, z.k2, Tabellenende(z)})};
+}
+
+k_Bereich Umgebung_runden(const Zustand& z) {
+    const int n = Tabellenende(z);
+    return {Grenze_runden(z.Umgebung_li, 0, n), Grenze_runden(z.Umgebung_re, n, n)};
+}
+
+std::optional<int> Markierungsspalte(const QImage& Bild, const Zustand& z, Extended t) {
+    // Without a slot width no k has a column: every marker would pile up on the origin.
+    if (z.Saeulenbreite <= 0)
+        return std::nullopt;
+    const Extended px = z.x_Ursprung + std::trunc((t + 0.5L - z.k1) * z.Saeulenbreite);
+    if (std::isnan(px))
+        return std::nullopt;
+    // Anything left of column 0 or right of the last column is clipped away in the same way,
+    // so the clamp changes no pixel and keeps huge moments (a geometric p near 0) convertible.
+    return static_cast<int>(std::clamp<Extended>(px, -1.0L, static_cast<Extended>(Bild.width())));
+}
+
+void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t) {
+    const std::optional<int> px = Markierungsspalte(Bild, z, t);
+    if (!px)
+        return;
+    Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, psSolid);
+}
+
+void Alfa_links_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, bsFDiagonal);
+}
+
+void Alfa_rechts_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, bsFDiagonal);
+}
+
+void Annahmebereich_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, bsFDiagonal);
+}
+
+void Umgebung_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    const k_Bereich u = Umgebung_runden(z);
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, bsFDiagonal);
+}
+
+// Same direction and origin-anchored pattern as the p1 bars, so the p1 hatch lines inside
+// the acceptance region turn black.
+void Beta_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    const Annahmebereich a = Annahmebereich_bestimmen(z);
+    Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, bsBDiagonal);
+}
+
+void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    // No curve where it is undefined: a degenerate or undefined sigma has no density, and a
+    // zero scale or slot width leaves no mapping to pixels.
+    if (z.Saeulenbreite <= 0 || !(z.Pmax > 0) || !std::isfinite(z.Pmax) || !(z.sigma0 > 0) ||
+        !std::isfinite(z.sigma0) || !std::isfinite(z.mue0))
+        return;
+    const Extended Skala = z.Hoehe_Skala / z.Pmax;
+    auto Y = [&](Extended t) {
+        return z.y_Ursprung - Pixel_runden(Normaldichte(z.mue0, z.sigma0, t) * Skala);
+    };
+    const Extended Start = z.k1 - 0.5L;
+    int x_alt = z.x_Ursprung;
+    int y_alt = Y(Start);
+    // Columns right of the image are clipped anyway; stopping there bounds the work.
+    const int x_bis = std::min(z.x_Ende, Bild.width());
+    for (int px = z.x_Ursprung + 1; px <= x_bis; ++px) {
+        const int y = Y(static_cast<Extended>(px - z.x_Ursprung) / z.Saeulenbreite + Start);
+        Linie(Bild, x_alt, y_alt, px, y, clBlue, 2, psSolid);
+        x_alt = px;
+        y_alt = y;
+    }
+}
+
+void Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+    Markierung_zeichnen(Bild, z, clRed, z.mue0);
+    if (s.p1_zeichnen)
+        Markierung_zeichnen(Bild, z, clRed, z.mue1);
+    if (s.p2_zeichnen)
+        Markierung_zeichnen(Bild, z, clRed, z.mue2);
+}
+
+// The real bounds, not the rounded neighbourhood, and not cut to 0..n.
+void Sigmagrenzen_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+    auto Grenzen = [&](Extended mue, Extended sigma, QRgb Farbe) {
+        Markierung_zeichnen(Bild, z, Farbe, mue + z.Sigmafaktor * sigma);
+        Markierung_zeichnen(Bild, z, Farbe, mue - z.Sigmafaktor * sigma);
+    };
+    Grenzen(z.mue0, z.sigma0, clBlack);
+    if (s.p1_zeichnen)
+        Grenzen(z.mue1, z.sigma1, clBlue);
+    if (s.p2_zeichnen)
+        Grenzen(z.mue2, z.sigma2, clGreen);
+}
+
+void Stichprobenergebnis_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+    Markierung_zeichnen(Bild, z, clPurple, z.x);
+}
