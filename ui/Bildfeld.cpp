@@ -1,0 +1,25 @@
+#include "ui/Bildfeld.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent), bild(1, 1, QImage::Format_RGB32) {
+    setObjectName(QStringLiteral("Image1"));
+    bild.fill(Qt::white);
+    // The bitmap covers every pixel, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Bildfeld::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, bild);
+}
+
+void Bildfeld::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    const QSize s = e->size();
+    if (s.isEmpty() || s == bild.size()) return;
+    bild = QImage(s, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    if (Groesse_geaendert) Groesse_geaendert();
+}

@@ -1,0 +1,33 @@
+#include "ui/Dienste.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+
+const QString Programmtitel = QStringLiteral(
+    "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
+
+Dienste::~Dienste() = default;
+
+void Dienste::Meldung(const QString& Text) {
+    QMessageBox box(QMessageBox::NoIcon, Programmtitel, Text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void Dienste::Signalton() { QApplication::beep(); }
+
+void Dienste::Bild_kopieren(const QImage& Bild) { QApplication::clipboard()->setImage(Bild); }
+
+namespace {
+std::unique_ptr<Dienste>& aktuelle() {
+    static std::unique_ptr<Dienste> d = std::make_unique<Dienste>();
+    return d;
+}
+}  // namespace
+
+Dienste& dienste() { return *aktuelle(); }
+
+void Dienste_setzen(std::unique_ptr<Dienste> d) {
+    aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
+}
