@@ -1,0 +1,275 @@
+#include "charts/UGrafik.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool direkt_beschreibbar(const QImage& Bild) {
+    switch (Bild.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:  // opaque colours are the same premultiplied
+        return true;
+    default:
+        return false;
+    }
+}
+
+inline int mod8(int v) { return ((v % 8) + 8) % 8; }
+
+// The 8 x 8 hatch patterns, anchored at the image origin. The phases are those of Qt's own
+// pattern brushes, so a polygon or ellipse hatched through QPainter lines up with a
+// rectangle hatched here.
+bool Muster_gesetzt(int Pinselstil, int x, int y) {
+    const bool waagerecht = mod8(y) == 3;
+    const bool senkrecht = mod8(x) == 3;
+    const bool fallend = mod8(x - y) == 0;    // top left to bottom right
+    const bool steigend = mod8(x + y) == 7;   // bottom left to top right
+    switch (Pinselstil) {
+    case bsSolid: return true;
+    case bsHorizontal: return waagerecht;
+    case bsVertical: return senkrecht;
+    case bsFDiagonal: return fallend;
+    case bsBDiagonal: return steigend;
+    case bsCross: return waagerecht || senkrecht;
+    case bsDiagCross: return fallend || steigend;
+    default: return false;  // bsClear and unknown ordinals paint nothing
+    }
+}
+
+Qt::BrushStyle Qt_Pinsel(int Pinselstil) {
+    switch (Pinselstil) {
+    case bsSolid: return Qt::SolidPattern;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+    default: return Qt::NoBrush;
+    }
+}
+
+inline void Punkt(QImage& Bild, int x, int y, QRgb Farbe) {
+    if (x < 0 || y < 0 || x >= Bild.width() || y >= Bild.height()) return;
+    if (direkt_beschreibbar(Bild))
+        reinterpret_cast<QRgb*>(Bild.scanLine(y))[x] = Farbe;
+    else
+        Bild.setPixel(x, y, Farbe);
+}
+
+// Pixels x0 <= x < x1, y0 <= y < y1 (clipped) in the brush pattern.
+void Flaeche(QImage& Bild, int x0, int y0, int x1, int y1, QRgb Farbe, int Pinselstil) {
+    if (Pinselstil == bsClear) return;
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, Bild.width());
+    y1 = std::min(y1, Bild.height());
+    if (x0 >= x1 || y0 >= y1) return;
+    const bool direkt = direkt_beschreibbar(Bild);
+    for (int y = y0; y < y1; ++y) {
+        QRgb* zeile = direkt ? reinterpret_cast<QRgb*>(Bild.scanLine(y)) : nullptr;
+        for (int x = x0; x < x1; ++x) {
+            if (!Muster_gesetzt(Pinselstil, x, y)) continue;
+            if (direkt)
+                zeile[x] = Farbe;
+            else
+                Bild.setPixel(x, y, Farbe);
+        }
+    }
+}
+
+// Dash patterns of the pen styles, in pixels along the line, anchored at its start point.
+bool Strich_an(int Stil, std::int64_t i) {
+    switch (Stil) {
+    case psDash: return i % 8 < 6;                          // 6 on, 2 off
+    case psDot: return i % 2 == 0;                          // 1 on, 1 off
+    case psDashDot: { auto r = i % 10; return r < 6 || r == 8; }
+    case psDashDotDot: { auto r = i % 12; return r < 6 || r == 8 || r == 10; }
+    case psClear: return false;
+    default: return true;                                   // solid, inside-frame
+    }
+}
+
+// A pen point of width b covers the b x b square x - b/2 .. x - b/2 + b - 1.
+void Stiftpunkt(QImage& Bild, int x, int y, QRgb Farbe, int b) {
+    if (b <= 1) {
+        Punkt(Bild, x, y, Farbe);
+        return;
+    }
+    const int x0 = x - b / 2, y0 = y - b / 2;
+    Flaeche(Bild, x0, y0, x0 + b, y0 + b, Farbe, bsSolid);
+}
+
+}  // namespace
+
+int Pixel_trunc(long double Wert) {
+    if (std::isnan(Wert)) return 0;
+    if (Wert >= static_cast<long double>(Pixel_Grenze)) return Pixel_Grenze;
+    if (Wert <= -static_cast<long double>(Pixel_Grenze)) return -Pixel_Grenze;
+    return static_cast<int>(Wert);  // the cast truncates toward zero
+}
+
+int Pixel_runden(long double Wert) {
+    if (std::isnan(Wert)) return 0;
+    if (Wert >= static_cast<long double>(Pixel_Grenze)) return Pixel_Grenze;
+    if (Wert <= -static_cast<long double>(Pixel_Grenze)) return -Pixel_Grenze;
+    // nearbyintl in the default rounding mode: halves go to the even integer.
+    return static_cast<int>(std::nearbyint(Wert));
+}
+
+void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
+              int Stiftbreite, int Stiftstil, int Pinselstil) {
+    const int xa = std::min(x1, x2), xb = std::max(x1, x2);
+    const int ya = std::min(y1, y2), yb = std::max(y1, y2);
+    if (xa >= xb || ya >= yb) return;
+    if (Stiftstil == psClear) {
+        Flaeche(Bild, xa, ya, xb, yb, Pinselfarbe, Pinselstil);
+        return;
+    }
+    // The pen ring lies inside the rectangle: a wider pen grows inwards, so the covered
+    // pixels stay min..max-1 whatever the width.
+    const int b = std::max(1, Stiftbreite);
+    Flaeche(Bild, xa + b, ya + b, xb - b, yb - b, Pinselfarbe, Pinselstil);
+    if (Stiftstil == psSolid || Stiftstil == psInsideFrame) {
+        Flaeche(Bild, xa, ya, xb, std::min(ya + b, yb), Stiftfarbe, bsSolid);
+        Flaeche(Bild, xa, std::max(yb - b, ya), xb, yb, Stiftfarbe, bsSolid);
+        Flaeche(Bild, xa, ya, std::min(xa + b, xb), yb, Stiftfarbe, bsSolid);
+        Flaeche(Bild, std::max(xb - b, xa), ya, xb, yb, Stiftfarbe, bsSolid);
+        return;
+    }
+    // A patterned ring: the four sides as lines round the rectangle.
+    const int r = xb - 1, u = yb - 1;
+    Linie(Bild, xa, ya, r, ya, Stiftfarbe, 1, Stiftstil);
+    Linie(Bild, r, ya, r, u, Stiftfarbe, 1, Stiftstil);
+    Linie(Bild, r, u, xa, u, Stiftfarbe, 1, Stiftstil);
+    Linie(Bild, xa, u, xa, ya, Stiftfarbe, 1, Stiftstil);
+    if (xa == r || ya == u) Punkt(Bild, r, u, Stiftfarbe);
+}
+
+void Bild_fuellen(QImage& Bild, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite) {
+    Rechteck(Bild, 0, 0, Bild.width(), Bild.height(), Stiftfarbe, Pinselfarbe, Stiftbreite, psSolid, bsSolid);
+}
+
+void Bild_loeschen(QImage& Bild, bool Rahmen) {
+    Bild_fuellen(Bild, Rahmen ? clBlack : clWhite, clWhite, 1);
+}
+
+void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, int Stil) {
+    if (Stil == psClear) return;
+    // 64-bit arithmetic: coordinates may come clamped to +-Pixel_Grenze, and a far end point
+    // must neither overflow nor cost one loop step per off-image pixel.
+    const std::int64_t dx = std::int64_t{x2} - x1, dy = std::int64_t{y2} - y1;
+    const std::int64_t adx = std::llabs(dx), ady = std::llabs(dy);
+    const std::int64_t schritte = std::max(adx, ady);  // the end point is step `schritte`
+    if (schritte == 0) return;
+    const int b = std::max(1, Breite);
+    const bool x_fuehrt = adx >= ady;
+    const std::int64_t haupt0 = x_fuehrt ? x1 : y1;
+    const std::int64_t richtung = (x_fuehrt ? dx : dy) >= 0 ? 1 : -1;
+    const std::int64_t neben0 = x_fuehrt ? y1 : x1;
+    const std::int64_t neben_d = x_fuehrt ? dy : dx;
+    const std::int64_t grenze = x_fuehrt ? Bild.width() : Bild.height();
+
+    // Only the steps whose main coordinate can touch the image (pen square included).
+    std::int64_t i_von = 0, i_bis = schritte - 1;
+    const std::int64_t lo = -b, hi = grenze + b;
+    if (richtung > 0) {
+        i_von = std::max(i_von, lo - haupt0);
+        i_bis = std::min(i_bis, hi - haupt0);
+    } else {
+        i_von = std::max(i_von, haupt0 - hi);
+        i_bis = std::min(i_bis, haupt0 - lo);
+    }
+    for (std::int64_t i = i_von; i <= i_bis; ++i) {
+        if (!Strich_an(Stil, i)) continue;
+        // Minor coordinate rounded to the nearest pixel, halves upwards: the Bresenham line.
+        const std::int64_t zaehler = 2 * i * neben_d + schritte;
+        const std::int64_t nenner = 2 * schritte;
+        std::int64_t q = zaehler / nenner;
+        if ((zaehler % nenner != 0) && (zaehler < 0)) --q;  // floor division
+        const std::int64_t haupt = haupt0 + richtung * i;
+        const std::int64_t neben = neben0 + q;
+        const std::int64_t px = x_fuehrt ? haupt : neben;
+        const std::int64_t py = x_fuehrt ? neben : haupt;
+        if (px < -b || py < -b || px > Bild.width() + b || py > Bild.height() + b) continue;
+        Stiftpunkt(Bild, static_cast<int>(px), static_cast<int>(py), Farbe, b);
+    }
+}
+
+void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
+                      int Pinselstil) {
+    QPainter p(&Bild);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrushOrigin(0, 0);
+    p.setPen(QPen(QColor::fromRgb(Stiftfarbe), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(QBrush(QColor::fromRgb(Pinselfarbe), Qt_Pinsel(Pinselstil)));
+    p.drawPolygon(Punkte);
+}
+
+void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
+                      int Pinselstil) {
+    const int xa = std::min(x1, x2), xb = std::max(x1, x2);
+    const int ya = std::min(y1, y2), yb = std::max(y1, y2);
+    if (xa >= xb || ya >= yb) return;
+    QPainter p(&Bild);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrushOrigin(0, 0);
+    p.setPen(QPen(QColor::fromRgb(Stiftfarbe), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(QBrush(QColor::fromRgb(Pinselfarbe), Qt_Pinsel(Pinselstil)));
+    // An aliased one-pixel outline of QRect(x, y, w, h) covers x..x+w: shrink by one so the
+    // ellipse stays inside min..max-1 like a rectangle.
+    p.drawEllipse(QRect(xa, ya, xb - xa - 1, yb - ya - 1));
+}
+
+QFont Schrift_zu_QFont(const Schrift& s) {
+    const QString name = s.Name.trimmed().toLower();
+    QFont f;
+    if (name == QLatin1String("ms sans serif") || name == QLatin1String("arial") ||
+        name == QLatin1String("symbol") || name.isEmpty())
+        f.setFamily(QStringLiteral("Liberation Sans"));
+    else
+        f.setFamily(s.Name);
+    f.setBold(s.fett);
+    f.setStyleStrategy(QFont::NoAntialias);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    // Hoehe is the height of the character cell (ascent + descent), as for the fonts of the
+    // original chart layout; Qt's pixel size is the em, which is smaller than the cell. Shrink
+    // the em until the cell fits, so texts keep to the rows that the charts reserve for them.
+    const int hoehe = std::max(1, s.Hoehe);
+    f.setPixelSize(hoehe);
+    for (int px = hoehe; px > 1; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).height() <= hoehe) break;
+    }
+    return f;
+}
+
+int Textbreite(const QString& Text, const Schrift& f) {
+    return QFontMetrics(Schrift_zu_QFont(f)).horizontalAdvance(Text);
+}
+
+int Texthoehe(const QString&, const Schrift& f) {
+    return QFontMetrics(Schrift_zu_QFont(f)).height();
+}
+
+void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrift& f,
+                   bool Hintergrund_fuellen, QRgb Hintergrund) {
+    if (Text.isEmpty()) return;
+    const QFont font = Schrift_zu_QFont(f);
+    const QFontMetrics m(font);
+    if (Hintergrund_fuellen)
+        Flaeche(Bild, x, y, x + m.horizontalAdvance(Text), y + m.height(), Hintergrund, bsSolid);
+    QPainter p(&Bild);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setFont(font);
+    p.setPen(QColor::fromRgb(f.Farbe));
+    p.drawText(QPoint(x, y + m.ascent()), Text);
+}
