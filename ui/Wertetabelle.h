@@ -45,6 +45,7 @@ private:
     std::vector<std::vector<QString>> zellen;  // [zeile][spalte]
     int spalten = 0;
     int fix_spalten = 0;
+    int Tiefe = 0;  // nesting of Anfang/Ende
 };
 
 class TStringGrid : public QTableView {

@@ -1,0 +1,138 @@
+#include "charts/OC.h"
+
+#include "analysis/Ablehnungsbereich.h"
+#include "analysis/Zahlentexte.h"
+#include "charts/Diagramm.h"
+#include "charts/UGrafik.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The frame's texts keep the normal style: the chart draws into a fresh image, so there is
+// no earlier canvas state whose bold style could leak into it.
+Schrift Rahmenschrift() { return Schrift{}; }
+
+void Text(QImage& Bild, int x, int y, const QString& t) {
+    Text_ausgeben(Bild, x, y, t, Rahmenschrift(), true, clWhite);
+}
+
+// The small circle on the curve at p0. Its outline keeps the dashed pen of the marker line
+// drawn just before, so it is painted here with that pen rather than the solid one of
+// Ellipse_zeichnen; the box covers x1..x2-1 like every rectangle of the charts.
+void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2) {
+    QPainter p(&Bild);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    QPen stift(QColor::fromRgb(clRed), 1, Qt::DashLine);
+    p.setPen(stift);
+    p.setBrush(QBrush(QColor::fromRgb(clWhite), Qt::SolidPattern));
+    p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+}  // namespace
+
+OC_Tabelle OC_Tabelle_Spalte_p1() {
+    OC_Tabelle t;
+    for (int r = 1; r <= OC_Tabellenzeilen; ++r)
+        t.p1[r - 1] = Zahl_fest(static_cast<Extended>(r) / 50.0L, 4, 2);
+    return t;
+}
+
+void OC_Geometrie_setzen(const QImage& Bild, Zustand& z) {
+    z.x_Ursprung = 30;
+    z.y_Ursprung = Bild.height() - 30;
+    z.y_Oben = 45;
+    z.OC_Breite = OC_Achsenlaenge;
+    z.x_Ende = z.x_Ursprung + z.OC_Breite + 30;
+    z.Hoehe_Skala = z.y_Ursprung - z.y_Oben;
+}
+
+void OC_KOS(QImage& Bild, const Zustand& z) {
+    const int x0 = z.x_Ursprung, y0 = z.y_Ursprung, W = z.OC_Breite, H = z.Hoehe_Skala;
+
+    Bild_loeschen(Bild, false);
+
+    // p1 axis with arrow and caption.
+    Linie(Bild, x0, y0, x0 + W + 10, y0, clBlack, 1, psSolid);
+    Text(Bild, x0 + W + 25, y0 - 7, QStringLiteral("p1"));
+    Pfeil_rechts(x0 + W + 10, y0, Bild);
+
+    for (int i = 1; i <= 10; ++i) {
+        const int xi = x0 + Pixel_runden(static_cast<long double>(i) * W / 10.0L);
+        Linie(Bild, xi, y0, xi, y0 + 5, clBlack, 1, psSolid);
+        Text(Bild, xi - 5, y0 + 8, Q(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
+    }
+
+    Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, psSolid);
+    Pfeil_oben(x0, z.y_Oben - 10, Bild);
+    Text(Bild, x0 - 4, 3, QStringLiteral("β"));
+
+    // Caption line; both alphas go before both level texts, which may overlap them.
+    Text(Bild, x0 + 30, 10, QStringLiteral("OC-Kurve für  n=") + Q(Zahl_ganz(z.n)));
+    Text(Bild, x0 + 175, 10, QStringLiteral("p0=") + Q(Zahl_fest(z.p0, 4, 2)));
+    Text(Bild, x0 + 240, 10, QStringLiteral("α"));
+    Text(Bild, x0 + 310, 10, QStringLiteral("α"));
+    Text(Bild, x0 + 250, 10, QStringLiteral("-li=") + Q(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 320, 10, QStringLiteral("-re=") + Q(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
+
+    // Probability 0 has no grid line: the p1 axis stands there.
+    for (int i = 0; i <= 4; ++i) {
+        const int yi = z.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
+        Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, psDot);
+        Text(Bild, x0 - 25, yi - 8, Q(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
+    }
+}
+
+Extended OC_Annahme(const Zustand& z, Extended p) {
+    // At p = 0 or 1 the distribution sits on k = 0 or k = n, so acceptance is certain or
+    // impossible. Answered here, so the approximations for large n (log of 0, a zero variance)
+    // are never asked at the ends of the range.
+    if (p <= 0.0L || p >= 1.0L) {
+        const Annahmebereich A = Annahmebereich_bestimmen(z);
+        const int k = p <= 0.0L ? 0 : z.n;
+        return (A.A_links <= k && k <= A.A_rechts) ? 1.0L : 0.0L;
+    }
+    const Extended b = Annahmewahrscheinlichkeit(z, p);
+    // The density-sum approximation can overshoot 1 a little; a probability cannot.
+    if (!std::isfinite(b)) return 0.0L;
+    if (b < 0.0L) return 0.0L;
+    if (b > 1.0L) return 1.0L;
+    return b;
+}
+
+OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
+    OC_Geometrie_setzen(Bild, z);
+    OC_KOS(Bild, z);
+
+    const int x0 = z.x_Ursprung, y0 = z.y_Ursprung, W = z.OC_Breite, H = z.Hoehe_Skala;
+    OC_Tabelle t = OC_Tabelle_Spalte_p1();
+    const int Schritt = W / 50;
+
+    auto y_von = [&](Extended b) { return y0 - Pixel_runden(b * H); };
+
+    int x_vor = x0 + 1;
+    int y_vor = y_von(OC_Annahme(z, 1.0L / W));
+    for (int x = x0 + 2; x <= x0 + W - 1; ++x) {
+        const Extended p = static_cast<Extended>(x - x0) / W;
+        const Extended b = OC_Annahme(z, p);
+        const int y = y_von(b);
+        Linie(Bild, x_vor, y_vor, x, y, clRed, 2, psSolid);
+        x_vor = x;
+        y_vor = y;
+        if (Schritt > 0 && (x - x0) % Schritt == 0) {
+            const int r = (x - x0) / Schritt;
+            if (r >= 1 && r <= OC_Tabellenzeilen) t.Beta[r - 1] = Zahl_fest(b, 6, 4);
+        }
+    }
+
+    const int xp = x0 + Pixel_runden(W * z.p0);
+    const int yp = y_von(OC_Annahme(z, z.p0));
+    Linie(Bild, xp, z.y_Oben, xp, y0, clGray, 1, psDash);
+    Markierungskreis(Bild, xp - 3, yp - 3, xp + 3, yp + 3);
+    return t;
+}
