@@ -16,12 +16,35 @@ struct Diagramm_Rueckrufe {
     std::function<void()> Vertrauensintervall_Klick;
 };
 
-// Returns true when the k range was narrowed (z.k1, z.k2 rewritten).
+// The fixed frame of the distribution chart.
+constexpr int Diagramm_x_Ursprung = 40;
+constexpr int Diagramm_y_Oben = 52;
+constexpr int Saeulenbreite_hoechstens = 20;
+
+// Writes the seven geometry variables from the image size and k1, k2. When more values of k
+// are to be shown than the axis has pixels, narrows k1..k2 to round(mue0 -+ 3.5 sigma0), cut
+// to 0..n, and returns true. Saeulenbreite is never negative; it stays 0 when even the
+// narrowed range is wider than the axis.
 bool Geometrie_berechnen(const QImage& Bild, Zustand& z);
+
+// k labelling rule of the axis: which k get a number for a given k_Spanne, and how far left
+// of its tick centre the number starts (by its count of digits).
+bool k_beschriftet(int k, int k_Spanne);
+int k_Beschriftungsversatz(int k);
+
+// The empty coordinate system: white image, k axis with ticks and numbers, probability axis
+// with its caption, arrowheads, and with s.waagerechte_Strichelung the auxiliary lines.
 void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s);
 void Pfeil_rechts(int x, int y, QImage& Bild);
 void Pfeil_oben(int x, int y, QImage& Bild);
 
+// Pixel height of probability v on the chart's scale: round(v / Pmax * Hoehe_Skala), ties to
+// even. 0 when the quotient is not finite (Pmax = 0 included), clamped to +-Pixel_Grenze.
+int Balkenhoehe(const Zustand& z, Extended v);
+
+// One bar per k of k_von..k_bis (cut to the valid table entries 0..n), in the slot of k
+// measured from k1; the column chart uses the left (p0) or right (p1, p2) part of the slot.
+// Draws nothing while Saeulenbreite < 1: the slots then have no width.
 void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int k_von, int k_bis,
                       bool linke_Haelfte, QRgb Farbe, int Pinselstil);
 
