@@ -1,0 +1,57 @@
+#pragma once
+// Reading the edit fields: whole numbers, decimals and fractions, and the key filters that
+// keep typed text to what the fields can read.
+
+#include "probability/UStochastik.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QEvent;
+
+// Optional leading blanks, optional sign, decimal digits; the whole text; 32-bit range.
+bool Ganzzahl_lesen(const QString& Text, int& Wert);
+
+// A decimal with comma or point (optional exponent), or a fraction "a/b" of two such numbers
+// with b != 0. Independent of the locale. Never yields NaN or infinity; Wert is untouched
+// on failure.
+bool Dezimal_lesen(const QString& Text, Extended& Wert);
+
+enum class Feldart { Ganzzahl, Dezimal };
+
+// The rule for one typed printable character: the character to insert, or none to drop it.
+// A point becomes a comma in decimal fields.
+std::optional<QChar> Zeichen_filtern(QChar Zeichen, Feldart Art);
+
+// Event filter for the edit fields (install it on each QLineEdit).
+// - Enter/Return: moves the focus on exactly like Tab and is dropped.
+// - Key presses that would insert text pass only as far as Zeichen_filtern allows.
+// - Everything that inserts nothing passes: Backspace, Delete, cursor and Home/End keys,
+//   Tab, Escape, and the Ctrl shortcuts (copy, cut, paste, select all, undo, redo). Pasted
+//   text therefore bypasses the filter; the exit handler judges it by the parse alone.
+// - Text committed by an input method is filtered like typed text.
+class Tastenfilter : public QObject {
+    Q_OBJECT
+public:
+    Tastenfilter(Feldart Art, QObject* Eltern);
+    bool eventFilter(QObject* Objekt, QEvent* Ereignis) override;
+
+private:
+    Feldart Art_;
+};
+
+class Ganzzahl_Tastenfilter : public Tastenfilter {
+    Q_OBJECT
+public:
+    explicit Ganzzahl_Tastenfilter(QObject* Eltern = nullptr)
+        : Tastenfilter(Feldart::Ganzzahl, Eltern) {}
+};
+
+class Dezimal_Tastenfilter : public Tastenfilter {
+    Q_OBJECT
+public:
+    explicit Dezimal_Tastenfilter(QObject* Eltern = nullptr)
+        : Tastenfilter(Feldart::Dezimal, Eltern) {}
+};
