@@ -118,17 +118,24 @@ void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
     Pfeil_oben(z.x_Ursprung, 30, Bild);
 
     if (s.waagerechte_Strichelung) {
-        // Pmax of a cumulative chart that is still to come: the lines show the scale in
-        // force now, as the bars of this redraw will be drawn with Pmax = 1 only later.
-        const Extended Pmax = std::isfinite(z.Pmax) ? z.Pmax : 0.0L;
         for (int i = 0; i <= 4; ++i) {
-            // i * Hoehe_Skala / 5 never ends in exactly one half, so no tie arises.
-            const int Y = z.y_Oben + Pixel_runden(static_cast<Extended>(i) * z.Hoehe_Skala / 5.0L);
-            const Extended v = (1.0L - static_cast<Extended>(i) / 5.0L) * Pmax;
+            const int Y = Hilfslinie_Zeile(z, i);
             Linie(Bild, z.x_Ursprung - 3, Y, z.x_Ende, Y, clGray, 1, psDot);
-            Text_ausgeben(Bild, z.x_Ursprung - 37, Y - 8, Q(Zahl_fest(v, 5, 3)), normal, true);
+            Text_ausgeben(Bild, z.x_Ursprung - 37, Y - 8, Hilfslinie_Text(z, i), normal, true);
         }
     }
+}
+
+int Hilfslinie_Zeile(const Zustand& z, int i) {
+    // i * Hoehe_Skala / 5 never ends in exactly one half, so no tie arises.
+    return z.y_Oben + Pixel_runden(static_cast<Extended>(i) * z.Hoehe_Skala / 5.0L);
+}
+
+QString Hilfslinie_Text(const Zustand& z, int i) {
+    // The scale in force when the frame is drawn; a cumulative chart sets Pmax = 1 only
+    // afterwards, for its bars. A Pmax that is not finite has no scale to label.
+    const Extended Pmax = std::isfinite(z.Pmax) ? z.Pmax : 0.0L;
+    return Q(Zahl_fest((1.0L - static_cast<Extended>(i) / 5.0L) * Pmax, 5, 3));
 }
 
 int Balkenhoehe(const Zustand& z, Extended v) {

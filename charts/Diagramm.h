@@ -5,6 +5,7 @@
 #include "analysis/Zustand.h"
 
 #include <QImage>
+#include <QString>
 
 #include <functional>
 
@@ -35,6 +36,9 @@ int k_Beschriftungsversatz(int k);
 // The empty coordinate system: white image, k axis with ticks and numbers, probability axis
 // with its caption, arrowheads, and with s.waagerechte_Strichelung the auxiliary lines.
 void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s);
+// Auxiliary line i = 0..4 (top down): its row and its label, (1 - i/5) Pmax with 3 decimals.
+int Hilfslinie_Zeile(const Zustand& z, int i);
+QString Hilfslinie_Text(const Zustand& z, int i);
 void Pfeil_rechts(int x, int y, QImage& Bild);
 void Pfeil_oben(int x, int y, QImage& Bild);
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -28,7 +29,7 @@ inline int mod8(int v) { return ((v % 8) + 8) % 8; }
 // rectangle hatched here.
 bool Muster_gesetzt(int Pinselstil, int x, int y) {
     const bool waagerecht = mod8(y) == 3;
-    const bool senkrecht = mod8(x) == 3;
+    const bool senkrecht = mod8(x) == 4;
     const bool fallend = mod8(x - y) == 0;    // top left to bottom right
     const bool steigend = mod8(x + y) == 7;   // bottom left to top right
     switch (Pinselstil) {
@@ -229,6 +230,18 @@ void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfa
 }
 
 QFont Schrift_zu_QFont(const Schrift& s) {
+    // Matching the cell height costs several font-metric look-ups; a redraw asks for the
+    // same two or three fonts dozens of times, so remember the answers.
+    struct Eintrag {
+        QString Name;
+        int Hoehe;
+        bool fett;
+        QFont Font;
+    };
+    static std::vector<Eintrag> Zwischenspeicher;
+    for (const Eintrag& e : Zwischenspeicher)
+        if (e.Hoehe == s.Hoehe && e.fett == s.fett && e.Name == s.Name) return e.Font;
+
     const QString name = s.Name.trimmed().toLower();
     QFont f;
     if (name == QLatin1String("ms sans serif") || name == QLatin1String("arial") ||
@@ -239,15 +252,16 @@ QFont Schrift_zu_QFont(const Schrift& s) {
     f.setBold(s.fett);
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
-    // Hoehe is the height of the character cell (ascent + descent), as for the fonts of the
-    // original chart layout; Qt's pixel size is the em, which is smaller than the cell. Shrink
-    // the em until the cell fits, so texts keep to the rows that the charts reserve for them.
+    // Hoehe is the height of the character cell (ascent + descent), as the chart layout
+    // reserves it for a row of text; Qt's pixel size is the em, which is smaller than the
+    // cell. Shrink the em until the cell fits.
     const int hoehe = std::max(1, s.Hoehe);
     f.setPixelSize(hoehe);
     for (int px = hoehe; px > 1; --px) {
         f.setPixelSize(px);
         if (QFontMetrics(f).height() <= hoehe) break;
     }
+    if (Zwischenspeicher.size() < 64) Zwischenspeicher.push_back({s.Name, s.Hoehe, s.fett, f});
     return f;
 }
 
