@@ -1,79 +1,184 @@
-// Exit handlers of the edit fields: parse, check, store, recompute and redraw.
-// A rejected entry keeps the old value and puts the focus back into the field.
+// Exit handlers of the edit fields: parse, check, store, then exactly the follow-up work the
+// value needs. Three outcomes: reject (text stays, value kept, focus back, maybe sound and
+// message, nothing recomputed), correct (a fixed text and value, silently, then as accepted),
+// accept.
 
 #include "ui/Quorvel.h"
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Berechnung.h"
 #include "analysis/Zahlentexte.h"
+#include "charts/Markierungen.h"
+#include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
+#include "ui/Eingabe_lesen.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
-bool ganz(QLineEdit* e, int& wert) {
-    bool ok = false;
-    wert = e->text().trimmed().toInt(&ok);
-    return ok;
-}
+QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-bool dezimal(QLineEdit* e, Extended& wert) {
-    bool ok = false;
-    const double d = QLocale::c().toDouble(QString(e->text()).replace(',', '.').trimmed(), &ok);
-    wert = d;
-    return ok;
-}
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
-
-void abweisen(QLineEdit* e, bool Ton) {
+void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
     if (Ton) dienste().Signalton();
-    e->setFocus();
+    if (!Meldung.isEmpty()) dienste().Meldung(Meldung);
+    Feld->setFocus();
+}
+
+// p of a row: 0..1, otherwise the row's start value. False when the text doesn't read.
+bool p_lesen(QLineEdit* Feld, Extended& p, const QString& Ersatztext, Extended Ersatz) {
+    Extended w = 0;
+    if (!Dezimal_lesen(Feld->text(), w)) {
+        Abweisen(Feld, false);
+        return false;
+    }
+    if (!(w >= 0 && w <= 1)) {
+        w = Ersatz;
+        Feld->setText(Ersatztext);
+    }
+    p = w;
+    return true;
+}
+
+// The fields of one hypergeometric row and the values of Zustand they stand for.
+struct Hypergeo_Zeile {
+    QLineEdit* Edit_p;
+    QLineEdit* Edit_M;
+    QLineEdit* Edit_N;
+    int& M;
+    int& N;
+    Extended& p;
+    char Nummer;  // '0', '1', '2' in the messages
+};
+
+void p_aus_M_N(const Hypergeo_Zeile& r) {
+    r.p = Extended(r.M) / r.N;
+    r.Edit_p->setText(Text(Zahl_allgemein(r.p)));
+}
+
+// M < N. A negative M, which only a pasted text can bring, would make p negative and the
+// hypergeometric terms meaningless: it is rejected with the sound like a text that doesn't read.
+bool M_lesen(const Hypergeo_Zeile& r) {
+    int w = 0;
+    if (!Ganzzahl_lesen(r.Edit_M->text(), w) || w < 0) {
+        Abweisen(r.Edit_M, true);
+        return false;
+    }
+    if (!(w < r.N)) {
+        Abweisen(r.Edit_M, true,
+                 QStringLiteral("M%1 muss kleiner als N%1 sein !").arg(QChar(r.Nummer)));
+        return false;
+    }
+    r.M = w;
+    p_aus_M_N(r);
+    return true;
+}
+
+// N != 0, then N > M, then N >= n, in this order.
+bool N_lesen(const Hypergeo_Zeile& r, int n) {
+    int w = 0;
+    if (!Ganzzahl_lesen(r.Edit_N->text(), w) || w == 0) {
+        Abweisen(r.Edit_N, true);
+        return false;
+    }
+    if (!(w > r.M)) {
+        Abweisen(r.Edit_N, true,
+                 QStringLiteral("N%1 muss größer als M%1 sein !").arg(QChar(r.Nummer)));
+        return false;
+    }
+    if (!(w >= n)) {
+        Abweisen(r.Edit_N, true,
+                 QStringLiteral("N%1 muss größer gleich n sein !").arg(QChar(r.Nummer)));
+        return false;
+    }
+    r.N = w;
+    p_aus_M_N(r);
+    return true;
+}
+
+// Levels in percent: 0..100, anything else is corrected to 0 (no region on that side).
+bool Niveau_lesen(QLineEdit* Feld, Extended& Niveau) {
+    Extended w = 0;
+    if (!Dezimal_lesen(Feld->text(), w)) {
+        Abweisen(Feld, false);
+        return false;
+    }
+    if (!(w >= 0 && w <= 100)) {
+        w = 0;
+        Feld->setText(QStringLiteral("0"));
+    }
+    Niveau = w;
+    return true;
 }
 
 }  // namespace
 
-void TForm1::Tastenfilter_einrichten() {}
+void TForm1::Tastenfilter_einrichten() {
+    auto* ganz = new Ganzzahl_Tastenfilter(this);
+    auto* dezimal = new Dezimal_Tastenfilter(this);
+    for (QLineEdit* e : {Edit_n, Edit_Stichprobenergebnis, Edit_k1, Edit_k2, Edit_kli, Edit_kre,
+                         Edit_M0, Edit_N0, Edit_M1, Edit_N1, Edit_M2, Edit_N2})
+        e->installEventFilter(ganz);
+    for (QLineEdit* e : {Edit_p0, Edit_p1, Edit_p2, Edit_Alfali, Edit_Alfare, Edit_Sigmafaktor,
+                         Edit_Umgebung})
+        e->installEventFilter(dezimal);
+}
 
 void TForm1::Edit_nExit() {
     int w = 0;
-    if (!ganz(Edit_n, w) || w < 1 || w > k_Maximum) return abweisen(Edit_n, true);
-    const QComboBox* Arten[] = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2};
+    if (!Ganzzahl_lesen(Edit_n->text(), w) || w < 1 || w > k_Maximum) return Abweisen(Edit_n, true);
+    const QComboBox* Arten[] = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1,
+                                ComboBox_Verteilung_p2};
     const int N[] = {z.N0, z.N1, z.N2};
-    for (int i = 0; i < 3; ++i) {
-        if (Arten[i]->currentIndex() == vaHypergeo && w > N[i]) {
-            dienste().Signalton();
-            dienste().Meldung(QStringLiteral("n zu groß für Hypergeo"));
-            Edit_n->setFocus();
-            return;
-        }
-    }
+    for (int i = 0; i < 3; ++i)
+        if (Arten[i]->currentIndex() == vaHypergeo && w > N[i])
+            return Abweisen(Edit_n, true, QStringLiteral("n zu groß für Hypergeo"));
+
     z.n = w;
-    z.k1 = 0;
-    z.k2 = w;
+    // k1 and k2 come from their fields, which the change handler of Edit_n normally set to
+    // 0 and n. A text that doesn't read, or a range outside 0 <= k1 <= k2 <= n (left over
+    // from a rejected entry, or while an exploration kept Edit_k2), would make the chart
+    // read the tables beyond n: the whole range 0..n is taken instead and shown.
+    int k1 = 0, k2 = 0;
+    if (!Ganzzahl_lesen(Edit_k1->text(), k1) || !Ganzzahl_lesen(Edit_k2->text(), k2) || k1 < 0 ||
+        k1 > k2 || k2 > z.n) {
+        k1 = 0;
+        k2 = z.n;
+        Edit_k1->setText(QStringLiteral("0"));
+        Edit_k2->setText(Text(Zahl_ganz(k2)));
+    }
+    z.k1 = k1;
+    z.k2 = k2;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_StichprobenergebnisExit() {
     int w = 0;
-    if (!ganz(Edit_Stichprobenergebnis, w)) return abweisen(Edit_Stichprobenergebnis, false);
-    if (w < 0 || w > z.n) {
-        w = 0;
-        Edit_Stichprobenergebnis->setText(QStringLiteral("0"));
+    if (Ganzzahl_lesen(Edit_Stichprobenergebnis->text(), w)) {
+        if (w < 0 || w > z.n) {
+            w = 0;
+            Edit_Stichprobenergebnis->setText(QStringLiteral("0"));
+        }
+        z.x = w;
+        CheckBox_Vertrauensintervall_berechnenClick();
+    } else {
+        Abweisen(Edit_Stichprobenergebnis, false);
     }
-    z.x = w;
-    CheckBox_Vertrauensintervall_berechnenClick();
+    // The marker goes over the chart as it stands; one drawn for an earlier x stays until
+    // the next redraw.
+    if (CheckBox_Stichprobenergebnis_zeigen->isChecked()) {
+        Stichprobenergebnis_zeichnen(Image1->Bild(), z, Schalter_lesen());
+        Image1->update();
+    }
 }
 
 void TForm1::Edit_k1Exit() {
     int w = 0;
-    if (!ganz(Edit_k1, w)) return abweisen(Edit_k1, false);
+    if (!Ganzzahl_lesen(Edit_k1->text(), w)) return Abweisen(Edit_k1, false);
     if (w < 0 || w > z.k2) {
         w = 0;
         Edit_k1->setText(QStringLiteral("0"));
@@ -85,182 +190,146 @@ void TForm1::Edit_k1Exit() {
 
 void TForm1::Edit_k2Exit() {
     int w = 0;
-    if (!ganz(Edit_k2, w)) return abweisen(Edit_k2, false);
+    if (!Ganzzahl_lesen(Edit_k2->text(), w)) return Abweisen(Edit_k2, false);
     if (w < z.k1 || w > z.n) {
+        // The stored n rather than the text of Edit_n: the two agree whenever Edit_n was
+        // left, and the field must show the value it stands for.
         w = z.n;
-        Edit_k2->setText(Edit_n->text());
+        Edit_k2->setText(Text(Zahl_ganz(w)));
     }
     z.k2 = w;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
-namespace {
-bool p_lesen(QLineEdit* e, Extended& p, const char* Ersatztext, Extended Ersatz) {
-    Extended w = 0;
-    if (!dezimal(e, w)) {
-        abweisen(e, false);
-        return false;
-    }
-    if (!(w >= 0 && w <= 1)) {
-        w = Ersatz;
-        e->setText(QString::fromLatin1(Ersatztext));
-    }
-    p = w;
-    return true;
-}
-}  // namespace
-
 void TForm1::Edit_p0Exit() {
+    // A typed p0 must not be overwritten by x/n of the confidence interval: the box goes off
+    // first, whatever the outcome, and its handler resets the interval label.
     CheckBox_Vertrauensintervall_berechnen->setChecked(false);
-    if (!p_lesen(Edit_p0, z.p0, "0,8", 0.8L)) return;
+    if (!p_lesen(Edit_p0, z.p0, QStringLiteral("0,8"), 0.8L)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_p1Exit() {
-    if (!p_lesen(Edit_p1, z.p1, "0,6", 0.6L)) return;
+    if (!p_lesen(Edit_p1, z.p1, QStringLiteral("0,6"), 0.6L)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_p2Exit() {
-    if (!p_lesen(Edit_p2, z.p2, "0,3", 0.3L)) return;
+    if (!p_lesen(Edit_p2, z.p2, QStringLiteral("0,3"), 0.3L)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
-namespace {
-// M or N of one hypergeometric row; true when p was set from M/N.
-bool MN_lesen(QLineEdit* e, int& Ziel, int M, int N, bool ist_M, int n) {
-    int w = 0;
-    if (!ganz(e, w)) {
-        abweisen(e, true);
-        return false;
-    }
-    const bool gut = ist_M ? (w >= 0 && w < N) : (w != 0 && w > M && w >= n);
-    if (!gut) {
-        abweisen(e, true);
-        return false;
-    }
-    Ziel = w;
-    return true;
-}
-}  // namespace
-
 void TForm1::Edit_M0Exit() {
-    if (!MN_lesen(Edit_M0, z.M0, z.M0, z.N0, true, z.n)) return;
-    z.p0 = Extended(z.M0) / z.N0;
-    Edit_p0->setText(text(Zahl_allgemein(z.p0)));
+    if (!M_lesen({Edit_p0, Edit_M0, Edit_N0, z.M0, z.N0, z.p0, '0'})) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M1Exit() {
-    if (!MN_lesen(Edit_M1, z.M1, z.M1, z.N1, true, z.n)) return;
-    z.p1 = Extended(z.M1) / z.N1;
-    Edit_p1->setText(text(Zahl_allgemein(z.p1)));
+    if (!M_lesen({Edit_p1, Edit_M1, Edit_N1, z.M1, z.N1, z.p1, '1'})) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M2Exit() {
-    if (!MN_lesen(Edit_M2, z.M2, z.M2, z.N2, true, z.n)) return;
-    z.p2 = Extended(z.M2) / z.N2;
-    Edit_p2->setText(text(Zahl_allgemein(z.p2)));
+    if (!M_lesen({Edit_p2, Edit_M2, Edit_N2, z.M2, z.N2, z.p2, '2'})) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N0Exit() {
-    if (!MN_lesen(Edit_N0, z.N0, z.M0, z.N0, false, z.n)) return;
-    z.p0 = Extended(z.M0) / z.N0;
-    Edit_p0->setText(text(Zahl_allgemein(z.p0)));
+    if (!N_lesen({Edit_p0, Edit_M0, Edit_N0, z.M0, z.N0, z.p0, '0'}, z.n)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N1Exit() {
-    if (!MN_lesen(Edit_N1, z.N1, z.M1, z.N1, false, z.n)) return;
-    z.p1 = Extended(z.M1) / z.N1;
-    Edit_p1->setText(text(Zahl_allgemein(z.p1)));
+    if (!N_lesen({Edit_p1, Edit_M1, Edit_N1, z.M1, z.N1, z.p1, '1'}, z.n)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N2Exit() {
-    if (!MN_lesen(Edit_N2, z.N2, z.M2, z.N2, false, z.n)) return;
-    z.p2 = Extended(z.M2) / z.N2;
-    Edit_p2->setText(text(Zahl_allgemein(z.p2)));
+    if (!N_lesen({Edit_p2, Edit_M2, Edit_N2, z.M2, z.N2, z.p2, '2'}, z.n)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
+// Levels and bounds leave the tables alone: only the other side of the pair and a redraw.
 void TForm1::Edit_AlfaliExit() {
-    Extended w = 0;
-    if (!dezimal(Edit_Alfali, w)) return abweisen(Edit_Alfali, false);
-    if (!(w >= 0 && w <= 100)) {
-        w = 0;
-        Edit_Alfali->setText(QStringLiteral("0"));
-    }
-    z.Alfali = w;
-    Edit_kli->setText(text(Zahl_ganz(kli_berechnen(z))));
+    if (!Niveau_lesen(Edit_Alfali, z.Alfali)) return;
+    Edit_kli->setText(Text(Zahl_ganz(kli_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_AlfareExit() {
-    Extended w = 0;
-    if (!dezimal(Edit_Alfare, w)) return abweisen(Edit_Alfare, false);
-    if (!(w >= 0 && w <= 100)) {
-        w = 0;
-        Edit_Alfare->setText(QStringLiteral("0"));
-    }
-    z.Alfare = w;
-    Edit_kre->setText(text(Zahl_ganz(kre_berechnen(z))));
+    if (!Niveau_lesen(Edit_Alfare, z.Alfare)) return;
+    Edit_kre->setText(Text(Zahl_ganz(kre_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kliExit() {
     int w = 0;
-    if (!ganz(Edit_kli, w)) return abweisen(Edit_kli, false);
+    if (!Ganzzahl_lesen(Edit_kli->text(), w)) return Abweisen(Edit_kli, false);
     if (w < -1 || w > z.kre) {
         w = -1;
         Edit_kli->setText(QStringLiteral("-1"));
     }
+    // While there is no right region (kre = n + 1, or n + 2 after a rounding) a bound above n
+    // passes the rule; [0; n + 1] holds the same k as [0; n], and the level must come from the
+    // table's last valid entry, never from one beyond n. So n is stored and shown.
+    if (w > z.n) {
+        w = z.n;
+        Edit_kli->setText(Text(Zahl_ganz(w)));
+    }
     z.kli = w;
-    Edit_Alfali->setText(text(Zahl_allgemein(Alfali_berechnen(z))));
+    Edit_Alfali->setText(Text(Zahl_allgemein(Alfali_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kreExit() {
     int w = 0;
-    if (!ganz(Edit_kre, w)) return abweisen(Edit_kre, false);
-    if (w < z.kli || w > z.n + 1) {
+    if (!Ganzzahl_lesen(Edit_kre->text(), w)) return Abweisen(Edit_kre, false);
+    // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
+    // read the table below k = 0: it counts as breaking the rule.
+    if (w < z.kli || w < 0 || w > z.n + 1) {
         w = z.n + 1;
-        Edit_kre->setText(text(Zahl_ganz(w)));
+        Edit_kre->setText(Text(Zahl_ganz(w)));
     }
     z.kre = w;
-    Edit_Alfare->setText(text(Zahl_allgemein(Alfare_berechnen(z))));
+    Edit_Alfare->setText(Text(Zahl_allgemein(Alfare_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_SigmafaktorExit() {
     Extended w = 0;
-    if (!dezimal(Edit_Sigmafaktor, w) || !(w >= 0 && w <= 7)) return abweisen(Edit_Sigmafaktor, true);
+    if (!Dezimal_lesen(Edit_Sigmafaktor->text(), w) || !(w >= 0 && w <= 7))
+        return Abweisen(Edit_Sigmafaktor, true);
     z.Sigmafaktor = w;
-    z.Umgebung = 100 * (Phi(w) - Phi(-w));
-    Edit_Umgebung->setText(text(Zahl_allgemein(z.Umgebung)));
+    // Kept within 0..100 so that Edit_Umgebung always shows a text it accepts itself.
+    z.Umgebung = std::clamp(100 * (Phi(w) - Phi(-w)), Extended{0}, Extended{100});
+    Edit_Umgebung->setText(Text(Zahl_allgemein(z.Umgebung)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_UmgebungExit() {
     Extended w = 0;
-    if (!dezimal(Edit_Umgebung, w) || !(w >= 0 && w <= 100)) return abweisen(Edit_Umgebung, true);
+    if (!Dezimal_lesen(Edit_Umgebung->text(), w) || !(w >= 0 && w <= 100))
+        return Abweisen(Edit_Umgebung, true);
     z.Umgebung = w;
-    z.Sigmafaktor = Phi_invers(w / 200 + 0.5L);
-    if (!std::isfinite(z.Sigmafaktor) || z.Sigmafaktor > 7) z.Sigmafaktor = 7;
-    Edit_Sigmafaktor->setText(text(Zahl_allgemein(z.Sigmafaktor)));
+    // Phi_invers stops its search at 7, where 100 % and the percentages next to it end up
+    // (Phi reaches them only between 8 and 8,5). The factor is capped at exactly 7, the
+    // largest Edit_Sigmafaktor accepts, so the shown factor can be left again unchanged.
+    Extended s = Phi_invers(w / 200 + 0.5L);
+    if (!(s <= 7)) s = 7;
+    if (!(s >= 0)) s = 0;
+    z.Sigmafaktor = s;
+    Edit_Sigmafaktor->setText(Text(Zahl_allgemein(s)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
 }
