@@ -1,11 +1,12 @@
 # make run   installs what is missing, builds and starts the window
 # make test  installs what is missing, builds and runs every test through CTest
 # make bench builds and prints the benchmark table
+# make screenshot  renders the start window offscreen into docs/fenster.png
 # make asan  the whole suite built with -fsanitize=address,undefined
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps build run test bench asan screenshots
+.PHONY: deps build run test bench asan screenshots screenshot
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -26,3 +27,6 @@ asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --timeout 900
+
+screenshot: build
+	./$(BUILD)/quorvel_bildschirmfoto docs/fenster.png

@@ -15,11 +15,15 @@ void Bildfeld::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, bild);
 }
 
-void Bildfeld::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    const QSize s = e->size();
-    if (s.isEmpty() || s == bild.size()) return;
+bool Bildfeld::Bild_anpassen() {
+    const QSize s = size();
+    if (s.isEmpty() || s == bild.size()) return false;
     bild = QImage(s, QImage::Format_RGB32);
     bild.fill(Qt::white);
-    if (Groesse_geaendert) Groesse_geaendert();
+    return true;
+}
+
+void Bildfeld::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (Bild_anpassen() && Groesse_geaendert) Groesse_geaendert();
 }

@@ -13,6 +13,10 @@ public:
     QImage& Bild() { return bild; }
     const QImage& Bild() const { return bild; }
 
+    // Recreates the bitmap (white) when the widget's size differs from it; true if it did.
+    // Works while the widget is hidden, when Qt delivers no resize event yet.
+    bool Bild_anpassen();
+
     // Runs after the bitmap was recreated at a new widget size (the chart must be drawn anew).
     std::function<void()> Groesse_geaendert;
 

@@ -8,6 +8,9 @@
 #include <QCheckBox>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -191,6 +194,9 @@ private:
                                    QLabel* Label_M, QLabel* Label_N);
     // Runs the exit handler of the field that lost the focus to another control of this window.
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
+    void Anordnen();
+
+    std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> Ausgaenge;
 
     bool Ausgang_laeuft = false;
     bool Aussengroesse_gesetzt = false;
