@@ -1,0 +1,268 @@
+#include "analysis/Berechnung.h"
+
+#include "analysis/Ablehnungsbereich.h"
+#include "analysis/Zahlentexte.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Zeile {
+    Wertefeld* Tabelle;
+    Extended* mue;
+    Extended* sigma;
+    int Art;
+    Extended p;
+    int M;
+    int N;
+};
+
+Zeile Zeile_von(Zustand& z, const Schalter& s, int i)
+{
+    switch (i) {
+    case 0: return {&z.P0_Tabelle, &z.mue0, &z.sigma0, s.Verteilung_p0, z.p0, z.M0, z.N0};
+    case 1: return {&z.P1_Tabelle, &z.mue1, &z.sigma1, s.Verteilung_p1, z.p1, z.M1, z.N1};
+    default: return {&z.P2_Tabelle, &z.mue2, &z.sigma2, s.Verteilung_p2, z.p2, z.M2, z.N2};
+    }
+}
+
+bool Art_gueltig(int art)
+{
+    return art >= vaBinomial && art <= vaGeometr;
+}
+
+void Werte_berechnen(const Zeile& zeile, int n, int von, int bis)
+{
+    Wertefeld& t = *zeile.Tabelle;
+    switch (zeile.Art) {
+    case vaBinomial:
+        for (int k = von; k < bis; ++k) t[k] = Binomialverteilung(n, k, zeile.p);
+        break;
+    case vaHypergeo:
+        for (int k = von; k < bis; ++k) t[k] = Hypergeometrisch(n, zeile.M, zeile.N, k);
+        break;
+    case vaPoisson: {
+        const Extended mu = n * zeile.p;
+        for (int k = von; k < bis; ++k) t[k] = Poissonverteilung(k, mu);
+        break;
+    }
+    case vaGeometr:
+        for (int k = von; k < bis; ++k) t[k] = Geometrisch(k, zeile.p);
+        break;
+    default:
+        break;
+    }
+}
+
+// Fills the tables of the given rows for k = 0..n. Every value is one independent call, so
+// k ranges are handed out in small blocks to the calling thread and helpers; each value is
+// computed exactly as a single-threaded loop would compute it.
+void Tabellen_fuellen(const std::vector<Zeile>& zeilen, int n)
+{
+    constexpr int Block = 64;
+    const int bloecke_je_zeile = (n + 1 + Block - 1) / Block;
+    const int bloecke = bloecke_je_zeile * static_cast<int>(zeilen.size());
+    std::atomic<int> naechster{0};
+    auto arbeiten = [&] {
+        for (int b = naechster++; b < bloecke; b = naechster++) {
+            const Zeile& zeile = zeilen[static_cast<std::size_t>(b / bloecke_je_zeile)];
+            const int von = (b % bloecke_je_zeile) * Block;
+            Werte_berechnen(zeile, n, von, std::min(von + Block, n + 1));
+        }
+    };
+
+    // Small tables are done before a thread could even start.
+    const bool parallel = n >= 256;
+    const unsigned kerne = parallel ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
+    std::vector<std::thread> helfer;
+    for (unsigned i = 1; i < std::min(kerne, 8u); ++i) {
+        try {
+            helfer.emplace_back(arbeiten);
+        } catch (const std::system_error&) {
+            break;  // no thread to spare: the calling thread does the rest
+        }
+    }
+    arbeiten();
+    for (std::thread& t : helfer) t.join();
+}
+
+void Momente_berechnen(const Zeile& zeile, int n)
+{
+    const Extended p = zeile.p;
+    switch (zeile.Art) {
+    case vaBinomial:
+        *zeile.mue = n * p;
+        *zeile.sigma = std::sqrt((n * p) * (1 - p));
+        break;
+    case vaHypergeo: {
+        const Extended M = zeile.M;
+        const Extended N = zeile.N;
+        *zeile.mue = (n * M) / N;
+        // N = 1 forces n = 1 and M = 0: all mass on k = 0, so sigma is 0 rather than 0/0.
+        // A population smaller than n (a kind switched before n was checked against N)
+        // has an all-zero table; its sigma is 0 too instead of the root of a negative.
+        const Extended varianz =
+            zeile.N > 1 ? *zeile.mue * (1 - M / N) * (N - n) / (N - 1) : 0;
+        *zeile.sigma = varianz > 0 ? std::sqrt(varianz) : 0;
+        break;
+    }
+    case vaPoisson:
+        *zeile.mue = n * p;
+        *zeile.sigma = std::sqrt(*zeile.mue);
+        break;
+    case vaGeometr: {
+        const Extended mue = 1 / p;
+        if (p > 0 && std::isfinite(mue)) {
+            *zeile.mue = mue;
+            *zeile.sigma = std::sqrt(1 - p) * mue;
+        } else {
+            // p = 0 (or so small that 1/p overflows): the first success never comes and the
+            // table is all zeros. The mean is put at n, the end of the table where the mass
+            // escapes, with sigma 0, so marks and the neighbourhood stay on the axis.
+            *zeile.mue = n;
+            *zeile.sigma = 0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Summen_berechnen(Zustand& z)
+{
+    z.P0_kumuliert[0] = z.P0_Tabelle[0];
+    for (int k = 1; k <= z.n; ++k) z.P0_kumuliert[k] = z.P0_kumuliert[k - 1] + z.P0_Tabelle[k];
+    z.P0_Rest[0] = 1;
+    for (int k = 1; k <= z.n; ++k) z.P0_Rest[k] = 1 - z.P0_kumuliert[k - 1];
+}
+
+// The rows in `zeilen` with a kind that selects a formula get table and moments.
+void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list<int> zeilen)
+{
+    std::vector<Zeile> gueltig;
+    bool zeile0 = false;
+    for (int i : zeilen) {
+        const Zeile zeile = Zeile_von(z, s, i);
+        if (Art_gueltig(zeile.Art)) {
+            gueltig.push_back(zeile);
+            zeile0 = zeile0 || i == 0;
+        }
+    }
+    if (gueltig.empty()) return;
+    Tabellen_fuellen(gueltig, z.n);
+    for (const Zeile& zeile : gueltig) Momente_berechnen(zeile, z.n);
+    if (zeile0) Summen_berechnen(z);
+}
+
+// P0(X <= k) with the value -1 standing for the empty event and k cut to the table.
+Extended Kumuliert(const Zustand& z, int k)
+{
+    if (k < 0) return 0;
+    return z.P0_kumuliert[std::min(k, z.n)];
+}
+
+std::string Prozenttext(Extended anteil)
+{
+    return "P=" + Zahl_fest(100 * anteil, 5, 2) + "%";
+}
+
+}  // namespace
+
+void Startwerte_setzen(Zustand& z)
+{
+    z.x = 1;
+    z.n = 20;
+    z.k1 = 0;
+    z.k2 = 20;
+    z.M0 = 80;
+    z.N0 = 100;
+    z.p0 = 0.8L;
+    z.M1 = 30;
+    z.N1 = 50;
+    z.p1 = 0.6L;
+    z.M2 = 21;
+    z.N2 = 70;
+    z.p2 = 0.3L;
+    z.Alfali = 5;
+    z.Alfare = 5;
+    z.kli = 12;
+    z.kre = 20;
+    z.Sigmafaktor = 1.96L;
+    z.Umgebung = 95;
+    z.Saeulendiagramm = false;
+    z.Serie_laeuft = false;
+}
+
+void Verteilung_berechnen(Zustand& z, const Schalter& s, int i)
+{
+    if (i < 0 || i > 2) return;
+    // A row without a selected kind keeps its table, moments and running sums, so that
+    // P0_kumuliert stays the running sum of P0_Tabelle.
+    Verteilungen_berechnen(z, s, {i});
+}
+
+void Pmax_berechnen(Zustand& z, Extended q1, Extended q2)
+{
+    // k1..k2 cut to the current table, in case the range was left over from a larger n.
+    const int von = std::clamp(z.k1, 0, z.n);
+    const int bis = std::clamp(z.k2, von, z.n);
+    z.Pmax = z.P0_Tabelle[von];
+    for (int k = von + 1; k <= bis; ++k) {
+        if (z.P0_Tabelle[k] > z.Pmax) z.Pmax = z.P0_Tabelle[k];
+    }
+    if (q1 > 0) {
+        for (int k = von; k <= bis; ++k) {
+            if (z.P1_Tabelle[k] > z.Pmax) z.Pmax = z.P1_Tabelle[k];
+        }
+    }
+    if (q2 > 0) {
+        for (int k = von; k <= bis; ++k) {
+            if (z.P2_Tabelle[k] > z.Pmax) z.Pmax = z.P2_Tabelle[k];
+        }
+    }
+}
+
+void Umgebungsgrenzen_berechnen(Zustand& z)
+{
+    z.Umgebung_li = z.mue0 - z.sigma0 * z.Sigmafaktor;
+    if (z.Umgebung_li < 0) z.Umgebung_li = 0;
+    z.Umgebung_re = z.sigma0 * z.Sigmafaktor + z.mue0;
+    if (z.Umgebung_re > z.n) z.Umgebung_re = z.n;
+    // A mean outside the table (geometric with small p) could leave one bound beyond the
+    // other end; both stay on the axis 0..n.
+    if (z.Umgebung_li > z.n) z.Umgebung_li = z.n;
+    if (z.Umgebung_re < 0) z.Umgebung_re = 0;
+}
+
+Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s)
+{
+    if (s.p1_zeichnen && s.p2_zeichnen) {
+        Verteilungen_berechnen(z, s, {0, 1, 2});
+    } else if (s.p1_zeichnen) {
+        Verteilungen_berechnen(z, s, {0, 1});
+    } else if (s.p2_zeichnen) {
+        Verteilungen_berechnen(z, s, {0, 2});
+    } else {
+        Verteilungen_berechnen(z, s, {0});
+    }
+    Pmax_berechnen(z, s.p1_zeichnen ? z.p1 : 0, s.p2_zeichnen ? z.p2 : 0);
+
+    Berechnungstexte texte;
+    texte.Edit_kli = Zahl_ganz(kli_berechnen(z));
+    texte.Edit_kre = Zahl_ganz(kre_berechnen(z));
+    Umgebungsgrenzen_berechnen(z);
+
+    const int k1 = std::clamp(z.k1, 0, z.n);
+    const int k2 = std::clamp(z.k2, k1, z.n);
+    const Extended geschlossen = Kumuliert(z, k2) - Kumuliert(z, k1 - 1);
+    const Extended offen = k2 >= k1 + 2 ? Kumuliert(z, k2 - 1) - Kumuliert(z, k1) : 0;
+    texte.Label_Intervallwahrscheinlichkeit = Prozenttext(geschlossen);
+    texte.Label_Intervallwahrscheinlichkeit2 = Prozenttext(offen);
+    return texte;
+}

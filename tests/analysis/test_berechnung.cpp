@@ -1,0 +1,249 @@
+#include "analysis/Berechnung.h"
+
+#include "Analysezustand.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Reference values: exact binomial sums in Python's fractions module, and closed forms
+// (sqrt(20·0.8·0.2), 16 ± 1.96·sqrt(3.2)) evaluated in double precision.
+TEST(Berechnung, Startwerte_und_ihre_Neuberechnung)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    EXPECT_EQ(z.p2, 0.3L);
+    const Berechnungstexte t = Alles_berechnen(z, Schalter{});
+    EXPECT_NEAR(z.mue0, 16.0L, 16 * 4 * eps);
+    EXPECT_NEAR(z.sigma0, 1.788854381999832L, 1.78885L * sechs_Stellen);
+    EXPECT_NEAR(z.Pmax, 0.21819940194610052L, 0.218199L * sechs_Stellen);
+    EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
+    EXPECT_NEAR(z.Umgebung_li, 12.49384541128033L, 12.4938L * sechs_Stellen);
+    EXPECT_NEAR(z.Umgebung_re, 19.50615458871967L, 19.5062L * sechs_Stellen);
+    EXPECT_EQ(z.kli, 12);
+    EXPECT_EQ(z.kre, 20);
+    EXPECT_EQ(t.Edit_kli, "12");
+    EXPECT_EQ(t.Edit_kre, "20");
+    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=100,00%");
+    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit2, "P=98,85%");
+    // The running sums of a full binomial table.
+    EXPECT_NEAR(z.P0_kumuliert[20], 1.0L, 21 * eps);
+    EXPECT_EQ(z.P0_Rest[0], 1.0L);
+    EXPECT_EQ(z.P0_Rest[20], 1 - z.P0_kumuliert[19]);
+}
+
+TEST(Berechnung, Gleiche_Grenzen_k1_k2)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.k1 = 16;
+    z.k2 = 16;
+    const Berechnungstexte t = Alles_berechnen(z, Schalter{});
+    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit2, "P=0,00%");
+    // P0(X = 16) = 0.218199... (exact binomial value)
+    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=21,82%");
+    EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
+}
+
+TEST(Berechnung, Linke_Umgebungsgrenze_nicht_negativ)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.p0 = 0.1L;
+    Alles_berechnen(z, Schalter{});
+    EXPECT_EQ(z.Umgebung_li, 0.0L);
+    // 2 + 1.96·sqrt(1.8), closed form
+    EXPECT_NEAR(z.Umgebung_re, 4.629615941539752L, 4.62962L * sechs_Stellen);
+}
+
+TEST(Berechnung, Geometrisch_abgeschnitten_bei_n)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.p0 = 0.3L;
+    Schalter s;
+    s.Verteilung_p0 = vaGeometr;
+    Alles_berechnen(z, s);
+    EXPECT_EQ(z.P0_Tabelle[0], 0.0L);
+    EXPECT_NEAR(z.mue0, 10.0L / 3, 10 * eps);
+    EXPECT_NEAR(z.sigma0, 2.7888667551135855L, 2.78887L * sechs_Stellen);  // sqrt(0.7)/0.3
+    EXPECT_NEAR(z.P0_kumuliert[20], 0.9992020773370239L, sechs_Stellen);   // 1 − 0.7^20
+}
+
+TEST(Berechnung, Hypergeometrisch_Momente)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    Schalter s;
+    s.Verteilung_p0 = vaHypergeo;
+    Alles_berechnen(z, s);
+    EXPECT_NEAR(z.mue0, 16.0L, 16 * 4 * eps);
+    // sqrt(16·0.2·80/99)
+    EXPECT_NEAR(z.sigma0, 1.6080605044147394L, 1.60806L * sechs_Stellen);
+}
+
+TEST(Berechnung, Zweite_Verteilung_mit_p_null_zaehlt_nicht_fuer_Pmax)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.p1 = 0;
+    Schalter s;
+    s.p1_zeichnen = true;
+    Alles_berechnen(z, s);
+    EXPECT_EQ(z.P1_Tabelle[0], 1.0L);
+    EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
+
+    z.p1 = 0.05L;
+    Alles_berechnen(z, s);
+    EXPECT_EQ(z.Pmax, z.P1_Tabelle[1]);  // 0.377354 beats 0.218199
+}
+
+// The edges where a formula divides by zero or takes ln 0. Each distribution is then
+// concentrated on one point (or, geometric p = 0, on none within the table): the moments
+// are the chosen finite values.
+struct Randfall {
+    const char* name;
+    int Art;
+    int n;
+    long double p;
+    int M;
+    int N;
+    long double mue;
+    long double sigma;
+    int Einspunkt;  // k with P = 1, -1 for an all-zero table, -2 for a spread table
+};
+
+const Randfall randfaelle[] = {
+    {"Geometrisch_p_null", vaGeometr, 20, 0.0L, 0, 1, 20.0L, 0.0L, -1},
+    {"Geometrisch_p_winzig", vaGeometr, 20, 1e-4940L, 0, 1, 20.0L, 0.0L, -2},
+    {"Geometrisch_p_eins", vaGeometr, 20, 1.0L, 0, 1, 1.0L, 0.0L, 1},
+    {"Poisson_p_null", vaPoisson, 20, 0.0L, 0, 1, 0.0L, 0.0L, 0},
+    {"Hypergeo_N_eins", vaHypergeo, 1, 0.0L, 0, 1, 0.0L, 0.0L, 0},
+    {"Hypergeo_alles_markiert", vaHypergeo, 5, 0.0L, 9, 10, 4.5L, 0.5L, -2},
+    {"Binomial_p_eins", vaBinomial, 20, 1.0L, 0, 1, 20.0L, 0.0L, 20},
+};
+
+class Randfaelle : public testing::TestWithParam<Randfall> {};
+
+TEST_P(Randfaelle, Endliche_Momente_und_Tabelle)
+{
+    const Randfall& f = GetParam();
+    Zustand z;
+    Startwerte_setzen(z);
+    z.n = f.n;
+    z.k2 = f.n;
+    z.p0 = f.p;
+    z.M0 = f.M;
+    z.N0 = f.N;
+    Schalter s;
+    s.Verteilung_p0 = f.Art;
+    Alles_berechnen(z, s);
+    EXPECT_EQ(z.mue0, f.mue);
+    // Hypergeo 9 of 10: sigma² = 4.5·(1/10)·(10−5)/(10−1) = 0.25, closed form; 1 − 9/10
+    // is inexact in binary.
+    EXPECT_NEAR(z.sigma0, f.sigma, 4 * eps);
+    for (int k = 0; k <= f.n; ++k) {
+        ASSERT_TRUE(std::isfinite(z.P0_Tabelle[k])) << k;
+        if (f.Einspunkt >= 0) {
+            EXPECT_EQ(z.P0_Tabelle[k], k == f.Einspunkt ? 1 : 0) << k;
+        } else if (f.Einspunkt == -1) {
+            EXPECT_EQ(z.P0_Tabelle[k], 0.0L) << k;
+        }
+    }
+    EXPECT_GE(z.Umgebung_li, 0);
+    EXPECT_LE(z.Umgebung_re, f.n);
+    EXPECT_LE(z.Umgebung_li, z.Umgebung_re);
+    EXPECT_TRUE(std::isfinite(z.Pmax));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeilen, Randfaelle, testing::ValuesIn(randfaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Berechnung, Population_kleiner_als_n_gibt_sigma_null)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.M0 = 3;
+    z.N0 = 10;  // n = 20 > N: only reachable when a kind changes before n is checked again
+    Schalter s;
+    s.Verteilung_p0 = vaHypergeo;
+    Alles_berechnen(z, s);
+    EXPECT_EQ(z.sigma0, 0.0L);
+    EXPECT_EQ(z.P0_kumuliert[20], 0.0L);
+}
+
+TEST(Berechnung, Umgebung_bleibt_auf_der_Achse)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.p0 = 0.01L;  // geometric mean 100, far beyond n = 20
+    z.Sigmafaktor = 0;
+    Schalter s;
+    s.Verteilung_p0 = vaGeometr;
+    Alles_berechnen(z, s);
+    EXPECT_EQ(z.Umgebung_li, 20.0L);
+    EXPECT_EQ(z.Umgebung_re, 20.0L);
+}
+
+TEST(Berechnung, Ohne_gewaehlte_Art_bleibt_alles_stehen)
+{
+    Zustand z = Startzustand();
+    const Zustand vorher = z;
+    z.p0 = 0.5L;
+    Schalter s;
+    s.Verteilung_p0 = -1;
+    Verteilung_berechnen(z, s, 0);
+    EXPECT_EQ(z.P0_Tabelle, vorher.P0_Tabelle);
+    EXPECT_EQ(z.P0_kumuliert, vorher.P0_kumuliert);
+    EXPECT_EQ(z.P0_Rest, vorher.P0_Rest);
+    EXPECT_EQ(z.mue0, vorher.mue0);
+    EXPECT_EQ(z.sigma0, vorher.sigma0);
+    s.Verteilung_p0 = 4;
+    Verteilung_berechnen(z, s, 0);
+    EXPECT_EQ(z.P0_Tabelle, vorher.P0_Tabelle);
+}
+
+// The tables are filled in blocks by several threads: every value must still be the one
+// the plain call gives, with no block left out at the seams.
+TEST(Berechnung, Verteilte_Tabellen_gleich_den_Einzelwerten)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.n = 4000;
+    z.k2 = 4000;
+    z.p0 = 0.37L;
+    z.p1 = 0.5L;
+    z.M2 = 1234567;
+    z.N2 = 2147483647;
+    Schalter s;
+    s.p1_zeichnen = true;
+    s.p2_zeichnen = true;
+    s.Verteilung_p1 = vaPoisson;
+    s.Verteilung_p2 = vaHypergeo;
+    z.P2_Tabelle.fill(-1);
+    Alles_berechnen(z, s);
+    for (int k = 0; k <= 4000; ++k) {
+        ASSERT_EQ(z.P0_Tabelle[k], Binomialverteilung(4000, k, 0.37L)) << k;
+        ASSERT_EQ(z.P1_Tabelle[k], Poissonverteilung(k, 4000 * 0.5L)) << k;
+        ASSERT_EQ(z.P2_Tabelle[k], Hypergeometrisch(4000, 1234567, 2147483647, k)) << k;
+    }
+}
+
+TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.k1 = 15;
+    z.k2 = 40;  // left over from a larger n
+    z.P0_Tabelle.fill(0.75L);
+    z.P0_kumuliert.fill(0.75L);
+    const Berechnungstexte t = Alles_berechnen(z, Schalter{});
+    EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
+    // P0(15 <= X <= 20) from the exact binomial table: 80,42 %
+    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=80,42%");
+}
+
+}  // namespace
