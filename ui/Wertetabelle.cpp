@@ -102,7 +102,8 @@ protected:
         QPainter p(w);
         const QRect r = w->rect();
         p.fillRect(r, gitter->Fixfarbe());
-        p.setPen(w->palette().color(QPalette::WindowText));
+        // The corner button is disabled (no select-all), so take the active text colour.
+        p.setPen(gitter->palette().color(QPalette::Active, QPalette::WindowText));
         p.setFont(gitter->font());
         p.drawText(r.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, gitter->Zelle(0, 0));
         p.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), Gitterfarbe(gitter));
