@@ -134,10 +134,15 @@ void Momente_berechnen(const Zeile& zeile, int n)
     }
 }
 
+// The running sum of a complete distribution can end some ulps above 1 (B(20; 0.8) does).
+// It is held at 1: a level of 100 % must take in every k, and 1 − P0(X <= k) must not turn
+// negative. Below 1 every entry is the plain running sum.
 void Summen_berechnen(Zustand& z)
 {
-    z.P0_kumuliert[0] = z.P0_Tabelle[0];
-    for (int k = 1; k <= z.n; ++k) z.P0_kumuliert[k] = z.P0_kumuliert[k - 1] + z.P0_Tabelle[k];
+    z.P0_kumuliert[0] = std::min(z.P0_Tabelle[0], Extended{1});
+    for (int k = 1; k <= z.n; ++k) {
+        z.P0_kumuliert[k] = std::min(z.P0_kumuliert[k - 1] + z.P0_Tabelle[k], Extended{1});
+    }
     z.P0_Rest[0] = 1;
     for (int k = 1; k <= z.n; ++k) z.P0_Rest[k] = 1 - z.P0_kumuliert[k - 1];
 }

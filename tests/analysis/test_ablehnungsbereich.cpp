@@ -1,0 +1,235 @@
+#include "analysis/Ablehnungsbereich.h"
+
+#include "Analysezustand.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+// Reference values: exact binomial sums of B(20; 0.8) in Python's fractions module.
+TEST(Ablehnungsbereich, Startwerte_zweiseitig)
+{
+    Zustand z = Startzustand();
+    EXPECT_EQ(z.kli, 12);
+    EXPECT_EQ(z.kre, 20);
+    Testart_setzen(z);
+    EXPECT_TRUE(z.Test_beidseitig);
+    EXPECT_FALSE(z.Test_links);
+    EXPECT_FALSE(z.Test_rechts);
+    EXPECT_NEAR(Alfali_berechnen(z), 3.214266308087513L, 3.21427L * sechs_Stellen);
+    EXPECT_NEAR(Alfare_berechnen(z), 1.152921504606847L, 1.15292L * sechs_Stellen);
+    EXPECT_NEAR(Alfa_Fehler(z), 4.36718781269436L, 4.36719L * sechs_Stellen);
+    const Annahmebereich A = Annahmebereich_bestimmen(z);
+    EXPECT_EQ(A.A_links, 13);
+    EXPECT_EQ(A.A_rechts, 19);
+}
+
+struct Niveaufall {
+    const char* name;
+    int Art;
+    long double p0;
+    long double Alfali;
+    long double Alfare;
+    int kli;
+    int kre;
+};
+
+// n = 20 throughout.
+const Niveaufall niveaufaelle[] = {
+    {"Kein_linker_Bereich", vaBinomial, 0.8L, 0, 5, -1, 20},
+    {"Kein_rechter_Bereich", vaBinomial, 0.8L, 5, 0, 12, 21},
+    {"Alles_links", vaBinomial, 0.8L, 100, 0, 20, 21},
+    {"Alles_rechts", vaBinomial, 0.8L, 0, 100, -1, 0},
+    // P0(X = 0) = 0.9^20 = 0.1216 >= 0.05: the downward scan runs out at -1.
+    {"Abwaertssuche_bis_minus_eins", vaBinomial, 0.1L, 0, 95, -1, 1},
+    // Poisson cut off at n sums to 0.868 < 0.95: the scan stops at once, kre = n + 2.
+    {"Rechts_abgeschnittene_Summe", vaPoisson, 0.8L, 0, 5, -1, 22},
+};
+
+class Niveaus : public testing::TestWithParam<Niveaufall> {};
+
+TEST_P(Niveaus, Grenzen_aus_den_Niveaus)
+{
+    const Niveaufall& f = GetParam();
+    Zustand z;
+    Startwerte_setzen(z);
+    z.p0 = f.p0;
+    z.Alfali = f.Alfali;
+    z.Alfare = f.Alfare;
+    Schalter s;
+    s.Verteilung_p0 = f.Art;
+    const Berechnungstexte t = Alles_berechnen(z, s);
+    EXPECT_EQ(z.kli, f.kli);
+    EXPECT_EQ(z.kre, f.kre);
+    EXPECT_EQ(t.Edit_kli, std::to_string(f.kli));
+    EXPECT_EQ(t.Edit_kre, std::to_string(f.kre));
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeilen, Niveaus, testing::ValuesIn(niveaufaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Ablehnungsbereich, Niveau_gleich_Tabellenwert_gehoert_zum_Bereich)
+{
+    // B(2; 0.5) is exact in binary: 0.25, 0.75, 1.
+    Zustand z;
+    Startwerte_setzen(z);
+    z.n = 2;
+    z.k2 = 2;
+    z.p0 = 0.5L;
+    z.Alfali = 25;
+    z.Alfare = 25;
+    Alles_berechnen(z, Schalter{});
+    EXPECT_EQ(z.P0_kumuliert[0], 0.25L);
+    EXPECT_EQ(z.kli, 0);
+    EXPECT_EQ(z.kre, 2);
+}
+
+TEST(Ablehnungsbereich, Ohne_Test_ist_alles_Annahme)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    z.Alfali = 0;
+    z.Alfare = 0;
+    Alles_berechnen(z, Schalter{});
+    Testart_setzen(z);
+    EXPECT_FALSE(z.Test_links || z.Test_rechts || z.Test_beidseitig);
+    EXPECT_EQ(Alfa_Fehler(z), 0.0L);
+    const Annahmebereich A = Annahmebereich_bestimmen(z);
+    EXPECT_EQ(A.A_links, 0);
+    EXPECT_EQ(A.A_rechts, 20);
+    for (long double p : {0.0L, 0.3L, 0.8L, 1.0L}) {
+        EXPECT_NEAR(Annahmewahrscheinlichkeit(z, p), 1.0L, 21 * eps) << static_cast<double>(p);
+    }
+}
+
+TEST(Ablehnungsbereich, Getippte_Grenzen_lesen_nur_die_Tabelle)
+{
+    Zustand z = Startzustand();
+    // Stale entries beyond n must never be read.
+    z.P0_kumuliert[21] = 0.5L;
+    z.P0_kumuliert[22] = 0.5L;
+    z.kli = 22;
+    EXPECT_EQ(Alfali_berechnen(z), 100 * z.P0_kumuliert[20] > 100 ? 100 : 100 * z.P0_kumuliert[20]);
+    EXPECT_GT(z.Alfali, 99.99L);
+
+    z.kli = -1;
+    z.Alfali = 7;
+    EXPECT_EQ(Alfali_berechnen(z), 0.0L);
+    EXPECT_EQ(z.Alfali, 7.0L);
+
+    z.kre = 21;
+    z.Alfare = 3;
+    EXPECT_EQ(Alfare_berechnen(z), 0.0L);
+    EXPECT_EQ(z.Alfare, 3.0L);
+    z.kre = 0;
+    EXPECT_EQ(Alfare_berechnen(z), 100.0L);
+    z.kre = -5;
+    EXPECT_EQ(Alfare_berechnen(z), 100.0L);
+}
+
+TEST(Ablehnungsbereich, Niveau_aus_Summe_knapp_ueber_eins_bleibt_in_0_bis_100)
+{
+    Zustand z = Startzustand();
+    z.P0_kumuliert[20] = 1 + 8 * eps;
+    z.P0_kumuliert[19] = 1 + 4 * eps;
+    z.kli = 20;
+    z.kre = 20;
+    EXPECT_EQ(Alfali_berechnen(z), 100.0L);
+    EXPECT_EQ(Alfare_berechnen(z), 0.0L);
+}
+
+TEST(Ablehnungsbereich, Ueberlappende_Bereiche_leere_Annahme)
+{
+    Zustand z = Startzustand();
+    z.kli = 15;
+    z.kre = 16;  // kli = kre − 1: A = [16; 15]
+    Testart_setzen(z);
+    EXPECT_TRUE(z.Test_beidseitig);
+    EXPECT_EQ(Annahmewahrscheinlichkeit(z, 0.8L), 0.0L);
+    z.kli = 18;
+    EXPECT_EQ(Annahmewahrscheinlichkeit(z, 0.5L), 0.0L);
+}
+
+TEST(Ablehnungsbereich, Einseitige_Annahmebereiche)
+{
+    Zustand z = Startzustand();
+    z.kre = 21;
+    Testart_setzen(z);
+    EXPECT_TRUE(z.Test_links);
+    EXPECT_EQ(Annahmebereich_bestimmen(z).A_links, 13);
+    EXPECT_EQ(Annahmebereich_bestimmen(z).A_rechts, 20);
+    EXPECT_EQ(Alfa_Fehler(z), Alfali_berechnen(z));
+
+    z.kli = -1;
+    z.kre = 20;
+    Testart_setzen(z);
+    EXPECT_TRUE(z.Test_rechts);
+    EXPECT_EQ(Annahmebereich_bestimmen(z).A_links, 0);
+    EXPECT_EQ(Annahmebereich_bestimmen(z).A_rechts, 19);
+    // β at p = 0.8 is 1 − P0(X = 20) = 1 − 0.8^20 (exact binomial)
+    EXPECT_NEAR(Annahmewahrscheinlichkeit(z, 0.8L), 0.98847078495393153L, 21 * eps);
+}
+
+struct Summenfall {
+    const char* name;
+    int n;
+    long double p;
+    int a;
+    int b;
+    long double wert;
+};
+
+// Reference sums in double precision (Python 3 math): exact binomial sums for n <= 200, the
+// Poisson terms exp(k·ln mu − mu)/k! and the normal density terms for n > 200. The three
+// approximations differ from each other in the third digit, so each row pins its branch.
+const Summenfall summenfaelle[] = {
+    {"Exakt_bei_200", 200, 0.03L, 0, 5, 0.443229212328408L},
+    {"Poisson_bei_201", 201, 0.03L, 0, 5, 0.44087307357859595L},
+    {"Normaldichte_bei_201", 201, 0.04L, 3, 11, 0.8722664338875423L},
+    {"Leerer_Bereich", 201, 0.5L, 7, 6, 0.0L},
+    {"Bereich_ueber_n_gekappt", 20, 0.8L, 0, 25, 1.0L},
+    {"p_null_mit_Null", 4000, 0.0L, 0, 3, 1.0L},
+    {"p_null_ohne_Null", 4000, 0.0L, 1, 4000, 0.0L},
+    {"p_eins_mit_n", 4000, 1.0L, 3999, 4000, 1.0L},
+    {"p_eins_ohne_n", 4000, 1.0L, 0, 3999, 0.0L},
+    {"Poisson_ab_1755_unter_Genauigkeit", 4000, 0.039L, 1755, 4000, 0.0L},
+};
+
+class Binomialsummen : public testing::TestWithParam<Summenfall> {};
+
+TEST_P(Binomialsummen, Wert)
+{
+    const Summenfall& f = GetParam();
+    Zustand z;
+    z.n = f.n;
+    const long double s = Binomialsumme(z, f.a, f.b, f.p);
+    EXPECT_NEAR(s, f.wert, 64 * std::numeric_limits<double>::epsilon());
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeilen, Binomialsummen, testing::ValuesIn(summenfaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Ablehnungsbereich, Poisson_Naeherung_ueber_ganze_Tabelle)
+{
+    Zustand z;
+    z.n = 4000;
+    // mu = 156: the terms beyond k = 1754 go through ln k!, all finite; the total is 1.
+    const long double s = Binomialsumme(z, 0, 4000, 0.039L);
+    EXPECT_NEAR(s, 1.0L, 4001 * eps);
+}
+
+TEST(Ablehnungsbereich, Dichtesumme_bei_winziger_Varianz_bleibt_Wahrscheinlichkeit)
+{
+    Zustand z;
+    z.n = 4000;
+    // v = 4000·1e-12: the density at k = n is about 2·10^5, the sum is cut to 1.
+    const long double s = Binomialsumme(z, 3990, 4000, 1 - 1e-12L);
+    EXPECT_EQ(s, 1.0L);
+    EXPECT_EQ(Binomialsumme(z, 0, 3990, 1 - 1e-12L), 0.0L);
+}
+
+}  // namespace
