@@ -123,6 +123,9 @@ void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
             Linie(Bild, z.x_Ursprung - 3, Y, z.x_Ende, Y, clGray, 1, psDot);
             Text_ausgeben(Bild, z.x_Ursprung - 37, Y - 8, Hilfslinie_Text(z, i), normal, true);
         }
+        // A label of five characters in the sans font is a pixel or two wider than the 37
+        // pixels left of the axis; its white box must not cut the axis.
+        Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, psSolid);
     }
 }
 

@@ -98,13 +98,14 @@ bool Strich_an(int Stil, std::int64_t i) {
     }
 }
 
-// A pen point of width b covers the b x b square x - b/2 .. x - b/2 + b - 1.
+// A pen point of width b covers the b x b square from x - (b-1)/2 on: a width-2 line grows
+// right and down, so a curve that starts on the probability axis stays right of it.
 void Stiftpunkt(QImage& Bild, int x, int y, QRgb Farbe, int b) {
     if (b <= 1) {
         Punkt(Bild, x, y, Farbe);
         return;
     }
-    const int x0 = x - b / 2, y0 = y - b / 2;
+    const int x0 = x - (b - 1) / 2, y0 = y - (b - 1) / 2;
     Flaeche(Bild, x0, y0, x0 + b, y0 + b, Farbe, bsSolid);
 }
 
@@ -188,15 +189,21 @@ void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite,
         i_von = std::max(i_von, haupt0 - hi);
         i_bis = std::min(i_bis, haupt0 - lo);
     }
+    // The pixels of a line do not depend on its direction: they are computed from the end
+    // with the smaller main coordinate, rounding the minor coordinate to the nearest pixel and
+    // halves toward that end's row or column. Mirror-image edges (the two sides of an
+    // arrowhead) then get mirror-image pixels.
+    const bool umgekehrt = richtung < 0;
+    const std::int64_t basis_neben = umgekehrt ? neben0 + neben_d : neben0;
+    const std::int64_t basis_d = umgekehrt ? -neben_d : neben_d;
     for (std::int64_t i = i_von; i <= i_bis; ++i) {
         if (!Strich_an(Stil, i)) continue;
-        // Minor coordinate rounded to the nearest pixel, halves upwards: the Bresenham line.
-        const std::int64_t zaehler = 2 * i * neben_d + schritte;
-        const std::int64_t nenner = 2 * schritte;
-        std::int64_t q = zaehler / nenner;
-        if ((zaehler % nenner != 0) && (zaehler < 0)) --q;  // floor division
+        const std::int64_t j = umgekehrt ? schritte - i : i;
+        const std::int64_t betrag = std::llabs(j * basis_d);
+        std::int64_t versatz = (2 * betrag + schritte - 1) / (2 * schritte);
+        if (j * basis_d < 0) versatz = -versatz;
         const std::int64_t haupt = haupt0 + richtung * i;
-        const std::int64_t neben = neben0 + q;
+        const std::int64_t neben = basis_neben + versatz;
         const std::int64_t px = x_fuehrt ? haupt : neben;
         const std::int64_t py = x_fuehrt ? neben : haupt;
         if (px < -b || py < -b || px > Bild.width() + b || py > Bild.height() + b) continue;
@@ -206,12 +213,26 @@ void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite,
 
 void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
                       int Pinselstil) {
-    QPainter p(&Bild);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrushOrigin(0, 0);
-    p.setPen(QPen(QColor::fromRgb(Stiftfarbe), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(QBrush(QColor::fromRgb(Pinselfarbe), Qt_Pinsel(Pinselstil)));
-    p.drawPolygon(Punkte);
+    if (Punkte.isEmpty()) return;
+    if (Pinselstil != bsClear) {
+        QPainter p(&Bild);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrushOrigin(0, 0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QBrush(QColor::fromRgb(Pinselfarbe), Qt_Pinsel(Pinselstil)));
+        p.drawPolygon(Punkte);
+    }
+    // The outline through the same lines as Linie, so every vertex is painted and a
+    // symmetric shape (an arrowhead) gets a symmetric outline; Qt's polygon stroker leaves
+    // out pixels of the right and bottom edges.
+    for (int i = 0; i < Punkte.size(); ++i) {
+        const QPoint& a = Punkte[i];
+        const QPoint& b = Punkte[(i + 1) % Punkte.size()];
+        if (a == b)
+            Punkt(Bild, a.x(), a.y(), Stiftfarbe);
+        else
+            Linie(Bild, a.x(), a.y(), b.x(), b.y(), Stiftfarbe, 1, psSolid);
+    }
 }
 
 void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,

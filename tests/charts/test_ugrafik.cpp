@@ -157,6 +157,17 @@ INSTANTIATE_TEST_SUITE_P(Richtungen, LinieEndpunkt,
                                            Linienfall{"steil_zurueck", 20, 38, 12, 1}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// Mirror-image edges of a shape must get mirror-image pixels, whichever way they are drawn.
+TEST_P(LinieEndpunkt, SamePixelsInBothDirectionsApartFromTheOmittedEnd) {
+    const Linienfall& f = GetParam();
+    QImage hin = Testbild(40, 40), zurueck = Testbild(40, 40);
+    Linie(hin, f.x1, f.y1, f.x2, f.y2, clBlack, 1, psSolid);
+    Linie(zurueck, f.x2, f.y2, f.x1, f.y1, clBlack, 1, psSolid);
+    hin.setPixel(f.x2, f.y2, clBlack);
+    zurueck.setPixel(f.x1, f.y1, clBlack);
+    EXPECT_EQ(hin, zurueck);
+}
+
 TEST(Linie, ZeroLengthPaintsNothing) {
     QImage Bild = Testbild(10, 10);
     Linie(Bild, 4, 4, 4, 4, clBlack, 2, psSolid);

@@ -1,0 +1,331 @@
+#include "charts/Diagramm.h"
+#include "charts/UGrafik.h"
+#include "Testzustand.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+class Diagramm : public ::testing::Test {
+protected:
+    void SetUp() override { Gui_sicherstellen(); }
+    QImage Bild = Testbild();
+    Zustand z = Startzustand();
+    Schalter aus = [] {
+        Schalter s;
+        s.Info = false;
+        return s;
+    }();
+};
+
+// Bounds of the non-white pixels inside `Bereich`.
+QRect Bemalt(const QImage& Bild, const QRect& Bereich) {
+    QRect r;
+    for (int y = Bereich.top(); y <= Bereich.bottom(); ++y)
+        for (int x = Bereich.left(); x <= Bereich.right(); ++x)
+            if (Bild.pixel(x, y) != clWhite) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+struct Geometriefall {
+    const char* Name;
+    int k1, k2;
+    int Saeulenbreite, x_Ende;
+};
+
+class Geometrie : public ::testing::TestWithParam<Geometriefall> {};
+
+TEST_P(Geometrie, SlotWidthAndAxisEndOnTheWindowImage) {
+    const Geometriefall& f = GetParam();
+    Zustand z = Binomialzustand(4000, 0.8L);
+    z.k1 = f.k1;
+    z.k2 = f.k2;
+    EXPECT_FALSE(Geometrie_berechnen(Testbild(), z));
+    EXPECT_EQ(z.Saeulenbreite, f.Saeulenbreite);
+    EXPECT_EQ(z.x_Ende, f.x_Ende);
+    EXPECT_EQ(z.y_Ursprung, 349);
+    EXPECT_EQ(z.Hoehe_Skala, 297);
+    EXPECT_EQ(z.k1, f.k1);
+    EXPECT_EQ(z.k2, f.k2);
+}
+
+// 943 = 998 - 15 - 40 pixels of axis.
+INSTANTIATE_TEST_SUITE_P(Faelle, Geometrie,
+                         ::testing::Values(Geometriefall{"start_0_bis_20_gedeckelt", 0, 20, 20, 470},
+                                           Geometriefall{"ein_Slot", 7, 7, 20, 70},
+                                           Geometriefall{"44_Slots_gedeckelt", 0, 43, 20, 930},
+                                           Geometriefall{"45_Slots_volle_Achse", 0, 44, 20, 983},
+                                           Geometriefall{"48_Slots", 0, 47, 19, 983},
+                                           Geometriefall{"943_Werte_noch_1_Pixel", 100, 1042, 1, 983}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(Verengung, OneValueMoreThanPixelsNarrowsToMuePlusMinus3point5Sigma) {
+    Gui_sicherstellen();
+    Zustand z = Binomialzustand(4000, 0.8L);
+    z.k1 = 100;
+    z.k2 = 1043;  // 944 values of k
+    int gemeldet_k1 = -1, gemeldet_k2 = -1, Meldungen = 0;
+    Diagramm_Rueckrufe r;
+    r.k_Bereich_verengt = [&](int k1, int k2) {
+        gemeldet_k1 = k1;
+        gemeldet_k2 = k2;
+        ++Meldungen;
+    };
+    QImage Bild = Testbild();
+    Schalter s;
+    s.Info = false;
+    Histo_neu_zeichnen(Bild, z, s, r);
+    // mue0 = 3200, sigma0 = sqrt(640) = 25.29822...: 3200 -+ 88.5438 rounds to 3111 and 3289.
+    EXPECT_EQ(Meldungen, 1);
+    EXPECT_EQ(gemeldet_k1, 3111);
+    EXPECT_EQ(gemeldet_k2, 3289);
+    EXPECT_EQ(z.k1, 3111);
+    EXPECT_EQ(z.k2, 3289);
+    EXPECT_EQ(z.Saeulenbreite, 943 / 179);
+    EXPECT_EQ(z.x_Ende, 40 + 5 * 179 + 10);
+
+    // The narrowed range is kept: the next redraw reports nothing.
+    Histo_neu_zeichnen(Bild, z, s, r);
+    EXPECT_EQ(Meldungen, 1);
+
+    z.k1 = 100;
+    z.k2 = 1042;  // 943 values fit
+    Histo_neu_zeichnen(Bild, z, s, r);
+    EXPECT_EQ(Meldungen, 1);
+    EXPECT_EQ(z.k1, 100);
+}
+
+TEST(Verengung, NarrowDistributionKeepsTheSlotCap) {
+    Zustand z = Binomialzustand(4000, 0.001L);  // mue0 = 4, sigma0 ~ 2: 12 values after narrowing
+    z.k2 = 4000;
+    EXPECT_TRUE(Geometrie_berechnen(Testbild(), z));
+    EXPECT_EQ(z.k1, 0);
+    EXPECT_EQ(z.k2, 11);
+    EXPECT_EQ(z.Saeulenbreite, 20);
+    EXPECT_EQ(z.x_Ende, 40 + 20 * 12 + 10);
+}
+
+TEST(Verengung, MomentsThatAreNotFiniteKeepTheWholeTableAndLeaveNoSlotWidth) {
+    Zustand z = Binomialzustand(4000, 0.8L);
+    z.sigma0 = std::numeric_limits<Extended>::infinity();
+    EXPECT_TRUE(Geometrie_berechnen(Testbild(), z));
+    EXPECT_EQ(z.k1, 0);
+    EXPECT_EQ(z.k2, 4000);
+    EXPECT_EQ(z.Saeulenbreite, 0);
+    z.mue0 = std::numeric_limits<Extended>::quiet_NaN();
+    z.k1 = 0;
+    EXPECT_TRUE(Geometrie_berechnen(Testbild(), z));
+    EXPECT_EQ(z.k1, 0);
+    EXPECT_EQ(z.k2, 4000);
+}
+
+TEST_F(Diagramm, ZeroSlotWidthDrawsFrameButNoTicksOrBars) {
+    z = Binomialzustand(4000, 0.8L);
+    z.sigma0 = 1e6L;  // still too wide after narrowing
+    Histo_neu_zeichnen(Bild, z, aus, {});
+    ASSERT_EQ(z.Saeulenbreite, 0);
+    EXPECT_EQ(Bild.pixel(40, 349), clBlack);
+    // x_Ende = 50: the arrowhead and the "k" stand at 50..70.
+    EXPECT_TRUE(Bemalt(Bild, QRect(41, 52, 900, 290)).isEmpty()) << "no bar above the axis";
+    EXPECT_TRUE(Bemalt(Bild, QRect(75, 350, 900, 20)).isEmpty()) << "no tick or number below it";
+}
+
+TEST_F(Diagramm, FrameAxesAndArrowheads) {
+    Geometrie_berechnen(Bild, z);
+    Histo_KOS(Bild, z, aus);
+    for (int x = 40; x <= 469; ++x) ASSERT_EQ(Bild.pixel(x, 349), clBlack) << x;
+    // Arrowhead: base on column 470 from row 346 to 352, tip at 480, white inside.
+    EXPECT_EQ(Bild.pixel(470, 346), clBlack);
+    EXPECT_EQ(Bild.pixel(470, 352), clBlack);
+    EXPECT_EQ(Bild.pixel(480, 349), clBlack);
+    EXPECT_EQ(Bild.pixel(473, 349), clWhite);
+    EXPECT_EQ(Bild.pixel(482, 349), clWhite);
+    // Probability axis from row 349 up to row 31; arrowhead base on row 30, tip at row 20.
+    for (int y = 31; y <= 349; ++y) ASSERT_EQ(Bild.pixel(40, y), clBlack) << y;
+    EXPECT_EQ(Bild.pixel(37, 30), clBlack);
+    EXPECT_EQ(Bild.pixel(43, 30), clBlack);
+    EXPECT_EQ(Bild.pixel(40, 20), clBlack);
+    EXPECT_EQ(Bild.pixel(40, 27), clWhite);
+    // Nothing above the axis to the right of the origin: no bars yet, no auxiliary lines.
+    EXPECT_TRUE(Bemalt(Bild, QRect(41, 40, 420, 305)).isEmpty());
+}
+
+TEST_F(Diagramm, TicksOfMultiplesOfTenAreLongerAndWider) {
+    Geometrie_berechnen(Bild, z);
+    Histo_KOS(Bild, z, aus);
+    // k = 10: centre 40 + trunc(10.5 * 20) = 250, two columns wide, down to row 355 where
+    // the white box of its number begins.
+    EXPECT_EQ(Bild.pixel(250, 355), clBlack);
+    EXPECT_EQ(Bild.pixel(251, 355), clBlack);
+    EXPECT_EQ(Bild.pixel(249, 353), clWhite);
+    EXPECT_EQ(Bild.pixel(252, 353), clWhite);
+    // k = 11: centre 270, one column, rows 350..353 (end row 354 omitted).
+    EXPECT_EQ(Bild.pixel(270, 353), clBlack);
+    EXPECT_EQ(Bild.pixel(269, 352), clWhite);
+    EXPECT_EQ(Bild.pixel(271, 352), clWhite);
+}
+
+struct Beschriftungsfall {
+    const char* Name;
+    int k_Spanne, k;
+    bool beschriftet;
+};
+
+class k_Beschriftung : public ::testing::TestWithParam<Beschriftungsfall> {};
+
+TEST_P(k_Beschriftung, LabelRuleBySpan) {
+    const Beschriftungsfall& f = GetParam();
+    EXPECT_EQ(k_beschriftet(f.k, f.k_Spanne), f.beschriftet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Regeln, k_Beschriftung,
+    ::testing::Values(Beschriftungsfall{"Spanne30_ungerade", 30, 17, true},
+                      Beschriftungsfall{"Spanne31_ungerade", 31, 17, false},
+                      Beschriftungsfall{"Spanne31_gerade", 31, 18, true},
+                      Beschriftungsfall{"Spanne69_gerade", 69, 18, true},
+                      Beschriftungsfall{"Spanne70_gerade", 70, 18, false},
+                      Beschriftungsfall{"Spanne140_fuenf", 140, 35, true},
+                      Beschriftungsfall{"Spanne141_fuenf", 141, 35, false},
+                      Beschriftungsfall{"Spanne280_zehn", 280, 40, true},
+                      Beschriftungsfall{"Spanne281_zehn", 281, 40, false},
+                      Beschriftungsfall{"Spanne281_dreissig", 281, 90, true},
+                      Beschriftungsfall{"Spanne499_dreissig", 499, 90, true},
+                      Beschriftungsfall{"Spanne500_dreissig", 500, 90, false},
+                      Beschriftungsfall{"Spanne500_fuenfzig", 500, 3150, true}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(k_Beschriftung, OffsetByCountOfDigits) {
+    EXPECT_EQ(k_Beschriftungsversatz(9), 3);
+    EXPECT_EQ(k_Beschriftungsversatz(10), 7);
+    EXPECT_EQ(k_Beschriftungsversatz(999), 11);
+    EXPECT_EQ(k_Beschriftungsversatz(1000), 15);
+}
+
+TEST_F(Diagramm, AuxiliaryLinesRowsLabelsAndDots) {
+    z.Pmax = 0.25L;
+    Geometrie_berechnen(Bild, z);
+    Schalter s = aus;
+    s.waagerechte_Strichelung = true;
+    Histo_KOS(Bild, z, s);
+    // Rows 52 + round(i * 297 / 5): 59.4, 118.8, 178.2 and 237.6 round to 59, 119, 178, 238.
+    const int Zeilen[5] = {52, 111, 171, 230, 290};
+    const char* Texte[5] = {"0,250", "0,200", "0,150", "0,100", "0,050"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(Hilfslinie_Zeile(z, i), Zeilen[i]);
+        EXPECT_EQ(Hilfslinie_Text(z, i), QString::fromLatin1(Texte[i]));
+        // Dotted from column 37 on: even distances from 37 are painted.
+        EXPECT_EQ(Bild.pixel(101, Zeilen[i]), clGray) << i;
+        EXPECT_EQ(Bild.pixel(100, Zeilen[i]), clWhite) << i;
+    }
+    EXPECT_TRUE(Bemalt(Bild, QRect(45, 291, 420, 58)).isEmpty()) << "no line at 0";
+    for (int y = 31; y <= 349; ++y) ASSERT_EQ(Bild.pixel(40, y), clBlack) << "label box cuts the axis at " << y;
+}
+
+TEST_F(Diagramm, BarHeightsFollowTheScale) {
+    Geometrie_berechnen(Bild, z);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, true, clBlack, bsClear);
+    // Pmax = P0(X=16), so k = 16 reaches y_Oben: columns 360..380, rows 52..349.
+    EXPECT_EQ(Bemalt(Bild, QRect(0, 0, 998, 373)), QRect(QPoint(360, 52), QPoint(380, 349)));
+    EXPECT_EQ(Bild.pixel(370, 200), clWhite);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+    // P(X=15) / P(X=16) = (16/5)(0.2/0.8) = 0.8 exactly: 0.8 * 297 = 237.6 rounds to 238.
+    EXPECT_EQ(Bild.pixel(350, 349 - 238), clBlack);
+    EXPECT_EQ(Bild.pixel(350, 349 - 239), clWhite);
+    EXPECT_EQ(Bild.pixel(350, 349 - 237), clWhite);
+    // P(X=0) = 0.2^20 rounds to 0 pixels: only the outline on the axis.
+    EXPECT_EQ(Bemalt(Bild, QRect(41, 300, 18, 48)), QRect());
+}
+
+struct Saeulenfall {
+    const char* Name;
+    int Saeulenbreite;
+    bool linke_Haelfte;
+    int von, bis;  // painted columns relative to the slot start
+};
+
+class Saeulendiagramm : public ::testing::TestWithParam<Saeulenfall> {};
+
+TEST_P(Saeulendiagramm, ColumnsTakeTheirPartOfTheSlot) {
+    const Saeulenfall& f = GetParam();
+    QImage Bild = Testbild();
+    Zustand z = Startzustand();
+    Geometrie_berechnen(Bild, z);
+    z.Saeulendiagramm = true;
+    z.Saeulenbreite = f.Saeulenbreite;
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, f.linke_Haelfte, clRed, bsHorizontal);
+    const int X = 40 + 16 * f.Saeulenbreite;
+    const QRect r = Bemalt(Bild, QRect(0, 0, 998, 373));
+    EXPECT_EQ(r.left(), X + f.von);
+    EXPECT_EQ(r.right(), X + f.bis);
+    EXPECT_EQ(r.bottom(), 349);
+}
+
+INSTANTIATE_TEST_SUITE_P(Breiten, Saeulendiagramm,
+                         ::testing::Values(Saeulenfall{"w20_p0_erste_11", 20, true, 0, 10},
+                                           Saeulenfall{"w20_p1_letzte_11", 20, false, 10, 20},
+                                           Saeulenfall{"w1_halb_0_links", 1, true, 0, 1},
+                                           Saeulenfall{"w1_halb_0_rechts", 1, false, 0, 1},
+                                           Saeulenfall{"w5_halb_2", 5, true, 0, 3},
+                                           Saeulenfall{"w7_halb_4", 7, false, 4, 7}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Diagramm, ScaleWithoutPmaxOrWithNonFiniteValuesGivesFlatBars) {
+    Geometrie_berechnen(Bild, z);
+    Wertefeld Werte{};
+    Werte[3] = std::numeric_limits<Extended>::quiet_NaN();
+    Werte[4] = std::numeric_limits<Extended>::infinity();
+    Werte[5] = std::numeric_limits<Extended>::max();
+    z.Pmax = 0.0L;  // every shown probability 0
+    Saeulen_zeichnen(Bild, z, Werte, z.k1, z.k2, true, clBlack, bsClear);
+    EXPECT_EQ(Bemalt(Bild, QRect(0, 0, 998, 373)), QRect(QPoint(40, 349), QPoint(460, 349)));
+    EXPECT_EQ(Balkenhoehe(z, 0.0L), 0);
+    z.Pmax = std::numeric_limits<Extended>::denorm_min();
+    EXPECT_EQ(Balkenhoehe(z, 1.0L), 0) << "quotient overflows to infinity";
+    z.Pmax = 1.0L;
+    EXPECT_EQ(Balkenhoehe(z, std::numeric_limits<Extended>::max()), 0);
+    EXPECT_EQ(Balkenhoehe(z, 1e300L), Pixel_Grenze);
+}
+
+TEST_F(Diagramm, EntriesAboveNAreNeverDrawn) {
+    z.k2 = 25;  // beyond n = 20, as no input field allows
+    z.P0_Tabelle[21] = z.Pmax;
+    Geometrie_berechnen(Bild, z);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+    const int X21 = 40 + 21 * z.Saeulenbreite;
+    EXPECT_TRUE(Bemalt(Bild, QRect(X21 + 1, 0, 5 * z.Saeulenbreite, 373)).isEmpty());
+}
+
+TEST_F(Diagramm, CumulativeChartScalesToOneAndTopsOutAtYOben) {
+    Schalter s = aus;
+    s.p0_kumuliert = true;
+    Histo_neu_zeichnen(Bild, z, s, {});
+    EXPECT_EQ(z.Pmax, 1.0L);
+    // P0(X <= 20) = 1 up to rounding of the running sum: the last bar reaches row 52.
+    EXPECT_EQ(Bild.pixel(450, 52), clBlack);
+    EXPECT_EQ(Bild.pixel(450, 51), clWhite);
+}
+
+TEST_F(Diagramm, FullRedrawSetsTestKindAndRunsTheIntervalHandlerOnce) {
+    Schalter alles;
+    alles.p1_zeichnen = alles.p2_zeichnen = true;
+    alles.Erwartungswert_zeigen = alles.Sigma_zeigen = alles.Normalverteilung = true;
+    alles.Alfa_zeigen = alles.Beta_zeigen = alles.waagerechte_Strichelung = true;
+    alles.Stichprobenergebnis_zeigen = true;
+    int Klicks = 0;
+    Diagramm_Rueckrufe r;
+    r.Vertrauensintervall_Klick = [&] { ++Klicks; };
+    Histo_neu_zeichnen(Bild, z, alles, r);
+    EXPECT_EQ(Klicks, 1);
+    // kli = 12 and kre = 20 = n: two-sided.
+    EXPECT_TRUE(z.Test_beidseitig);
+    EXPECT_FALSE(z.Test_links);
+    EXPECT_FALSE(z.Test_rechts);
+    // The expected-value marker of mue0 = 16 at 40 + trunc(16.5 * 20) = 370, red.
+    EXPECT_EQ(Bild.pixel(370, 100), clRed);
+}
+
+}  // namespace
