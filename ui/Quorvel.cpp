@@ -26,6 +26,8 @@
 #include <QStylePainter>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 constexpr int Fensterbreite = 1031;
@@ -737,9 +739,13 @@ void TForm1::CheckBox_p2_zeichnenClick() {
     Histo_neu_zeichnen();
 }
 
+// Clearing the cumulative chart from the handler of "Annahmebereich A" or of the neighbourhood
+// hatching must not clear the very box being switched on: otherwise a click on it while the
+// cumulative chart is shown would end with that box off, against the rule that checking it
+// clears the others.
 void TForm1::CheckBox_p0_kumuliertClick() {
-    CheckBox_Umgebung_schraffieren->setChecked(false);
-    CheckBox_Annahmebereich_zeigen->setChecked(false);
+    if (Einschaltender != CheckBox_Umgebung_schraffieren) CheckBox_Umgebung_schraffieren->setChecked(false);
+    if (Einschaltender != CheckBox_Annahmebereich_zeigen) CheckBox_Annahmebereich_zeigen->setChecked(false);
     Alles_berechnen();
     if (CheckBox_waagerechte_Strichelung->isChecked()) CheckBox_waagerechte_Strichelung->setChecked(false);
     Histo_neu_zeichnen();
@@ -762,18 +768,22 @@ void TForm1::CheckBox_Alfa_zeigenClick() {
 // Also the handler of "waagerechte Hilfslinien": it tests the acceptance box, not the sender.
 void TForm1::CheckBox_Annahmebereich_zeigenClick() {
     if (CheckBox_Annahmebereich_zeigen->isChecked()) {
+        QCheckBox* const vorher = std::exchange(Einschaltender, CheckBox_Annahmebereich_zeigen);
         CheckBox_Umgebung_schraffieren->setChecked(false);
         CheckBox_p0_kumuliert->setChecked(false);
         CheckBox_Alfa_zeigen->setChecked(false);
+        Einschaltender = vorher;
     }
     Histo_neu_zeichnen();
 }
 
 void TForm1::CheckBox_Umgebung_schraffierenClick() {
     if (CheckBox_Umgebung_schraffieren->isChecked()) {
+        QCheckBox* const vorher = std::exchange(Einschaltender, CheckBox_Umgebung_schraffieren);
         CheckBox_Annahmebereich_zeigen->setChecked(false);
         CheckBox_Alfa_zeigen->setChecked(false);
         CheckBox_p0_kumuliert->setChecked(false);
+        Einschaltender = vorher;
         Edit_UmgebungExit();
     }
     Histo_neu_zeichnen();

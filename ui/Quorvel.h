@@ -199,6 +199,9 @@ private:
     std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> Ausgaenge;
 
     bool Ausgang_laeuft = false;
+    // The exclusive box being switched on while its handler clears the others (see
+    // CheckBox_p0_kumuliertClick).
+    QCheckBox* Einschaltender = nullptr;
     bool Aussengroesse_gesetzt = false;
     bool erstellt = false;
 };

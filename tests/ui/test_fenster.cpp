@@ -1,0 +1,421 @@
+// The main window as the user meets it: start-up texts and chart, the mutual exclusion of the
+// display switches, the switch of a distribution's kind, the clipboard copy, focus order and
+// the rules for when an entry ends, closing.
+
+#include "ui/Bildfeld.h"
+#include "ui/Dienste.h"
+#include "ui/Quorvel.h"
+#include "ui/Wertetabelle.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Rekorder : Dienste {
+    QStringList Meldungen;
+    int Toene = 0;
+    std::vector<QImage> Bilder;
+    void Meldung(const QString& Text) override { Meldungen << Text; }
+    void Signalton() override { ++Toene; }
+    void Bild_kopieren(const QImage& Bild) override { Bilder.push_back(Bild); }
+};
+
+class Fenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto r = std::make_unique<Rekorder>();
+        rec = r.get();
+        Dienste_setzen(std::move(r));
+        f = std::make_unique<TForm1>();
+        f->show();
+        QApplication::setActiveWindow(f.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    }
+    void TearDown() override {
+        f.reset();
+        Dienste_setzen(nullptr);
+    }
+
+    QCheckBox* Kasten(const char* Name) const {
+        auto* k = f->findChild<QCheckBox*>(QString::fromLatin1(Name));
+        EXPECT_NE(k, nullptr) << Name;
+        return k;
+    }
+    // What the user does to pick an item: select it and let the box report the pick.
+    void Waehlen(QComboBox* c, int i) {
+        c->setFocus();
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+    // Leaves a field the way the user does: the focus moves on to another control.
+    void Eingeben(QLineEdit* e, const QString& Text) {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, Text);
+        QTest::keyClick(e, Qt::Key_Tab);
+    }
+
+    Rekorder* rec = nullptr;
+    std::unique_ptr<TForm1> f;
+};
+
+TEST_F(Fenster, StartTexte) {
+    EXPECT_EQ(f->Edit_kli->text(), "12");
+    EXPECT_EQ(f->Edit_kre->text(), "20");
+    EXPECT_EQ(f->Label_Intervallwahrscheinlichkeit->text(), "P=100,00%");
+    EXPECT_EQ(f->Label_Intervallwahrscheinlichkeit2->text(), "P=98,85%");
+    EXPECT_EQ(f->Label_Vertrauensintervall_ausgeben->text(), "[ 0,0000 ; 0,0000 ]");
+    EXPECT_EQ(f->Label_V_n->text(), "; ... ;20]");
+    EXPECT_EQ(f->Edit_p2->text(), "0,3");
+    EXPECT_TRUE(f->CheckBox_Info->isChecked());
+    for (QWidget* w : {static_cast<QWidget*>(f->Edit_M0), static_cast<QWidget*>(f->Edit_N2),
+                       static_cast<QWidget*>(f->Label_M1), static_cast<QWidget*>(f->Label_N0)})
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    EXPECT_EQ(f->windowTitle(),
+              "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
+    EXPECT_TRUE(rec->Meldungen.isEmpty());
+}
+
+// The k axis of the start chart (k = 0..20, 20 px per bar) runs along row 349.
+TEST_F(Fenster, StartDiagramm) {
+    const QImage& b = f->Image1->Bild();
+    ASSERT_EQ(b.height(), 373);
+    EXPECT_EQ(b.width(), f->width());
+    for (int x = 40; x <= 469; ++x) EXPECT_EQ(b.pixel(x, 349), 0xFF000000u) << "x=" << x;
+}
+
+TEST_F(Fenster, BildFolgtDerFensterbreite) {
+    f->resize(800, f->height());
+    QApplication::processEvents();
+    EXPECT_EQ(f->Image1->width(), 800);
+    EXPECT_EQ(f->Image1->Bild().width(), 800);
+    EXPECT_EQ(f->Image1->Bild().height(), 373);
+    // Redrawn at the new size, not a blank bitmap.
+    EXPECT_EQ(f->Image1->Bild().pixel(100, 349), 0xFF000000u);
+}
+
+struct Ausschluss {
+    const char* Name;
+    std::vector<const char*> vorher;  // checked in this order before the click
+    const char* Klick;
+    std::vector<const char*> nachher;  // exactly these of the seven boxes are checked then
+};
+
+class Ausschlussregeln : public Fenster, public ::testing::WithParamInterface<Ausschluss> {};
+
+TEST_P(Ausschlussregeln, NachDemKlick) {
+    const Ausschluss& a = GetParam();
+    for (const char* n : a.vorher) Kasten(n)->setChecked(true);
+    QCheckBox* k = Kasten(a.Klick);
+    QTest::mouseClick(k, Qt::LeftButton, {}, k->rect().center());
+    const char* Alle[] = {"CheckBox_Alfa_zeigen", "CheckBox_Annahmebereich_zeigen", "CheckBox_Umgebung_schraffieren",
+                          "CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung", "CheckBox_Normalverteilung",
+                          "CheckBox_Erwartungswert_zeigen"};
+    const std::set<std::string> soll(a.nachher.begin(), a.nachher.end());
+    for (const char* n : Alle) EXPECT_EQ(Kasten(n)->isChecked(), soll.count(n) == 1) << n;
+    EXPECT_TRUE(f->CheckBox_Info->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, Ausschlussregeln,
+    ::testing::Values(
+        Ausschluss{"Alfa_loescht_Annahme", {"CheckBox_Annahmebereich_zeigen"}, "CheckBox_Alfa_zeigen",
+                   {"CheckBox_Alfa_zeigen"}},
+        Ausschluss{"Alfa_loescht_kumuliert_und_Hilfslinien",
+                   {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
+                   "CheckBox_Alfa_zeigen",
+                   {"CheckBox_Alfa_zeigen"}},
+        Ausschluss{"Annahme_loescht_Umgebung", {"CheckBox_Umgebung_schraffieren"},
+                   "CheckBox_Annahmebereich_zeigen", {"CheckBox_Annahmebereich_zeigen"}},
+        Ausschluss{"Annahme_loescht_Alfa_und_kumuliert", {"CheckBox_Alfa_zeigen", "CheckBox_p0_kumuliert"},
+                   "CheckBox_Annahmebereich_zeigen", {"CheckBox_Annahmebereich_zeigen"}},
+        Ausschluss{"Umgebung_loescht_Annahme", {"CheckBox_Annahmebereich_zeigen"},
+                   "CheckBox_Umgebung_schraffieren", {"CheckBox_Umgebung_schraffieren"}},
+        Ausschluss{"Umgebung_loescht_kumuliert_und_bleibt_an", {"CheckBox_p0_kumuliert"},
+                   "CheckBox_Umgebung_schraffieren", {"CheckBox_Umgebung_schraffieren"}},
+        Ausschluss{"kumuliert_an_laesst_Alfa", {"CheckBox_Alfa_zeigen", "CheckBox_waagerechte_Strichelung"},
+                   "CheckBox_p0_kumuliert", {"CheckBox_Alfa_zeigen", "CheckBox_p0_kumuliert"}},
+        Ausschluss{"kumuliert_aus_loescht_Hilfslinien",
+                   {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
+                   "CheckBox_p0_kumuliert",
+                   {}},
+        Ausschluss{"Normalverteilung_loescht_kumuliert_und_Hilfslinien",
+                   {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
+                   "CheckBox_Normalverteilung",
+                   {"CheckBox_Normalverteilung"}},
+        Ausschluss{"Erwartungswert_aus_loescht_kumuliert",
+                   {"CheckBox_Erwartungswert_zeigen", "CheckBox_p0_kumuliert"},
+                   "CheckBox_Erwartungswert_zeigen",
+                   {}},
+        Ausschluss{"Hilfslinien_zeichnen_nur_neu",
+                   {"CheckBox_Annahmebereich_zeigen"},
+                   "CheckBox_waagerechte_Strichelung",
+                   {"CheckBox_Annahmebereich_zeigen", "CheckBox_waagerechte_Strichelung"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+class Zuruecksetzen : public Fenster, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Zuruecksetzen, LaesstInfoUndStelltDenRestZurueck) {
+    const bool Info = GetParam();
+    f->CheckBox_Info->setChecked(Info);
+    f->CheckBox_Alfa_zeigen->setChecked(true);
+    f->CheckBox_p1_zeichnen->setChecked(true);
+    Waehlen(f->ComboBox_Verteilung_p1, 1);
+    Waehlen(f->ComboBox_Histo_Saeule, 1);
+    ASSERT_TRUE(f->Edit_M1->isVisible());
+    ASSERT_TRUE(f->z.Saeulendiagramm);
+
+    f->SpeedButton_Standardwerte->click();
+
+    EXPECT_EQ(f->CheckBox_Info->isChecked(), Info);
+    EXPECT_FALSE(f->CheckBox_Alfa_zeigen->isChecked());
+    EXPECT_FALSE(f->CheckBox_p1_zeichnen->isChecked());
+    EXPECT_EQ(f->ComboBox_Verteilung_p1->currentIndex(), 0);
+    EXPECT_EQ(f->ComboBox_Histo_Saeule->currentIndex(), 0);
+    EXPECT_FALSE(f->z.Saeulendiagramm);
+    EXPECT_FALSE(f->Edit_M1->isVisible());
+    EXPECT_FALSE(f->Label_N1->isVisible());
+    EXPECT_TRUE(f->Edit_p1->isEnabled());
+    EXPECT_EQ(f->Edit_kli->text(), "12");
+    EXPECT_EQ(f->StringGrid1->Spaltenzahl(), 6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, Zuruecksetzen, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Info_an" : "Info_aus"; });
+
+TEST_F(Fenster, HypergeoZeigtMundNundSperrtP) {
+    Waehlen(f->ComboBox_Verteilung_p0, 1);
+    EXPECT_TRUE(f->Edit_M0->isVisible());
+    EXPECT_TRUE(f->Edit_N0->isVisible());
+    EXPECT_TRUE(f->Label_M0->isVisible());
+    EXPECT_TRUE(f->Label_N0->isVisible());
+    EXPECT_FALSE(f->Edit_p0->isEnabled());
+    EXPECT_TRUE(rec->Meldungen.isEmpty());
+    // Rows 1 and 2 are untouched.
+    EXPECT_FALSE(f->Edit_M1->isVisible());
+    EXPECT_TRUE(f->Edit_p1->isEnabled());
+}
+
+TEST_F(Fenster, HypergeoMitZuGrossemN) {
+    Eingeben(f->Edit_n, "150");
+    ASSERT_EQ(f->z.n, 150);
+    const Extended mue = f->z.mue0;
+    Waehlen(f->ComboBox_Verteilung_p0, 1);
+    ASSERT_EQ(rec->Meldungen, QStringList{"n zu groß für Hypergeo"});
+    EXPECT_EQ(QApplication::focusWidget(), f->Edit_n);
+    EXPECT_TRUE(f->Edit_M0->isVisible());
+    EXPECT_FALSE(f->Edit_p0->isEnabled());
+    // Nothing recomputed: still the binomial moments of n = 150.
+    EXPECT_EQ(f->z.mue0, mue);
+}
+
+TEST_F(Fenster, ZurueckZuBinomialBehaeltPausMN) {
+    Waehlen(f->ComboBox_Verteilung_p0, 1);
+    Eingeben(f->Edit_M0, "30");
+    ASSERT_EQ(f->Edit_p0->text(), "0,3");
+    Waehlen(f->ComboBox_Verteilung_p0, 0);
+    EXPECT_TRUE(f->Edit_p0->isEnabled());
+    EXPECT_FALSE(f->Edit_M0->isVisible());
+    EXPECT_EQ(f->Edit_p0->text(), "0,3");
+    EXPECT_EQ(f->z.p0, 30.0L / 100.0L);
+}
+
+TEST_F(Fenster, KonfidenzintervallOhneBinomialMeldetBeiJedemNeuzeichnen) {
+    f->CheckBox_Vertrauensintervall_berechnen->setChecked(true);
+    ASSERT_TRUE(rec->Meldungen.isEmpty());
+    Waehlen(f->ComboBox_Verteilung_p0, 2);
+    const int nach_Wechsel = rec->Meldungen.count("Keine Binomialverteilung !");
+    EXPECT_GE(nach_Wechsel, 1);
+    f->CheckBox_Info->toggle();
+    EXPECT_GT(rec->Meldungen.count("Keine Binomialverteilung !"), nach_Wechsel);
+    EXPECT_TRUE(f->CheckBox_Vertrauensintervall_berechnen->isChecked());
+}
+
+TEST_F(Fenster, NachOCbehaeltInfoDieTabelleHistoStelltSieHer) {
+    f->BitBtn_OC->click();
+    ASSERT_EQ(f->StringGrid1->Spaltenzahl(), 2);
+    f->CheckBox_Info->toggle();
+    EXPECT_EQ(f->StringGrid1->Spaltenzahl(), 2);
+    f->BitBtn_Histoneu->click();
+    EXPECT_EQ(f->StringGrid1->Spaltenzahl(), 6);
+    EXPECT_EQ(f->StringGrid1->Zeilenzahl(), 22);
+}
+
+struct Kopierfall {
+    const char* Name;
+    int x_Ende;
+    int Breite;
+};
+
+class Kopie : public Fenster, public ::testing::WithParamInterface<Kopierfall> {};
+
+// The stripe that the narrowing cut off is white afterwards; the copy is the picture as shown.
+TEST_P(Kopie, BreiteUndWeisserStreifen) {
+    const Kopierfall& k = GetParam();
+    QImage& b = f->Image1->Bild();
+    b.fill(0xFFFF0000u);
+    f->z.x_Ende = k.x_Ende;
+    f->SpeedButton_Clipboard->click();
+    ASSERT_EQ(rec->Bilder.size(), 1u);
+    const QImage& c = rec->Bilder.front();
+    EXPECT_EQ(c.width(), k.Breite);
+    EXPECT_EQ(c.height(), 373);
+    EXPECT_EQ(c.pixel(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(c.pixel(k.Breite - 1, 372), 0xFFFF0000u);
+    EXPECT_EQ(b.width(), f->width());
+    EXPECT_EQ(b.pixel(k.Breite - 1, 200), 0xFFFF0000u);
+    for (int x = k.Breite; x < b.width(); ++x) {
+        EXPECT_EQ(b.pixel(x, 0), 0xFFFFFFFFu) << x;
+        EXPECT_EQ(b.pixel(x, 372), 0xFFFFFFFFu) << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, Kopie,
+                         ::testing::Values(Kopierfall{"OC_Diagramm", 460, 680}, Kopierfall{"x_Ende_600", 600, 680},
+                                           Kopierfall{"x_Ende_679", 679, 680}, Kopierfall{"x_Ende_680", 680, 695},
+                                           Kopierfall{"x_Ende_700", 700, 715}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(Fenster, KopieDesStartdiagrammsIst680Breit) {
+    f->SpeedButton_Clipboard->click();
+    ASSERT_EQ(rec->Bilder.size(), 1u);
+    EXPECT_EQ(rec->Bilder.front().width(), 680);
+    EXPECT_EQ(rec->Bilder.front().pixel(40, 349), 0xFF000000u);
+}
+
+TEST_F(Fenster, KopieEinesBreitenDiagrammsIstDasGanzeBild) {
+    Eingeben(f->Edit_n, "100");
+    ASSERT_GE(f->z.x_Ende, 680);
+    f->SpeedButton_Clipboard->click();
+    ASSERT_EQ(rec->Bilder.size(), 1u);
+    EXPECT_EQ(rec->Bilder.front().width(), f->z.x_Ende + 15);
+    EXPECT_EQ(rec->Bilder.front().width(), f->Image1->Bild().width());
+}
+
+// A tool button takes no focus, so the entry in progress does not end: the copy shows the old p0.
+TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
+    f->Edit_p0->setFocus();
+    f->Edit_p0->selectAll();
+    QTest::keyClicks(f->Edit_p0, "0,5");
+    QTest::mouseClick(f->SpeedButton_Clipboard, Qt::LeftButton);
+    QTest::mouseClick(f->SpeedButton_Standardwerte, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), f->Edit_p0);
+    EXPECT_EQ(f->SpeedButton_Clipboard->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(f->SpeedButton_Standardwerte->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(f->z.p0, 0.8L);
+}
+
+TEST_F(Fenster, EingabeEndetNurBeimWechselInDiesemFenster) {
+    f->Edit_p0->setFocus();
+    f->Edit_p0->selectAll();
+    QTest::keyClicks(f->Edit_p0, "0,5");
+
+    QLineEdit anderes;  // another window takes the focus: the entry goes on
+    anderes.show();
+    QApplication::setActiveWindow(&anderes);
+    anderes.setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(f->z.p0, 0.8L);
+
+    QApplication::setActiveWindow(f.get());
+    f->Edit_p0->setFocus();
+    f->Edit_p1->setFocus();
+    EXPECT_EQ(f->z.p0, 0.5L);
+}
+
+struct Reihenfolge {
+    const char* Name;
+    bool Hypergeo0;
+    std::vector<const char*> Namen;
+};
+
+class Fokusreihenfolge : public Fenster, public ::testing::WithParamInterface<Reihenfolge> {};
+
+TEST_P(Fokusreihenfolge, TabLaeuftDurchDieFelder) {
+    const Reihenfolge& r = GetParam();
+    if (r.Hypergeo0) Waehlen(f->ComboBox_Verteilung_p0, 1);
+    f->CheckBox_Erwartungswert_zeigen->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), f->CheckBox_Erwartungswert_zeigen);
+    std::vector<std::string> ist;
+    for (std::size_t i = 0; i < r.Namen.size(); ++i) {
+        QWidget* w = QApplication::focusWidget();
+        ASSERT_NE(w, nullptr);
+        ist.push_back(w->objectName().toStdString());
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    const std::vector<std::string> soll(r.Namen.begin(), r.Namen.end());
+    EXPECT_EQ(ist, soll);
+    EXPECT_TRUE(rec->Meldungen.isEmpty());
+}
+
+const std::vector<const char*> Anfang = {
+    "CheckBox_Erwartungswert_zeigen", "CheckBox_Sigma_zeigen", "Edit_Sigmafaktor",
+    "CheckBox_Umgebung_schraffieren", "Edit_Umgebung", "CheckBox_Normalverteilung", "CheckBox_Alfa_zeigen",
+    "CheckBox_Annahmebereich_zeigen", "CheckBox_Beta_zeigen", "CheckBox_Stichprobenergebnis_zeigen",
+    "Edit_Alfali", "Edit_Alfare", "Edit_kli", "Edit_kre", "ComboBox_Histo_Saeule",
+    "CheckBox_waagerechte_Strichelung", "CheckBox_p0_kumuliert", "CheckBox_Info", "Edit_k1", "Edit_k2",
+    "Edit_n", "Edit_Stichprobenergebnis", "ComboBox_Verteilung_p0", "ComboBox_Verteilung_p1",
+    "ComboBox_Verteilung_p2"};
+const std::vector<const char*> Ende = {"CheckBox_Vertrauensintervall_berechnen", "BitBtn_Histoneu", "BitBtn_OC",
+                                       "BitBtn_p0Animation", "BitBtn_nAnimation", "Button_p0_variabel",
+                                       "Button_n_variabel", "StringGrid1"};
+
+std::vector<const char*> Folge(std::vector<const char*> Mitte) {
+    std::vector<const char*> v = Anfang;
+    v.insert(v.end(), Mitte.begin(), Mitte.end());
+    v.insert(v.end(), Ende.begin(), Ende.end());
+    return v;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, Fokusreihenfolge,
+    ::testing::Values(
+        Reihenfolge{"Binomial", false,
+                    Folge({"Edit_p0", "Edit_p1", "Edit_p2", "CheckBox_p1_zeichnen", "CheckBox_p2_zeichnen"})},
+        Reihenfolge{"Hypergeo_in_Zeile_0", true,
+                    Folge({"Edit_p1", "Edit_p2", "CheckBox_p1_zeichnen", "CheckBox_p2_zeichnen", "Edit_M0",
+                           "Edit_N0"})}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(FensterSchliessen, BeendetDasProgrammUndSchreibtNichts) {
+    Dienste_setzen(std::make_unique<Rekorder>());
+    QTemporaryDir leer;
+    ASSERT_TRUE(leer.isValid());
+    const QString vorher = QDir::currentPath();
+    QDir::setCurrent(leer.path());
+    int Ergebnis = -1;
+    {
+        TForm1 f;
+        f.show();
+        QSignalSpy zuletzt(qApp, &QGuiApplication::lastWindowClosed);
+        ASSERT_TRUE(QApplication::quitOnLastWindowClosed());
+        QTimer::singleShot(0, &f, [&f] { f.close(); });
+        // Safety net only: if closing did not end the loop, exit with a code the test rejects.
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
+        Ergebnis = QApplication::exec();
+        EXPECT_EQ(zuletzt.count(), 1);
+    }
+    EXPECT_EQ(Ergebnis, 0);
+    QDir::setCurrent(vorher);
+    EXPECT_TRUE(QDir(leer.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    Dienste_setzen(nullptr);
+}
+
+}  // namespace
