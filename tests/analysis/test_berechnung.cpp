@@ -247,3 +247,27 @@ TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt)
 }
 
 }  // namespace
+
+namespace {
+
+// Binomial tables are computed four k at a time; the lanes must give bitwise the values of
+// the single calls, for odd and even n, at the groups that meet n/2, and at p = 0 and 1.
+TEST(Berechnung, Binomialtabelle_bitgleich_mit_Einzelwerten)
+{
+    Zustand z;
+    Startwerte_setzen(z);
+    for (int n : {1, 2, 3, 5, 7, 8, 9, 20, 255, 256, 257, 1001, 4000}) {
+        for (long double p : {0.0L, 1e-9L, 0.3L, 0.5L, 0.8L, 1 - 1e-9L, 1.0L}) {
+            z.n = n;
+            z.k2 = n;
+            z.p0 = p;
+            Alles_berechnen(z, Schalter{});
+            for (int k = 0; k <= n; ++k) {
+                ASSERT_EQ(z.P0_Tabelle[k], Binomialverteilung(n, k, p))
+                    << "n = " << n << ", p = " << static_cast<double>(p) << ", k = " << k;
+            }
+        }
+    }
+}
+
+}  // namespace
