@@ -1,0 +1,92 @@
+#include "Ziele.h"
+
+#include "analysis/Zustand.h"
+#include "charts/Diagramm.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Text rendering needs a GUI application; the bench's main makes one only when the widget
+// layer is linked.
+void Gui_sicherstellen() {
+    if (QGuiApplication::instance() != nullptr) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "quorvel_bench";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+// Binomial tables by the ratio recurrence from the mode, so that the chart has real data
+// without timing the analysis layer.
+void Binomial(Wertefeld& t, int n, Extended p) {
+    const int modus = std::min(n, static_cast<int>(std::floor((n + 1) * p)));
+    t[modus] = 1.0L;
+    for (int k = modus; k < n; ++k) t[k + 1] = t[k] * (n - k) / (k + 1) * p / (1.0L - p);
+    for (int k = modus; k > 0; --k) t[k - 1] = t[k] * k / (n - k + 1) * (1.0L - p) / p;
+    Extended s = 0.0L;
+    for (int k = 0; k <= n; ++k) s += t[k];
+    for (int k = 0; k <= n; ++k) t[k] /= s;
+}
+
+Zustand Zustand_4000() {
+    Zustand z;
+    z.n = 4000;
+    z.k1 = 0;
+    z.k2 = 4000;
+    z.x = 3150;
+    z.p0 = 0.8L;
+    z.p1 = 0.79L;
+    z.p2 = 0.81L;
+    Binomial(z.P0_Tabelle, 4000, z.p0);
+    Binomial(z.P1_Tabelle, 4000, z.p1);
+    Binomial(z.P2_Tabelle, 4000, z.p2);
+    z.mue0 = 3200; z.sigma0 = std::sqrt(640.0L);
+    z.mue1 = 3160; z.sigma1 = std::sqrt(4000 * 0.79L * 0.21L);
+    z.mue2 = 3240; z.sigma2 = std::sqrt(4000 * 0.81L * 0.19L);
+    Extended s = 0.0L;
+    for (int k = 0; k <= 4000; ++k) {
+        s += z.P0_Tabelle[k];
+        z.P0_kumuliert[k] = s;
+        z.P0_Rest[k] = k == 0 ? 1.0L : 1.0L - z.P0_kumuliert[k - 1];
+    }
+    z.Pmax = *std::max_element(z.P0_Tabelle.begin(), z.P0_Tabelle.begin() + 4001);
+    z.kli = 3158;
+    z.kre = 3242;
+    z.Alfali = z.Alfare = 5;
+    z.Sigmafaktor = 1.96L;
+    z.Umgebung = 95;
+    z.Umgebung_li = z.mue0 - 1.96L * z.sigma0;
+    z.Umgebung_re = z.mue0 + 1.96L * z.sigma0;
+    return z;
+}
+
+// One full redraw at n = 4000 with every marking on. The first redraw narrows the k range to
+// mue0 +- 3.5 sigma0; the timed ones draw that narrowed range, as the window would.
+void BM_Histo_neu_zeichnen_4000(benchmark::State& state) {
+    Gui_sicherstellen();
+    QImage Bild(998, 373, QImage::Format_RGB32);
+    Zustand z = Zustand_4000();
+    Schalter s;
+    s.p1_zeichnen = s.p2_zeichnen = true;
+    s.Info = s.Erwartungswert_zeigen = s.Sigma_zeigen = true;
+    s.Umgebung_schraffieren = s.Normalverteilung = s.Alfa_zeigen = true;
+    s.Annahmebereich_zeigen = s.Beta_zeigen = true;
+    s.waagerechte_Strichelung = s.Stichprobenergebnis_zeigen = true;
+    const Diagramm_Rueckrufe r;
+    Histo_neu_zeichnen(Bild, z, s, r);
+    for (auto _ : state) {
+        Histo_neu_zeichnen(Bild, z, s, r);
+        benchmark::DoNotOptimize(Bild.constBits());
+    }
+}
+BENCHMARK(BM_Histo_neu_zeichnen_4000)->Unit(benchmark::kMillisecond);
+static bool ziel = Ziel_setzen("BM_Histo_neu_zeichnen_4000", 20);
+
+}  // namespace
