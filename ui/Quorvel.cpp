@@ -519,6 +519,10 @@ void TForm1::Ereignisse_verbinden() {
     connect(ComboBox_Verteilung_p1, &QComboBox::activated, this, &TForm1::ComboBox_Verteilung_p1Change);
     connect(ComboBox_Verteilung_p2, &QComboBox::activated, this, &TForm1::ComboBox_Verteilung_p2Change);
     connect(Edit_n, &QLineEdit::textChanged, this, &TForm1::Edit_nChange);
+    connect(BitBtn_p0Animation, &QPushButton::clicked, this, &TForm1::BitBtn_p0AnimationClick);
+    connect(BitBtn_nAnimation, &QPushButton::clicked, this, &TForm1::BitBtn_nAnimationClick);
+    connect(Button_p0_variabel, &QPushButton::clicked, this, &TForm1::Button_p0_variabelClick);
+    connect(Button_n_variabel, &QPushButton::clicked, this, &TForm1::Button_n_variabelClick);
     connect(qApp, &QApplication::focusChanged, this, &TForm1::Fokus_gewechselt);
 
     Ausgaenge = {

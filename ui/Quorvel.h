@@ -97,6 +97,10 @@ public:
     void Tastenfilter_einrichten();
 
     // Explorations
+    void Button_p0_variabelClick();
+    void Button_n_variabelClick();
+    void BitBtn_p0AnimationClick();
+    void BitBtn_nAnimationClick();
 
     // Controls, named as the window description names them (objectName = member name).
     QWidget* Panel1;
