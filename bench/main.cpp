@@ -28,7 +28,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
-            double sekunden = run.GetAdjustedRealTime() *
+            // GetAdjustedRealTime is in the run's own unit; the multiplier is units per second.
+            double sekunden = run.GetAdjustedRealTime() /
                               benchmark::GetTimeUnitMultiplier(run.time_unit);
             zeilen.push_back({run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args),
                               sekunden * 1000.0});
