@@ -125,9 +125,18 @@ Extended Hypergeometrisch(int n, int M, int N, int k) {
     // The coefficient quotient while C(N, n) < e^11200 ≈ 10^4864: then C(M, k) and
     // C(N − M, n − k) are at most C(N, n) (Vandermonde) and C(M, k)/C(N, n) stays clear of
     // the subnormal range, so the quotient is as accurate as its three loops.
-    if (ln_nenner < 11200)
-        return Binomialkoeffizient(M, k) / Binomialkoeffizient(N, n) *
-               Binomialkoeffizient(N - M, n - k);
+    if (ln_nenner < 11200) {
+        // A table asks for the same C(N, n) 4001 times; remembering the last one per thread
+        // saves up to half the work and, being the same loop's value, changes no result.
+        thread_local int letztes_N = -1, letztes_n = -1;
+        thread_local Extended letzter_nenner = 1;
+        if (N != letztes_N || n != letztes_n) {
+            letzter_nenner = Binomialkoeffizient(N, n);
+            letztes_N = N;
+            letztes_n = n;
+        }
+        return Binomialkoeffizient(M, k) / letzter_nenner * Binomialkoeffizient(N - M, n - k);
+    }
 
     // Larger C(N, n) (up to about 10^24650 for N = 2³¹ − 1, n = 4000) would overflow into
     // inf/inf. Then P = C(n, k) · Π (M − i)/(N − i) · Π (N − M − j)/(N − k − j): every

@@ -1,0 +1,48 @@
+#include "Ziele.h"
+#include "probability/UStochastik.h"
+
+#include <benchmark/benchmark.h>
+
+// Leaving Edit_Umgebung with 95 % and with 99.99 %: some 19,600 and 38,900 series evaluations.
+static void BM_Phi_invers_0975(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(Phi_invers(0.975L));
+}
+BENCHMARK(BM_Phi_invers_0975)->Unit(benchmark::kMillisecond);
+static bool z1 = Ziel_setzen("BM_Phi_invers_0975", 20);
+
+static void BM_Phi_invers_099995(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(Phi_invers(0.99995L));
+}
+BENCHMARK(BM_Phi_invers_099995)->Unit(benchmark::kMillisecond);
+static bool z2 = Ziel_setzen("BM_Phi_invers_099995", 20);
+
+// One full table at the largest n, as every recomputation and animation frame builds it.
+static void BM_Binomialtabelle_4000(benchmark::State& state) {
+    for (auto _ : state) {
+        long double summe = 0;
+        for (int k = 0; k <= 4000; ++k) summe += Binomialverteilung(4000, k, 0.3L);
+        benchmark::DoNotOptimize(summe);
+    }
+}
+BENCHMARK(BM_Binomialtabelle_4000)->Unit(benchmark::kMillisecond);
+
+// Hypergeometric table at n = 4000 with a small N (coefficient quotient) and the largest N
+// (ratio product).
+static void BM_Hypergeotabelle_4000(benchmark::State& state) {
+    const int N = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        long double summe = 0;
+        for (int k = 0; k <= 4000; ++k) summe += Hypergeometrisch(4000, N / 2, N, k);
+        benchmark::DoNotOptimize(summe);
+    }
+}
+BENCHMARK(BM_Hypergeotabelle_4000)->Arg(10000)->Arg(2147483647)->Unit(benchmark::kMillisecond);
+
+static void BM_Poissontabelle_4000(benchmark::State& state) {
+    for (auto _ : state) {
+        long double summe = 0;
+        for (int k = 0; k <= 4000; ++k) summe += Poissonverteilung(k, 1200.0L);
+        benchmark::DoNotOptimize(summe);
+    }
+}
+BENCHMARK(BM_Poissontabelle_4000)->Unit(benchmark::kMillisecond);
