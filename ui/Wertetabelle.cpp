@@ -37,11 +37,38 @@ void Zweite_Gitterlinie(QPainter* p, const QRect& r, const QColor& farbe) {
     p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), farbe);
 }
 
+}  // namespace
+
+QString Prozentzahl(Extended w) {
+    // Below 1000, five significant digits are never coarser than two decimals, so the fixed
+    // format is w rounded to hundredths, halves away from zero. Doing that directly is some
+    // fifty times faster than the general formatter, which matters for 20 000 cells per
+    // refill; a product within 1e-9 of a half (or a value outside 0..999,99) is left to
+    // Zahl_fest, which decides on the exact binary value.
+    if (w >= 0.0L && w < 999.99L) {
+        const Extended hundertstel = w * 100.0L;
+        const Extended ganz = std::floor(hundertstel);
+        const Extended rest = hundertstel - ganz;
+        if (std::fabs(rest - 0.5L) > 1e-9L) {
+            const long long r = static_cast<long long>(ganz) + (rest > 0.5L ? 1 : 0);
+            const long long nachkomma = r % 100;
+            QString t = QString::number(r / 100);
+            t += QLatin1Char(',');
+            t += QLatin1Char(static_cast<char>('0' + nachkomma / 10));
+            t += QLatin1Char(static_cast<char>('0' + nachkomma % 10));
+            return t;
+        }
+    }
+    return QString::fromStdString(Zahl_fest(w, 5, 2));
+}
+
+namespace {
+
 QString Prozenttext(Extended wert) {
     // A table never holds NaN or infinity; should one slip in, the cell stays empty rather
     // than showing it.
     if (!std::isfinite(wert)) return QString();
-    return QString::fromStdString(Zahl_fest(100.0L * wert, 5, 2)) + QLatin1Char('%');
+    return Prozentzahl(100.0L * wert) + QLatin1Char('%');
 }
 
 // Data cells: the state colour (window or highlight) over the whole cell, the text right-

@@ -17,6 +17,9 @@
 
 #include <vector>
 
+// Zahl_fest(w, 5, 2), the format of the grid's percentages, with a fast path for 0..999,99.
+QString Prozentzahl(Extended w);
+
 // Every cell of the grid as text, fixed row and column included.
 class Wertetabellenmodell : public QAbstractTableModel {
     Q_OBJECT

@@ -1,0 +1,69 @@
+#include "Ziele.h"
+
+#include "analysis/Ablehnungsbereich.h"
+#include "analysis/Berechnung.h"
+#include "ui/Wertetabelle.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+
+namespace {
+
+// The start values with n = 4000: a two-sided 5 % test, acceptance region about mue0 +- 50.
+Zustand Zustand_4000(bool mit_Test) {
+    Zustand z;
+    Schalter s;
+    Startwerte_setzen(z);
+    z.n = 4000;
+    z.k1 = 0;
+    z.k2 = 4000;
+    if (!mit_Test) z.Alfali = z.Alfare = 0;
+    Alles_berechnen(z, s);
+    Testart_setzen(z);
+    return z;
+}
+
+// The "OC" button at the largest n: 400 acceptance probabilities, the frame, the curve and
+// the beta table shown in the grid. Target 50 ms: a click should answer within a frame or
+// three of the screen, and the button is pressed by hand, not in a loop.
+void BM_OC_zeichnen_4000(benchmark::State& state) {
+    Zustand z = Zustand_4000(true);
+    QImage Bild(998, 373, QImage::Format_RGB32);
+    TStringGrid Gitter;
+    for (auto _ : state) {
+        OC_anzeigen(Bild, z, Schalter{}, Gitter);
+        benchmark::DoNotOptimize(Bild.constBits());
+    }
+}
+BENCHMARK(BM_OC_zeichnen_4000)->Unit(benchmark::kMillisecond);
+static bool ziel_oc = Ziel_setzen("BM_OC_zeichnen_4000", 50);
+
+// Worst case of the sums: no rejection region, so every acceptance probability adds all
+// 4001 terms. Same target, the user sees the same button.
+void BM_OC_zeichnen_4000_ohne_Test(benchmark::State& state) {
+    Zustand z = Zustand_4000(false);
+    QImage Bild(998, 373, QImage::Format_RGB32);
+    TStringGrid Gitter;
+    for (auto _ : state) {
+        OC_anzeigen(Bild, z, Schalter{}, Gitter);
+        benchmark::DoNotOptimize(Bild.constBits());
+    }
+}
+BENCHMARK(BM_OC_zeichnen_4000_ohne_Test)->Unit(benchmark::kMillisecond);
+static bool ziel_oc_ohne = Ziel_setzen("BM_OC_zeichnen_4000_ohne_Test", 50);
+
+// The grid refill that follows every recomputation: 4001 rows emptied and 24 006 cells
+// written. Target 20 ms, a small share of the 100 ms that an input change may take in all.
+void BM_Tabelle_fuellen_4000(benchmark::State& state) {
+    Zustand z = Zustand_4000(true);
+    TStringGrid Gitter;
+    for (auto _ : state) {
+        Gitter.Tabelle_fuellen(z, true, true);
+        benchmark::DoNotOptimize(Gitter.Zeilenzahl());
+    }
+}
+BENCHMARK(BM_Tabelle_fuellen_4000)->Unit(benchmark::kMillisecond);
+static bool ziel_fuellen = Ziel_setzen("BM_Tabelle_fuellen_4000", 20);
+
+}  // namespace
