@@ -194,8 +194,8 @@ Extended Normaldichte(Extended mu, Extended sigma, Extended x) {
 Extended Phi(Extended x) {
     if (std::isnan(x)) return 0.5L;
     // Beyond |x| = 8 the alternating series' rounding (10⁻⁸ at 8, growing like e^(x²/2))
-    // exceeds the whole tail 1 − Φ(8) ≈ 6·10⁻¹⁶, and near |x| = 50 its terms overflow into
-    // NaN. The limit is the only honest value there.
+    // exceeds the whole tail 1 − Φ(8) ≈ 6·10⁻¹⁶, and for |x| of some tens its terms overflow
+    // into NaN. The limit is the only honest value there.
     if (std::fabs(x) > 8) return x > 0 ? 1 : 0;
 
     // The integer power x^(2a+1) is the product 1·x·x·…·x in ascending order; growing it
