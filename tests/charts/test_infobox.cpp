@@ -36,7 +36,7 @@ Schalter Alles_an() {
 
 }  // namespace
 
-// Worked example of the information box for the start values (n = 20, p0 = 0.8, binomial,
+// The texts for the start values (n = 20, p0 = 0.8, binomial,
 // 5 % on both sides, Sigmafaktor 1.96, Umgebung 95); the percentages agree with exact
 // rational sums: 3.2142663 %, 1.1529215 %, 99.0018214 %.
 TEST(Infotexte, Zeile1_der_Startwerte) {

@@ -20,7 +20,7 @@ constexpr Extended inf = std::numeric_limits<Extended>::infinity();
 constexpr Extended nan_ = std::numeric_limits<Extended>::quiet_NaN();
 
 // The geometry that the frame computes for k1 = 0, k2 = 20 on the window's 998 x 373 image
-// (worked example of the chart frame: Saeulenbreite capped to 20, x_Ende = 470).
+// (trunc(943 / 21) = 44 capped to 20, x_Ende = 40 + 20 * 21 + 10 = 470).
 void Fenstergeometrie(Zustand& z) {
     z.x_Ursprung = 40;
     z.y_Ursprung = 349;
@@ -69,7 +69,7 @@ std::vector<int> Folge(int von, int bis) {
 
 }  // namespace
 
-// Worked example of the markings: Saeulenbreite 20, k1 = 0, mue0 = 16 puts the marker on
+// Saeulenbreite 20, k1 = 0, mue0 = 16 put the marker on
 // column 40 + trunc(16.5 * 20) = 370, from row y_Ursprung + 3 = 352 up to row 45.
 TEST(Markierungen, Erwartungswert_der_Startwerte_auf_Spalte_370) {
     Zustand z = Startzustand();
@@ -175,46 +175,6 @@ TEST(Markierungen, Stichprobenergebnis_violett_bei_x) {
 }
 
 // ---- hatched regions ----
-
-struct Bereichsfall {
-    const char* Name;
-    int k1, k2, kli, kre;
-    int von, bis;  // expected cut range; von > bis for none
-};
-
-class Bereiche : public testing::TestWithParam<Bereichsfall> {};
-
-TEST_P(Bereiche, Alfa_links_und_rechts_geschnitten) {
-    const Bereichsfall& f = GetParam();
-    Zustand z = Startzustand();
-    z.k1 = f.k1;
-    z.k2 = f.k2;
-    z.kli = f.kli;
-    z.kre = f.kre;
-    const k_Bereich links = Bereich_schneiden(z, z.k1, z.kli);
-    const k_Bereich a = Bereich_schneiden(z, z.kli + 1, z.kre - 1);
-    if (f.von > f.bis) {
-        EXPECT_GT(a.von, a.bis);
-    } else {
-        EXPECT_EQ(a.von, f.von);
-        EXPECT_EQ(a.bis, f.bis);
-    }
-    EXPECT_LE(links.bis, std::min(z.k2, z.n));
-    EXPECT_GE(links.von, std::max(z.k1, 0));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Bereiche,
-    testing::Values(
-        Bereichsfall{"Startwerte", 0, 20, 12, 20, 13, 19},
-        // Acceptance region reaching left of k1 is cut at the origin instead of covering
-        // the axis numbers.
-        Bereichsfall{"Annahme_links_vom_Ursprung", 10, 20, 4, 20, 10, 19},
-        // kre = n + 2 (a level below the rounded table sum) must not read entry n + 1.
-        Bereichsfall{"kre_n_plus_2", 0, 20, -1, 22, 0, 20},
-        Bereichsfall{"k2_ueber_n", 0, 25, -1, 21, 0, 20},
-        Bereichsfall{"leere_Annahme_bei_ueberlappenden_Bereichen", 0, 20, 15, 12, 1, 0}),
-    [](const testing::TestParamInfo<Bereichsfall>& i) { return std::string(i.param.Name); });
 
 struct Schraffurfall {
     const char* Name;
