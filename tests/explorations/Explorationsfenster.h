@@ -1,0 +1,94 @@
+#pragma once
+// The real window with recorded desktop services and a clock that never really waits: every
+// round of event processing inside Warten is recorded (the rest of the wait it asked for) and
+// may run a hook, the way a user acts while an animation waits.
+
+#include "explorations/Uhr.h"
+#include "ui/Bildfeld.h"
+#include "ui/Dienste.h"
+#include "ui/Quorvel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct Rekorder : Dienste {
+    QStringList Meldungen;
+    int Toene = 0;
+    void Meldung(const QString& Text) override { Meldungen << Text; }
+    void Signalton() override { ++Toene; }
+    void Bild_kopieren(const QImage&) override {}
+};
+
+struct Testuhr : Uhr {
+    std::uint32_t jetzt = 0;
+    // Milliseconds that one round takes; 0: the whole rest, so every Warten is one round.
+    std::uint32_t Schritt = 0;
+    std::vector<std::uint32_t> Runden;
+    std::function<void()> Haken;
+
+    std::uint32_t Millisekunden() override { return jetzt; }
+    void Ereignisse_abwarten(std::uint32_t rest) override {
+        Runden.push_back(rest);
+        if (Haken) Haken();
+        QCoreApplication::processEvents();
+        jetzt += Schritt == 0 ? rest : std::min(Schritt, rest);
+    }
+};
+
+class Explorationsfenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto r = std::make_unique<Rekorder>();
+        rec = r.get();
+        Dienste_setzen(std::move(r));
+        auto u = std::make_unique<Testuhr>();
+        uhr_ = u.get();
+        Uhr_setzen(std::move(u));
+        f = std::make_unique<TForm1>();
+        f->show();
+        QApplication::setActiveWindow(f.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    }
+    void TearDown() override {
+        f.reset();
+        Uhr_setzen(nullptr);
+        Dienste_setzen(nullptr);
+    }
+
+    // Leaves a field the way the user does: the focus moves on to another control.
+    void Eingeben(QLineEdit* e, const QString& Text) {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, Text);
+        QTest::keyClick(e, Qt::Key_Tab);
+    }
+    void Waehlen(QComboBox* c, int i) {
+        c->setFocus();
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+
+    // Column of the top outline of bar k, and its row for probability v on the scale Pmax.
+    int Balkenmitte(int k) const {
+        return f->z.x_Ursprung + (k - f->z.k1) * f->z.Saeulenbreite + f->z.Saeulenbreite / 2;
+    }
+    int Balkenoberkante(long double v, long double Pmax) const {
+        return f->z.y_Ursprung - static_cast<int>(std::nearbyint(v / Pmax * f->z.Hoehe_Skala));
+    }
+    QRgb Pixel(int x, int y) const { return f->Image1->Bild().pixel(x, y) | 0xFF000000u; }
+
+    Rekorder* rec = nullptr;
+    Testuhr* uhr_ = nullptr;
+    std::unique_ptr<TForm1> f;
+};
