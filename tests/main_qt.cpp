@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 // Widget tests run on the real window; they need one application object for the process.
+// CTest's discovery runs this binary too, so it must never need a display.
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
