@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@
 #include <cmath>
 #include <limits>
 #include <random>
-#include <regex>
 #include <string>
 
 namespace {
@@ -200,10 +200,10 @@ TEST(Ganzzahl_Zufall, stimmt_mit_Vergleichsweg_ueberein) {
         const int laenge = static_cast<int>(zufall() % 14);
         for (int j = 0; j < laenge; ++j) text += zeichen[zufall() % (sizeof zeichen - 1)];
 
-        static const std::regex muster("^ *[+-]?[0-9]+$");
+        static const QRegularExpression muster(QStringLiteral("^ *[+-]?[0-9]+$"));
         bool erwartet = false;
         long long vergleich = 0;
-        if (std::regex_match(text, muster)) {
+        if (muster.match(QString::fromStdString(text)).hasMatch()) {
             std::string rest = text.substr(text.find_first_not_of(' '));
             if (rest[0] == '+') rest.erase(0, 1);
             const auto r = std::from_chars(rest.data(), rest.data() + rest.size(), vergleich);
