@@ -240,6 +240,11 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
 
     if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(new Eckmaler(this));
 
+    // Fixed cells take the light 3-D edge colour. Qt's default palette makes that white, which
+    // would hide the header band, so give it the grey desktop themes use for it.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Light, QColor(0xE3, 0xE3, 0xE3));
+    setPalette(pal);
     fixfarbe = palette().color(QPalette::Light);
 }
 

@@ -126,6 +126,8 @@ TEST(Wertetabelle, LayoutUndZuruecksetzenDerBreiten) {
     EXPECT_EQ(g.objectName(), "StringGrid1");
     EXPECT_EQ(g.Fixierte_Spalten(), 1);
     EXPECT_EQ(g.Fixfarbe(), g.palette().color(QPalette::Light));
+    // The header band must stand out from the white data cells.
+    EXPECT_NE(g.Fixfarbe(), g.palette().color(QPalette::Base));
     EXPECT_EQ(g.columnWidth(0), 56);
     EXPECT_EQ(g.verticalHeader()->width(), 35);
     EXPECT_EQ(g.rowHeight(5), 15);
