@@ -69,6 +69,13 @@ private:
 
 }  // namespace
 
+void p0_Animationsbild(TForm1& f, int i) {
+    f.z.p0 = static_cast<Extended>(i) / 200;
+    f.Edit_p0->setText(q(Zahl_allgemein(f.z.p0)));
+    Binomialtabelle_setzen(f.z, f.z.p0, f.z.k2);
+    f.Histo_neu_zeichnen();
+}
+
 void TForm1::BitBtn_p0AnimationClick() {
     const Abbruch vorbei(*this);
     const int n_Nutzer = z.n;
@@ -86,10 +93,7 @@ void TForm1::BitBtn_p0AnimationClick() {
     z.k2 = z.n;
 
     for (int i = 10; i <= 190; ++i) {
-        z.p0 = static_cast<Extended>(i) / 200;
-        Edit_p0->setText(q(Zahl_allgemein(z.p0)));
-        Binomialtabelle_setzen(z, z.p0, z.k2);
-        Histo_neu_zeichnen();
+        p0_Animationsbild(*this, i);
         if (!Warten(i == 10 ? 2000 : 2, vorbei)) break;
     }
     if (!vorbei.Fenster_lebt()) return;

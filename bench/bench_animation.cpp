@@ -1,0 +1,44 @@
+// One frame of the p0 animation (table and complete redraw, without the wait) at the start n
+// and at the largest n. The animation waits 2 ms between frames; a frame should not add much
+// more at a small n, and at n = 4000 it should still allow more than 15 frames a second.
+
+#include "Ziele.h"
+
+#include "explorations/Animation.h"
+#include "ui/Quorvel.h"
+
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void p0_Animation_Bild(benchmark::State& state, int n) {
+    TForm1 f;
+    f.z.n = n;
+    f.Edit_n->setText(QString::number(n));
+    f.z.k1 = 0;
+    f.z.k2 = n;
+    f.z.Pmax = Pmax_p0_Animation(n);
+    // At n = 4000 the first frame narrows k1..k2 around its mean; the animation keeps that
+    // range for all later frames, and so does this loop.
+    int i = 10;
+    for (auto _ : state) {
+        p0_Animationsbild(f, i);
+        benchmark::DoNotOptimize(f.z.P0_Tabelle[f.z.n / 2]);
+        i = i == 190 ? 10 : i + 1;
+    }
+}
+
+void BM_p0_Animation_Bild_20(benchmark::State& state) { p0_Animation_Bild(state, 20); }
+void BM_p0_Animation_Bild_4000(benchmark::State& state) { p0_Animation_Bild(state, 4000); }
+
+BENCHMARK(BM_p0_Animation_Bild_20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_p0_Animation_Bild_4000)->Unit(benchmark::kMillisecond);
+
+// 20 bars and the frame text: a few ms at most, so the 2 ms wait still sets the pace.
+static bool ziel_20 = Ziel_setzen("BM_p0_Animation_Bild_20", 5);
+// 4001 binomial terms and a narrowed chart: 60 ms keeps the animation above 15 frames a second.
+static bool ziel_4000 = Ziel_setzen("BM_p0_Animation_Bild_4000", 60);
+
+}  // namespace
