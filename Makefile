@@ -3,10 +3,12 @@
 # make bench builds and prints the benchmark table
 # make screenshot  renders the start window offscreen into docs/fenster.png
 # make asan  the whole suite built with -fsanitize=address,undefined
+# make ansichten  renders the start values and a busy state into docs/start.png, docs/belebt.png
+# make zufall  the random-action run on the sanitizer build, 20 seeds (ZUFALL_SEEDS, ZUFALL_AKTIONEN)
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps build run test bench asan screenshots screenshot
+.PHONY: deps build run test bench asan screenshots screenshot ansichten zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -30,3 +32,20 @@ asan: deps
 
 screenshot: build
 	./$(BUILD)/quorvel_bildschirmfoto docs/fenster.png
+
+ansichten: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) --target quorvel_ansichten -j $(JOBS)
+	./$(BUILD)/quorvel_ansichten docs
+
+ZUFALL_SEEDS ?= 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
+ZUFALL_AKTIONEN ?= 5000
+zufall: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
+	cmake --build build-asan --target ui_tests -j $(JOBS)
+	@for s in $(ZUFALL_SEEDS); do \
+	  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  QUORVEL_SEED=$$s QUORVEL_AKTIONEN=$(ZUFALL_AKTIONEN) \
+	  ./build-asan/tests/ui_tests --gtest_filter='Zufallslauf*' || exit 1; \
+	done
