@@ -18,8 +18,13 @@ void Bildfeld::paintEvent(QPaintEvent*) {
 bool Bildfeld::Bild_anpassen() {
     const QSize s = size();
     if (s.isEmpty() || s == bild.size()) return false;
-    bild = QImage(s, QImage::Format_RGB32);
-    bild.fill(Qt::white);
+    // The old picture stays where it was; a margin the window gained is white.
+    QImage neu(s, QImage::Format_RGB32);
+    neu.fill(Qt::white);
+    QPainter p(&neu);
+    p.drawImage(0, 0, bild);
+    p.end();
+    bild = std::move(neu);
     return true;
 }
 

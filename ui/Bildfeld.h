@@ -13,7 +13,8 @@ public:
     QImage& Bild() { return bild; }
     const QImage& Bild() const { return bild; }
 
-    // Recreates the bitmap (white) when the widget's size differs from it; true if it did.
+    // Resizes the bitmap to the widget, keeping the picture at the top left and filling a new
+    // margin white; true if the size changed.
     // Works while the widget is hidden, when Qt delivers no resize event yet.
     bool Bild_anpassen();
 

@@ -470,7 +470,16 @@ void TForm1::Anordnen() {
     Panel1->setGeometry(0, 0, b, Bandhoehe);
     Image1->setGeometry(0, Bandhoehe, b, Bildhoehe);
     // While the window is hidden Qt holds the resize event back; the chart needs the size now.
-    if (Image1->Bild_anpassen() && erstellt) Histo_neu_zeichnen();
+    if (Image1->Bild_anpassen()) Bildgroesse_angepasst();
+}
+
+void TForm1::Bildgroesse_angepasst() {
+    // Only the distribution chart of the current state is redrawn at the new size; any other
+    // picture keeps its pixels. A resize repeats no message: the last real redraw showed it.
+    if (!erstellt || !Bild_zeigt_Verteilung) return;
+    Groesse_wird_angepasst = true;
+    Histo_neu_zeichnen();
+    Groesse_wird_angepasst = false;
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
@@ -489,9 +498,7 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::Ereignisse_verbinden() {
-    Image1->Groesse_geaendert = [this] {
-        if (erstellt) Histo_neu_zeichnen();
-    };
+    Image1->Groesse_geaendert = [this] { Bildgroesse_angepasst(); };
 
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
@@ -590,6 +597,8 @@ Schalter TForm1::Schalter_lesen() const {
 }
 
 void TForm1::Alles_berechnen() {
+    // Until the next redraw the picture belongs to the state before this recomputation.
+    Bild_zeigt_Verteilung = false;
     const Berechnungstexte t = ::Alles_berechnen(z, Schalter_lesen());
     Edit_kli->setText(q(t.Edit_kli));
     Edit_kre->setText(q(t.Edit_kre));
@@ -614,6 +623,7 @@ void TForm1::Histo_neu_zeichnen() {
     };
     r.Vertrauensintervall_Klick = [this] { CheckBox_Vertrauensintervall_berechnenClick(); };
     ::Histo_neu_zeichnen(Image1->Bild(), z, Schalter_lesen(), r);
+    Bild_zeigt_Verteilung = true;
     Image1->update();
 }
 
@@ -706,6 +716,7 @@ void TForm1::BitBtn_HistoneuClick() {
 
 void TForm1::BitBtn_OCClick() {
     OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
+    Bild_zeigt_Verteilung = false;
     Image1->update();
 }
 
@@ -821,7 +832,7 @@ void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
         return;
     }
     if (ComboBox_Verteilung_p0->currentIndex() != vaBinomial) {
-        dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
+        if (!Groesse_wird_angepasst) dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
         return;
     }
     const Konfidenztexte k = Konfidenzintervall_berechnen(z, Schalter_lesen());

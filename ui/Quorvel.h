@@ -208,4 +208,9 @@ private:
     QCheckBox* Einschaltender = nullptr;
     bool Aussengroesse_gesetzt = false;
     bool erstellt = false;
+    // The image shows the distribution chart of the current state (not an OC or family chart,
+    // nor an animation frame that a recomputation has since left behind).
+    bool Bild_zeigt_Verteilung = false;
+    bool Groesse_wird_angepasst = false;
+    void Bildgroesse_angepasst();
 };

@@ -237,6 +237,37 @@ TEST_F(Fenster, ZurueckZuBinomialBehaeltPausMN) {
     EXPECT_EQ(f->z.p0, 30.0L / 100.0L);
 }
 
+TEST_F(Fenster, GroessenaenderungBehaeltOCundFamilienbild) {
+    f->BitBtn_OC->click();
+    const QImage OC = f->Image1->Bild().copy();
+    f->resize(f->width() + 120, f->height());
+    QApplication::processEvents();
+    ASSERT_EQ(f->Image1->Bild().width(), OC.width() + 120);
+    EXPECT_EQ(f->Image1->Bild().copy(0, 0, OC.width(), OC.height()), OC);
+    EXPECT_EQ(f->Image1->Bild().pixel(OC.width() + 60, 200), 0xFFFFFFFFu);
+
+    f->Button_n_variabel->click();
+    const QImage Familie = f->Image1->Bild().copy();
+    f->resize(f->width() - 200, f->height());
+    QApplication::processEvents();
+    EXPECT_EQ(f->Image1->Bild(), Familie.copy(0, 0, f->Image1->width(), Familie.height()));
+}
+
+TEST_F(Fenster, GroessenaenderungWiederholtKeineMeldung) {
+    f->CheckBox_Vertrauensintervall_berechnen->setChecked(true);
+    Waehlen(f->ComboBox_Verteilung_p0, 2);
+    const int Meldungen = rec->Meldungen.size();
+    ASSERT_GE(Meldungen, 1);
+    for (int b : {900, 1100, 1031}) {
+        f->resize(b, f->height());
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(rec->Meldungen.size(), Meldungen);
+    // Still the distribution chart, redrawn at the last width.
+    EXPECT_EQ(f->Image1->Bild().width(), 1031);
+    EXPECT_EQ(f->Image1->Bild().pixel(100, 349), 0xFF000000u);
+}
+
 TEST_F(Fenster, KonfidenzintervallOhneBinomialMeldetBeiJedemNeuzeichnen) {
     f->CheckBox_Vertrauensintervall_berechnen->setChecked(true);
     ASSERT_TRUE(rec->Meldungen.isEmpty());
