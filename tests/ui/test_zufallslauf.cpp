@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 
@@ -233,6 +234,7 @@ protected:
     }
     // Field -> the user's own text in it, not yet taken: still being edited, or refused.
     std::map<QLineEdit*, QString> Nutzertext;
+    QSet<QString> Texte_in_n;  // everything the user ever left in Edit_n
     bool Vom_Nutzer(QLineEdit* e) const {
         const auto a = Nutzertext.find(e);
         return a != Nutzertext.end() && a->second == e->text();
@@ -294,6 +296,7 @@ protected:
         Merken((einfuegen ? "einfuegen " : "tippen ") + e->objectName().toStdString() + " '" +
                Text.toStdString() + "' -> '" + steht.toStdString() + "'");
         Nutzertext[e] = steht;
+        if (e == f->Edit_n) Texte_in_n.insert(steht);
         if (e == f->Edit_n) Nutzertext[f->Edit_k2] = k2_steht;  // Edit_nChange copies it
         if (Chance(0.1)) return;  // the focus stays for now
         Verlassen(e);
@@ -323,8 +326,7 @@ protected:
         emit b->activated(i);
         // A switch to "Hypergeo" while n exceeds that row's N refuses n as it stands.
         // (The focus may stay in a field whose own entry is refused meanwhile.)
-        if (rec->Meldungen.size() > vorher &&
-            rec->Meldungen.back() == QStringLiteral("n zu groß für Hypergeo"))
+        if (rec->Meldungen.mid(vorher).contains(QStringLiteral("n zu groß für Hypergeo")))
             Nutzertext[f->Edit_n] = f->Edit_n->text();
     }
 
@@ -426,8 +428,10 @@ protected:
             if (!Vom_Nutzer(e)) Text_pruefen(e->text(), e->objectName());
         // Label_V_n repeats the text of Edit_n, the user's own text included while it stands
         // refused; that is an echo, not a computed value.
-        const bool V_n_Echo = Vom_Nutzer(f->Edit_n) &&
-                              f->Label_V_n->text() == "; ... ;" + f->Edit_n->text() + "]";
+        // It keeps such a text until the next redraw, after a new entry as well.
+        const QString V_n = f->Label_V_n->text();
+        const bool V_n_Echo = V_n.startsWith(u"; ... ;") && V_n.endsWith(u']') &&
+                              Texte_in_n.contains(V_n.mid(7, V_n.size() - 8));
         for (QLabel* l : f->findChildren<QLabel*>())
             if (!(l == f->Label_V_n && V_n_Echo)) Text_pruefen(l->text(), l->objectName());
         for (QAbstractButton* b : f->findChildren<QAbstractButton*>())
