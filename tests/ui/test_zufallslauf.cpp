@@ -495,9 +495,9 @@ TEST_F(Zufallslauf, TausendeAktionenOhneUnzahlUndAusserhalbDerBereiche) {
 
 namespace {
 
-// Found by the run above: a k1 typed during the n animation's waits is taken against the
-// animation's axis 0..100; at its end the animation puts n and k2 back (and "0" into Edit_k1
-// through Edit_nChange) but keeps the stored k1, so k1 > k2 = n and the field no longer shows it.
+// Found by the run above: a k1 typed during the n animation's waits is held only to the
+// animation's axis 0..100; the animation's end put n and k2 back (and "0" into Edit_k1 through
+// Edit_nChange) but kept the stored k1, leaving k1 > k2 = n and a field that did not show it.
 TEST_F(Zufallslauf, NAnimationHinterlaesstKeinenKBereichUeberN) {
     bool erst = true;
     uhr_->Haken = [&] {
