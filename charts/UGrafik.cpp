@@ -271,6 +271,10 @@ QFont Schrift_zu_QFont(const Schrift& s) {
     else
         f.setFamily(s.Name);
     f.setBold(s.fett);
+    // The chart's texts stand at fixed offsets laid out for the narrow "ms sans serif" face
+    // (100 px from "-Fehler=4,37%" to its neighbour); Liberation Sans at 88 % width keeps
+    // such neighbours apart, while "Arial" keeps its own metrics.
+    if (name != QLatin1String("arial")) f.setStretch(88);
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
     // Hoehe is the height of the character cell (ascent + descent), as the chart layout

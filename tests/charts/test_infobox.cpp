@@ -215,6 +215,18 @@ TEST(Infobox, zeichnet_genau_die_Texte_an_ihren_Stellen) {
     EXPECT_EQ(alle, Schwarz(b, 80, 80 + w_n, 5, 5 + h) + Schwarz(b, 155, 155 + w_p, 5, 5 + h));
 }
 
+// The texts stand at fixed offsets; with the start values the alpha error and its split, and
+// the first row's n and p0 texts, must not run into each other.
+TEST(Infobox, Nachbartexte_der_Startwerte_ueberlappen_nicht) {
+    Gui_sicherstellen();
+    Schrift f;
+    f.fett = true;
+    EXPECT_LT(420 + Textbreite("-Fehler=4,37%", f), 520);
+    EXPECT_LT(40 + Textbreite("n=20", f), 115);
+    EXPECT_LT(115 + Textbreite("p0=0,800", f), 190);
+    EXPECT_LT(190 + Textbreite("V={0; ... ;12;20; ... ;20}", f), 410);
+}
+
 TEST(Infobox, durchsichtig_die_Grafik_bleibt_zwischen_den_Buchstaben) {
     Gui_sicherstellen();
     Zustand z = Start();
