@@ -88,6 +88,12 @@ Annahmebereich Annahmebereich_bestimmen(const Zustand& z)
     return {0, z.n};
 }
 
+namespace {
+// exp(x) rounds to 0 in extended precision for every x below this (ln of half the smallest
+// subnormal is about -11399.5).
+constexpr Extended Exponent_unterlaeuft = -11400.0L;
+}  // namespace
+
 Extended Binomialsumme(const Zustand& z, int a, int b, Extended p)
 {
     // Terms outside 0..n are 0; cutting the range keeps every call within the table.
@@ -114,7 +120,11 @@ Extended Binomialsumme(const Zustand& z, int a, int b, Extended p)
         const Extended h = std::sqrt(2 * v * std::numbers::pi_v<Extended>);
         for (int k = a; k <= b; ++k) {
             const Extended u = (k - mu) / s;
-            summe += std::exp(-(u * u) / 2) / h;
+            const Extended e = -(u * u) / 2;
+            // Below about -11399 exp gives exactly 0 (beyond the smallest subnormal), and the
+            // library's underflow path is slow: the same 0 without calling it.
+            if (e < Exponent_unterlaeuft) continue;
+            summe += std::exp(e) / h;
         }
     }
     // The density sum exceeds 1 when the variance is small (p close to 1), and a sum of

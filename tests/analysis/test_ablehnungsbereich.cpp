@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <limits>
 #include <string>
 
@@ -220,6 +222,24 @@ TEST(Ablehnungsbereich, Poisson_Naeherung_ueber_ganze_Tabelle)
     // mu = 156: the terms beyond k = 1754 go through ln k!, all finite; the total is 1.
     const long double s = Binomialsumme(z, 0, 4000, 0.039L);
     EXPECT_NEAR(s, 1.0L, 4001 * eps);
+}
+
+// Terms whose exponent lies beyond the subnormal range are skipped rather than computed as 0;
+// the sum must be bit for bit the plain ascending sum of the density terms.
+TEST(Ablehnungsbereich, Dichtesumme_ohne_unterlaufende_Terme_bitgleich)
+{
+    Zustand z;
+    z.n = 4000;
+    for (long double p : {0.04L, 0.5L, 0.9L, 0.995L}) {
+        const long double mu = z.n * p, v = mu * (1 - p), s = std::sqrt(v);
+        const long double h = std::sqrt(2 * v * std::numbers::pi_v<long double>);
+        long double plain = 0;
+        for (int k = 0; k <= z.n; ++k) {
+            const long double u = (k - mu) / s;
+            plain += std::exp(-(u * u) / 2) / h;
+        }
+        EXPECT_EQ(Binomialsumme(z, 0, z.n, p), std::min(plain, 1.0L)) << "p = " << static_cast<double>(p);
+    }
 }
 
 TEST(Ablehnungsbereich, Dichtesumme_bei_winziger_Varianz_bleibt_Wahrscheinlichkeit)
