@@ -615,7 +615,8 @@ void TForm1::Alles_berechnen() {
 }
 
 void TForm1::Histo_neu_zeichnen() {
-    Label_V_n->setText(QStringLiteral("; ... ;") + Edit_n->text() + QStringLiteral("]"));
+    // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
+    Label_V_n->setText(QStringLiteral("; ... ;") + q(Zahl_ganz(z.n)) + QStringLiteral("]"));
     Diagramm_Rueckrufe r;
     r.k_Bereich_verengt = [this](int k1, int k2) {
         Edit_k1->setText(QString::number(k1));
