@@ -3,10 +3,10 @@
 // round of event processing inside Warten is recorded (the rest of the wait it asked for) and
 // may run a hook, the way a user acts while an animation waits.
 
+#include "tests/ui/Fensterhilfe.h"
+
 #include "explorations/Uhr.h"
 #include "ui/Bildfeld.h"
-#include "ui/Dienste.h"
-#include "ui/Quorvel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,14 +21,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-struct Rekorder : Dienste {
-    QStringList Meldungen;
-    int Toene = 0;
-    void Meldung(const QString& Text) override { Meldungen << Text; }
-    void Signalton() override { ++Toene; }
-    void Bild_kopieren(const QImage&) override {}
-};
 
 struct Testuhr : Uhr {
     std::uint32_t jetzt = 0;
@@ -46,37 +38,17 @@ struct Testuhr : Uhr {
     }
 };
 
-class Explorationsfenster : public ::testing::Test {
+class Explorationsfenster : public Fenstertest {
 protected:
     void SetUp() override {
-        auto r = std::make_unique<Rekorder>();
-        rec = r.get();
-        Dienste_setzen(std::move(r));
         auto u = std::make_unique<Testuhr>();
         uhr_ = u.get();
         Uhr_setzen(std::move(u));
-        f = std::make_unique<TForm1>();
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        Fenstertest::SetUp();
     }
     void TearDown() override {
-        f.reset();
+        Fenstertest::TearDown();
         Uhr_setzen(nullptr);
-        Dienste_setzen(nullptr);
-    }
-
-    // Leaves a field the way the user does: the focus moves on to another control.
-    void Eingeben(QLineEdit* e, const QString& Text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClicks(e, Text);
-        QTest::keyClick(e, Qt::Key_Tab);
-    }
-    void Waehlen(QComboBox* c, int i) {
-        c->setFocus();
-        c->setCurrentIndex(i);
-        emit c->activated(i);
     }
 
     // Column of the top outline of bar k, and its row for probability v on the scale Pmax.
@@ -88,7 +60,5 @@ protected:
     }
     QRgb Pixel(int x, int y) const { return f->Image1->Bild().pixel(x, y) | 0xFF000000u; }
 
-    Rekorder* rec = nullptr;
     Testuhr* uhr_ = nullptr;
-    std::unique_ptr<TForm1> f;
 };

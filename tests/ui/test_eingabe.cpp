@@ -1,11 +1,10 @@
 // The edit fields on the real window: typing, leaving, and the three outcomes of an exit.
 
-#include "ui/Quorvel.h"
+#include "Fensterhilfe.h"
 
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
 #include "ui/Bildfeld.h"
-#include "ui/Dienste.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,21 +17,11 @@
 #include <cmath>
 #include <limits>
 #include <map>
-#include <memory>
 #include <vector>
 
 namespace {
 
 constexpr Extended eps = std::numeric_limits<Extended>::epsilon();
-
-class Rekorder : public Dienste {
-public:
-    QStringList Meldungen;
-    int Toene = 0;
-    void Meldung(const QString& Text) override { Meldungen << Text; }
-    void Signalton() override { ++Toene; }
-    void Bild_kopieren(const QImage&) override {}
-};
 
 const char* const Alle_Felder[] = {
     "Edit_n",  "Edit_Stichprobenergebnis", "Edit_k1", "Edit_k2", "Edit_p0",     "Edit_p1",
@@ -50,25 +39,8 @@ struct Schnappschuss {
 enum class Vorbereitung { keine, Zeile0_Hypergeo, Zeile0_Hypergeo_M5, Zeile1_Hypergeo, Zeile2_Hypergeo,
                           Konfidenzintervall_an };
 
-class Eingabefenster : public ::testing::Test {
+class Eingabefenster : public Fenstertest {
 protected:
-    Rekorder* rek = nullptr;
-    std::unique_ptr<TForm1> f;
-
-    void SetUp() override {
-        auto r = std::make_unique<Rekorder>();
-        rek = r.get();
-        Dienste_setzen(std::move(r));
-        f = std::make_unique<TForm1>();
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    }
-    void TearDown() override {
-        f.reset();
-        Dienste_setzen(nullptr);
-    }
-
     QLineEdit* Feld(const char* name) const { return f->findChild<QLineEdit*>(QString::fromLatin1(name)); }
 
     // Gives the field the focus (ending the entry that had it) and replaces its text by typing.
@@ -119,8 +91,8 @@ protected:
                 f->CheckBox_Vertrauensintervall_berechnen->setChecked(true);
                 break;
         }
-        rek->Toene = 0;
-        rek->Meldungen.clear();
+        rec->Toene = 0;
+        rec->Meldungen.clear();
     }
 
     Schnappschuss Aufnehmen(const QLineEdit* ausser) const {
@@ -200,9 +172,9 @@ TEST_P(Abgewiesen, aendert_nichts_und_behaelt_den_Fokus) {
 
     EXPECT_EQ(e->text(), text);
     EXPECT_TRUE(e->hasFocus());
-    EXPECT_EQ(rek->Toene, a.Toene);
+    EXPECT_EQ(rec->Toene, a.Toene);
     const QStringList erwartet = a.Meldung ? QStringList{QString::fromUtf16(a.Meldung)} : QStringList{};
-    EXPECT_EQ(rek->Meldungen, erwartet);
+    EXPECT_EQ(rec->Meldungen, erwartet);
     const Schnappschuss nachher = Aufnehmen(e);
     EXPECT_TRUE(nachher.Texte == vorher.Texte);
     EXPECT_TRUE(nachher.Werte == vorher.Werte);
@@ -290,8 +262,8 @@ protected:
             << u.anderes_Feld << " shows " << anderer.toStdString();
         EXPECT_LE(std::fabs(u.Wert(f->z) - u.erwartet), u.Toleranz)
             << static_cast<double>(u.Wert(f->z));
-        EXPECT_EQ(rek->Toene, 0);
-        EXPECT_TRUE(rek->Meldungen.isEmpty());
+        EXPECT_EQ(rec->Toene, 0);
+        EXPECT_TRUE(rec->Meldungen.isEmpty());
         EXPECT_FALSE(e->hasFocus());
     }
 };
@@ -422,10 +394,10 @@ TEST_F(Eingabefenster, n_nimmt_ungueltigen_k_Bereich_als_ganzen_Bereich) {
 TEST_F(Eingabefenster, Hypergeo_Wechsel_mit_n_ueber_N0_gibt_Edit_n_den_Fokus) {
     Eingabe(f->Edit_n, QStringLiteral("150"));
     ASSERT_EQ(f->z.n, 150);
-    rek->Meldungen.clear();
+    rec->Meldungen.clear();
     f->ComboBox_Verteilung_p0->setCurrentIndex(vaHypergeo);
     f->ComboBox_Verteilung_p0Change();
-    EXPECT_EQ(rek->Meldungen, QStringList{QStringLiteral("n zu groß für Hypergeo")});
+    EXPECT_EQ(rec->Meldungen, QStringList{QStringLiteral("n zu groß für Hypergeo")});
     EXPECT_TRUE(f->Edit_n->hasFocus());
     EXPECT_EQ(f->z.n, 150);
 }

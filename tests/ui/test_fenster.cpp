@@ -2,9 +2,9 @@
 // display switches, the switch of a distribution's kind, the clipboard copy, focus order and
 // the rules for when an entry ends, closing.
 
+#include "Fensterhilfe.h"
+
 #include "ui/Bildfeld.h"
-#include "ui/Dienste.h"
-#include "ui/Quorvel.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
@@ -21,59 +21,19 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Rekorder : Dienste {
-    QStringList Meldungen;
-    int Toene = 0;
-    std::vector<QImage> Bilder;
-    void Meldung(const QString& Text) override { Meldungen << Text; }
-    void Signalton() override { ++Toene; }
-    void Bild_kopieren(const QImage& Bild) override { Bilder.push_back(Bild); }
-};
-
-class Fenster : public ::testing::Test {
+class Fenster : public Fenstertest {
 protected:
-    void SetUp() override {
-        auto r = std::make_unique<Rekorder>();
-        rec = r.get();
-        Dienste_setzen(std::move(r));
-        f = std::make_unique<TForm1>();
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
-    }
-    void TearDown() override {
-        f.reset();
-        Dienste_setzen(nullptr);
-    }
-
     QCheckBox* Kasten(const char* Name) const {
         auto* k = f->findChild<QCheckBox*>(QString::fromLatin1(Name));
         EXPECT_NE(k, nullptr) << Name;
         return k;
     }
-    // What the user does to pick an item: select it and let the box report the pick.
-    void Waehlen(QComboBox* c, int i) {
-        c->setFocus();
-        c->setCurrentIndex(i);
-        emit c->activated(i);
-    }
-    // Leaves a field the way the user does: the focus moves on to another control.
-    void Eingeben(QLineEdit* e, const QString& Text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClicks(e, Text);
-        QTest::keyClick(e, Qt::Key_Tab);
-    }
-
-    Rekorder* rec = nullptr;
-    std::unique_ptr<TForm1> f;
 };
 
 TEST_F(Fenster, StartTexte) {

@@ -6,10 +6,10 @@
 //   QUORVEL_SEED=123 QUORVEL_AKTIONEN=50000 ./ui_tests --gtest_filter='Zufallslauf*'
 // repeats or extends a run; the seed is printed at the start.
 
+#include "Fensterhilfe.h"
+
 #include "explorations/Uhr.h"
-#include "ui/Dienste.h"
 #include "ui/Eingabe_lesen.h"
-#include "ui/Quorvel.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
@@ -40,15 +40,6 @@
 #include <vector>
 
 namespace {
-
-struct Rekorder : Dienste {
-    QStringList Meldungen;
-    int Toene = 0;
-    int Bilder = 0;
-    void Meldung(const QString& Text) override { Meldungen << Text; }
-    void Signalton() override { ++Toene; }
-    void Bild_kopieren(const QImage&) override { ++Bilder; }
-};
 
 // Every wait is one round of event processing; the hook is where the user acts meanwhile.
 struct Sofortuhr : Uhr {
@@ -91,26 +82,21 @@ bool Unzahl_im_Text(const QString& Text) {
 
 enum class Art { Ganz, Dezimal };
 
-class Zufallslauf : public ::testing::Test {
+class Zufallslauf : public Fenstertest {
 protected:
     void SetUp() override {
-        auto r = std::make_unique<Rekorder>();
-        rec = r.get();
-        Dienste_setzen(std::move(r));
         auto u = std::make_unique<Sofortuhr>();
         uhr_ = u.get();
         Uhr_setzen(std::move(u));
-        f = std::make_unique<TForm1>();
-        f->show();
-        QApplication::setActiveWindow(f.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        Fenstertest::SetUp();
+        if (HasFatalFailure()) return;
+        rec->Bilder_behalten = false;
         uhr_->Haken = [this] { In_der_Wartezeit(); };
     }
     void TearDown() override {
         if (uhr_) uhr_->Haken = nullptr;
-        f.reset();
+        Fenstertest::TearDown();
         Uhr_setzen(nullptr);
-        Dienste_setzen(nullptr);
     }
 
     // --- Random numbers --------------------------------------------------------------------
@@ -321,9 +307,7 @@ protected:
         const int i = Zahl(0, b->count() - 1);
         Merken("waehlen " + b->objectName().toStdString() + " " + std::to_string(i));
         const qsizetype vorher = rec->Meldungen.size();
-        b->setFocus();
-        b->setCurrentIndex(i);
-        emit b->activated(i);
+        Waehlen(b, i);
         // A switch to "Hypergeo" while n exceeds that row's N refuses n as it stands.
         // (The focus may stay in a field whose own entry is refused meanwhile.)
         if (rec->Meldungen.mid(vorher).contains(QStringLiteral("n zu groß für Hypergeo")))
@@ -451,9 +435,7 @@ protected:
         }
     }
 
-    Rekorder* rec = nullptr;
     Sofortuhr* uhr_ = nullptr;
-    std::unique_ptr<TForm1> f;
 };
 
 TEST_F(Zufallslauf, TausendeAktionenOhneUnzahlUndAusserhalbDerBereiche) {
@@ -503,10 +485,7 @@ TEST_F(Zufallslauf, NAnimationHinterlaesstKeinenKBereichUeberN) {
     uhr_->Haken = [&] {
         if (!erst) return;
         erst = false;
-        f->Edit_k1->setFocus();
-        f->Edit_k1->selectAll();
-        QTest::keyClicks(f->Edit_k1, "33");
-        QTest::keyClick(f->Edit_k1, Qt::Key_Tab);
+        Fenstertest::Eingeben(f->Edit_k1, QStringLiteral("33"));
     };
     f->BitBtn_nAnimation->click();
     ASSERT_FALSE(erst);

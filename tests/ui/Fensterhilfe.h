@@ -1,0 +1,66 @@
+#pragma once
+// The real main window, shown and active, with the desktop services replaced by a recorder;
+// and the two things a user does most: type into a field and leave it, pick a combo item.
+
+#include "ui/Dienste.h"
+#include "ui/Quorvel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+// Stands in for the message box, the beep and the clipboard.
+struct Rekorder : Dienste {
+    QStringList Meldungen;
+    int Toene = 0;
+    std::vector<QImage> Bilder;
+    // A long random run copies hundreds of charts and looks at none of them.
+    bool Bilder_behalten = true;
+    void Meldung(const QString& Text) override { Meldungen << Text; }
+    void Signalton() override { ++Toene; }
+    void Bild_kopieren(const QImage& Bild) override {
+        if (Bilder_behalten) Bilder.push_back(Bild);
+    }
+};
+
+class Fenstertest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto r = std::make_unique<Rekorder>();
+        rec = r.get();
+        Dienste_setzen(std::move(r));
+        f = std::make_unique<TForm1>();
+        f->show();
+        QApplication::setActiveWindow(f.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    }
+    void TearDown() override {
+        f.reset();
+        Dienste_setzen(nullptr);
+    }
+
+    // Leaves a field the way the user does: the focus moves on to another control.
+    void Eingeben(QLineEdit* e, const QString& Text) {
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, Text);
+        QTest::keyClick(e, Qt::Key_Tab);
+    }
+    // What the user does to pick an item: select it and let the box report the pick.
+    void Waehlen(QComboBox* c, int i) {
+        c->setFocus();
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+    }
+
+    Rekorder* rec = nullptr;
+    std::unique_ptr<TForm1> f;
+};
