@@ -78,19 +78,8 @@ void p0_Animationsbild(TForm1& f, int i) {
 
 void TForm1::BitBtn_p0AnimationClick() {
     const Abbruch vorbei(*this);
-    const int n_Nutzer = z.n;
-    // The reset clears the flag again; the frames run with it false.
-    z.Serie_laeuft = true;
-    SpeedButton_StandardwerteClick();
-    z.n = n_Nutzer;
-    Edit_n->setText(q(Zahl_ganz(z.n)));
-    const Extended p0_vorher = z.p0;
-
-    z.Pmax = Pmax_p0_Animation(z.n);
-    Edit_k1->setText(QStringLiteral("0"));
-    z.k1 = 0;
-    Edit_k2->setText(q(Zahl_ganz(z.n)));
-    z.k2 = z.n;
+    // The frames run with the series flag false.
+    const Extended p0_vorher = p0_Serie_beginnen(*this, Pmax_p0_Animation);
 
     for (int i = 10; i <= 190; ++i) {
         p0_Animationsbild(*this, i);
@@ -98,10 +87,7 @@ void TForm1::BitBtn_p0AnimationClick() {
     }
     if (!vorbei.Fenster_lebt()) return;
 
-    z.Serie_laeuft = false;
-    z.p0 = p0_vorher;
-    Edit_p0->setText(q(Zahl_allgemein(z.p0)));
-    Alles_berechnen();
+    p0_Serie_beenden(*this, p0_vorher);
 }
 
 void TForm1::BitBtn_nAnimationClick() {

@@ -71,24 +71,37 @@ namespace {
 QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
+Extended p0_Serie_beginnen(TForm1& f, Extended (*Pmax)(int n)) {
+    Zustand& z = f.z;
+    const int n_Nutzer = z.n;
+    z.Serie_laeuft = true;
+    f.SpeedButton_StandardwerteClick();
+    z.n = n_Nutzer;
+    f.Edit_n->setText(q(Zahl_ganz(z.n)));
+    const Extended p0_vorher = z.p0;
+
+    z.Pmax = Pmax(z.n);
+    f.Edit_k1->setText(QStringLiteral("0"));
+    z.k1 = 0;
+    f.Edit_k2->setText(q(Zahl_ganz(z.n)));
+    z.k2 = z.n;
+    return p0_vorher;
+}
+
+void p0_Serie_beenden(TForm1& f, Extended p0_vorher) {
+    f.z.Serie_laeuft = false;
+    f.z.p0 = p0_vorher;
+    f.Edit_p0->setText(q(Zahl_allgemein(f.z.p0)));
+    f.Alles_berechnen();
+}
+
 void TForm1::Button_p0_variabelClick() {
     if (z.n > n_mehrere_p0_hoechstens) {
         dienste().Meldung(QStringLiteral("n zu groß"));
         return;
     }
-    const int n_Nutzer = z.n;
-    // The reset clears the flag again; the family is computed and drawn with it false.
-    z.Serie_laeuft = true;
-    SpeedButton_StandardwerteClick();
-    z.n = n_Nutzer;
-    Edit_n->setText(q(Zahl_ganz(z.n)));
-    const Extended p0_vorher = z.p0;
-
-    z.Pmax = Pmax_mehrere_p0(z.n);
-    Edit_k1->setText(QStringLiteral("0"));
-    z.k1 = 0;
-    Edit_k2->setText(q(Zahl_ganz(z.n)));
-    z.k2 = z.n;
+    // The family is computed and drawn with the series flag false.
+    const Extended p0_vorher = p0_Serie_beginnen(*this, Pmax_mehrere_p0);
 
     // The even steps only pass through Edit_p0; the odd ones are the family.
     for (int i = 1; i <= 9; ++i) {
@@ -104,10 +117,7 @@ void TForm1::Button_p0_variabelClick() {
     Serienbeschriftung_zeichnen(Image1->Bild(), z, q(Beschriftung_mehrere_p0(z.n)));
     Image1->update();
 
-    z.Serie_laeuft = false;
-    z.p0 = p0_vorher;
-    Edit_p0->setText(q(Zahl_allgemein(z.p0)));
-    Alles_berechnen();
+    p0_Serie_beenden(*this, p0_vorher);
 }
 
 void TForm1::Button_n_variabelClick() {

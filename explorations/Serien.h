@@ -1,6 +1,6 @@
 #pragma once
 // Families of binomial distributions in one chart ("mehrere p0", "mehrere n") and the
-// widget-free pieces that the family charts and the animations share.
+// pieces that the family charts and the animations share.
 
 #include "analysis/Zustand.h"
 
@@ -39,3 +39,12 @@ void Umrisse_zeichnen(QImage& Bild, const Zustand& z);
 
 // A white band over the chart's first caption row, and the family's caption on it in bold.
 void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& Text);
+
+class TForm1;
+
+// The frame around a p0 series (the p0 family and the p0 animation). Start: the start values
+// with the user's n kept, the k axis 0..n, the scale Pmax(n); returns the p0 to put back. The
+// series flag is up during the reset only, which clears it again.
+Extended p0_Serie_beginnen(TForm1& f, Extended (*Pmax)(int n));
+// End: that p0 back into the state and Edit_p0, and everything recomputed.
+void p0_Serie_beenden(TForm1& f, Extended p0_vorher);
