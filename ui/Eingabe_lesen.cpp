@@ -16,6 +16,12 @@ bool ist_Leerzeichen(QChar c) { return c == u' ' || c == u'\t'; }
 // Only the ASCII digits: QChar::isDigit would also let other scripts' digits through.
 bool ist_Ziffer(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 
+// Steps over an optional sign at i; true for a minus.
+bool Vorzeichen_lesen(QStringView t, qsizetype& i) {
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) return t[i++] == u'-';
+    return false;
+}
+
 // One number with the point as separator: blanks, sign, digits, fraction, exponent,
 // the whole text. The conversion itself is std::from_chars, which never looks at the
 // locale; the text is checked here first so that "inf", "nan" and hex forms never reach it.
@@ -23,12 +29,8 @@ std::optional<Extended> Zahl_lesen(QStringView t) {
     const qsizetype ende = t.size();
     qsizetype i = 0;
     while (i < ende && ist_Leerzeichen(t[i])) ++i;
+    const bool negativ = Vorzeichen_lesen(t, i);
 
-    bool negativ = false;
-    if (i < ende && (t[i] == u'+' || t[i] == u'-')) {
-        negativ = t[i] == u'-';
-        ++i;
-    }
     std::string ganz, bruch;
     while (i < ende && ist_Ziffer(t[i])) ganz += static_cast<char>(t[i++].unicode());
     if (i < ende && t[i] == u'.') {
@@ -41,10 +43,7 @@ std::optional<Extended> Zahl_lesen(QStringView t) {
     bool exponent_negativ = false;
     if (i < ende && (t[i] == u'e' || t[i] == u'E')) {
         ++i;
-        if (i < ende && (t[i] == u'+' || t[i] == u'-')) {
-            exponent_negativ = t[i] == u'-';
-            ++i;
-        }
+        exponent_negativ = Vorzeichen_lesen(t, i);
         while (i < ende && ist_Ziffer(t[i])) exponent += static_cast<char>(t[i++].unicode());
         if (exponent.empty()) return std::nullopt;
     }
@@ -87,11 +86,7 @@ bool Ganzzahl_lesen(const QString& Text, int& Wert) {
     const qsizetype ende = Text.size();
     qsizetype i = 0;
     while (i < ende && ist_Leerzeichen(Text[i])) ++i;
-    bool negativ = false;
-    if (i < ende && (Text[i] == u'+' || Text[i] == u'-')) {
-        negativ = Text[i] == u'-';
-        ++i;
-    }
+    const bool negativ = Vorzeichen_lesen(Text, i);
     if (i == ende) return false;
     const long long grenze = negativ ? 2147483648LL : 2147483647LL;
     long long betrag = 0;
