@@ -6,14 +6,6 @@
 
 namespace {
 
-// P0(X <= k) for any k: -1 (and below) is the empty event, k above n reads the last entry.
-// Typed bounds may lie outside 0..n; no table entry beyond the current n is ever read.
-Extended Kumuliert(const Zustand& z, int k)
-{
-    if (k < 0) return 0;
-    return z.P0_kumuliert[std::min(k, z.n)];
-}
-
 // A running sum may end a few ulps above 1; a level is still a percentage.
 Extended Als_Prozent(Extended wert)
 {
@@ -21,6 +13,12 @@ Extended Als_Prozent(Extended wert)
 }
 
 }  // namespace
+
+Extended Kumuliert(const Zustand& z, int k)
+{
+    if (k < 0) return 0;
+    return z.P0_kumuliert[std::min(k, z.n)];
+}
 
 int kli_berechnen(Zustand& z)
 {

@@ -3,6 +3,10 @@
 
 #include "analysis/Zustand.h"
 
+// P0(X <= k) for any k: -1 (and below) is the empty event, k above n reads the last entry.
+// Typed bounds may lie outside 0..n; no table entry beyond the current n is ever read.
+Extended Kumuliert(const Zustand& z, int k);
+
 int kli_berechnen(Zustand& z);
 int kre_berechnen(Zustand& z);
 Extended Alfali_berechnen(Zustand& z);

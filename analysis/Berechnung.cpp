@@ -235,13 +235,6 @@ void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list
     if (zeile0) Summen_berechnen(z);
 }
 
-// P0(X <= k) with the value -1 standing for the empty event and k cut to the table.
-Extended Kumuliert(const Zustand& z, int k)
-{
-    if (k < 0) return 0;
-    return z.P0_kumuliert[std::min(k, z.n)];
-}
-
 std::string Prozenttext(Extended anteil)
 {
     return "P=" + Zahl_fest(100 * anteil, 5, 2) + "%";

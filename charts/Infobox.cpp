@@ -66,7 +66,7 @@ Extended Umgebungswahrscheinlichkeit(const Zustand& z) {
     const k_Bereich u = Umgebung_runden(z);
     if (u.von > u.bis)
         return 0;
-    return z.P0_kumuliert[u.bis] - (u.von > 0 ? z.P0_kumuliert[u.von - 1] : 0.0L);
+    return Kumuliert(z, u.bis) - Kumuliert(z, u.von - 1);
 }
 
 Info_Texte Info_Zeile1_Texte(const Zustand& z, const Schalter& s) {
