@@ -308,6 +308,22 @@ void Umgebungsgrenzen_berechnen(Zustand& z)
     if (z.Umgebung_re < 0) z.Umgebung_re = 0;
 }
 
+Extended Umgebung_aus_Sigmafaktor(Extended f)
+{
+    return std::clamp(100 * (Phi(f) - Phi(-f)), Extended{0}, Extended{100});
+}
+
+Extended Sigmafaktor_aus_Umgebung(Extended Umgebung)
+{
+    // Phi_invers stops its search at 7, where 100 % and the percentages next to it end up
+    // (Phi reaches them only between 8 and 8,5). The factor is capped at exactly 7, the
+    // largest Edit_Sigmafaktor accepts, so the shown factor can be left again unchanged.
+    Extended s = Phi_invers(Umgebung / 200 + 0.5L);
+    if (!(s <= 7)) s = 7;
+    if (!(s >= 0)) s = 0;
+    return s;
+}
+
 Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s)
 {
     if (s.p1_zeichnen && s.p2_zeichnen) {

@@ -16,6 +16,12 @@ void Pmax_berechnen(Zustand& z, Extended q1, Extended q2);
 // Umgebung_li and Umgebung_re from mue0, sigma0 and Sigmafaktor, cut to 0..n.
 void Umgebungsgrenzen_berechnen(Zustand& z);
 
+// The share in percent of mue +- f sigma under the normal curve, kept within 0..100 so that
+// Edit_Umgebung always shows a text it accepts itself.
+Extended Umgebung_aus_Sigmafaktor(Extended f);
+// The factor f whose neighbourhood holds `Umgebung` percent, kept within 0..7.
+Extended Sigmafaktor_aus_Umgebung(Extended Umgebung);
+
 // What the recomputation puts on screen; the window writes these texts.
 struct Berechnungstexte {
     std::string Edit_kli;

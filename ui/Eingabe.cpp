@@ -16,8 +16,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include <algorithm>
-
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
@@ -310,8 +308,7 @@ void TForm1::Edit_SigmafaktorExit() {
     if (!Dezimal_lesen(Edit_Sigmafaktor->text(), w) || !(w >= 0 && w <= 7))
         return Abweisen(Edit_Sigmafaktor, true);
     z.Sigmafaktor = w;
-    // Kept within 0..100 so that Edit_Umgebung always shows a text it accepts itself.
-    z.Umgebung = std::clamp(100 * (Phi(w) - Phi(-w)), Extended{0}, Extended{100});
+    z.Umgebung = Umgebung_aus_Sigmafaktor(w);
     Edit_Umgebung->setText(Text(Zahl_allgemein(z.Umgebung)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
@@ -322,14 +319,8 @@ void TForm1::Edit_UmgebungExit() {
     if (!Dezimal_lesen(Edit_Umgebung->text(), w) || !(w >= 0 && w <= 100))
         return Abweisen(Edit_Umgebung, true);
     z.Umgebung = w;
-    // Phi_invers stops its search at 7, where 100 % and the percentages next to it end up
-    // (Phi reaches them only between 8 and 8,5). The factor is capped at exactly 7, the
-    // largest Edit_Sigmafaktor accepts, so the shown factor can be left again unchanged.
-    Extended s = Phi_invers(w / 200 + 0.5L);
-    if (!(s <= 7)) s = 7;
-    if (!(s >= 0)) s = 0;
-    z.Sigmafaktor = s;
-    Edit_Sigmafaktor->setText(Text(Zahl_allgemein(s)));
+    z.Sigmafaktor = Sigmafaktor_aus_Umgebung(w);
+    Edit_Sigmafaktor->setText(Text(Zahl_allgemein(z.Sigmafaktor)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
 }
