@@ -607,11 +607,13 @@ void TForm1::Alles_berechnen() {
     if (!z.Serie_laeuft)
         StringGrid1->Tabelle_fuellen(z, CheckBox_p1_zeichnen->isChecked(), CheckBox_p2_zeichnen->isChecked());
     // Whatever the kind of distribution 0: only the box's own click asks for a binomial one.
-    if (CheckBox_Vertrauensintervall_berechnen->isChecked()) {
-        const Konfidenztexte k = Konfidenzintervall_berechnen(z, Schalter_lesen());
-        Edit_p0->setText(q(k.Edit_p0));
-        Label_Vertrauensintervall_ausgeben->setText(q(k.Label_Vertrauensintervall_ausgeben));
-    }
+    if (CheckBox_Vertrauensintervall_berechnen->isChecked()) Konfidenzintervall_zeigen();
+}
+
+void TForm1::Konfidenzintervall_zeigen() {
+    const Konfidenztexte k = Konfidenzintervall_berechnen(z, Schalter_lesen());
+    Edit_p0->setText(q(k.Edit_p0));
+    Label_Vertrauensintervall_ausgeben->setText(q(k.Label_Vertrauensintervall_ausgeben));
 }
 
 void TForm1::Histo_neu_zeichnen() {
@@ -836,9 +838,7 @@ void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
         if (!Groesse_wird_angepasst) dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
         return;
     }
-    const Konfidenztexte k = Konfidenzintervall_berechnen(z, Schalter_lesen());
-    Edit_p0->setText(q(k.Edit_p0));
-    Label_Vertrauensintervall_ausgeben->setText(q(k.Label_Vertrauensintervall_ausgeben));
+    Konfidenzintervall_zeigen();
 }
 
 void TForm1::Verteilungsart_umschalten(QComboBox* Art, QLineEdit* p, QLineEdit* M, QLineEdit* N,

@@ -199,6 +199,8 @@ private:
     // Runs the exit handler of the field that lost the focus to another control of this window.
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
     void Anordnen();
+    // x/n into p0 and Edit_p0, the interval into its label.
+    void Konfidenzintervall_zeigen();
 
     std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> Ausgaenge;
 
