@@ -26,6 +26,7 @@
 #include <QStylePainter>
 #include <QToolButton>
 
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -311,12 +312,8 @@ void TForm1::Steuerelemente_anlegen() {
 
     for (QCheckBox* k : {CheckBox_p1_zeichnen, CheckBox_p2_zeichnen})
         k->setToolTip(QStringLiteral("Verteilung einzeichnen"));
-    for (QWidget* w : {static_cast<QWidget*>(Edit_M0), static_cast<QWidget*>(Edit_N0),
-                       static_cast<QWidget*>(Label_M0), static_cast<QWidget*>(Label_N0),
-                       static_cast<QWidget*>(Edit_M1), static_cast<QWidget*>(Edit_N1),
-                       static_cast<QWidget*>(Label_M1), static_cast<QWidget*>(Label_N1),
-                       static_cast<QWidget*>(Edit_M2), static_cast<QWidget*>(Edit_N2),
-                       static_cast<QWidget*>(Label_M2), static_cast<QWidget*>(Label_N2)})
+    for (QWidget* w : std::initializer_list<QWidget*>{Edit_M0, Edit_N0, Label_M0, Label_N0, Edit_M1, Edit_N1,
+                                                      Label_M1, Label_N1, Edit_M2, Edit_N2, Label_M2, Label_N2})
         w->hide();
 
     // Interval probabilities
@@ -844,16 +841,10 @@ void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
 void TForm1::Verteilungsart_umschalten(QComboBox* Art, QLineEdit* p, QLineEdit* M, QLineEdit* N,
                                        QLabel* Label_M, QLabel* Label_N) {
     const int i = Art->currentIndex();
-    if (i == vaHypergeo) {
-        p->setEnabled(false);
-        for (QWidget* w : {static_cast<QWidget*>(M), static_cast<QWidget*>(N), static_cast<QWidget*>(Label_M),
-                           static_cast<QWidget*>(Label_N)})
-            w->show();
-    } else if (i == vaBinomial || i == vaPoisson || i == vaGeometr) {
-        p->setEnabled(true);
-        for (QWidget* w : {static_cast<QWidget*>(M), static_cast<QWidget*>(N), static_cast<QWidget*>(Label_M),
-                           static_cast<QWidget*>(Label_N)})
-            w->hide();
+    if (i >= vaBinomial && i <= vaGeometr) {
+        const bool hypergeometrisch = i == vaHypergeo;
+        p->setEnabled(!hypergeometrisch);
+        for (QWidget* w : std::initializer_list<QWidget*>{M, N, Label_M, Label_N}) w->setVisible(hypergeometrisch);
     }
     // p keeps its value: it becomes M/N only when an M or N field is left with a valid entry.
     Edit_nExit();
