@@ -360,7 +360,6 @@ void TForm1::Steuerelemente_anlegen() {
     Beschriftung(R, "Label_V_rechts_Anfang", QStringLiteral(" = ["), {240, 50, 26, 20});
     Edit_kre = Feld(R, "Edit_kre", {266, 48, 44, 21});
     Label_V_n = Beschriftung(R, "Label_V_n", QString(), {311, 50, 68, 20});
-    Label_V_n->setFont(Qt_Schrift(Arial, 12, true));
 
     // Chart kind and display switches
     GroupBox_grafische_Darstellung = Gruppe(E, "GroupBox_grafische_Darstellung",
