@@ -30,6 +30,6 @@ struct Berechnungstexte {
     std::string Label_Intervallwahrscheinlichkeit2;  // "P=98,85%"
 };
 
-// Steps 1 to 9 of the recomputation (tables, moments, Pmax, kli, kre, neighbourhood,
-// interval texts). The value grid and the confidence interval are the window's steps.
+// The recomputation: tables, moments, Pmax, kli, kre, neighbourhood and interval texts.
+// The value grid and the confidence interval are left to the window.
 Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s);

@@ -200,7 +200,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(Programmtitel);
     setFont(Qt_Schrift(QStringLiteral("ms sans serif"), 11, false));
     Hintergrund(this, palette().color(QPalette::Button));
-    // Qt widgets paint into a back buffer already; the window and the grid need nothing more.
 
     Steuerelemente_anlegen();
     Fokusreihenfolge_setzen();
@@ -694,8 +693,6 @@ void TForm1::Standardwerte_setzen() {
 // --- Handlers -------------------------------------------------------------------------------
 
 void TForm1::FormCreate() {
-    // The panels' own colours (autoFillBackground) and Qt's double buffering are set up with
-    // the controls.
     StringGrid1->Tabelle_einrichten(z.n);
     QFont Pfeil(QStringLiteral("DejaVu Sans"));
     Pfeil.setPointSize(20);

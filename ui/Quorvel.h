@@ -102,7 +102,7 @@ public:
     void BitBtn_p0AnimationClick();
     void BitBtn_nAnimationClick();
 
-    // Controls, named as the window description names them (objectName = member name).
+    // Controls; each one's objectName is its member name, so that tests find it.
     QWidget* Panel1;
     QGroupBox* GroupBox_Eingaben;
     QGroupBox* GroupBox_Aktionen;
