@@ -3,7 +3,6 @@
 #include "analysis/Zahlentexte.h"
 #include "explorations/Serien.h"
 #include "explorations/Uhr.h"
-#include "probability/UStochastik.h"
 #include "ui/Quorvel.h"
 
 #include <QEvent>
@@ -11,14 +10,6 @@
 #include <QPointer>
 
 #include <algorithm>
-
-Extended Pmax_p0_Animation(int n) {
-    const int m = n / 20;  // trunc(10 n / 200), exact in integers
-    const Extended p = 10.0L / 200;
-    return std::max(Binomialverteilung(n, m, p), Binomialverteilung(n, m + 1, p));
-}
-
-Extended Pmax_n_Animation(Extended p0) { return Binomialverteilung(5, Ganz_runden(5 * p0, 0, 5), p0); }
 
 namespace {
 
