@@ -104,12 +104,5 @@ void TForm1::BitBtn_nAnimationClick() {
     }
     if (!vorbei.Fenster_lebt()) return;
 
-    z.Serie_laeuft = false;
-    z.n = n_vorher;
-    Edit_n->setText(q(Zahl_ganz(z.n)));
-    z.k1 = 0;  // Edit_k1 shows 0 again; a k1 typed during a wait was held only to the axis 0..100
-    z.k2 = z.n;
-    Edit_k2->setText(Edit_n->text());
-    std::fill(z.P0_Tabelle.begin(), z.P0_Tabelle.begin() + 101, 0.0L);
-    Alles_berechnen();
+    n_Serie_beenden(*this, n_vorher, 100);
 }

@@ -54,6 +54,18 @@ void p0_Serie_beenden(TForm1& f, Extended p0_vorher) {
     f.Alles_berechnen();
 }
 
+void n_Serie_beenden(TForm1& f, int n_vorher, int bis) {
+    Zustand& z = f.z;
+    z.Serie_laeuft = false;
+    z.n = n_vorher;
+    f.Edit_n->setText(q(Zahl_ganz(z.n)));
+    z.k1 = 0;  // a k1 typed during a wait of the animation was held only to the series' axis
+    z.k2 = z.n;
+    f.Edit_k2->setText(f.Edit_n->text());
+    std::fill(z.P0_Tabelle.begin(), z.P0_Tabelle.begin() + std::clamp(bis, 0, k_Maximum) + 1, 0.0L);
+    f.Alles_berechnen();
+}
+
 void TForm1::Button_p0_variabelClick() {
     if (z.n > n_mehrere_p0_hoechstens) {
         dienste().Meldung(QStringLiteral("n zu groß"));
@@ -106,14 +118,6 @@ void TForm1::Button_n_variabelClick() {
     Serienbeschriftung_zeichnen(Image1->Bild(), z, q(Beschriftung_mehrere_n(z.p0)));
     Image1->update();
 
-    z.Serie_laeuft = false;
-    const int k2_Serie = z.k2;
-    z.n = n_vorher;
-    Edit_n->setText(q(Zahl_ganz(z.n)));
-    z.k2 = z.n;
-    Edit_k2->setText(Edit_n->text());
     // Up to the family's k2 (202 for p0 = 0,99), not only up to 200.
-    std::fill(z.P0_Tabelle.begin(), z.P0_Tabelle.begin() + std::clamp(std::max(k2_Serie, 200), 0, k_Maximum) + 1,
-              0.0L);
-    Alles_berechnen();
+    n_Serie_beenden(*this, n_vorher, std::max(z.k2, 200));
 }

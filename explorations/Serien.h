@@ -27,3 +27,8 @@ class TForm1;
 Extended p0_Serie_beginnen(TForm1& f, Extended (*Pmax)(int n));
 // End: that p0 back into the state and Edit_p0, and everything recomputed.
 void p0_Serie_beenden(TForm1& f, Extended p0_vorher);
+
+// The end of an n series (the n family and the n animation): the user's n back into the state
+// and Edit_n, the k axis 0..n, P0_Tabelle zeroed over 0..bis (what the series may have left
+// above n), and everything recomputed.
+void n_Serie_beenden(TForm1& f, int n_vorher, int bis);
