@@ -97,6 +97,15 @@ bool N_lesen(const Hypergeo_Zeile& r, int n) {
     return true;
 }
 
+Hypergeo_Zeile Zeile_von(TForm1& f, int i) {
+    Zustand& z = f.z;
+    switch (i) {
+    case 0: return {f.Edit_p0, f.Edit_M0, f.Edit_N0, z.M0, z.N0, z.p0, '0'};
+    case 1: return {f.Edit_p1, f.Edit_M1, f.Edit_N1, z.M1, z.N1, z.p1, '1'};
+    default: return {f.Edit_p2, f.Edit_M2, f.Edit_N2, z.M2, z.N2, z.p2, '2'};
+    }
+}
+
 // Levels in percent: 0..100, anything else is corrected to 0 (no region on that side).
 bool Niveau_lesen(QLineEdit* Feld, Extended& Niveau) {
     Extended w = 0;
@@ -222,37 +231,37 @@ void TForm1::Edit_p2Exit() {
 }
 
 void TForm1::Edit_M0Exit() {
-    if (!M_lesen({Edit_p0, Edit_M0, Edit_N0, z.M0, z.N0, z.p0, '0'})) return;
+    if (!M_lesen(Zeile_von(*this, 0))) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M1Exit() {
-    if (!M_lesen({Edit_p1, Edit_M1, Edit_N1, z.M1, z.N1, z.p1, '1'})) return;
+    if (!M_lesen(Zeile_von(*this, 1))) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M2Exit() {
-    if (!M_lesen({Edit_p2, Edit_M2, Edit_N2, z.M2, z.N2, z.p2, '2'})) return;
+    if (!M_lesen(Zeile_von(*this, 2))) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N0Exit() {
-    if (!N_lesen({Edit_p0, Edit_M0, Edit_N0, z.M0, z.N0, z.p0, '0'}, z.n)) return;
+    if (!N_lesen(Zeile_von(*this, 0), z.n)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N1Exit() {
-    if (!N_lesen({Edit_p1, Edit_M1, Edit_N1, z.M1, z.N1, z.p1, '1'}, z.n)) return;
+    if (!N_lesen(Zeile_von(*this, 1), z.n)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N2Exit() {
-    if (!N_lesen({Edit_p2, Edit_M2, Edit_N2, z.M2, z.N2, z.p2, '2'}, z.n)) return;
+    if (!N_lesen(Zeile_von(*this, 2), z.n)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
