@@ -164,8 +164,6 @@ constexpr int Kastenabstand = 4;
 
 Kontrollkasten::Kontrollkasten(const QString& Text, QWidget* parent) : QCheckBox(Text, parent) {}
 
-QSize Kontrollkasten::sizeHint() const { return QCheckBox::sizeHint(); }
-
 void Kontrollkasten::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionButton opt;

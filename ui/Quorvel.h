@@ -25,7 +25,6 @@ class TStringGrid;
 class Kontrollkasten : public QCheckBox {
 public:
     explicit Kontrollkasten(const QString& Text, QWidget* parent = nullptr);
-    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
