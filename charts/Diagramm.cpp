@@ -175,6 +175,18 @@ void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, in
     }
 }
 
+QImage Zwischenablagebild(const QImage& Bild, const Zustand& z) {
+    const int H = Bild.height();
+    const int Kopierbreite = z.x_Ende < 680 ? 680 : z.x_Ende + 15;
+    QImage Kopie(Kopierbreite, H, QImage::Format_RGB32);
+    Kopie.fill(Qt::white);
+    const int Breite = std::min(Kopierbreite, Bild.width());
+    for (int y = 0; y < H; ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(Bild.constScanLine(y)), Breite,
+                    reinterpret_cast<QRgb*>(Kopie.scanLine(y)));
+    return Kopie;
+}
+
 void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagramm_Rueckrufe& r) {
     if (Geometrie_berechnen(Bild, z) && r.k_Bereich_verengt) r.k_Bereich_verengt(z.k1, z.k2);
     Testart_setzen(z);

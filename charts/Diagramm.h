@@ -54,3 +54,8 @@ void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, in
 
 // The whole chart anew. The caller has already put the caption of Label_V_n.
 void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagramm_Rueckrufe& r);
+
+// The copy of the chart for the clipboard: at least 680 px wide and reaching 15 px past the
+// right end of the last chart's axis. A copy wider than the image (a window narrowed below
+// 680 px) is white beyond the image.
+QImage Zwischenablagebild(const QImage& Bild, const Zustand& z);

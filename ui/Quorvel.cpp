@@ -719,22 +719,13 @@ void TForm1::SpeedButton_StandardwerteClick() {
     Histo_neu_zeichnen();
 }
 
-// The copy is at least 680 px wide and reaches 15 px past the right end of the last chart's
-// axis. A copy wider than the image (a window narrowed below 680 px) is white beyond the
-// image. The stripe right of the copy shows white until the next redraw.
+// The stripe of the image right of the copy shows white until the next redraw.
 void TForm1::SpeedButton_ClipboardClick() {
     QImage& Bild = Image1->Bild();
-    const int W = Bild.width();
-    const int H = Bild.height();
-    const int Kopierbreite = z.x_Ende < 680 ? 680 : z.x_Ende + 15;
-    QImage Kopie(Kopierbreite, H, QImage::Format_RGB32);
-    Kopie.fill(Qt::white);
-    const int Breite = std::min(Kopierbreite, W);
-    for (int y = 0; y < H; ++y)
-        std::copy_n(reinterpret_cast<const QRgb*>(Bild.constScanLine(y)), Breite,
-                    reinterpret_cast<QRgb*>(Kopie.scanLine(y)));
+    const QImage Kopie = Zwischenablagebild(Bild, z);
     dienste().Bild_kopieren(Kopie);
-    if (Kopierbreite < W) Rechteck(Bild, Kopierbreite, 0, W, H, clWhite, clWhite, 1, psSolid, bsSolid);
+    if (Kopie.width() < Bild.width())
+        Rechteck(Bild, Kopie.width(), 0, Bild.width(), Bild.height(), clWhite, clWhite, 1, psSolid, bsSolid);
     Image1->update();
 }
 
