@@ -8,7 +8,12 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -105,6 +110,32 @@ Extended OC_Annahme(const Zustand& z, Extended p) {
     return b;
 }
 
+namespace {
+// OC_Annahme(z, i / W) for i = 1..W-1. The values are independent, and at large n without a
+// test each one sums thousands of terms, so they are shared out over the cores; each value is
+// exactly what a plain loop computes.
+std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
+    std::vector<Extended> werte(static_cast<std::size_t>(std::max(W, 2)), 0.0L);
+    std::atomic<int> naechster{1};
+    auto arbeiten = [&] {
+        for (int i = naechster++; i <= W - 1; i = naechster++)
+            werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
+    };
+    std::vector<std::thread> helfer;
+    const unsigned kerne = std::min(8u, std::max(1u, std::thread::hardware_concurrency()));
+    for (unsigned k = 1; k < kerne; ++k) {
+        try {
+            helfer.emplace_back(arbeiten);
+        } catch (const std::system_error&) {
+            break;  // no thread to spare: this one does the rest
+        }
+    }
+    arbeiten();
+    for (std::thread& t : helfer) t.join();
+    return werte;
+}
+}  // namespace
+
 OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
     OC_Geometrie_setzen(Bild, z);
     OC_KOS(Bild, z);
@@ -115,11 +146,11 @@ OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
 
     auto y_von = [&](Extended b) { return y0 - Pixel_runden(b * H); };
 
+    const std::vector<Extended> Annahme = OC_Kurvenwerte(z, W);
     int x_vor = x0 + 1;
-    int y_vor = y_von(OC_Annahme(z, 1.0L / W));
+    int y_vor = y_von(Annahme[1]);
     for (int x = x0 + 2; x <= x0 + W - 1; ++x) {
-        const Extended p = static_cast<Extended>(x - x0) / W;
-        const Extended b = OC_Annahme(z, p);
+        const Extended b = Annahme[static_cast<std::size_t>(x - x0)];
         const int y = y_von(b);
         Linie(Bild, x_vor, y_vor, x, y, clRed, 2, psSolid);
         x_vor = x;
