@@ -8,7 +8,7 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps build run test bench asan screenshots screenshot ansichten zufall
+.PHONY: deps build run test bench asan screenshot ansichten zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -17,13 +17,13 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/quorvel ]; then ./$(BUILD)/quorvel; else echo "The window is not built yet."; exit 1; fi
+	./$(BUILD)/quorvel
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
 bench: build
-	@if [ -x $(BUILD)/bench/quorvel_bench ]; then ./$(BUILD)/bench/quorvel_bench; else echo "libbenchmark-dev missing: no benchmarks built"; exit 1; fi
+	./$(BUILD)/bench/quorvel_bench
 
 asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON

@@ -13,8 +13,10 @@
 #include "ui/Dienste.h"
 #include "ui/Eingabe_lesen.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -23,6 +25,14 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
     if (Ton) dienste().Signalton();
     if (!Meldung.isEmpty()) dienste().Meldung(Meldung);
+    // A mouse press on a button or box moved the focus away: it reaches that control only after
+    // this, and the message box has taken its release, so the control would stay drawn down.
+    // Once the press is delivered, nothing stays pressed; the cut-short click clicks nothing.
+    QWidget* Fenster = Feld->window();
+    QTimer::singleShot(0, Fenster, [Fenster] {
+        for (QAbstractButton* k : Fenster->findChildren<QAbstractButton*>())
+            if (k->isDown()) k->setDown(false);
+    });
     Feld->setFocus();
 }
 

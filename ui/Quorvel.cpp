@@ -26,6 +26,8 @@
 #include <QStylePainter>
 #include <QToolButton>
 
+#include <memory>
+
 #include <initializer_list>
 #include <utility>
 
@@ -108,7 +110,7 @@ QLineEdit* Feld(QWidget* Eltern, const char* Name, QRect Platz) {
     auto* e = new QLineEdit(Eltern);
     e->setObjectName(QString::fromLatin1(Name));
     e->setGeometry(Platz);
-    e->setFont(Qt_Schrift(QStringLiteral("ms sans serif"), 11, false));
+    // The font is the group box's (Arial 12 px bold), inherited.
     return e;
 }
 
@@ -384,7 +386,7 @@ void TForm1::Steuerelemente_anlegen() {
                                                       "Label_Vertrauensintervall_ausgeben", QString(),
                                                       {246, 12, 170, 19});
     Label_Vertrauensintervall_ausgeben->setFont(Qt_Schrift(Arial, 13, true));
-    Hintergrund(Label_Vertrauensintervall_ausgeben, palette().color(QPalette::Light));
+    Hintergrund(Label_Vertrauensintervall_ausgeben, Helle_3D_Farbe());
     Textfarbe(Label_Vertrauensintervall_ausgeben, Marine);
 
     // Visualisations
@@ -468,26 +470,54 @@ void TForm1::Anordnen() {
 
 void TForm1::Bildgroesse_angepasst() {
     // Only the distribution chart of the current state is redrawn at the new size; any other
-    // picture keeps its pixels. A resize repeats no message: the last real redraw showed it.
+    // picture keeps its pixels. The drawing works on a copy of the state: narrowing the k
+    // range, the levels reached and the test flags belong to the picture, not to the state, and
+    // no field changes. A resize repeats no message and runs no handler. Only the geometry of
+    // the picture now shown is kept, for the clipboard copy.
     if (!erstellt || !Bild_zeigt_Verteilung) return;
-    Groesse_wird_angepasst = true;
-    Histo_neu_zeichnen();
-    Groesse_wird_angepasst = false;
+    auto Kopie = std::make_unique<Zustand>(z);
+    ::Histo_neu_zeichnen(Image1->Bild(), *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
+    z.x_Ursprung = Kopie->x_Ursprung;
+    z.y_Ursprung = Kopie->y_Ursprung;
+    z.x_Ende = Kopie->x_Ende;
+    z.y_Oben = Kopie->y_Oben;
+    z.Hoehe_Skala = Kopie->Hoehe_Skala;
+    z.k_Spanne = Kopie->k_Spanne;
+    z.Saeulenbreite = Kopie->Saeulenbreite;
+    Image1->update();
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     Anordnen();
+    Aussengroesse_anpassen();
 }
 
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    // 1031 x 750 is the outer size; the frame is known only once the window is shown.
-    if (!Aussengroesse_gesetzt) {
-        Aussengroesse_gesetzt = true;
-        const QSize Rahmen = frameGeometry().size() - geometry().size();
-        if (!Rahmen.isEmpty()) resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
+    if (!erstmals_gezeigt) {
+        erstmals_gezeigt = true;
+        // The window opens with the focus on the first control of the focus order.
+        CheckBox_Erwartungswert_zeigen->setFocus(Qt::OtherFocusReason);
     }
+    Aussengroesse_anpassen();
+}
+
+// 1031 x 750 is the outer size, frame included. A window manager tells the frame only after
+// the window is mapped (with a move or resize of the window), so this runs on each of those
+// until a frame is known, once.
+void TForm1::Aussengroesse_anpassen() {
+    if (Aussengroesse_gesetzt || !isVisible()) return;
+    const QSize Rahmen = frameGeometry().size() - geometry().size();
+    if (Rahmen.isEmpty()) return;
+    Aussengroesse_gesetzt = true;
+    resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
+}
+
+void TForm1::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    Aussengroesse_anpassen();
 }
 
 void TForm1::Ereignisse_verbinden() {
@@ -546,6 +576,14 @@ void TForm1::Ereignisse_verbinden() {
         {Edit_Sigmafaktor, &TForm1::Edit_SigmafaktorExit},
         {Edit_Umgebung, &TForm1::Edit_UmgebungExit},
     };
+    // A text the program writes into a field shows from its first character; the user's own
+    // typing (the field has the focus) scrolls as usual.
+    for (const auto& Ausgang : Ausgaenge) {
+        QLineEdit* e = Ausgang.first;
+        connect(e, &QLineEdit::textChanged, e, [e] {
+            if (!e->hasFocus()) e->setCursorPosition(0);
+        });
+    }
 }
 
 // An exit handler runs only when the focus goes from its field to another control of this
@@ -590,6 +628,7 @@ Schalter TForm1::Schalter_lesen() const {
 }
 
 void TForm1::Alles_berechnen() {
+    if (Zuruecksetzung_laeuft) return;
     // Until the next redraw the picture belongs to the state before this recomputation.
     Bild_zeigt_Verteilung = false;
     const Berechnungstexte t = ::Alles_berechnen(z, Schalter_lesen());
@@ -610,6 +649,7 @@ void TForm1::Konfidenzintervall_zeigen() {
 }
 
 void TForm1::Histo_neu_zeichnen() {
+    if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
     Label_V_n->setText(QStringLiteral("; ... ;") + q(Zahl_ganz(z.n)) + QStringLiteral("]"));
     Diagramm_Rueckrufe r;
@@ -675,7 +715,11 @@ void TForm1::Standardwerte_setzen() {
         c->setCurrentIndex(0);
     z.Saeulendiagramm = false;
 
-    // Clearing a checked box runs its handler, as any change of a box does; Info stays.
+    // Clearing a checked box runs its handler, as any change of a box does; Info stays. Their
+    // recomputations and redraws wait for the one recomputation below and the caller's redraw:
+    // on the way, with boxes still on, a redraw would store the levels reached as the levels
+    // and a recomputation with the interval box on would take x/n as p0.
+    Zuruecksetzung_laeuft = true;
     for (QCheckBox* k : {CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, CheckBox_Erwartungswert_zeigen,
                          CheckBox_Sigma_zeigen, CheckBox_Umgebung_schraffieren,
                          CheckBox_Vertrauensintervall_berechnen, CheckBox_Normalverteilung,
@@ -683,6 +727,7 @@ void TForm1::Standardwerte_setzen() {
                          CheckBox_waagerechte_Strichelung, CheckBox_p0_kumuliert,
                          CheckBox_Stichprobenergebnis_zeigen})
         k->setChecked(false);
+    Zuruecksetzung_laeuft = false;
 
     z.Serie_laeuft = false;
     Alles_berechnen();
@@ -817,7 +862,7 @@ void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
         return;
     }
     if (ComboBox_Verteilung_p0->currentIndex() != vaBinomial) {
-        if (!Groesse_wird_angepasst) dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
+        dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
         return;
     }
     Konfidenzintervall_zeigen();

@@ -187,6 +187,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -208,10 +209,13 @@ private:
     // CheckBox_p0_kumuliertClick).
     QCheckBox* Einschaltender = nullptr;
     bool Aussengroesse_gesetzt = false;
+    bool erstmals_gezeigt = false;
+    // While the reset clears the check boxes, their handlers neither recompute nor redraw.
+    bool Zuruecksetzung_laeuft = false;
+    void Aussengroesse_anpassen();
     bool erstellt = false;
     // The image shows the distribution chart of the current state (not an OC or family chart,
     // nor an animation frame that a recomputation has since left behind).
     bool Bild_zeigt_Verteilung = false;
-    bool Groesse_wird_angepasst = false;
     void Bildgroesse_angepasst();
 };

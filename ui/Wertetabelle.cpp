@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyle>
@@ -205,6 +206,8 @@ void Wertetabellenmodell::Zelle_setzen(int spalte, int zeile, QString text) {
 
 // ---------------------------------------------------------------- grid
 
+QColor Helle_3D_Farbe() { return QColor(0xE3, 0xE3, 0xE3); }
+
 TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Wertetabellenmodell(this)) {
     setObjectName(QStringLiteral("StringGrid1"));
     setHorizontalHeader(new Festkopf(Qt::Horizontal, this));
@@ -233,17 +236,18 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
         h->setMinimumSectionSize(1);
         h->setCursor(Qt::PointingHandCursor);
     }
-    horizontalHeader()->setFixedHeight(Zeilenhoehe);
+    // The header text stands 2 px below the top edge and the 2-px grid line closes the row:
+    // with the row height of the data rows the descenders of "P0(X=k)" would be cut off.
+    horizontalHeader()->setFixedHeight(std::max(Zeilenhoehe, 2 + QFontMetrics(f).height() + 2));
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
     viewport()->setCursor(Qt::PointingHandCursor);
     setCursor(Qt::PointingHandCursor);
 
     if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(new Eckmaler(this));
 
-    // Fixed cells take the light 3-D edge colour. Qt's default palette makes that white, which
-    // would hide the header band, so give it the grey desktop themes use for it.
+    // Fixed cells take the light 3-D edge colour.
     QPalette pal = palette();
-    pal.setColor(QPalette::Light, QColor(0xE3, 0xE3, 0xE3));
+    pal.setColor(QPalette::Light, Helle_3D_Farbe());
     setPalette(pal);
     fixfarbe = palette().color(QPalette::Light);
 }

@@ -51,6 +51,10 @@ private:
     int Tiefe = 0;  // nesting of Anfang/Ende
 };
 
+// The light 3-D colour of the fixed cells and of the interval label. Qt's default palette makes
+// it white, which would hide the header band; this is the grey desktop themes use for it.
+QColor Helle_3D_Farbe();
+
 class TStringGrid : public QTableView {
     Q_OBJECT
 public:

@@ -410,3 +410,101 @@ TEST(FensterSchliessen, BeendetDasProgrammUndSchreibtNichts) {
 }
 
 }  // namespace
+
+namespace {
+
+// The reset gives the start texts, the start chart and the start state whichever boxes were on
+// before: every single box of the reset's list and every pair, one reset.
+TEST_F(Fenster, ZuruecksetzenNachJederKastenpaarung) {
+    const char* const Kaesten[] = {
+        "CheckBox_p1_zeichnen",           "CheckBox_p2_zeichnen",           "CheckBox_Erwartungswert_zeigen",
+        "CheckBox_Sigma_zeigen",          "CheckBox_Umgebung_schraffieren", "CheckBox_Vertrauensintervall_berechnen",
+        "CheckBox_Normalverteilung",      "CheckBox_Alfa_zeigen",           "CheckBox_Annahmebereich_zeigen",
+        "CheckBox_Beta_zeigen",           "CheckBox_waagerechte_Strichelung", "CheckBox_p0_kumuliert",
+        "CheckBox_Stichprobenergebnis_zeigen"};
+    const QImage Startbild = f->Image1->Bild().copy();
+    const Zustand Start = f->z;
+    const int N = static_cast<int>(std::size(Kaesten));
+    for (int i = 0; i < N; ++i)
+        for (int j = i; j < N; ++j) {
+            const std::string Fall = std::string(Kaesten[i]) + " + " + Kaesten[j];
+            Kasten(Kaesten[i])->setChecked(true);
+            Kasten(Kaesten[j])->setChecked(true);
+            f->SpeedButton_Standardwerte->click();
+            ASSERT_EQ(f->Edit_p0->text(), "0,8") << Fall;
+            ASSERT_EQ(f->Edit_kli->text(), "12") << Fall;
+            ASSERT_EQ(f->Edit_kre->text(), "20") << Fall;
+            ASSERT_EQ(f->Edit_Alfali->text(), "5") << Fall;
+            ASSERT_EQ(f->Label_Intervallwahrscheinlichkeit->text(), "P=100,00%") << Fall;
+            ASSERT_EQ(f->z.p0, Start.p0) << Fall;
+            ASSERT_EQ(f->z.kli, Start.kli) << Fall;
+            ASSERT_EQ(f->z.kre, Start.kre) << Fall;
+            ASSERT_EQ(f->z.Alfali, Start.Alfali) << Fall;
+            ASSERT_EQ(f->z.Alfare, Start.Alfare) << Fall;
+            ASSERT_EQ(f->z.mue0, Start.mue0) << Fall;
+            ASSERT_EQ(f->Image1->Bild(), Startbild) << Fall;
+        }
+    // The levels are the typed 5 %, not the levels a shown α error reached: n = 600 gives 463..497.
+    f->CheckBox_Erwartungswert_zeigen->setChecked(true);
+    f->CheckBox_Alfa_zeigen->setChecked(true);
+    f->SpeedButton_Standardwerte->click();
+    Eingeben(f->Edit_n, "600");
+    EXPECT_EQ(f->z.kli, 463);
+    EXPECT_EQ(f->z.kre, 497);
+}
+
+// Texts the program writes into a narrow field show their beginning.
+TEST_F(Fenster, LangeZahlenZeigenIhrenAnfang) {
+    Eingeben(f->Edit_Sigmafaktor, "1,96");
+    ASSERT_TRUE(f->Edit_Umgebung->text().startsWith("95,0004"));
+    EXPECT_EQ(f->Edit_Umgebung->cursorPosition(), 0);
+    Eingeben(f->Edit_kli, "13");
+    EXPECT_GT(f->Edit_Alfali->text().size(), 8);
+    EXPECT_EQ(f->Edit_Alfali->cursorPosition(), 0);
+}
+
+// The window opens with the focus on the first control of the focus order; the fields take
+// their group box's font; the interval label stands on the fixed cells' grey.
+TEST_F(Fenster, StartfokusSchriftenUndFarben) {
+    EXPECT_EQ(QApplication::focusWidget(), f->CheckBox_Erwartungswert_zeigen);
+    for (QLineEdit* e : {f->Edit_n, f->Edit_p0, f->Edit_Alfali, f->Edit_Umgebung}) {
+        EXPECT_EQ(e->font().family(), e->parentWidget()->font().family()) << e->objectName().toStdString();
+        EXPECT_EQ(e->font().pixelSize(), 12);
+        EXPECT_TRUE(e->font().bold());
+    }
+    const QImage b = f->Label_Vertrauensintervall_ausgeben->grab().toImage();
+    EXPECT_EQ(b.pixel(1, 1) & 0xFFFFFF, f->StringGrid1->Fixfarbe().rgb() & 0xFFFFFF);
+}
+
+// A click that moved the focus out of a field with a refused entry leaves no control pressed.
+TEST_F(Fenster, AbgewieseneEingabeLaesstKeinenKnopfGedrueckt) {
+    Waehlen(f->ComboBox_Verteilung_p1, 1);
+    f->Edit_N1->setFocus();
+    f->Edit_N1->selectAll();
+    QTest::keyClicks(f->Edit_N1, "10");
+    QTest::mousePress(f->CheckBox_Alfa_zeigen, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), f->Edit_N1);
+    EXPECT_FALSE(f->CheckBox_Alfa_zeigen->isDown());
+    QTest::mouseRelease(f->CheckBox_Alfa_zeigen, Qt::LeftButton);
+    EXPECT_FALSE(f->CheckBox_Alfa_zeigen->isChecked());
+}
+
+// A resize changes the picture only: k1..k2, the fields and the state stay, and back at its
+// size the chart is the one it was.
+TEST_F(Fenster, GroessenaenderungAendertNurDasBild) {
+    Eingeben(f->Edit_n, "900");
+    const QImage vorher = f->Image1->Bild().copy();
+    ASSERT_EQ(f->z.k2, 900);
+    f->resize(800, f->height());
+    QApplication::processEvents();
+    EXPECT_EQ(f->z.k1, 0);
+    EXPECT_EQ(f->z.k2, 900);
+    EXPECT_EQ(f->Edit_k2->text(), "900");
+    f->resize(vorher.width(), f->height());
+    QApplication::processEvents();
+    EXPECT_EQ(f->z.k2, 900);
+    EXPECT_EQ(f->Image1->Bild(), vorher);
+}
+
+}  // namespace

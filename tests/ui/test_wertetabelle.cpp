@@ -8,6 +8,9 @@
 #include <QImage>
 #include <QPalette>
 
+#include <QFontMetrics>
+#include <QHeaderView>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -193,8 +196,11 @@ TEST(Wertetabelle, GemalteFarbenUndGitterlinien) {
     const QRgb basis = g.palette().color(QPalette::Base).rgb();
     const QPoint o = g.viewport()->geometry().topLeft();
     // Corner cell (0,0), header of column 5 (far right part), fixed column cell of k = 3.
-    EXPECT_EQ(b.pixel(o.x() - 30, o.y() - 14) & 0xFFFFFF, fix & 0xFFFFFF);
-    EXPECT_EQ(b.pixel(o.x() + 5 * 56 - 20, o.y() - 14) & 0xFFFFFF, fix & 0xFFFFFF);
+    const int oben = o.y() - g.horizontalHeader()->height() + 1;
+    EXPECT_EQ(b.pixel(o.x() - 30, oben) & 0xFFFFFF, fix & 0xFFFFFF);
+    EXPECT_EQ(b.pixel(o.x() + 5 * 56 - 20, oben) & 0xFFFFFF, fix & 0xFFFFFF);
+    // The header text 2 px below the top, its descenders ("P0(X=k)") above the 2-px line.
+    EXPECT_GE(g.horizontalHeader()->height(), 2 + QFontMetrics(g.horizontalHeader()->font()).height() + 2);
     EXPECT_EQ(b.pixel(o.x() - 33, o.y() + 3 * 15 + 7) & 0xFFFFFF, fix & 0xFFFFFF);
     // Inside a data cell at its left edge: no text there, the window colour.
     EXPECT_EQ(b.pixel(o.x() + 56 + 1, o.y() + 2 * 15 + 7) & 0xFFFFFF, basis & 0xFFFFFF);
