@@ -1,14 +1,13 @@
 # make run   installs what is missing, builds and starts the window
 # make test  installs what is missing, builds and runs every test through CTest
 # make bench builds and prints the benchmark table
-# make screenshot  renders the start window offscreen into docs/fenster.png
 # make asan  the whole suite built with -fsanitize=address,undefined
-# make ansichten  renders the start values and a busy state into docs/start.png, docs/belebt.png
+# make screenshot  renders the start window and a busy state offscreen into docs/start.png, docs/belebt.png
 # make zufall  the random-action run on the sanitizer build, 20 seeds (ZUFALL_SEEDS, ZUFALL_AKTIONEN)
 JOBS ?= $(shell nproc)
 BUILD ?= build
 
-.PHONY: deps build run test bench asan screenshot ansichten zufall
+.PHONY: deps build run test bench asan screenshot zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -30,10 +29,7 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --timeout 900
 
-screenshot: build
-	./$(BUILD)/quorvel_bildschirmfoto docs/fenster.png
-
-ansichten: deps
+screenshot: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) --target quorvel_ansichten -j $(JOBS)
 	./$(BUILD)/quorvel_ansichten docs

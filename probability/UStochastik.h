@@ -1,5 +1,7 @@
 #pragma once
-// Probability functions in extended precision. Pure: no state, no output.
+// Probability functions in extended precision. Each result depends on the arguments only; the
+// hypergeometric density keeps a per-thread cache of its last denominator (same N and n), which
+// changes no result and is safe on the worker threads that share out a table.
 
 using Extended = long double;
 

@@ -20,8 +20,10 @@ class QToolButton;
 class Bildfeld;
 class TStringGrid;
 
-// A check box whose caption stands to the left of its box. Qt's right-to-left trick would
-// move the leading "-" of "- Fehler" to the far end, so the mirror image is painted here.
+// A check box whose caption stands to the left of its box, the box at the right edge and the
+// whole control clickable. QCheckBox puts the caption on the left only in a right-to-left
+// layout, which also turns the text's alignment and the focus frame round; painting the two
+// parts here keeps the text left-aligned as every other caption of the window.
 class Kontrollkasten : public QCheckBox {
 public:
     explicit Kontrollkasten(const QString& Text, QWidget* parent = nullptr);
