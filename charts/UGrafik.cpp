@@ -265,16 +265,23 @@ QFont Schrift_zu_QFont(const Schrift& s) {
 
     const QString name = s.Name.trimmed().toLower();
     QFont f;
-    if (name == QLatin1String("ms sans serif") || name == QLatin1String("arial") ||
-        name == QLatin1String("symbol") || name.isEmpty())
-        f.setFamily(QStringLiteral("Liberation Sans"));
-    else
+    const bool Diagrammschrift = name == QLatin1String("ms sans serif") ||
+                                 name == QLatin1String("symbol") || name.isEmpty();
+    if (Diagrammschrift) {
+        // The chart's texts stand at fixed offsets laid out for the narrow "ms sans serif"
+        // face: 100 px for "-Fehler=100,00%" before the split of the alpha error, 20 px per
+        // slot for a three-digit k. DejaVu Sans Condensed at 68 % keeps those apart and stays
+        // crisp without antialiasing, where a squeezed Liberation Sans runs its letters
+        // together. The stretch sits in the middle of the range (65..71 at the 14 px em that
+        // a 17 px cell gives) that yields the same glyph widths.
+        f.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+        f.setStretch(68);
+    } else if (name == QLatin1String("arial")) {
+        f.setFamily(QStringLiteral("Liberation Sans"));  // Arial's own metrics
+    } else {
         f.setFamily(s.Name);
+    }
     f.setBold(s.fett);
-    // The chart's texts stand at fixed offsets laid out for the narrow "ms sans serif" face
-    // (100 px from "-Fehler=4,37%" to its neighbour); Liberation Sans at 88 % width keeps
-    // such neighbours apart, while "Arial" keeps its own metrics.
-    if (name != QLatin1String("arial")) f.setStretch(88);
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
     // Hoehe is the height of the character cell (ascent + descent), as the chart layout

@@ -3,6 +3,7 @@
 #include "charts/Infobox.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
 #include "Testzustand.h"
 
@@ -215,17 +216,57 @@ TEST(Infobox, zeichnet_genau_die_Texte_an_ihren_Stellen) {
     EXPECT_EQ(alle, Schwarz(b, 80, 80 + w_n, 5, 5 + h) + Schwarz(b, 155, 155 + w_p, 5, 5 + h));
 }
 
-// The texts stand at fixed offsets; with the start values the alpha error and its split, and
-// the first row's n and p0 texts, must not run into each other.
-TEST(Infobox, Nachbartexte_der_Startwerte_ueberlappen_nicht) {
+// The texts stand at fixed offsets: the widest text each place can get must end before the
+// next text's offset, measured in the chart font. The offsets are those from x_Ursprung; the
+// split of the alpha error has nothing after it but must fit the clipboard copy (at least
+// 680 px wide); a k label starts k_Beschriftungsversatz left of its slot centre.
+struct Nachbarfall {
+    const char* Name;
+    const char* Text;
+    bool fett;
+    int x;
+    int naechstes_x;
+};
+
+class Nachbartexte_ueberlappen_nicht : public testing::TestWithParam<Nachbarfall> {};
+
+TEST_P(Nachbartexte_ueberlappen_nicht, Text_endet_vor_dem_naechsten) {
     Gui_sicherstellen();
-    Schrift f;
-    f.fett = true;
-    EXPECT_LT(420 + Textbreite("-Fehler=4,37%", f), 520);
-    EXPECT_LT(40 + Textbreite("n=20", f), 115);
-    EXPECT_LT(115 + Textbreite("p0=0,800", f), 190);
-    EXPECT_LT(190 + Textbreite("V={0; ... ;12;20; ... ;20}", f), 410);
+    const Nachbarfall& f = GetParam();
+    Schrift s;
+    s.fett = f.fett;
+    const int Breite = Textbreite(QString::fromUtf8(f.Text), s);
+    EXPECT_GT(Breite, 0);
+    EXPECT_LT(f.x + Breite, f.naechstes_x) << f.Text << " is " << Breite << " px wide";
 }
+
+const Nachbarfall Nachbarfaelle[] = {
+    {"Startwerte_Alfa_Fehler", "-Fehler=4,37%", true, 420, 520},
+    {"Startwerte_n", "n=20", true, 40, 115},
+    {"Startwerte_p0", "p0=0,800", true, 115, 190},
+    {"Startwerte_V", "V={0; ... ;12;20; ... ;20}", true, 190, 410},
+    {"n_4000", "n=4000", true, 40, 115},
+    {"mue_4000", "µ=4000,00", true, 190, 270},
+    {"sigma", "σ", true, 270, 280},
+    {"sigma0_Poisson_4000", "=63,25", true, 280, 335},
+    {"Sigmafaktor_7", "7,00", true, 335, 365},
+    {"mal_sigma", "·σ", true, 365, 380},
+    {"V_vierstellig", "V={0; ... ;1948;2052; ... ;4000}", true, 190, 410},
+    {"alpha", "α", true, 410, 420},
+    {"Alfa_Fehler_100", "-Fehler=100,00%", true, 420, 520},
+    {"Aufteilung_zweistellig", "=12,34%+12,34%", true, 520, 680 - Diagramm_x_Ursprung},
+    {"Umgebung_vierstellig", "95%-Umgebung={1938; ... ;2062}", true, 190, 420},
+    {"A_vierstellig", "A={1949; ... ;2051}", true, 190, 350},
+    {"OC_Titel", "OC-Kurve für  n=4000", false, 30, 175},
+    {"OC_p0", "p0=0,80", false, 175, 240},
+    {"OC_alpha", "α", false, 240, 250},
+    {"OC_Alfali_100", "-li=100,0%", false, 250, 310},
+    {"k_dreistellig", "130", false, -k_Beschriftungsversatz(130),
+     Saeulenbreite_hoechstens - k_Beschriftungsversatz(131)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Zeilen, Nachbartexte_ueberlappen_nicht, testing::ValuesIn(Nachbarfaelle),
+                         [](const testing::TestParamInfo<Nachbarfall>& i) { return std::string(i.param.Name); });
 
 TEST(Infobox, durchsichtig_die_Grafik_bleibt_zwischen_den_Buchstaben) {
     Gui_sicherstellen();
