@@ -62,34 +62,44 @@ bool Ist_Haelfte(const std::string& ziffern, std::size_t ab)
                        [](char c) { return c == '0'; });
 }
 
-// Exact decimal exponent of a > 0. A 40-digit rounding can carry into the next power of ten
-// only when it yields 1000...0; then the exact expansion decides.
-int Zehnerexponent(Extended a)
+// The first `behalten` digits of d, rounded half away from zero on the digits that follow
+// (a tail from 5 on rounds up); zero (no digits) when nothing remains.
+Ziffernfolge Stellen_behalten(const Ziffernfolge& d, int behalten)
 {
-    Ziffernfolge d = Ziffern_holen(a, 40);
-    if (!d.ziffern.empty() && d.ziffern[0] == '1' &&
-        std::all_of(d.ziffern.begin() + 1, d.ziffern.end(), [](char c) { return c == '0'; })) {
-        d = Ziffern_holen(a, Exakte_Stellenzahl(a, d.exponent));
+    if (behalten < 0) {
+        return {};
     }
-    return d.exponent;
+    const auto pos = static_cast<std::size_t>(behalten);
+    Ziffernfolge r{d.ziffern.substr(0, std::min(pos, d.ziffern.size())), d.exponent};
+    if (pos < d.ziffern.size() && d.ziffern[pos] >= '5') {
+        int i = static_cast<int>(r.ziffern.size()) - 1;
+        while (i >= 0 && r.ziffern[static_cast<std::size_t>(i)] == '9') {
+            r.ziffern[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++r.ziffern[static_cast<std::size_t>(i)];
+        } else {
+            r.ziffern.insert(r.ziffern.begin(), '1');
+            ++r.exponent;
+        }
+    }
+    if (std::all_of(r.ziffern.begin(), r.ziffern.end(), [](char c) { return c == '0'; })) {
+        return {};
+    }
+    return r;
 }
 
-enum class Rundungsart { signifikant, Nachkommastellen };
-
-// Rounds a > 0 half away from zero on its exact binary value, to `anzahl` significant digits
-// or to `anzahl` decimals. A 30-digit guard tail decides every case except a tail that reads
-// exactly 5000...; only then is the full exact expansion produced.
-Ziffernfolge Runden(Extended a, Rundungsart art, int anzahl)
+// Rounds a > 0 half away from zero on its exact binary value to `anzahl` significant digits.
+// A 30-digit guard tail decides every case except a tail that reads exactly 5000...; only then
+// is the full exact expansion produced.
+Ziffernfolge Runden(Extended a, int anzahl)
 {
     int genauigkeit = 40;
     bool exakt = false;
     for (;;) {
         const Ziffernfolge d = Ziffern_holen(a, genauigkeit);
-        const int behalten =
-            art == Rundungsart::signifikant ? anzahl : d.exponent + 1 + anzahl;
-        if (behalten < 0) {
-            return {};
-        }
+        const int behalten = anzahl;
         if (!exakt && behalten + 30 > genauigkeit) {
             genauigkeit = behalten + 30;
             continue;
@@ -100,26 +110,16 @@ Ziffernfolge Runden(Extended a, Rundungsart art, int anzahl)
             exakt = true;
             continue;
         }
-        Ziffernfolge r{d.ziffern.substr(0, std::min(pos, d.ziffern.size())), d.exponent};
-        const bool aufrunden = pos < d.ziffern.size() && d.ziffern[pos] >= '5';
-        if (aufrunden) {
-            int i = static_cast<int>(r.ziffern.size()) - 1;
-            while (i >= 0 && r.ziffern[static_cast<std::size_t>(i)] == '9') {
-                r.ziffern[static_cast<std::size_t>(i)] = '0';
-                --i;
-            }
-            if (i >= 0) {
-                ++r.ziffern[static_cast<std::size_t>(i)];
-            } else {
-                r.ziffern.insert(r.ziffern.begin(), '1');
-                ++r.exponent;
-            }
-        }
-        if (std::all_of(r.ziffern.begin(), r.ziffern.end(), [](char c) { return c == '0'; })) {
-            return {};
-        }
-        return r;
+        return Stellen_behalten(d, behalten);
     }
+}
+
+// The value as a reader takes it: the 18 significant digits that long double holds for every
+// decimal of that length. A typed 0,0025 is stored just below the half, yet reads
+// 2,50000000000000000E-3 here, so that rounding these digits gives 0,003.
+Ziffernfolge Dezimalwert(Extended a)
+{
+    return Ziffern_holen(a, std::numeric_limits<Extended>::digits10);
 }
 
 void Nullen_abschneiden(std::string& ziffern)
@@ -190,7 +190,7 @@ std::string Zahl_allgemein(Extended wert)
     if (wert == 0) {
         return "0";
     }
-    Ziffernfolge d = Runden(std::fabs(wert), Rundungsart::signifikant, 15);
+    Ziffernfolge d = Runden(std::fabs(wert), 15);
     Nullen_abschneiden(d.ziffern);
     const std::string vorzeichen = wert < 0 ? "-" : "";
     // Fixed notation from 0,0001 up to 15 integer digits, judged after the rounding.
@@ -211,14 +211,15 @@ std::string Zahl_fest(Extended wert, int P, int D)
 
     Ziffernfolge d;
     if (betrag != 0) {
-        const int e = Zehnerexponent(betrag);
+        const Ziffernfolge wert_dezimal = Dezimalwert(betrag);
+        const int e = wert_dezimal.exponent;
         // An integer part of more than P digits cannot be shown with P digits in fixed form.
         if (e + 1 > P) {
-            return vorzeichen + Wissenschaftlich(Runden(betrag, Rundungsart::signifikant, P));
+            return vorzeichen + Wissenschaftlich(Stellen_behalten(wert_dezimal, P));
         }
-        d = Runden(betrag, Rundungsart::Nachkommastellen, std::min(D, P - 1 - e));
+        d = Stellen_behalten(wert_dezimal, e + 1 + std::min(D, P - 1 - e));
         if (!d.ziffern.empty() && d.exponent + 1 > P) {
-            return vorzeichen + Wissenschaftlich(Runden(betrag, Rundungsart::signifikant, P));
+            return vorzeichen + Wissenschaftlich(Stellen_behalten(wert_dezimal, P));
         }
     }
     if (d.ziffern.empty()) {

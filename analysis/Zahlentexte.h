@@ -9,8 +9,10 @@
 // "2,5E-7" style below 0,0001 (and for very large magnitudes).
 std::string Zahl_allgemein(Extended wert);
 
-// Fixed format: rounded to P significant digits or D decimals, whichever is coarser
-// (halves away from zero), shown with exactly D decimals: Zahl_fest(98.8470785, 5, 2) = "98,85".
+// Fixed format: rounded to P significant digits or D decimals, whichever is coarser, shown
+// with exactly D decimals: Zahl_fest(98.8470785, 5, 2) = "98,85". The rounding works on the
+// value's 18 significant decimal digits (what long double holds), halves away from zero, so a
+// typed 0,0025 gives "0,003" although its binary value lies just below the half.
 std::string Zahl_fest(Extended wert, int P, int D);
 
 // Plain decimal integer.

@@ -63,7 +63,10 @@ struct Fest_Fall {
 // Exact binary values from Python's fractions module (nearest 64-bit significand):
 // 98.845L = 98.84500000000000000111..., (double)98.845 = 98.84499999999999886...,
 // 2.675L = 2.67499999999999999995..., -0.005L = -0.00499999999999999999989...,
-// 1.0005L = 1.00050000000000000001...
+// 1.0005L = 1.00050000000000000001..., 0.0025L = 0.0024999999999999999999492...,
+// 1.005L = 1.0049999999999999999957...
+// A value below the half in binary whose 18 significant digits read the typed half rounds as
+// the half; a double's 98.845 reads 98.8449999999999989 and stays below.
 const Fest_Fall fest_faelle[] = {
     {"Intervallwahrscheinlichkeit", 98.8470785L, 5, 2, "98,85"},
     {"Hundert", 100.0L, 5, 2, "100,00"},
@@ -73,10 +76,14 @@ const Fest_Fall fest_faelle[] = {
     {"Exakte_Haelfte_ganz", 2.5L, 5, 0, "3"},
     {"Binaer_ueber_Haelfte", 98.845L, 5, 2, "98,85"},
     {"Binaer_unter_Haelfte_double", static_cast<long double>(98.845), 5, 2, "98,84"},
-    {"Binaer_unter_Haelfte", 2.675L, 6, 2, "2,67"},
+    {"Binaer_unter_Haelfte", 2.675L, 6, 2, "2,68"},
+    {"Getippte_Haelfte_p0", 0.0025L, 5, 3, "0,003"},
+    {"Getippte_Haelfte_negativ", -0.0025L, 5, 3, "-0,003"},
+    {"Getippte_Haelfte_zwei_Dezimalen", 1.005L, 6, 2, "1,01"},
+    {"Unter_Haelfte_in_18_Stellen", 0.0024999999999999999L, 5, 3, "0,002"},
     {"Drei_Dezimalen", 1.0005L, 6, 3, "1,001"},
     {"Winzig_negativ_ohne_Vorzeichen", -1e-20L, 6, 4, "0,0000"},
-    {"Knapp_unter_Haelfte_negativ", -0.005L, 5, 2, "0,00"},
+    {"Knapp_unter_Haelfte_negativ", -0.005L, 5, 2, "-0,01"},
     {"Negativ_gerundet", -0.0051L, 5, 2, "-0,01"},
     {"Signifikante_Stellen_groeber", 123.456L, 4, 2, "123,50"},
     {"Dezimalen_groeber", 0.000123456L, 5, 2, "0,00"},
