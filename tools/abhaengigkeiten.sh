@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12, and nothing that is already there.
 set -euo pipefail
-pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra xvfb xauth)
+pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
+        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream)
 fehlt=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
