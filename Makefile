@@ -3,11 +3,14 @@
 # make bench builds and prints the benchmark table
 # make asan  the whole suite built with -fsanitize=address,undefined
 # make screenshot  renders the start window and a busy state offscreen into docs/start.png, docs/belebt.png
+# make deb  builds the Debian package build/quorvel_<version>_amd64.deb
+# make install  installs the program into PREFIX (default /usr/local), below DESTDIR if set
 # make zufall  the random-action run on the sanitizer build, 20 seeds (ZUFALL_SEEDS, ZUFALL_AKTIONEN)
 JOBS ?= $(shell nproc)
 BUILD ?= build
+PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench asan screenshot zufall
+.PHONY: deps build run test bench asan screenshot deb install zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -33,6 +36,13 @@ screenshot: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) --target quorvel_ansichten -j $(JOBS)
 	./$(BUILD)/quorvel_ansichten docs
+
+deb: build
+	./tools/abhaengigkeiten.sh deb
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 ZUFALL_SEEDS ?= 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
 ZUFALL_AKTIONEN ?= 5000

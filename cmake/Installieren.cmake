@@ -29,5 +29,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quorvel.de")
 # time, so no tool can see them: Liberation Sans has the Arial metrics the window and the
 # charts are laid out for, DejaVu Sans the arrow sign (U+21F3) that Liberation Sans lacks.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, fonts-dejavu-extra")
 include(CPack)
