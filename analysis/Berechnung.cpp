@@ -187,13 +187,17 @@ void Momente_berechnen(const Zeile& zeile, int n)
         break;
     case vaGeometr: {
         const Extended mue = 1 / p;
-        if (p > 0 && std::isfinite(mue)) {
+        const Extended sigma = std::sqrt(1 - p) * mue;
+        // The farthest value drawn or written from the moments is mue + f sigma at the
+        // largest factor f; a p of 4E-4932 keeps 1/p finite but not that.
+        if (p > 0 && std::isfinite(mue + Sigmafaktor_hoechstens * sigma)) {
             *zeile.mue = mue;
-            *zeile.sigma = std::sqrt(1 - p) * mue;
+            *zeile.sigma = sigma;
         } else {
-            // p = 0 (or so small that 1/p overflows): the first success never comes and the
-            // table is all zeros. The mean is put at n, the end of the table where the mass
-            // escapes, with sigma 0, so marks and the neighbourhood stay on the axis.
+            // p = 0, or so small that the moments leave the finite range: the first success
+            // never comes within reach and the table is (all but) zeros. The mean is put at
+            // n, the end of the table where the mass escapes, with sigma 0, so marks and the
+            // neighbourhood stay on the axis.
             *zeile.mue = n;
             *zeile.sigma = 0;
         }
@@ -319,7 +323,7 @@ Extended Sigmafaktor_aus_Umgebung(Extended Umgebung)
     // (Phi reaches them only between 8 and 8,5). The factor is capped at exactly 7, the
     // largest Edit_Sigmafaktor accepts, so the shown factor can be left again unchanged.
     Extended s = Phi_invers(Umgebung / 200 + 0.5L);
-    if (!(s <= 7)) s = 7;
+    if (!(s <= Sigmafaktor_hoechstens)) s = Sigmafaktor_hoechstens;
     if (!(s >= 0)) s = 0;
     return s;
 }

@@ -16,6 +16,9 @@ void Pmax_berechnen(Zustand& z, Extended q1, Extended q2);
 // Umgebung_li and Umgebung_re from mue0, sigma0 and Sigmafaktor, cut to 0..n.
 void Umgebungsgrenzen_berechnen(Zustand& z);
 
+// The largest sigma factor: what Edit_Sigmafaktor accepts and Sigmafaktor_aus_Umgebung gives.
+constexpr Extended Sigmafaktor_hoechstens = 7;
+
 // The share in percent of mue +- f sigma under the normal curve, kept within 0..100 so that
 // Edit_Umgebung always shows a text it accepts itself.
 Extended Umgebung_aus_Sigmafaktor(Extended f);

@@ -14,13 +14,11 @@ constexpr int Zeile2 = 25;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// A moment that a kind leaves undefined or infinite (geometric p = 0, say) is written as a
-// dash or as ∞ rather than handed to the number format.
+// A value that is not finite has no number to show: it is written as a dash rather than
+// handed to the number format, which would show the largest finite value instead.
 QString fest(Extended Wert, int P, int D) {
-    if (std::isnan(Wert))
+    if (!std::isfinite(Wert))
         return QStringLiteral("–");
-    if (std::isinf(Wert))
-        return Wert > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
     return Q(Zahl_fest(Wert, P, D));
 }
 

@@ -119,6 +119,8 @@ struct Randfall {
 const Randfall randfaelle[] = {
     {"Geometrisch_p_null", vaGeometr, 20, 0.0L, 0, 1, 20.0L, 0.0L, -1},
     {"Geometrisch_p_winzig", vaGeometr, 20, 1e-4940L, 0, 1, 20.0L, 0.0L, -2},
+    // 1/p is finite, but 7 sigma is not: treated like p = 0.
+    {"Geometrisch_p_4E_4932", vaGeometr, 20, 4e-4932L, 0, 1, 20.0L, 0.0L, -2},
     {"Geometrisch_p_eins", vaGeometr, 20, 1.0L, 0, 1, 1.0L, 0.0L, 1},
     {"Poisson_p_null", vaPoisson, 20, 0.0L, 0, 1, 0.0L, 0.0L, 0},
     {"Hypergeo_N_eins", vaHypergeo, 1, 0.0L, 0, 1, 0.0L, 0.0L, 0},

@@ -3,6 +3,7 @@
 #include "charts/Infobox.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Berechnung.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
 #include "Testzustand.h"
@@ -180,11 +181,59 @@ TEST(Infotexte, entartete_Momente_ohne_nan_und_inf) {
     z.Umgebung = std::numeric_limits<Extended>::quiet_NaN();
     Schalter s = Alles_an();
     s.Umgebung_schraffieren = true;
-    EXPECT_EQ(Text_bei(Info_Erwartungswerte_Texte(z, s), 230, 5), "µ=∞");
+    EXPECT_EQ(Text_bei(Info_Erwartungswerte_Texte(z, s), 230, 5), "µ=–");
     EXPECT_EQ(Text_bei(Info_Sigma_Texte(z, s), 320, 5), "=–");
     EXPECT_EQ(Text_bei(Info_Sigma_Texte(z, s), 420, 5), "=–");
     EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, s), 230, 25), "–%-Umgebung={12; ... ;20}");
 }
+
+// p just above 0, computed as the recomputation does, with the largest sigma factor and
+// every text of both rows on: no text may show an infinity, a NaN or a value that overflowed
+// (7 sigma of a geometric p = 4E-4932 does) or was clamped to the largest finite one.
+struct Extremfall {
+    const char* Name;
+    int Art;
+    Extended p0;
+    const char* mue_Text;
+};
+
+class Extreme_Eingaben : public testing::TestWithParam<Extremfall> {};
+
+TEST_P(Extreme_Eingaben, Infotexte_nur_mit_endlichen_Zahlen) {
+    const Extremfall& f = GetParam();
+    Zustand z;
+    Startwerte_setzen(z);
+    z.p0 = f.p0;
+    z.p1 = f.p0;
+    z.Sigmafaktor = Sigmafaktor_hoechstens;
+    z.Umgebung = 100;
+    Schalter s = Alles_an();
+    s.Verteilung_p0 = s.Verteilung_p1 = f.Art;
+    s.p1_zeichnen = s.Alfa_zeigen = s.Beta_zeigen = s.Umgebung_schraffieren = s.Annahmebereich_zeigen = true;
+    Alles_berechnen(z, s);
+    z.x_Ursprung = 40;
+    Testart_setzen(z);
+    Info_Texte alle = Info_Zeile1_Texte(z, s);
+    for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, s), Info_Sigma_Texte(z, s), Info_Zeile2_Texte(z, s)})
+        alle.insert(alle.end(), t.begin(), t.end());
+    ASSERT_GT(alle.size(), 10u);
+    EXPECT_EQ(Text_bei(alle, 230, 5), f.mue_Text);
+    for (const Infotext& t : alle) {
+        EXPECT_FALSE(t.Text.contains(QStringLiteral("∞"))) << t.Text.toStdString();
+        EXPECT_FALSE(t.Text.contains(QStringLiteral("inf"), Qt::CaseInsensitive)) << t.Text.toStdString();
+        EXPECT_FALSE(t.Text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << t.Text.toStdString();
+        EXPECT_FALSE(t.Text.contains(QStringLiteral("E493"))) << t.Text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, Extreme_Eingaben,
+    testing::Values(Extremfall{"Geometrisch_4E_4932", vaGeometr, 4e-4932L, "µ=20,00"},
+                    Extremfall{"Geometrisch_kleinster_Subnormaler", vaGeometr,
+                               std::numeric_limits<Extended>::denorm_min(), "µ=20,00"},
+                    Extremfall{"Poisson_4E_4932", vaPoisson, 4e-4932L, "µ=0,00"},
+                    Extremfall{"Binomial_4E_4932", vaBinomial, 4e-4932L, "µ=0,00"}),
+    [](const testing::TestParamInfo<Extremfall>& i) { return std::string(i.param.Name); });
 
 // ---- drawing ----
 
