@@ -15,17 +15,17 @@ namespace {
 
 void p0_Animation_Bild(benchmark::State& state, int n) {
     TForm1 f;
-    f.z.n = n;
+    f.Stand().n = n;
     f.Edit_n->setText(QString::number(n));
-    f.z.k1 = 0;
-    f.z.k2 = n;
-    f.z.Pmax = Pmax_p0_Animation(n);
+    f.Stand().k1 = 0;
+    f.Stand().k2 = n;
+    f.Stand().Pmax = Pmax_p0_Animation(n);
     // At n = 4000 the first frame narrows k1..k2 around its mean; the animation keeps that
     // range for all later frames, and so does this loop.
     int i = 10;
     for (auto _ : state) {
         p0_Animationsbild(f, i);
-        benchmark::DoNotOptimize(f.z.P0_Tabelle[f.z.n / 2]);
+        benchmark::DoNotOptimize(f.Stand().P0_Tabelle[f.Stand().n / 2]);
         i = i == 190 ? 10 : i + 1;
     }
 }

@@ -227,3 +227,16 @@ void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagr
     }
     if (s.Info) Info_Zeile2_zeichnen(Bild, z, s);
 }
+
+void Umrisse_zeichnen(QImage& Bild, const Zustand& z) {
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+}
+
+void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& Text) {
+    Rechteck(Bild, z.x_Ursprung + 40, 5, z.x_Ende, 20, clWhite, clWhite, 1, psSolid, bsSolid);
+    Schrift f;
+    f.Name = QStringLiteral("ms sans serif");
+    f.Hoehe = 17;
+    f.fett = true;
+    Text_ausgeben(Bild, z.x_Ursprung + 40, 5, Text, f, false);
+}

@@ -52,6 +52,12 @@ int Balkenhoehe(const Zustand& z, Extended v);
 void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int k_von, int k_bis,
                       bool linke_Haelfte, QRgb Farbe, int Pinselstil);
 
+// A further member of a family over the first one's chart: black, unfilled outlines of
+// P0_Tabelle over k1..k2, each over its whole slot (families are drawn as histograms).
+void Umrisse_zeichnen(QImage& Bild, const Zustand& z);
+// A white band over the chart's first caption row, and the family's caption on it in bold.
+void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& Text);
+
 // The whole chart anew. The caller has already put the caption of Label_V_n.
 void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagramm_Rueckrufe& r);
 

@@ -3,17 +3,15 @@
 #include "analysis/Zahlentexte.h"
 #include "explorations/Serien.h"
 #include "explorations/Uhr.h"
-#include "ui/Quorvel.h"
+#include "explorations/Erkundungsfenster.h"
 
 #include <QEvent>
-#include <QLineEdit>
 #include <QPointer>
+#include <QWidget>
 
 #include <algorithm>
 
 namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // Notices that the window was closed while an animation waits. The window never refuses a
 // close, so a close event means it is going away (and with it, as the last window, the
@@ -49,60 +47,62 @@ protected:
 // guard says it still exists, and no further frame is drawn.
 class Abbruch {
 public:
-    explicit Abbruch(TForm1& f) : Fenster(&f), Wache(&Fensterwache::von(f)) {}
+    explicit Abbruch(Erkundungsfenster& f) : Fenster(&f.Fenster()), Wache(&Fensterwache::von(f.Fenster())) {}
     bool operator()() const { return !Fenster || !Wache || Wache->geschlossen; }
     bool Fenster_lebt() const { return !Fenster.isNull(); }
 
 private:
-    QPointer<TForm1> Fenster;
+    QPointer<QWidget> Fenster;
     QPointer<Fensterwache> Wache;
 };
 
 }  // namespace
 
-void p0_Animationsbild(TForm1& f, int i) {
-    f.z.p0 = static_cast<Extended>(i) / 200;
-    f.Edit_p0->setText(q(Zahl_allgemein(f.z.p0)));
-    Binomialtabelle_setzen(f.z, f.z.p0, f.z.k2);
-    f.Histo_neu_zeichnen();
+void p0_Animationsbild(Erkundungsfenster& f, int i) {
+    Zustand& z = f.Stand();
+    z.p0 = static_cast<Extended>(i) / 200;
+    f.p0_zeigen();
+    Binomialtabelle_setzen(z, z.p0, z.k2);
+    f.Neu_zeichnen();
 }
 
-void TForm1::BitBtn_p0AnimationClick() {
-    const Abbruch vorbei(*this);
+void p0_Animation(Erkundungsfenster& f) {
+    const Abbruch vorbei(f);
     // The frames run with the series flag false.
-    const Extended p0_vorher = p0_Serie_beginnen(*this, Pmax_p0_Animation);
+    const Extended p0_vorher = p0_Serie_beginnen(f, Pmax_p0_Animation);
 
     for (int i = 10; i <= 190; ++i) {
-        p0_Animationsbild(*this, i);
+        p0_Animationsbild(f, i);
         if (!Warten(i == 10 ? 2000 : 2, vorbei)) break;
     }
     if (!vorbei.Fenster_lebt()) return;
 
-    p0_Serie_beenden(*this, p0_vorher);
+    p0_Serie_beenden(f, p0_vorher);
 }
 
-void TForm1::BitBtn_nAnimationClick() {
-    const Abbruch vorbei(*this);
+void n_Animation(Erkundungsfenster& f) {
+    const Abbruch vorbei(f);
+    Zustand& z = f.Stand();
     z.Serie_laeuft = true;
-    SpeedButton_StandardwerteClick();
+    f.Zuruecksetzen();
     const int n_vorher = z.n;
 
     z.Pmax = Pmax_n_Animation(z.p0);
     z.k1 = 0;
     z.k2 = 100;
-    Edit_k2->setText(QStringLiteral("100"));
+    f.k2_zeigen();
 
     for (int n = 5; n <= 100; ++n) {
         z.n = n;
-        // Edit_nChange shows the frame's n in Edit_k2 as well; the axis stays at k2.
-        Edit_n->setText(q(Zahl_ganz(n)));
+        // The n field's change handler shows the frame's n as k2 as well; the axis stays at k2.
+        f.n_zeigen();
         // The reset left the table of n = 20 behind, and a handler run in a wait may have left
         // a longer one: zero everything above n that the axis can show.
         Binomialtabelle_setzen(z, z.p0, std::max(z.k2, 100));
-        Histo_neu_zeichnen();
+        f.Neu_zeichnen();
         if (!Warten(n == 5 || n == 100 ? 2000 : 25, vorbei)) break;
     }
     if (!vorbei.Fenster_lebt()) return;
 
-    n_Serie_beenden(*this, n_vorher, 100);
+    n_Serie_beenden(f, n_vorher, 100);
 }

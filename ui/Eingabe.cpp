@@ -108,7 +108,7 @@ bool N_lesen(const Hypergeo_Zeile& r, int n) {
 }
 
 Hypergeo_Zeile Zeile_von(TForm1& f, int i) {
-    Zustand& z = f.z;
+    Zustand& z = f.Stand();
     switch (i) {
     case 0: return {f.Edit_p0, f.Edit_M0, f.Edit_N0, z.M0, z.N0, z.p0, '0'};
     case 1: return {f.Edit_p1, f.Edit_M1, f.Edit_N1, z.M1, z.N1, z.p1, '1'};

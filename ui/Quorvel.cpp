@@ -8,6 +8,8 @@
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
+#include "explorations/Animation.h"
+#include "explorations/Serien.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
 #include "ui/Fenster_Bilder.h"
@@ -896,3 +898,24 @@ void TForm1::Edit_nChange() {
     Edit_k1->setText(QStringLiteral("0"));
     if (!z.Serie_laeuft) Edit_k2->setText(Edit_n->text());
 }
+
+// --- Explorations ---------------------------------------------------------------------------
+
+void TForm1::Button_p0_variabelClick() {
+    if (z.n > n_mehrere_p0_hoechstens) return dienste().Meldung(QStringLiteral("n zu groß"));
+    mehrere_p0_zeichnen(*this);
+}
+
+void TForm1::Button_n_variabelClick() { mehrere_n_zeichnen(*this); }
+void TForm1::BitBtn_p0AnimationClick() { p0_Animation(*this); }
+void TForm1::BitBtn_nAnimationClick() { n_Animation(*this); }
+
+void TForm1::Zuruecksetzen() { SpeedButton_StandardwerteClick(); }
+void TForm1::n_zeigen() { Edit_n->setText(q(Zahl_ganz(z.n))); }
+void TForm1::p0_zeigen() { Edit_p0->setText(q(Zahl_allgemein(z.p0))); }
+void TForm1::k1_zeigen() { Edit_k1->setText(q(Zahl_ganz(z.k1))); }
+void TForm1::k2_zeigen() { Edit_k2->setText(q(Zahl_ganz(z.k2))); }
+void TForm1::Neu_berechnen() { Alles_berechnen(); }
+void TForm1::Neu_zeichnen() { Histo_neu_zeichnen(); }
+QImage& TForm1::Bild() { return Image1->Bild(); }
+void TForm1::Bild_zeigen() { Image1->update(); }

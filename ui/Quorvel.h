@@ -4,6 +4,7 @@
 // drawing routines in a fixed order and write the texts; the logic lives in analysis/ and charts/.
 
 #include "analysis/Zustand.h"
+#include "explorations/Erkundungsfenster.h"
 
 #include <QCheckBox>
 #include <QWidget>
@@ -33,12 +34,24 @@ protected:
     bool hitButton(const QPoint& pos) const override;
 };
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public Erkundungsfenster {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    Zustand z;
+    // What the family charts and animations do to the window (explorations/).
+    Zustand& Stand() override { return z; }
+    const Zustand& Stand() const { return z; }
+    void Zuruecksetzen() override;
+    void n_zeigen() override;
+    void p0_zeigen() override;
+    void k1_zeigen() override;
+    void k2_zeigen() override;
+    void Neu_berechnen() override;
+    void Neu_zeichnen() override;
+    QImage& Bild() override;
+    void Bild_zeigen() override;
+    QWidget& Fenster() override { return *this; }
 
     // The switch states at this moment; built anew for every call, never kept.
     Schalter Schalter_lesen() const;
@@ -193,6 +206,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    Zustand z;
+
     void Steuerelemente_anlegen();
     void Fokusreihenfolge_setzen();
     void Ereignisse_verbinden();

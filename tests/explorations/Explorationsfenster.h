@@ -53,10 +53,10 @@ protected:
 
     // Column of the top outline of bar k, and its row for probability v on the scale Pmax.
     int Balkenmitte(int k) const {
-        return f->z.x_Ursprung + (k - f->z.k1) * f->z.Saeulenbreite + f->z.Saeulenbreite / 2;
+        return f->Stand().x_Ursprung + (k - f->Stand().k1) * f->Stand().Saeulenbreite + f->Stand().Saeulenbreite / 2;
     }
     int Balkenoberkante(long double v, long double Pmax) const {
-        return f->z.y_Ursprung - static_cast<int>(std::nearbyint(v / Pmax * f->z.Hoehe_Skala));
+        return f->Stand().y_Ursprung - static_cast<int>(std::nearbyint(v / Pmax * f->Stand().Hoehe_Skala));
     }
     QRgb Pixel(int x, int y) const { return f->Image1->Bild().pixel(x, y) | 0xFF000000u; }
 

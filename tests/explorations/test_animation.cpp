@@ -49,7 +49,7 @@ TEST_F(Animationen, P0AnimationBeiN20) {
     std::vector<long double> Skalen;
     uhr_->Haken = [&] {
         p0_Texte.push_back(f->Edit_p0->text());
-        Skalen.push_back(f->z.Pmax);
+        Skalen.push_back(f->Stand().Pmax);
     };
     f->BitBtn_p0Animation->click();
 
@@ -63,29 +63,29 @@ TEST_F(Animationen, P0AnimationBeiN20) {
     for (long double s : Skalen) ASSERT_NEAR(s, std::pow(0.95L, 19), 64 * eps);
 
     EXPECT_EQ(f->Edit_p0->text(), "0,8");
-    EXPECT_EQ(f->z.p0, 0.8L);
-    EXPECT_EQ(f->z.n, 20);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
+    EXPECT_EQ(f->Stand().n, 20);
     EXPECT_EQ(f->Edit_k2->text(), "20");
-    EXPECT_FALSE(f->z.Serie_laeuft);
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
     EXPECT_TRUE(rec->Meldungen.isEmpty());
 }
 
 TEST_F(Animationen, P0AnimationBehaeltDasNDesNutzers) {
     Eingeben(f->Edit_n, "37");
     std::vector<int> n_je_Bild;
-    uhr_->Haken = [&] { n_je_Bild.push_back(f->z.n); };
+    uhr_->Haken = [&] { n_je_Bild.push_back(f->Stand().n); };
     f->BitBtn_p0Animation->click();
     ASSERT_EQ(n_je_Bild.size(), 181u);
     for (int n : n_je_Bild) ASSERT_EQ(n, 37);
-    EXPECT_EQ(f->z.n, 37);
+    EXPECT_EQ(f->Stand().n, 37);
     EXPECT_EQ(f->Edit_n->text(), "37");
-    EXPECT_EQ(f->z.k_Spanne, 37);
+    EXPECT_EQ(f->Stand().k_Spanne, 37);
 }
 
 // Any non-white pixel of the plot area right of the slot of k = n, up to the end of the axis
 // slot of k = 100.
 int Pixel_rechts_von_n(const TForm1& f, int n) {
-    const Zustand& z = f.z;
+    const Zustand& z = f.Stand();
     const QImage& b = f.Image1->Bild();
     int gefunden = 0;
     const int von = z.x_Ursprung + (n + 1 - z.k1) * z.Saeulenbreite + 1;
@@ -101,7 +101,7 @@ TEST_F(Animationen, NAnimation) {
     int Bild = 0;
     uhr_->Haken = [&] {
         const int n = 5 + Bild++;
-        const Zustand& z = f->z;
+        const Zustand& z = f->Stand();
         EXPECT_EQ(z.n, n);
         EXPECT_EQ(f->Edit_n->text(), QString::number(n));
         EXPECT_EQ(f->Edit_k2->text(), QString::number(n));
@@ -121,11 +121,11 @@ TEST_F(Animationen, NAnimation) {
 
     EXPECT_EQ(f->Edit_n->text(), "20");
     EXPECT_EQ(f->Edit_k2->text(), "20");
-    EXPECT_EQ(f->z.n, 20);
-    EXPECT_EQ(f->z.k2, 20);
-    EXPECT_EQ(f->z.p0, 0.8L);
-    EXPECT_EQ(f->z.k_Spanne, 100);  // the last frame stays in the image
-    EXPECT_FALSE(f->z.Serie_laeuft);
+    EXPECT_EQ(f->Stand().n, 20);
+    EXPECT_EQ(f->Stand().k2, 20);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
+    EXPECT_EQ(f->Stand().k_Spanne, 100);  // the last frame stays in the image
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
 }
 
 // The user's actions inside a wait run to completion; the animation then goes on from the
@@ -141,12 +141,12 @@ TEST_F(Animationen, EingabenUndKnoepfeWaehrendDesWartens) {
             default: break;
         }
         // Never a bar from a table entry above the current n within the axis.
-        for (int k = f->z.n + 1; k <= f->z.k2; ++k) ASSERT_EQ(f->z.P0_Tabelle[k], 0.0L) << "k=" << k;
+        for (int k = f->Stand().n + 1; k <= f->Stand().k2; ++k) ASSERT_EQ(f->Stand().P0_Tabelle[k], 0.0L) << "k=" << k;
     };
     f->BitBtn_p0Animation->click();
     EXPECT_EQ(uhr_->Runden.size(), 181u);
-    EXPECT_FALSE(f->z.Serie_laeuft);
-    EXPECT_EQ(f->z.p0, 0.8L);
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
     EXPECT_EQ(f->Edit_p0->text(), "0,8");
 }
 
@@ -156,7 +156,7 @@ TEST_F(Animationen, ZweiteAnimationImWartenLaeuftDurchDannDieErste) {
     uhr_->Haken = [&] {
         if (++Runde == 3) f->BitBtn_nAnimation->click();
         n_Texte.push_back(f->Edit_n->text());
-        for (int k = f->z.n + 1; k <= f->z.k2; ++k) ASSERT_EQ(f->z.P0_Tabelle[k], 0.0L) << "k=" << k;
+        for (int k = f->Stand().n + 1; k <= f->Stand().k2; ++k) ASSERT_EQ(f->Stand().P0_Tabelle[k], 0.0L) << "k=" << k;
     };
     Eingeben(f->Edit_n, "30");
     f->BitBtn_p0Animation->click();
@@ -164,9 +164,9 @@ TEST_F(Animationen, ZweiteAnimationImWartenLaeuftDurchDannDieErste) {
     EXPECT_EQ(uhr_->Runden.size(), 181u + 96u);
     // The outer frames after the nested run compute with the n it left (20).
     EXPECT_EQ(n_Texte.back(), "20");
-    EXPECT_EQ(f->z.n, 20);
-    EXPECT_EQ(f->z.p0, 0.8L);
-    EXPECT_FALSE(f->z.Serie_laeuft);
+    EXPECT_EQ(f->Stand().n, 20);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
 }
 
 struct Schliessfall {
@@ -186,7 +186,7 @@ TEST_P(Schliessen_im_Warten, EndetNachDiesemWartenOhneWeiteresBild) {
     (c.n_Animation ? f->BitBtn_nAnimation : f->BitBtn_p0Animation)->click();
     EXPECT_EQ(uhr_->Runden.size(), static_cast<size_t>(c.Runde));
     EXPECT_FALSE(f->isVisible());
-    EXPECT_FALSE(f->z.Serie_laeuft);
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Schliessen_im_Warten,

@@ -128,21 +128,21 @@ using Familien = Explorationsfenster;
 TEST_F(Familien, MehrereP0BeiN50) {
     Eingeben(f->Edit_n, "50");
     Eingeben(f->Edit_p0, "0,3");
-    ASSERT_EQ(f->z.n, 50);
+    ASSERT_EQ(f->Stand().n, 50);
     f->Button_p0_variabel->click();
 
     EXPECT_TRUE(rec->Meldungen.isEmpty());
-    EXPECT_EQ(f->z.n, 50);
-    EXPECT_EQ(f->z.p0, 0.8L);
+    EXPECT_EQ(f->Stand().n, 50);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
     EXPECT_EQ(f->Edit_p0->text(), "0,8");
     EXPECT_EQ(f->Edit_n->text(), "50");
     EXPECT_EQ(f->Edit_k2->text(), "50");
-    EXPECT_FALSE(f->z.Serie_laeuft);
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
     // The chart keeps the family: axis 0..50 on the scale P(X=5) of B(50; 0,1), so the bar of
     // k = 5 of the first member reaches the top of the scale exactly...
     const long double Pmax = Binomial_geschlossen(2118760.0L, 5, 50, 0.1L);
-    EXPECT_EQ(f->z.k_Spanne, 50);
-    EXPECT_EQ(Pixel(Balkenmitte(5), f->z.y_Oben), clBlack);
+    EXPECT_EQ(f->Stand().k_Spanne, 50);
+    EXPECT_EQ(Pixel(Balkenmitte(5), f->Stand().y_Oben), clBlack);
     // ...and the last member (p0 = 0,9) stands as an outline at its mode k = 45, C(50,45) = 2118760.
     const int y45 = Balkenoberkante(Binomial_geschlossen(2118760.0L, 45, 50, 0.9L), Pmax);
     EXPECT_EQ(Pixel(Balkenmitte(45), y45), clBlack);
@@ -150,11 +150,11 @@ TEST_F(Familien, MehrereP0BeiN50) {
     // The caption band: white right of the caption text, the text itself there.
     Schrift fett;
     fett.fett = true;
-    const int Textende = f->z.x_Ursprung + 40 + Textbreite(QString::fromStdString(Beschriftung_mehrere_p0(50)), fett);
+    const int Textende = f->Stand().x_Ursprung + 40 + Textbreite(QString::fromStdString(Beschriftung_mehrere_p0(50)), fett);
     int schwarz = 0;
     for (int y = 5; y < 20; ++y) {
-        for (int x = f->z.x_Ursprung + 40; x < Textende; ++x) schwarz += Pixel(x, y) == clBlack;
-        for (int x = Textende + 2; x < f->z.x_Ende; ++x) ASSERT_EQ(Pixel(x, y), clWhite) << x << "," << y;
+        for (int x = f->Stand().x_Ursprung + 40; x < Textende; ++x) schwarz += Pixel(x, y) == clBlack;
+        for (int x = Textende + 2; x < f->Stand().x_Ende; ++x) ASSERT_EQ(Pixel(x, y), clWhite) << x << "," << y;
     }
     EXPECT_GT(schwarz, 50);
 }
@@ -164,21 +164,21 @@ TEST_F(Familien, MehrereP0BeiN15UeberragtDieSkala) {
     f->Button_p0_variabel->click();
     // Scale P(X=2) of B(15; 0,1): that bar ends at the top of the scale, the bar of k = 1
     // (the mode) rises above it.
-    EXPECT_EQ(Pixel(Balkenmitte(2), f->z.y_Oben), clBlack);
+    EXPECT_EQ(Pixel(Balkenmitte(2), f->Stand().y_Oben), clBlack);
     const long double P1 = Binomial_geschlossen(15.0L, 1, 15, 0.1L);
     const long double P2 = Binomial_geschlossen(105.0L, 2, 15, 0.1L);
     ASSERT_LT(Balkenoberkante(P1, P2), 0);  // even beyond the top of the image
     // Its left outline runs on up through the rows above the scale (below the caption rows).
-    const int X = f->z.x_Ursprung + f->z.Saeulenbreite;
-    for (int y = 21; y < f->z.y_Oben; ++y) ASSERT_EQ(Pixel(X, y), clBlack) << "y=" << y;
+    const int X = f->Stand().x_Ursprung + f->Stand().Saeulenbreite;
+    for (int y = 21; y < f->Stand().y_Oben; ++y) ASSERT_EQ(Pixel(X, y), clBlack) << "y=" << y;
 }
 
 TEST_F(Familien, MehrereP0BeiN500WirdGezeichnet) {
     Eingeben(f->Edit_n, "500");
     f->Button_p0_variabel->click();
     EXPECT_TRUE(rec->Meldungen.isEmpty());
-    EXPECT_EQ(f->z.n, 500);
-    EXPECT_EQ(f->z.k_Spanne, 500);
+    EXPECT_EQ(f->Stand().n, 500);
+    EXPECT_EQ(f->Stand().k_Spanne, 500);
 }
 
 TEST_F(Familien, MehrereP0UeberN500NurMeldung) {
@@ -188,8 +188,8 @@ TEST_F(Familien, MehrereP0UeberN500NurMeldung) {
     const QString k2_vorher = f->Edit_k2->text();
     f->Button_p0_variabel->click();
     EXPECT_EQ(rec->Meldungen, QStringList{"n zu groß"});
-    EXPECT_EQ(f->z.n, 501);
-    EXPECT_EQ(f->z.p0, 0.3L);
+    EXPECT_EQ(f->Stand().n, 501);
+    EXPECT_EQ(f->Stand().p0, 0.3L);
     EXPECT_EQ(f->Edit_p0->text(), "0,3");
     EXPECT_EQ(f->Edit_k2->text(), k2_vorher);
     EXPECT_TRUE(f->Image1->Bild() == vorher);
@@ -212,15 +212,15 @@ TEST_P(n_Familie_Fenster, AchseUndZustandDanach) {
     Eingeben(f->Edit_p0, c.p0_Text);
     f->Button_n_variabel->click();
 
-    EXPECT_EQ(f->z.k_Spanne, c.k2);  // the family's axis stays in the chart
-    EXPECT_EQ(f->z.n, 20);
-    EXPECT_EQ(f->z.k2, 20);
+    EXPECT_EQ(f->Stand().k_Spanne, c.k2);  // the family's axis stays in the chart
+    EXPECT_EQ(f->Stand().n, 20);
+    EXPECT_EQ(f->Stand().k2, 20);
     EXPECT_EQ(f->Edit_n->text(), "20");
     EXPECT_EQ(f->Edit_k2->text(), "20");
-    EXPECT_EQ(f->z.p0, c.p0_danach);
+    EXPECT_EQ(f->Stand().p0, c.p0_danach);
     EXPECT_EQ(f->Edit_p0->text(), c.p0_Text_danach);
-    EXPECT_FALSE(f->z.Serie_laeuft);
-    for (int k = 21; k <= std::max(c.k2, 200); ++k) ASSERT_EQ(f->z.P0_Tabelle[k], 0.0L) << "k=" << k;
+    EXPECT_FALSE(f->Stand().Serie_laeuft);
+    for (int k = 21; k <= std::max(c.k2, 200); ++k) ASSERT_EQ(f->Stand().P0_Tabelle[k], 0.0L) << "k=" << k;
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, n_Familie_Fenster,
@@ -232,9 +232,9 @@ INSTANTIATE_TEST_SUITE_P(Faelle, n_Familie_Fenster,
 
 TEST_F(Familien, SaeulendiagrammWirdZumHistogramm) {
     Waehlen(f->ComboBox_Histo_Saeule, 1);
-    ASSERT_TRUE(f->z.Saeulendiagramm);
+    ASSERT_TRUE(f->Stand().Saeulendiagramm);
     f->Button_n_variabel->click();
-    EXPECT_FALSE(f->z.Saeulendiagramm);
+    EXPECT_FALSE(f->Stand().Saeulendiagramm);
     EXPECT_EQ(f->ComboBox_Histo_Saeule->currentIndex(), 0);
     // Histogram bars are black outlines: no red hatch anywhere in the family chart.
     const QImage& b = f->Image1->Bild();

@@ -15,7 +15,7 @@ TEST(Beschriftung_V_n, ZeigtDasGeltendeN) {
     f.Edit_n->setText("nan");
     f.CheckBox_Info->toggle();
     EXPECT_EQ(f.Label_V_n->text(), "; ... ;20]");
-    f.z.n = 35;
+    f.Stand().n = 35;
     f.CheckBox_Info->toggle();
     EXPECT_EQ(f.Label_V_n->text(), "; ... ;35]");
 }

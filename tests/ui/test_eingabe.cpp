@@ -103,7 +103,7 @@ protected:
         for (const QLabel* l : {f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
                                 f->Label_Vertrauensintervall_ausgeben, f->Label_V_n})
             s.Texte[l->objectName()] = l->text();
-        const Zustand& z = f->z;
+        const Zustand& z = f->Stand();
         s.Werte = {Extended(z.n), Extended(z.k1), Extended(z.k2), Extended(z.kli), Extended(z.kre),
                    Extended(z.x), Extended(z.M0), Extended(z.M1), Extended(z.M2), Extended(z.N0),
                    Extended(z.N1), Extended(z.N2), z.p0, z.p1, z.p2, z.Alfali, z.Alfare, z.Sigmafaktor,
@@ -135,11 +135,11 @@ TEST_F(Eingabefenster, Minus_und_Buchstaben_bewirken_in_keinem_Feld_etwas) {
 TEST_F(Eingabefenster, Enter_uebernimmt_und_geht_zum_naechsten_Feld) {
     Tippen(f->Edit_n, QStringLiteral("30"));
     EXPECT_EQ(f->Edit_k2->text(), QStringLiteral("30"));  // the change handler, while typing
-    EXPECT_EQ(f->z.n, 20);
+    EXPECT_EQ(f->Stand().n, 20);
     Enter(f->Edit_n);
-    EXPECT_EQ(f->z.n, 30);
-    EXPECT_EQ(f->z.k1, 0);
-    EXPECT_EQ(f->z.k2, 30);
+    EXPECT_EQ(f->Stand().n, 30);
+    EXPECT_EQ(f->Stand().k1, 0);
+    EXPECT_EQ(f->Stand().k2, 30);
     EXPECT_TRUE(f->Edit_Stichprobenergebnis->hasFocus());
     EXPECT_EQ(f->Edit_n->text(), QStringLiteral("30"));
 }
@@ -260,8 +260,8 @@ protected:
         const QString anderer = anderes->property("text").toString();
         EXPECT_TRUE(anderer.startsWith(QString::fromUtf16(u.anderer_Text)))
             << u.anderes_Feld << " shows " << anderer.toStdString();
-        EXPECT_LE(std::fabs(u.Wert(f->z) - u.erwartet), u.Toleranz)
-            << static_cast<double>(u.Wert(f->z));
+        EXPECT_LE(std::fabs(u.Wert(f->Stand()) - u.erwartet), u.Toleranz)
+            << static_cast<double>(u.Wert(f->Stand()));
         EXPECT_EQ(rec->Toene, 0);
         EXPECT_TRUE(rec->Meldungen.isEmpty());
         EXPECT_FALSE(e->hasFocus());
@@ -360,84 +360,84 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Eingabefenster, kli_ueber_n_nimmt_das_Niveau_aus_der_gueltigen_Tabelle) {
     Eingabe(f->Edit_Alfare, QStringLiteral("0"));
-    ASSERT_EQ(f->z.kre, 21);
+    ASSERT_EQ(f->Stand().kre, 21);
     // A stale entry beyond n must never be read.
-    f->z.P0_kumuliert[21] = 0.5L;
+    f->Stand().P0_kumuliert[21] = 0.5L;
     Eingabe(f->Edit_kli, QStringLiteral("21"));
-    EXPECT_EQ(f->z.kli, 20);
+    EXPECT_EQ(f->Stand().kli, 20);
     EXPECT_EQ(f->Edit_kli->text(), QStringLiteral("20"));
-    EXPECT_EQ(f->z.Alfali, 100 * f->z.P0_kumuliert[20]);
-    EXPECT_EQ(f->Edit_Alfali->text(), QString::fromStdString(Zahl_allgemein(100 * f->z.P0_kumuliert[20])));
+    EXPECT_EQ(f->Stand().Alfali, 100 * f->Stand().P0_kumuliert[20]);
+    EXPECT_EQ(f->Edit_Alfali->text(), QString::fromStdString(Zahl_allgemein(100 * f->Stand().P0_kumuliert[20])));
 }
 
 TEST_F(Eingabefenster, n_nimmt_ungueltigen_k_Bereich_als_ganzen_Bereich) {
     f->Edit_k1->setText(QStringLiteral("3"));
     f->Edit_k2->setText(QStringLiteral("abc"));
     f->Edit_nExit();
-    EXPECT_EQ(f->z.k1, 0);
-    EXPECT_EQ(f->z.k2, 20);
+    EXPECT_EQ(f->Stand().k1, 0);
+    EXPECT_EQ(f->Stand().k2, 20);
     EXPECT_EQ(f->Edit_k2->text(), QStringLiteral("20"));
 
     f->Edit_k1->setText(QStringLiteral("2"));
     f->Edit_k2->setText(QStringLiteral("35"));  // beyond n: the tables end at 20
     f->Edit_nExit();
-    EXPECT_EQ(f->z.k1, 0);
-    EXPECT_EQ(f->z.k2, 20);
+    EXPECT_EQ(f->Stand().k1, 0);
+    EXPECT_EQ(f->Stand().k2, 20);
 
     f->Edit_k1->setText(QStringLiteral("4"));
     f->Edit_k2->setText(QStringLiteral("9"));  // a valid range is taken as it stands
     f->Edit_nExit();
-    EXPECT_EQ(f->z.k1, 4);
-    EXPECT_EQ(f->z.k2, 9);
+    EXPECT_EQ(f->Stand().k1, 4);
+    EXPECT_EQ(f->Stand().k2, 9);
 }
 
 TEST_F(Eingabefenster, Hypergeo_Wechsel_mit_n_ueber_N0_gibt_Edit_n_den_Fokus) {
     Eingabe(f->Edit_n, QStringLiteral("150"));
-    ASSERT_EQ(f->z.n, 150);
+    ASSERT_EQ(f->Stand().n, 150);
     rec->Meldungen.clear();
     f->ComboBox_Verteilung_p0->setCurrentIndex(vaHypergeo);
     f->ComboBox_Verteilung_p0Change();
     EXPECT_EQ(rec->Meldungen, QStringList{QStringLiteral("n zu groß für Hypergeo")});
     EXPECT_TRUE(f->Edit_n->hasFocus());
-    EXPECT_EQ(f->z.n, 150);
+    EXPECT_EQ(f->Stand().n, 150);
 }
 
 TEST_F(Eingabefenster, Stichprobenmarke_kommt_hinzu_und_die_alte_bleibt) {
     f->CheckBox_Stichprobenergebnis_zeigen->setChecked(true);
     const QImage& Bild = f->Image1->Bild();
-    const int zeile = f->z.y_Ursprung + 2;  // below the axis only the marker paints
-    const auto spalte1 = Markierungsspalte(Bild, f->z, 1);
-    const auto spalte5 = Markierungsspalte(Bild, f->z, 5);
+    const int zeile = f->Stand().y_Ursprung + 2;  // below the axis only the marker paints
+    const auto spalte1 = Markierungsspalte(Bild, f->Stand(), 1);
+    const auto spalte5 = Markierungsspalte(Bild, f->Stand(), 5);
     ASSERT_TRUE(spalte1 && spalte5);
     const QRgb lila = 0xFF800080u;
     ASSERT_EQ(Bild.pixel(*spalte1, zeile), lila);
     ASSERT_NE(Bild.pixel(*spalte5, zeile), lila);
 
     Eingabe(f->Edit_Stichprobenergebnis, QStringLiteral("5"));
-    EXPECT_EQ(f->z.x, 5);
+    EXPECT_EQ(f->Stand().x, 5);
     EXPECT_EQ(f->Image1->Bild().pixel(*spalte5, zeile), lila);
     EXPECT_EQ(f->Image1->Bild().pixel(*spalte1, zeile), lila) << "the old marker stays until a redraw";
 }
 
 TEST_F(Eingabefenster, Stufe_und_Grenze_rechnen_die_Tabellen_nicht_neu) {
     // Tables don't depend on levels: a poisoned table entry outlives leaving Edit_Alfali.
-    f->z.P0_Tabelle[3] = 0.123L;
+    f->Stand().P0_Tabelle[3] = 0.123L;
     Eingabe(f->Edit_Alfali, QStringLiteral("10"));
-    EXPECT_EQ(f->z.P0_Tabelle[3], 0.123L);
+    EXPECT_EQ(f->Stand().P0_Tabelle[3], 0.123L);
     Eingabe(f->Edit_Umgebung, QStringLiteral("90"));
-    EXPECT_EQ(f->z.P0_Tabelle[3], 0.123L);
+    EXPECT_EQ(f->Stand().P0_Tabelle[3], 0.123L);
     // whereas a p recomputes them
     Eingabe(f->Edit_p1, QStringLiteral("0,5"));
-    EXPECT_NE(f->z.P0_Tabelle[3], 0.123L);
+    EXPECT_NE(f->Stand().P0_Tabelle[3], 0.123L);
 }
 
 TEST_F(Eingabefenster, Umgebung_setzt_Umgebungsgrenzen_aus_mue0_und_sigma0) {
     Eingabe(f->Edit_Sigmafaktor, QStringLiteral("2"));
     // n = 20, p0 = 0,8: mue0 = 16, sigma0 = sqrt(3,2); both bounds inside 0..n.
-    EXPECT_NEAR(f->z.Umgebung_li, 16 - 2 * std::sqrt(3.2L), 64 * eps);
-    EXPECT_NEAR(f->z.Umgebung_re, 16 + 2 * std::sqrt(3.2L), 64 * eps);
+    EXPECT_NEAR(f->Stand().Umgebung_li, 16 - 2 * std::sqrt(3.2L), 64 * eps);
+    EXPECT_NEAR(f->Stand().Umgebung_re, 16 + 2 * std::sqrt(3.2L), 64 * eps);
     Eingabe(f->Edit_Sigmafaktor, QStringLiteral("3"));
-    EXPECT_EQ(f->z.Umgebung_re, 20);  // 16 + 3·1,79 is above n
+    EXPECT_EQ(f->Stand().Umgebung_re, 20);  // 16 + 3·1,79 is above n
 }
 
 }  // namespace

@@ -140,7 +140,7 @@ TEST_P(Zuruecksetzen, LaesstInfoUndStelltDenRestZurueck) {
     Waehlen(f->ComboBox_Verteilung_p1, 1);
     Waehlen(f->ComboBox_Histo_Saeule, 1);
     ASSERT_TRUE(f->Edit_M1->isVisible());
-    ASSERT_TRUE(f->z.Saeulendiagramm);
+    ASSERT_TRUE(f->Stand().Saeulendiagramm);
 
     f->SpeedButton_Standardwerte->click();
 
@@ -149,7 +149,7 @@ TEST_P(Zuruecksetzen, LaesstInfoUndStelltDenRestZurueck) {
     EXPECT_FALSE(f->CheckBox_p1_zeichnen->isChecked());
     EXPECT_EQ(f->ComboBox_Verteilung_p1->currentIndex(), 0);
     EXPECT_EQ(f->ComboBox_Histo_Saeule->currentIndex(), 0);
-    EXPECT_FALSE(f->z.Saeulendiagramm);
+    EXPECT_FALSE(f->Stand().Saeulendiagramm);
     EXPECT_FALSE(f->Edit_M1->isVisible());
     EXPECT_FALSE(f->Label_N1->isVisible());
     EXPECT_TRUE(f->Edit_p1->isEnabled());
@@ -175,15 +175,15 @@ TEST_F(Fenster, HypergeoZeigtMundNundSperrtP) {
 
 TEST_F(Fenster, HypergeoMitZuGrossemN) {
     Eingeben(f->Edit_n, "150");
-    ASSERT_EQ(f->z.n, 150);
-    const Extended mue = f->z.mue0;
+    ASSERT_EQ(f->Stand().n, 150);
+    const Extended mue = f->Stand().mue0;
     Waehlen(f->ComboBox_Verteilung_p0, 1);
     ASSERT_EQ(rec->Meldungen, QStringList{"n zu groß für Hypergeo"});
     EXPECT_EQ(QApplication::focusWidget(), f->Edit_n);
     EXPECT_TRUE(f->Edit_M0->isVisible());
     EXPECT_FALSE(f->Edit_p0->isEnabled());
     // Nothing recomputed: still the binomial moments of n = 150.
-    EXPECT_EQ(f->z.mue0, mue);
+    EXPECT_EQ(f->Stand().mue0, mue);
 }
 
 TEST_F(Fenster, ZurueckZuBinomialBehaeltPausMN) {
@@ -194,7 +194,7 @@ TEST_F(Fenster, ZurueckZuBinomialBehaeltPausMN) {
     EXPECT_TRUE(f->Edit_p0->isEnabled());
     EXPECT_FALSE(f->Edit_M0->isVisible());
     EXPECT_EQ(f->Edit_p0->text(), "0,3");
-    EXPECT_EQ(f->z.p0, 30.0L / 100.0L);
+    EXPECT_EQ(f->Stand().p0, 30.0L / 100.0L);
 }
 
 TEST_F(Fenster, GroessenaenderungBehaeltOCundFamilienbild) {
@@ -262,7 +262,7 @@ TEST_P(Kopie, BreiteUndWeisserStreifen) {
     const Kopierfall& k = GetParam();
     QImage& b = f->Image1->Bild();
     b.fill(0xFFFF0000u);
-    f->z.x_Ende = k.x_Ende;
+    f->Stand().x_Ende = k.x_Ende;
     f->SpeedButton_Clipboard->click();
     ASSERT_EQ(rec->Bilder.size(), 1u);
     const QImage& c = rec->Bilder.front();
@@ -293,10 +293,10 @@ TEST_F(Fenster, KopieDesStartdiagrammsIst680Breit) {
 
 TEST_F(Fenster, KopieEinesBreitenDiagrammsIstDasGanzeBild) {
     Eingeben(f->Edit_n, "100");
-    ASSERT_GE(f->z.x_Ende, 680);
+    ASSERT_GE(f->Stand().x_Ende, 680);
     f->SpeedButton_Clipboard->click();
     ASSERT_EQ(rec->Bilder.size(), 1u);
-    EXPECT_EQ(rec->Bilder.front().width(), f->z.x_Ende + 15);
+    EXPECT_EQ(rec->Bilder.front().width(), f->Stand().x_Ende + 15);
     EXPECT_EQ(rec->Bilder.front().width(), f->Image1->Bild().width());
 }
 
@@ -310,7 +310,7 @@ TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
     EXPECT_EQ(QApplication::focusWidget(), f->Edit_p0);
     EXPECT_EQ(f->SpeedButton_Clipboard->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(f->SpeedButton_Standardwerte->focusPolicy(), Qt::NoFocus);
-    EXPECT_EQ(f->z.p0, 0.8L);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
 }
 
 TEST_F(Fenster, EingabeEndetNurBeimWechselInDiesemFenster) {
@@ -323,12 +323,12 @@ TEST_F(Fenster, EingabeEndetNurBeimWechselInDiesemFenster) {
     QApplication::setActiveWindow(&anderes);
     anderes.setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(f->z.p0, 0.8L);
+    EXPECT_EQ(f->Stand().p0, 0.8L);
 
     QApplication::setActiveWindow(f.get());
     f->Edit_p0->setFocus();
     f->Edit_p1->setFocus();
-    EXPECT_EQ(f->z.p0, 0.5L);
+    EXPECT_EQ(f->Stand().p0, 0.5L);
 }
 
 struct Reihenfolge {
@@ -423,7 +423,7 @@ TEST_F(Fenster, ZuruecksetzenNachJederKastenpaarung) {
         "CheckBox_Beta_zeigen",           "CheckBox_waagerechte_Strichelung", "CheckBox_p0_kumuliert",
         "CheckBox_Stichprobenergebnis_zeigen"};
     const QImage Startbild = f->Image1->Bild().copy();
-    const Zustand Start = f->z;
+    const Zustand Start = f->Stand();
     const int N = static_cast<int>(std::size(Kaesten));
     for (int i = 0; i < N; ++i)
         for (int j = i; j < N; ++j) {
@@ -436,12 +436,12 @@ TEST_F(Fenster, ZuruecksetzenNachJederKastenpaarung) {
             ASSERT_EQ(f->Edit_kre->text(), "20") << Fall;
             ASSERT_EQ(f->Edit_Alfali->text(), "5") << Fall;
             ASSERT_EQ(f->Label_Intervallwahrscheinlichkeit->text(), "P=100,00%") << Fall;
-            ASSERT_EQ(f->z.p0, Start.p0) << Fall;
-            ASSERT_EQ(f->z.kli, Start.kli) << Fall;
-            ASSERT_EQ(f->z.kre, Start.kre) << Fall;
-            ASSERT_EQ(f->z.Alfali, Start.Alfali) << Fall;
-            ASSERT_EQ(f->z.Alfare, Start.Alfare) << Fall;
-            ASSERT_EQ(f->z.mue0, Start.mue0) << Fall;
+            ASSERT_EQ(f->Stand().p0, Start.p0) << Fall;
+            ASSERT_EQ(f->Stand().kli, Start.kli) << Fall;
+            ASSERT_EQ(f->Stand().kre, Start.kre) << Fall;
+            ASSERT_EQ(f->Stand().Alfali, Start.Alfali) << Fall;
+            ASSERT_EQ(f->Stand().Alfare, Start.Alfare) << Fall;
+            ASSERT_EQ(f->Stand().mue0, Start.mue0) << Fall;
             ASSERT_EQ(f->Image1->Bild(), Startbild) << Fall;
         }
     // The levels are the typed 5 %, not the levels a shown α error reached: n = 600 gives 463..497.
@@ -449,8 +449,8 @@ TEST_F(Fenster, ZuruecksetzenNachJederKastenpaarung) {
     f->CheckBox_Alfa_zeigen->setChecked(true);
     f->SpeedButton_Standardwerte->click();
     Eingeben(f->Edit_n, "600");
-    EXPECT_EQ(f->z.kli, 463);
-    EXPECT_EQ(f->z.kre, 497);
+    EXPECT_EQ(f->Stand().kli, 463);
+    EXPECT_EQ(f->Stand().kre, 497);
 }
 
 // Texts the program writes into a narrow field show their beginning.
@@ -495,15 +495,15 @@ TEST_F(Fenster, AbgewieseneEingabeLaesstKeinenKnopfGedrueckt) {
 TEST_F(Fenster, GroessenaenderungAendertNurDasBild) {
     Eingeben(f->Edit_n, "900");
     const QImage vorher = f->Image1->Bild().copy();
-    ASSERT_EQ(f->z.k2, 900);
+    ASSERT_EQ(f->Stand().k2, 900);
     f->resize(800, f->height());
     QApplication::processEvents();
-    EXPECT_EQ(f->z.k1, 0);
-    EXPECT_EQ(f->z.k2, 900);
+    EXPECT_EQ(f->Stand().k1, 0);
+    EXPECT_EQ(f->Stand().k2, 900);
     EXPECT_EQ(f->Edit_k2->text(), "900");
     f->resize(vorher.width(), f->height());
     QApplication::processEvents();
-    EXPECT_EQ(f->z.k2, 900);
+    EXPECT_EQ(f->Stand().k2, 900);
     EXPECT_EQ(f->Image1->Bild(), vorher);
 }
 

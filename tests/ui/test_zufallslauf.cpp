@@ -114,7 +114,7 @@ protected:
     };
     std::vector<Feld> Felder() const {
         // Pointers, copied into the range functions: they are called long after this returns.
-        const Zustand* z = &f->z;
+        const Zustand* z = &f->Stand();
         TForm1* w = f.get();
         auto hyper = [w](int Zeile) {
             const QComboBox* c[] = {w->ComboBox_Verteilung_p0, w->ComboBox_Verteilung_p1,
@@ -376,7 +376,7 @@ protected:
     }
 
     void Pruefen(int Meldungen_vorher) {
-        const Zustand& z = f->z;
+        const Zustand& z = f->Stand();
         const std::string zs = " (n=" + std::to_string(z.n) + " k1=" + std::to_string(z.k1) +
                                " k2=" + std::to_string(z.k2) + ")";
         if (!(z.n >= 1 && z.n <= k_Maximum)) Fehler_melden("n ausserhalb 1..4000" + zs);
@@ -489,9 +489,9 @@ TEST_F(Zufallslauf, NAnimationHinterlaesstKeinenKBereichUeberN) {
     };
     f->BitBtn_nAnimation->click();
     ASSERT_FALSE(erst);
-    EXPECT_LE(f->z.k1, f->z.k2);
-    EXPECT_LE(f->z.k2, f->z.n);
-    EXPECT_EQ(f->Edit_k1->text(), QString::number(f->z.k1));
+    EXPECT_LE(f->Stand().k1, f->Stand().k2);
+    EXPECT_LE(f->Stand().k2, f->Stand().n);
+    EXPECT_EQ(f->Edit_k1->text(), QString::number(f->Stand().k1));
 }
 
 }  // namespace
