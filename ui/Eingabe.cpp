@@ -7,6 +7,7 @@
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Berechnung.h"
+#include "analysis/Zahlen_lesen.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
 #include "ui/Bildfeld.h"
@@ -21,6 +22,7 @@
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+std::string Text_von(const QLineEdit* Feld) { return Feld->text().toStdString(); }
 
 void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
     if (Ton) dienste().Signalton();
@@ -39,7 +41,7 @@ void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
 // p of a row: 0..1, otherwise the row's start value. False when the text doesn't read.
 bool p_lesen(QLineEdit* Feld, Extended& p, const QString& Ersatztext, Extended Ersatz) {
     Extended w = 0;
-    if (!Dezimal_lesen(Feld->text(), w)) {
+    if (!Dezimal_lesen(Text_von(Feld), w)) {
         Abweisen(Feld, false);
         return false;
     }
@@ -71,7 +73,7 @@ void p_aus_M_N(const Hypergeo_Zeile& r) {
 // hypergeometric terms meaningless: it is rejected with the sound like a text that doesn't read.
 bool M_lesen(const Hypergeo_Zeile& r) {
     int w = 0;
-    if (!Ganzzahl_lesen(r.Edit_M->text(), w) || w < 0) {
+    if (!Ganzzahl_lesen(Text_von(r.Edit_M), w) || w < 0) {
         Abweisen(r.Edit_M, true);
         return false;
     }
@@ -88,7 +90,7 @@ bool M_lesen(const Hypergeo_Zeile& r) {
 // N != 0, then N > M, then N >= n, in this order.
 bool N_lesen(const Hypergeo_Zeile& r, int n) {
     int w = 0;
-    if (!Ganzzahl_lesen(r.Edit_N->text(), w) || w == 0) {
+    if (!Ganzzahl_lesen(Text_von(r.Edit_N), w) || w == 0) {
         Abweisen(r.Edit_N, true);
         return false;
     }
@@ -119,7 +121,7 @@ Hypergeo_Zeile Zeile_von(TForm1& f, int i) {
 // Levels in percent: 0..100, anything else is corrected to 0 (no region on that side).
 bool Niveau_lesen(QLineEdit* Feld, Extended& Niveau) {
     Extended w = 0;
-    if (!Dezimal_lesen(Feld->text(), w)) {
+    if (!Dezimal_lesen(Text_von(Feld), w)) {
         Abweisen(Feld, false);
         return false;
     }
@@ -146,7 +148,7 @@ void TForm1::Tastenfilter_einrichten() {
 
 void TForm1::Edit_nExit() {
     int w = 0;
-    if (!Ganzzahl_lesen(Edit_n->text(), w) || w < 1 || w > k_Maximum) return Abweisen(Edit_n, true);
+    if (!Ganzzahl_lesen(Text_von(Edit_n), w) || w < 1 || w > k_Maximum) return Abweisen(Edit_n, true);
     const QComboBox* Arten[] = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1,
                                 ComboBox_Verteilung_p2};
     const int N[] = {z.N0, z.N1, z.N2};
@@ -160,7 +162,7 @@ void TForm1::Edit_nExit() {
     // from a rejected entry, or while an exploration kept Edit_k2), would make the chart
     // read the tables beyond n: the whole range 0..n is taken instead and shown.
     int k1 = 0, k2 = 0;
-    if (!Ganzzahl_lesen(Edit_k1->text(), k1) || !Ganzzahl_lesen(Edit_k2->text(), k2) || k1 < 0 ||
+    if (!Ganzzahl_lesen(Text_von(Edit_k1), k1) || !Ganzzahl_lesen(Text_von(Edit_k2), k2) || k1 < 0 ||
         k1 > k2 || k2 > z.n) {
         k1 = 0;
         k2 = z.n;
@@ -175,7 +177,7 @@ void TForm1::Edit_nExit() {
 
 void TForm1::Edit_StichprobenergebnisExit() {
     int w = 0;
-    if (Ganzzahl_lesen(Edit_Stichprobenergebnis->text(), w)) {
+    if (Ganzzahl_lesen(Text_von(Edit_Stichprobenergebnis), w)) {
         if (w < 0 || w > z.n) {
             w = 0;
             Edit_Stichprobenergebnis->setText(QStringLiteral("0"));
@@ -195,7 +197,7 @@ void TForm1::Edit_StichprobenergebnisExit() {
 
 void TForm1::Edit_k1Exit() {
     int w = 0;
-    if (!Ganzzahl_lesen(Edit_k1->text(), w)) return Abweisen(Edit_k1, false);
+    if (!Ganzzahl_lesen(Text_von(Edit_k1), w)) return Abweisen(Edit_k1, false);
     if (w < 0 || w > z.k2) {
         w = 0;
         Edit_k1->setText(QStringLiteral("0"));
@@ -207,7 +209,7 @@ void TForm1::Edit_k1Exit() {
 
 void TForm1::Edit_k2Exit() {
     int w = 0;
-    if (!Ganzzahl_lesen(Edit_k2->text(), w)) return Abweisen(Edit_k2, false);
+    if (!Ganzzahl_lesen(Text_von(Edit_k2), w)) return Abweisen(Edit_k2, false);
     if (w < z.k1 || w > z.n) {
         // The stored n rather than the text of Edit_n: the two agree whenever Edit_n was
         // left, and the field must show the value it stands for.
@@ -291,7 +293,7 @@ void TForm1::Edit_AlfareExit() {
 
 void TForm1::Edit_kliExit() {
     int w = 0;
-    if (!Ganzzahl_lesen(Edit_kli->text(), w)) return Abweisen(Edit_kli, false);
+    if (!Ganzzahl_lesen(Text_von(Edit_kli), w)) return Abweisen(Edit_kli, false);
     if (w < -1 || w > z.kre) {
         w = -1;
         Edit_kli->setText(QStringLiteral("-1"));
@@ -310,7 +312,7 @@ void TForm1::Edit_kliExit() {
 
 void TForm1::Edit_kreExit() {
     int w = 0;
-    if (!Ganzzahl_lesen(Edit_kre->text(), w)) return Abweisen(Edit_kre, false);
+    if (!Ganzzahl_lesen(Text_von(Edit_kre), w)) return Abweisen(Edit_kre, false);
     // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
     // read the table below k = 0: it counts as breaking the rule.
     if (w < z.kli || w < 0 || w > z.n + 1) {
@@ -324,7 +326,7 @@ void TForm1::Edit_kreExit() {
 
 void TForm1::Edit_SigmafaktorExit() {
     Extended w = 0;
-    if (!Dezimal_lesen(Edit_Sigmafaktor->text(), w) || !(w >= 0 && w <= 7))
+    if (!Dezimal_lesen(Text_von(Edit_Sigmafaktor), w) || !(w >= 0 && w <= 7))
         return Abweisen(Edit_Sigmafaktor, true);
     z.Sigmafaktor = w;
     z.Umgebung = Umgebung_aus_Sigmafaktor(w);
@@ -335,7 +337,7 @@ void TForm1::Edit_SigmafaktorExit() {
 
 void TForm1::Edit_UmgebungExit() {
     Extended w = 0;
-    if (!Dezimal_lesen(Edit_Umgebung->text(), w) || !(w >= 0 && w <= 100))
+    if (!Dezimal_lesen(Text_von(Edit_Umgebung), w) || !(w >= 0 && w <= 100))
         return Abweisen(Edit_Umgebung, true);
     z.Umgebung = w;
     z.Sigmafaktor = Sigmafaktor_aus_Umgebung(w);
