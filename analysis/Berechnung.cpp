@@ -1,6 +1,7 @@
 #include "analysis/Berechnung.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Startwerte.h"
 #include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
 
@@ -247,25 +248,22 @@ std::string Prozenttext(Extended anteil)
 
 void Startwerte_setzen(Zustand& z)
 {
-    z.x = 1;
-    z.n = 20;
-    z.k1 = 0;
-    z.k2 = 20;
-    z.M0 = 80;
-    z.N0 = 100;
-    z.p0 = 0.8L;
-    z.M1 = 30;
-    z.N1 = 50;
-    z.p1 = 0.6L;
-    z.M2 = 21;
-    z.N2 = 70;
-    z.p2 = 0.3L;
-    z.Alfali = 5;
-    z.Alfare = 5;
-    z.kli = 12;
-    z.kre = 20;
-    z.Sigmafaktor = 1.96L;
-    z.Umgebung = 95;
+    z.x = Start.x;
+    z.n = Start.n;
+    z.k1 = Start.k1;
+    z.k2 = Start.k2;
+    for (int i = 0; i < 3; ++i) {
+        const Verteilungszeile r = Zeile_von(z, i);
+        r.M = Start.M[i];
+        r.N = Start.N[i];
+        r.p = Start.p[i];
+    }
+    z.Alfali = Start.Alfali;
+    z.Alfare = Start.Alfare;
+    z.kli = Start.kli;
+    z.kre = Start.kre;
+    z.Sigmafaktor = Start.Sigmafaktor;
+    z.Umgebung = Start.Umgebung;
     z.Saeulendiagramm = false;
     z.Serie_laeuft = false;
 }
