@@ -1,7 +1,10 @@
-// Reading the numbers of the edit fields from their text.
+// Reading the numbers of the edit fields from their text, and the rules that judge them.
 
+#include "Analysezustand.h"
+#include "Eingabefaelle.h"
+
+#include "analysis/Eingaberegeln.h"
 #include "analysis/Zahlen_lesen.h"
-
 #include "analysis/Zahlentexte.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +19,6 @@
 #include <vector>
 
 namespace {
-
-constexpr Extended eps = std::numeric_limits<Extended>::epsilon();
 
 // ---- Dezimal_lesen ------------------------------------------------------------------------
 
@@ -217,6 +218,69 @@ TEST(Ganzzahl_Zufall, stimmt_mit_Vergleichsweg_ueberein) {
             ASSERT_EQ(wert, vergleich) << text;
         }
     }
+}
+
+// ---- Regeln ---------------------------------------------------------------------------------
+
+template <class T>
+Urteil<Extended> reell(const Urteil<T>& u) { return {u.Art, Extended(u.Wert), u.Text, u.Ton, u.Meldung}; }
+
+// The field's rule with the state values its exit handler passes.
+Urteil<Extended> Urteilen(const Eingabefall& f, Zustand& z, const Schalter& s) {
+    const std::string_view feld = f.feld, t = f.text;
+    const int i = feld.back() - '0';  // the row of a p, M or N field
+    if (feld == "Edit_n") return reell(n_pruefen(t, z, s));
+    if (feld == "Edit_Stichprobenergebnis") return reell(x_pruefen(t, z.n));
+    if (feld == "Edit_k1") return reell(k1_pruefen(t, z.k2));
+    if (feld == "Edit_k2") return reell(k2_pruefen(t, z.k1, z.n));
+    if (feld.starts_with("Edit_p")) return p_pruefen(t, Zeile_von(z, i));
+    if (feld.starts_with("Edit_M")) return reell(M_pruefen(t, Zeile_von(z, i)));
+    if (feld.starts_with("Edit_N")) return reell(N_pruefen(t, Zeile_von(z, i), z.n));
+    if (feld.starts_with("Edit_Alfa")) return Niveau_pruefen(t);
+    if (feld == "Edit_kli") return reell(kli_pruefen(t, z.kre, z.n));
+    if (feld == "Edit_kre") return reell(kre_pruefen(t, z.kli, z.n));
+    if (feld == "Edit_Sigmafaktor") return Sigmafaktor_pruefen(t);
+    EXPECT_EQ(feld, "Edit_Umgebung");
+    return Umgebung_pruefen(t);
+}
+
+class Regel : public ::testing::TestWithParam<Eingabefall> {};
+
+TEST_P(Regel, urteilt) {
+    const Eingabefall& f = GetParam();
+    // What the window's preparation changes, as far as the rules read it.
+    Schalter s;
+    Zustand z = Startzustand();
+    s.Verteilung_p0 = f.vor == Vorbereitung::Zeile0_Hypergeo || f.vor == Vorbereitung::Zeile0_Hypergeo_M5
+                          ? vaHypergeo : vaBinomial;
+    s.Verteilung_p1 = f.vor == Vorbereitung::Zeile1_Hypergeo ? vaHypergeo : vaBinomial;
+    s.Verteilung_p2 = f.vor == Vorbereitung::Zeile2_Hypergeo ? vaHypergeo : vaBinomial;
+    if (f.vor == Vorbereitung::Zeile0_Hypergeo_M5) z.M0 = 5;
+    if (f.vor == Vorbereitung::Alfare_0) z.kre = z.n + 1;
+
+    const Urteil<Extended> u = Urteilen(f, z, s);
+    ASSERT_EQ(u.Art, f.Art);
+    EXPECT_EQ(u.Ton, f.Ton);
+    EXPECT_EQ(u.Meldung, f.Meldung ? f.Meldung : "");
+    if (f.Art == Urteilsart::Abweisen) return;
+    EXPECT_EQ(u.Wert, f.Wert);
+    EXPECT_EQ(u.Text, f.Art == Urteilsart::Korrigieren ? f.Feldtext : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeilen, Regel, ::testing::ValuesIn(Eingabefaelle),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(k_Bereich_nach_n, nimmt_ungueltigen_k_Bereich_als_ganzen_Bereich) {
+    const k_Bereich_Urteil a = k_Bereich_nach_n("3", "abc", 20);
+    EXPECT_EQ(a.k1, 0);
+    EXPECT_EQ(a.k2, 20);
+    EXPECT_EQ(a.k2_Text, "20");
+    const k_Bereich_Urteil b = k_Bereich_nach_n("2", "35", 20);  // beyond n: the tables end at 20
+    EXPECT_EQ(b.k1, 0);
+    EXPECT_EQ(b.k2, 20);
+    const k_Bereich_Urteil c = k_Bereich_nach_n("4", "9", 20);  // a valid range is taken as it stands
+    EXPECT_EQ(c.k1, 4);
+    EXPECT_EQ(c.k2, 9);
 }
 
 }  // namespace
