@@ -1,6 +1,8 @@
 #include "analysis/Berechnung.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Startwerte.h"
+#include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
 
 #include <algorithm>
@@ -22,13 +24,11 @@ struct Zeile {
     int N;
 };
 
-Zeile Zeile_von(Zustand& z, const Schalter& s, int i)
+// Row i with its kind from the switches, and its parameters as they stand now.
+Zeile Zeile_mit_Art(Zustand& z, const Schalter& s, int i)
 {
-    switch (i) {
-    case 0: return {&z.P0_Tabelle, &z.mue0, &z.sigma0, s.Verteilung_p0, z.p0, z.M0, z.N0};
-    case 1: return {&z.P1_Tabelle, &z.mue1, &z.sigma1, s.Verteilung_p1, z.p1, z.M1, z.N1};
-    default: return {&z.P2_Tabelle, &z.mue2, &z.sigma2, s.Verteilung_p2, z.p2, z.M2, z.N2};
-    }
+    const Verteilungszeile r = Zeile_von(z, i);
+    return {&r.Tabelle, &r.mue, &r.sigma, Art_von(s, i), r.p, r.M, r.N};
 }
 
 bool Art_gueltig(int art)
@@ -227,7 +227,7 @@ void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list
     std::vector<Zeile> gueltig;
     bool zeile0 = false;
     for (int i : zeilen) {
-        const Zeile zeile = Zeile_von(z, s, i);
+        const Zeile zeile = Zeile_mit_Art(z, s, i);
         if (Art_gueltig(zeile.Art)) {
             gueltig.push_back(zeile);
             zeile0 = zeile0 || i == 0;
@@ -248,25 +248,22 @@ std::string Prozenttext(Extended anteil)
 
 void Startwerte_setzen(Zustand& z)
 {
-    z.x = 1;
-    z.n = 20;
-    z.k1 = 0;
-    z.k2 = 20;
-    z.M0 = 80;
-    z.N0 = 100;
-    z.p0 = 0.8L;
-    z.M1 = 30;
-    z.N1 = 50;
-    z.p1 = 0.6L;
-    z.M2 = 21;
-    z.N2 = 70;
-    z.p2 = 0.3L;
-    z.Alfali = 5;
-    z.Alfare = 5;
-    z.kli = 12;
-    z.kre = 20;
-    z.Sigmafaktor = 1.96L;
-    z.Umgebung = 95;
+    z.x = Start.x;
+    z.n = Start.n;
+    z.k1 = Start.k1;
+    z.k2 = Start.k2;
+    for (int i = 0; i < 3; ++i) {
+        const Verteilungszeile r = Zeile_von(z, i);
+        r.M = Start.M[i];
+        r.N = Start.N[i];
+        r.p = Start.p[i];
+    }
+    z.Alfali = Start.Alfali;
+    z.Alfare = Start.Alfare;
+    z.kli = Start.kli;
+    z.kre = Start.kre;
+    z.Sigmafaktor = Start.Sigmafaktor;
+    z.Umgebung = Start.Umgebung;
     z.Saeulendiagramm = false;
     z.Serie_laeuft = false;
 }

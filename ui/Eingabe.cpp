@@ -1,12 +1,14 @@
-// Exit handlers of the edit fields: parse, check, store, then exactly the follow-up work the
-// value needs. Three outcomes: reject (text stays, value kept, focus back, maybe sound and
-// message, nothing recomputed), correct (a fixed text and value, silently, then as accepted),
-// accept.
+// Exit handlers of the edit fields: the field's rule (analysis/Eingaberegeln.h) judges the
+// text, the verdict is carried out, then exactly the follow-up work the value needs. Three
+// outcomes: reject (text stays, value kept, focus back, maybe sound and message, nothing
+// recomputed), correct (a fixed text and value, silently, then as accepted), accept.
 
 #include "ui/Quorvel.h"
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Berechnung.h"
+#include "analysis/Eingaberegeln.h"
+#include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
 #include "ui/Bildfeld.h"
@@ -14,13 +16,13 @@
 #include "ui/Eingabe_lesen.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
 
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+std::string Text_von(const QLineEdit* Feld) { return Feld->text().toStdString(); }
 
 void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
     if (Ton) dienste().Signalton();
@@ -36,99 +38,39 @@ void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
     Feld->setFocus();
 }
 
-// p of a row: 0..1, otherwise the row's start value. False when the text doesn't read.
-bool p_lesen(QLineEdit* Feld, Extended& p, const QString& Ersatztext, Extended Ersatz) {
-    Extended w = 0;
-    if (!Dezimal_lesen(Feld->text(), w)) {
-        Abweisen(Feld, false);
+// Carries out the verdict on Feld; false when the entry was rejected. A correction shows its
+// text first and is then taken like a typed value.
+template <class T>
+bool Anwenden(QLineEdit* Feld, const Urteil<T>& u, T& Ziel) {
+    if (u.Art == Urteilsart::Abweisen) {
+        Abweisen(Feld, u.Ton, Text(u.Meldung));
         return false;
     }
-    if (!(w >= 0 && w <= 1)) {
-        w = Ersatz;
-        Feld->setText(Ersatztext);
-    }
-    p = w;
+    if (u.Art == Urteilsart::Korrigieren) Feld->setText(Text(u.Text));
+    Ziel = u.Wert;
     return true;
 }
 
-// The fields of one hypergeometric row and the values of Zustand they stand for.
-struct Hypergeo_Zeile {
-    QLineEdit* Edit_p;
-    QLineEdit* Edit_M;
-    QLineEdit* Edit_N;
-    int& M;
-    int& N;
-    Extended& p;
-    char Nummer;  // '0', '1', '2' in the messages
-};
-
-void p_aus_M_N(const Hypergeo_Zeile& r) {
+// A taken M or N makes the row's p M/N, shown in its p field.
+void p_aus_M_N(const Verteilungszeile& r, QLineEdit* Edit_p) {
     r.p = Extended(r.M) / r.N;
-    r.Edit_p->setText(Text(Zahl_allgemein(r.p)));
+    Edit_p->setText(Text(Zahl_allgemein(r.p)));
 }
 
-// M < N. A negative M, which only a pasted text can bring, would make p negative and the
-// hypergeometric terms meaningless: it is rejected with the sound like a text that doesn't read.
-bool M_lesen(const Hypergeo_Zeile& r) {
-    int w = 0;
-    if (!Ganzzahl_lesen(r.Edit_M->text(), w) || w < 0) {
-        Abweisen(r.Edit_M, true);
-        return false;
-    }
-    if (!(w < r.N)) {
-        Abweisen(r.Edit_M, true,
-                 QStringLiteral("M%1 muss kleiner als N%1 sein !").arg(QChar(r.Nummer)));
-        return false;
-    }
-    r.M = w;
-    p_aus_M_N(r);
+bool M_uebernehmen(const Verteilungszeile& r, QLineEdit* Edit_M, QLineEdit* Edit_p) {
+    if (!Anwenden(Edit_M, M_pruefen(Text_von(Edit_M), r), r.M)) return false;
+    p_aus_M_N(r, Edit_p);
     return true;
 }
 
-// N != 0, then N > M, then N >= n, in this order.
-bool N_lesen(const Hypergeo_Zeile& r, int n) {
-    int w = 0;
-    if (!Ganzzahl_lesen(r.Edit_N->text(), w) || w == 0) {
-        Abweisen(r.Edit_N, true);
-        return false;
-    }
-    if (!(w > r.M)) {
-        Abweisen(r.Edit_N, true,
-                 QStringLiteral("N%1 muss größer als M%1 sein !").arg(QChar(r.Nummer)));
-        return false;
-    }
-    if (!(w >= n)) {
-        Abweisen(r.Edit_N, true,
-                 QStringLiteral("N%1 muss größer gleich n sein !").arg(QChar(r.Nummer)));
-        return false;
-    }
-    r.N = w;
-    p_aus_M_N(r);
+bool N_uebernehmen(const Verteilungszeile& r, int n, QLineEdit* Edit_N, QLineEdit* Edit_p) {
+    if (!Anwenden(Edit_N, N_pruefen(Text_von(Edit_N), r, n), r.N)) return false;
+    p_aus_M_N(r, Edit_p);
     return true;
 }
 
-Hypergeo_Zeile Zeile_von(TForm1& f, int i) {
-    Zustand& z = f.Stand();
-    switch (i) {
-    case 0: return {f.Edit_p0, f.Edit_M0, f.Edit_N0, z.M0, z.N0, z.p0, '0'};
-    case 1: return {f.Edit_p1, f.Edit_M1, f.Edit_N1, z.M1, z.N1, z.p1, '1'};
-    default: return {f.Edit_p2, f.Edit_M2, f.Edit_N2, z.M2, z.N2, z.p2, '2'};
-    }
-}
-
-// Levels in percent: 0..100, anything else is corrected to 0 (no region on that side).
-bool Niveau_lesen(QLineEdit* Feld, Extended& Niveau) {
-    Extended w = 0;
-    if (!Dezimal_lesen(Feld->text(), w)) {
-        Abweisen(Feld, false);
-        return false;
-    }
-    if (!(w >= 0 && w <= 100)) {
-        w = 0;
-        Feld->setText(QStringLiteral("0"));
-    }
-    Niveau = w;
-    return true;
+bool p_uebernehmen(const Verteilungszeile& r, QLineEdit* Edit_p) {
+    return Anwenden(Edit_p, p_pruefen(Text_von(Edit_p), r), r.p);
 }
 
 }  // namespace
@@ -145,46 +87,24 @@ void TForm1::Tastenfilter_einrichten() {
 }
 
 void TForm1::Edit_nExit() {
-    int w = 0;
-    if (!Ganzzahl_lesen(Edit_n->text(), w) || w < 1 || w > k_Maximum) return Abweisen(Edit_n, true);
-    const QComboBox* Arten[] = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1,
-                                ComboBox_Verteilung_p2};
-    const int N[] = {z.N0, z.N1, z.N2};
-    for (int i = 0; i < 3; ++i)
-        if (Arten[i]->currentIndex() == vaHypergeo && w > N[i])
-            return Abweisen(Edit_n, true, QStringLiteral("n zu groß für Hypergeo"));
-
-    z.n = w;
+    if (!Anwenden(Edit_n, n_pruefen(Text_von(Edit_n), z, Schalter_lesen()), z.n)) return;
     // k1 and k2 come from their fields, which the change handler of Edit_n normally set to
-    // 0 and n. A text that doesn't read, or a range outside 0 <= k1 <= k2 <= n (left over
-    // from a rejected entry, or while an exploration kept Edit_k2), would make the chart
-    // read the tables beyond n: the whole range 0..n is taken instead and shown.
-    int k1 = 0, k2 = 0;
-    if (!Ganzzahl_lesen(Edit_k1->text(), k1) || !Ganzzahl_lesen(Edit_k2->text(), k2) || k1 < 0 ||
-        k1 > k2 || k2 > z.n) {
-        k1 = 0;
-        k2 = z.n;
-        Edit_k1->setText(QStringLiteral("0"));
-        Edit_k2->setText(Text(Zahl_ganz(k2)));
+    // 0 and n; a range left over from a rejected entry, or from an exploration that kept
+    // Edit_k2, is replaced.
+    const k_Bereich_Urteil k = k_Bereich_nach_n(Text_von(Edit_k1), Text_von(Edit_k2), z.n);
+    if (k.ersetzt) {
+        Edit_k1->setText(Text(k.k1_Text));
+        Edit_k2->setText(Text(k.k2_Text));
     }
-    z.k1 = k1;
-    z.k2 = k2;
+    z.k1 = k.k1;
+    z.k2 = k.k2;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_StichprobenergebnisExit() {
-    int w = 0;
-    if (Ganzzahl_lesen(Edit_Stichprobenergebnis->text(), w)) {
-        if (w < 0 || w > z.n) {
-            w = 0;
-            Edit_Stichprobenergebnis->setText(QStringLiteral("0"));
-        }
-        z.x = w;
+    if (Anwenden(Edit_Stichprobenergebnis, x_pruefen(Text_von(Edit_Stichprobenergebnis), z.n), z.x))
         CheckBox_Vertrauensintervall_berechnenClick();
-    } else {
-        Abweisen(Edit_Stichprobenergebnis, false);
-    }
     // The marker goes over the chart as it stands; one drawn for an earlier x stays until
     // the next redraw.
     if (CheckBox_Stichprobenergebnis_zeigen->isChecked()) {
@@ -194,27 +114,13 @@ void TForm1::Edit_StichprobenergebnisExit() {
 }
 
 void TForm1::Edit_k1Exit() {
-    int w = 0;
-    if (!Ganzzahl_lesen(Edit_k1->text(), w)) return Abweisen(Edit_k1, false);
-    if (w < 0 || w > z.k2) {
-        w = 0;
-        Edit_k1->setText(QStringLiteral("0"));
-    }
-    z.k1 = w;
+    if (!Anwenden(Edit_k1, k1_pruefen(Text_von(Edit_k1), z.k2), z.k1)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_k2Exit() {
-    int w = 0;
-    if (!Ganzzahl_lesen(Edit_k2->text(), w)) return Abweisen(Edit_k2, false);
-    if (w < z.k1 || w > z.n) {
-        // The stored n rather than the text of Edit_n: the two agree whenever Edit_n was
-        // left, and the field must show the value it stands for.
-        w = z.n;
-        Edit_k2->setText(Text(Zahl_ganz(w)));
-    }
-    z.k2 = w;
+    if (!Anwenden(Edit_k2, k2_pruefen(Text_von(Edit_k2), z.k1, z.n), z.k2)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
@@ -223,122 +129,96 @@ void TForm1::Edit_p0Exit() {
     // A typed p0 must not be overwritten by x/n of the confidence interval: the box goes off
     // first, whatever the outcome, and its handler resets the interval label.
     CheckBox_Vertrauensintervall_berechnen->setChecked(false);
-    if (!p_lesen(Edit_p0, z.p0, QStringLiteral("0,8"), 0.8L)) return;
+    if (!p_uebernehmen(Zeile_von(z, 0), Edit_p0)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_p1Exit() {
-    if (!p_lesen(Edit_p1, z.p1, QStringLiteral("0,6"), 0.6L)) return;
+    if (!p_uebernehmen(Zeile_von(z, 1), Edit_p1)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_p2Exit() {
-    if (!p_lesen(Edit_p2, z.p2, QStringLiteral("0,3"), 0.3L)) return;
+    if (!p_uebernehmen(Zeile_von(z, 2), Edit_p2)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M0Exit() {
-    if (!M_lesen(Zeile_von(*this, 0))) return;
+    if (!M_uebernehmen(Zeile_von(z, 0), Edit_M0, Edit_p0)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M1Exit() {
-    if (!M_lesen(Zeile_von(*this, 1))) return;
+    if (!M_uebernehmen(Zeile_von(z, 1), Edit_M1, Edit_p1)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_M2Exit() {
-    if (!M_lesen(Zeile_von(*this, 2))) return;
+    if (!M_uebernehmen(Zeile_von(z, 2), Edit_M2, Edit_p2)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N0Exit() {
-    if (!N_lesen(Zeile_von(*this, 0), z.n)) return;
+    if (!N_uebernehmen(Zeile_von(z, 0), z.n, Edit_N0, Edit_p0)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N1Exit() {
-    if (!N_lesen(Zeile_von(*this, 1), z.n)) return;
+    if (!N_uebernehmen(Zeile_von(z, 1), z.n, Edit_N1, Edit_p1)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_N2Exit() {
-    if (!N_lesen(Zeile_von(*this, 2), z.n)) return;
+    if (!N_uebernehmen(Zeile_von(z, 2), z.n, Edit_N2, Edit_p2)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
 // Levels and bounds leave the tables alone: only the other side of the pair and a redraw.
 void TForm1::Edit_AlfaliExit() {
-    if (!Niveau_lesen(Edit_Alfali, z.Alfali)) return;
+    if (!Anwenden(Edit_Alfali, Niveau_pruefen(Text_von(Edit_Alfali)), z.Alfali)) return;
     Edit_kli->setText(Text(Zahl_ganz(kli_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_AlfareExit() {
-    if (!Niveau_lesen(Edit_Alfare, z.Alfare)) return;
+    if (!Anwenden(Edit_Alfare, Niveau_pruefen(Text_von(Edit_Alfare)), z.Alfare)) return;
     Edit_kre->setText(Text(Zahl_ganz(kre_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kliExit() {
-    int w = 0;
-    if (!Ganzzahl_lesen(Edit_kli->text(), w)) return Abweisen(Edit_kli, false);
-    if (w < -1 || w > z.kre) {
-        w = -1;
-        Edit_kli->setText(QStringLiteral("-1"));
-    }
-    // While there is no right region (kre = n + 1, or n + 2 after a rounding) a bound above n
-    // passes the rule; [0; n + 1] holds the same k as [0; n], and the level must come from the
-    // table's last valid entry, never from one beyond n. So n is stored and shown.
-    if (w > z.n) {
-        w = z.n;
-        Edit_kli->setText(Text(Zahl_ganz(w)));
-    }
-    z.kli = w;
+    if (!Anwenden(Edit_kli, kli_pruefen(Text_von(Edit_kli), z.kre, z.n), z.kli)) return;
     Edit_Alfali->setText(Text(Zahl_allgemein(Alfali_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kreExit() {
-    int w = 0;
-    if (!Ganzzahl_lesen(Edit_kre->text(), w)) return Abweisen(Edit_kre, false);
-    // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
-    // read the table below k = 0: it counts as breaking the rule.
-    if (w < z.kli || w < 0 || w > z.n + 1) {
-        w = z.n + 1;
-        Edit_kre->setText(Text(Zahl_ganz(w)));
-    }
-    z.kre = w;
+    if (!Anwenden(Edit_kre, kre_pruefen(Text_von(Edit_kre), z.kli, z.n), z.kre)) return;
     Edit_Alfare->setText(Text(Zahl_allgemein(Alfare_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_SigmafaktorExit() {
-    Extended w = 0;
-    if (!Dezimal_lesen(Edit_Sigmafaktor->text(), w) || !(w >= 0 && w <= 7))
-        return Abweisen(Edit_Sigmafaktor, true);
-    z.Sigmafaktor = w;
-    z.Umgebung = Umgebung_aus_Sigmafaktor(w);
+    if (!Anwenden(Edit_Sigmafaktor, Sigmafaktor_pruefen(Text_von(Edit_Sigmafaktor)), z.Sigmafaktor))
+        return;
+    z.Umgebung = Umgebung_aus_Sigmafaktor(z.Sigmafaktor);
     Edit_Umgebung->setText(Text(Zahl_allgemein(z.Umgebung)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_UmgebungExit() {
-    Extended w = 0;
-    if (!Dezimal_lesen(Edit_Umgebung->text(), w) || !(w >= 0 && w <= 100))
-        return Abweisen(Edit_Umgebung, true);
-    z.Umgebung = w;
-    z.Sigmafaktor = Sigmafaktor_aus_Umgebung(w);
+    if (!Anwenden(Edit_Umgebung, Umgebung_pruefen(Text_von(Edit_Umgebung)), z.Umgebung)) return;
+    z.Sigmafaktor = Sigmafaktor_aus_Umgebung(z.Umgebung);
     Edit_Sigmafaktor->setText(Text(Zahl_allgemein(z.Sigmafaktor)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();

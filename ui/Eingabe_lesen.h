@@ -1,8 +1,6 @@
 #pragma once
-// Reading the edit fields: whole numbers, decimals and fractions, and the key filters that
-// keep typed text to what the fields can read.
-
-#include "probability/UStochastik.h"
+// The key filters of the edit fields: they keep typed text to what Ganzzahl_lesen and
+// Dezimal_lesen (analysis/Zahlen_lesen.h) can read.
 
 #include <QObject>
 #include <QString>
@@ -10,14 +8,6 @@
 #include <optional>
 
 class QEvent;
-
-// Optional leading blanks, optional sign, decimal digits; the whole text; 32-bit range.
-bool Ganzzahl_lesen(const QString& Text, int& Wert);
-
-// A decimal with comma or point (optional exponent), or a fraction "a/b" of two such numbers
-// with b != 0. Independent of the locale. Never yields NaN or infinity; Wert is untouched
-// on failure.
-bool Dezimal_lesen(const QString& Text, Extended& Wert);
 
 enum class Feldart { Ganzzahl, Dezimal };
 

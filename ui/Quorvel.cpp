@@ -5,6 +5,7 @@
 
 #include "analysis/Berechnung.h"
 #include "analysis/Konfidenzintervall.h"
+#include "analysis/Startwerte.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
@@ -672,29 +673,29 @@ void TForm1::Standardwerte_setzen() {
     Startwerte_setzen(z);
     z.Serie_laeuft = Serie;
 
-    Edit_Stichprobenergebnis->setText(QStringLiteral("1"));
-    Edit_n->setText(QStringLiteral("20"));
-    Edit_k1->setText(QStringLiteral("0"));
-    Edit_k2->setText(QStringLiteral("20"));
+    Edit_Stichprobenergebnis->setText(q(Zahl_ganz(Start.x)));
+    Edit_n->setText(q(Zahl_ganz(Start.n)));
+    Edit_k1->setText(q(Zahl_ganz(Start.k1)));
+    Edit_k2->setText(q(Zahl_ganz(Start.k2)));
 
     Edit_M0->hide();
-    Edit_M0->setText(QStringLiteral("80"));
+    Edit_M0->setText(q(Zahl_ganz(Start.M[0])));
     Edit_N0->hide();
-    Edit_N0->setText(QStringLiteral("100"));
+    Edit_N0->setText(q(Zahl_ganz(Start.N[0])));
     Edit_p0->setEnabled(true);
-    Edit_p0->setText(QStringLiteral("0,8"));
+    Edit_p0->setText(q(Zahl_allgemein(Start.p[0])));
     Edit_M1->hide();
-    Edit_M1->setText(QStringLiteral("30"));
+    Edit_M1->setText(q(Zahl_ganz(Start.M[1])));
     Edit_N1->hide();
-    Edit_N1->setText(QStringLiteral("50"));
+    Edit_N1->setText(q(Zahl_ganz(Start.N[1])));
     Edit_p1->setEnabled(true);
-    Edit_p1->setText(QStringLiteral("0,6"));
+    Edit_p1->setText(q(Zahl_allgemein(Start.p[1])));
     Edit_M2->hide();
-    Edit_M2->setText(QStringLiteral("21"));
+    Edit_M2->setText(q(Zahl_ganz(Start.M[2])));
     Edit_N2->hide();
-    Edit_N2->setText(QStringLiteral("70"));
+    Edit_N2->setText(q(Zahl_ganz(Start.N[2])));
     Edit_p2->setEnabled(true);
-    Edit_p2->setText(QStringLiteral("0,3"));
+    Edit_p2->setText(q(Zahl_allgemein(Start.p[2])));
     for (QLabel* l : {Label_M0, Label_N0, Label_M1, Label_N1, Label_M2, Label_N2}) l->hide();
 
     Label_V_n->setText(QStringLiteral("; ... ;") + Edit_n->text() + QStringLiteral("]"));
@@ -704,12 +705,12 @@ void TForm1::Standardwerte_setzen() {
     Label_V_n->setFont(f);
     Label_Intervallwahrscheinlichkeit->setText(QStringLiteral("P=1,0"));
     Label_Vertrauensintervall_ausgeben->setText(QString::fromLatin1(Leeres_Konfidenzintervall));
-    Edit_Alfali->setText(QStringLiteral("5"));
-    Edit_Alfare->setText(QStringLiteral("5"));
-    Edit_kli->setText(QStringLiteral("12"));
-    Edit_kre->setText(QStringLiteral("20"));
-    Edit_Sigmafaktor->setText(QStringLiteral("1,96"));
-    Edit_Umgebung->setText(QStringLiteral("95"));
+    Edit_Alfali->setText(q(Zahl_allgemein(Start.Alfali)));
+    Edit_Alfare->setText(q(Zahl_allgemein(Start.Alfare)));
+    Edit_kli->setText(q(Zahl_ganz(Start.kli)));
+    Edit_kre->setText(q(Zahl_ganz(Start.kre)));
+    Edit_Sigmafaktor->setText(q(Zahl_allgemein(Start.Sigmafaktor)));
+    Edit_Umgebung->setText(q(Zahl_allgemein(Start.Umgebung)));
 
     // Selecting from code runs no change handler (those are wired to activated).
     for (QComboBox* c : {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2,

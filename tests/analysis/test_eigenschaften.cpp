@@ -3,6 +3,7 @@
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Konfidenzintervall.h"
+#include "analysis/Verteilungszeile.h"
 
 #include "Analysezustand.h"
 
@@ -95,15 +96,12 @@ TEST(Eigenschaften, Zufaellige_gueltige_Eingaben)
         s.p1_zeichnen = Ganz(g, 0, 3) != 0;
         s.p2_zeichnen = Ganz(g, 0, 3) != 0;
         s.Vertrauensintervall_berechnen = Ganz(g, 0, 3) == 0;
-        const int* arten[] = {&s.Verteilung_p0, &s.Verteilung_p1, &s.Verteilung_p2};
-        int* M[] = {&z.M0, &z.M1, &z.M2};
-        int* N[] = {&z.N0, &z.N1, &z.N2};
-        long double* p[] = {&z.p0, &z.p1, &z.p2};
         for (int i = 0; i < 3; ++i) {
-            if (*arten[i] == vaHypergeo) {
-                Population(g, n, *M[i], *N[i], *p[i]);
+            const Verteilungszeile r = Zeile_von(z, i);
+            if (Art_von(s, i) == vaHypergeo) {
+                Population(g, n, r.M, r.N, r.p);
             } else {
-                *p[i] = Wahrscheinlichkeit(g);
+                r.p = Wahrscheinlichkeit(g);
             }
         }
         z.k1 = Ganz(g, 0, n);

@@ -8,8 +8,8 @@
 
 #include "Fensterhilfe.h"
 
+#include "analysis/Zahlen_lesen.h"
 #include "explorations/Uhr.h"
-#include "ui/Eingabe_lesen.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
@@ -369,10 +369,10 @@ protected:
         const QString t = F.e->text();
         if (F.art == Art::Ganz) {
             int v = 0;
-            return Ganzzahl_lesen(t, v) && F.im_Bereich(v);
+            return Ganzzahl_lesen(t.toStdString(), v) && F.im_Bereich(v);
         }
         Extended v = 0;
-        return Dezimal_lesen(t, v) && F.im_Bereich(v);
+        return Dezimal_lesen(t.toStdString(), v) && F.im_Bereich(v);
     }
 
     void Pruefen(int Meldungen_vorher) {
