@@ -521,8 +521,7 @@ void TForm1::moveEvent(QMoveEvent* e) {
 }
 
 void TForm1::Ereignisse_verbinden() {
-    Image1->Groesse_geaendert = [this] { Bildgroesse_angepasst(); };
-
+    connect(Image1, &Bildfeld::Groesse_geaendert, this, &TForm1::Bildgroesse_angepasst);
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);
