@@ -30,5 +30,5 @@ bool Bildfeld::Bild_anpassen() {
 
 void Bildfeld::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    if (Bild_anpassen() && Groesse_geaendert) Groesse_geaendert();
+    if (Bild_anpassen()) emit Groesse_geaendert();
 }

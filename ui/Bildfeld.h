@@ -4,9 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include <functional>
-
 class Bildfeld : public QWidget {
+    Q_OBJECT
 public:
     explicit Bildfeld(QWidget* parent = nullptr);
 
@@ -18,8 +17,10 @@ public:
     // Works while the widget is hidden, when Qt delivers no resize event yet.
     bool Bild_anpassen();
 
-    // Runs after the bitmap was recreated at a new widget size (the chart must be drawn anew).
-    std::function<void()> Groesse_geaendert;
+signals:
+    // The bitmap was recreated at a new widget size by a resize event (the chart must be drawn
+    // anew); a Bild_anpassen called directly reports through its result instead.
+    void Groesse_geaendert();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -1,5 +1,6 @@
-// The main window: its controls, the wiring of their events, creation and the handlers that
-// only switch, recompute and redraw. The exit handlers of the edit fields are in Eingabe.cpp.
+// The main window: its creation from the form ui/Quorvel.ui, the wiring of its events and the
+// handlers that only switch, recompute and redraw. The exit handlers of the edit fields are in
+// Eingabe.cpp.
 
 #include "ui/Quorvel.h"
 
@@ -13,43 +14,38 @@
 #include "explorations/Serien.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
-#include "ui/Fenster_Bilder.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStyleOptionButton>
-#include <QStylePainter>
-#include <QToolButton>
 
 #include <memory>
 
 #include <initializer_list>
 #include <utility>
 
+// The form's pictures (ui/Quorvel.qrc) are compiled into a static library, whose objects the
+// linker takes only when something refers to them; this is that reference. Qt's macro must
+// stand outside every namespace.
+static void Bilder_anmelden() {
+    static const bool einmal = [] {
+        Q_INIT_RESOURCE(Quorvel);
+        return true;
+    }();
+    (void)einmal;
+}
+
 namespace {
 
+// The outer size of the window, frame included; the form opens it at this size.
 constexpr int Fensterbreite = 1031;
 constexpr int Fensterhoehe = 750;
 constexpr int Bandhoehe = 340;
 constexpr int Bildhoehe = 373;
 
-const QColor Hellblau(0xCE, 0xEF, 0xFF);
-const QColor Hellgruen(0xA4, 0xFF, 0xBB);
-const QColor Rosa(0xFA, 0xD0, 0xFD);
-const QColor Gelb(0xFF, 0xFF, 0x00);
-const QColor Lila(0x80, 0x00, 0x80);
-const QColor Petrol(0, 128, 128);
-const QColor Marine(0, 0, 128);
-
-QFont Qt_Schrift(const QString& Name, int Pixel, bool fett, bool kursiv = false) {
+QFont Qt_Schrift(const QString& Name, int Pixel, bool fett, bool kursiv) {
     QFont f(Name);
     f.setPixelSize(Pixel);
     f.setBold(fett);
@@ -67,146 +63,40 @@ void Schriften_ersetzen() {
     (void)einmal;
 }
 
-// A panel with its own background colour instead of the parent's.
+// The window's fonts have pixel sizes, the same on every screen, but a form's <font> holds
+// point sizes only. So the form gives such a font's family and style in <font> and its size
+// as the dynamic property "Pixelgroesse"; this makes them the fonts.
+void Pixelschriften_setzen(QWidget* Fenster) {
+    QList<QWidget*> Alle = Fenster->findChildren<QWidget*>();
+    Alle.prepend(Fenster);
+    for (QWidget* w : Alle) {
+        const QVariant Pixel = w->property("Pixelgroesse");
+        if (!Pixel.isValid()) continue;
+        const QFont f = w->font();
+        w->setFont(Qt_Schrift(f.family(), Pixel.toInt(), f.bold(), f.italic()));
+    }
+}
+
+// A background in a colour of the desktop theme, which a form cannot name.
 void Hintergrund(QWidget* w, const QColor& Farbe) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, Farbe);
     w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
-
-void Textfarbe(QWidget* w, const QColor& Farbe) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, Farbe);
-    pal.setColor(QPalette::Text, Farbe);
-    pal.setColor(QPalette::ButtonText, Farbe);
-    w->setPalette(pal);
-}
-
-QGroupBox* Gruppe(QWidget* Eltern, const char* Name, const QString& Titel, QRect Platz,
-                  const QColor& Farbe) {
-    auto* g = new QGroupBox(Titel, Eltern);
-    g->setObjectName(QString::fromLatin1(Name));
-    g->setGeometry(Platz);
-    g->setFont(Qt_Schrift(QStringLiteral("Arial"), 12, true));
-    Hintergrund(g, Farbe);
-    Textfarbe(g, Qt::black);
-    return g;
-}
-
-QLabel* Beschriftung(QWidget* Eltern, const char* Name, const QString& Text, QRect Platz) {
-    auto* l = new QLabel(Text, Eltern);
-    l->setObjectName(QString::fromLatin1(Name));
-    l->setGeometry(Platz);
-    return l;
-}
-
-// A Greek letter standing right before the control it names.
-QLabel* Griechisch(QWidget* Eltern, const char* Name, const QString& Zeichen, QRect Platz,
-                   int Pixel = 13) {
-    QLabel* l = Beschriftung(Eltern, Name, Zeichen, Platz);
-    l->setFont(Qt_Schrift(QStringLiteral("Liberation Sans"), Pixel, true));
-    return l;
-}
-
-QLineEdit* Feld(QWidget* Eltern, const char* Name, QRect Platz) {
-    auto* e = new QLineEdit(Eltern);
-    e->setObjectName(QString::fromLatin1(Name));
-    e->setGeometry(Platz);
-    // The font is the group box's (Arial 12 px bold), inherited.
-    return e;
-}
-
-QComboBox* Auswahl(QWidget* Eltern, const char* Name, const QStringList& Eintraege, QRect Platz) {
-    auto* c = new QComboBox(Eltern);
-    c->setObjectName(QString::fromLatin1(Name));
-    c->addItems(Eintraege);
-    c->setCurrentIndex(0);
-    c->setGeometry(Platz);
-    return c;
-}
-
-QCheckBox* Kasten(QWidget* Eltern, const char* Name, const QString& Text, QRect Platz) {
-    auto* k = new Kontrollkasten(Text, Eltern);
-    k->setObjectName(QString::fromLatin1(Name));
-    k->setGeometry(Platz);
-    return k;
-}
-
-QPushButton* Knopf(QWidget* Eltern, const char* Name, const QString& Text, QRect Platz,
-                   const QFont& f) {
-    auto* b = new QPushButton(Text, Eltern);
-    b->setObjectName(QString::fromLatin1(Name));
-    b->setGeometry(Platz);
-    b->setFont(f);
-    Textfarbe(b, Petrol);
-    return b;
-}
-
-QToolButton* Werkzeugknopf(QWidget* Eltern, const char* Name, const QPixmap& Bild,
-                           const QString& Hinweis, QRect Platz) {
-    auto* t = new QToolButton(Eltern);
-    t->setObjectName(QString::fromLatin1(Name));
-    t->setIcon(QIcon(Bild));
-    t->setIconSize(Bild.size());
-    t->setAutoRaise(true);
-    // Clicking it must not end an entry in progress, so it never takes the focus.
-    t->setFocusPolicy(Qt::NoFocus);
-    t->setToolTip(Hinweis);
-    t->setGeometry(Platz);
-    return t;
 }
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
+// The right end of the rejection region V, "; ... ;n]".
+QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStringLiteral("]"); }
+
 }  // namespace
-
-// --- Kontrollkasten -------------------------------------------------------------------------
-
-namespace {
-constexpr int Kastenabstand = 4;
-}
-
-Kontrollkasten::Kontrollkasten(const QString& Text, QWidget* parent) : QCheckBox(Text, parent) {}
-
-void Kontrollkasten::paintEvent(QPaintEvent*) {
-    QStylePainter p(this);
-    QStyleOptionButton opt;
-    initStyleOption(&opt);
-    const int bw = style()->pixelMetric(QStyle::PM_IndicatorWidth, &opt, this);
-    const int bh = style()->pixelMetric(QStyle::PM_IndicatorHeight, &opt, this);
-    const QRect Kasten(width() - bw, (height() - bh) / 2, bw, bh);
-    QStyleOptionButton k = opt;
-    k.rect = Kasten;
-    p.drawPrimitive(QStyle::PE_IndicatorCheckBox, k);
-    if (!text().isEmpty()) {
-        const QRect Textfeld(0, 0, std::max(0, width() - bw - Kastenabstand), height());
-        p.drawItemText(Textfeld, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
-                       isEnabled(), text(), QPalette::WindowText);
-    }
-    if (hasFocus()) {
-        QStyleOptionFocusRect f;
-        f.initFrom(this);
-        f.rect = text().isEmpty() ? Kasten.adjusted(-1, -1, 1, 1) : rect();
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, f);
-    }
-}
-
-// The whole control, caption included, toggles the box.
-bool Kontrollkasten::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
 // --- Construction ---------------------------------------------------------------------------
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Schriften_ersetzen();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Programmtitel);
-    setFont(Qt_Schrift(QStringLiteral("ms sans serif"), 11, false));
-    Hintergrund(this, palette().color(QPalette::Button));
-
+    Bilder_anmelden();
     Steuerelemente_anlegen();
-    Fokusreihenfolge_setzen();
-    resize(Fensterbreite, Fensterhoehe);
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
     Anordnen();
@@ -221,246 +111,18 @@ TForm1::~TForm1() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
+// The form makes the controls and sets the focus order: Tab (and Enter in a field) walks them
+// in the form's tab order, and Qt skips hidden and disabled ones.
 void TForm1::Steuerelemente_anlegen() {
-    const QString Arial = QStringLiteral("Arial");
-
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Hintergrund(Panel1, Lila);
-
-    GroupBox_Eingaben = new QGroupBox(QStringLiteral("   Ein- und Ausgaben   "), Panel1);
-    GroupBox_Eingaben->setObjectName(QStringLiteral("GroupBox_Eingaben"));
-    GroupBox_Eingaben->setGeometry(0, 0, 571, Bandhoehe);
-    GroupBox_Eingaben->setFont(Qt_Schrift(Arial, 15, true, true));
-    Hintergrund(GroupBox_Eingaben, Hellblau);
-    Textfarbe(GroupBox_Eingaben, Petrol);
-
-    GroupBox_Aktionen = new QGroupBox(QStringLiteral("  Aktionen  "), Panel1);
-    GroupBox_Aktionen->setObjectName(QStringLiteral("GroupBox_Aktionen"));
-    GroupBox_Aktionen->setGeometry(570, 0, 96, Bandhoehe);
-    GroupBox_Aktionen->setFont(Qt_Schrift(Arial, 15, true, true));
-    Hintergrund(GroupBox_Aktionen, Hellgruen);
-    Textfarbe(GroupBox_Aktionen, Petrol);
-
-    StringGrid1 = new TStringGrid(Panel1);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setGeometry(666, 0, 350, Bandhoehe);
-    StringGrid1->setCursor(Qt::PointingHandCursor);
-    // Tab leaves the grid instead of walking its cells.
-    StringGrid1->setTabKeyNavigation(false);
-
-    Image1 = new Bildfeld(this);
-
-    QWidget* E = GroupBox_Eingaben;
-
-    // n
-    GroupBox_n_eingeben = Gruppe(E, "GroupBox_n_eingeben", QStringLiteral("  Stichprobenumfang n  "),
-                                 {5, 17, 156, 46}, Hellblau);
-    Beschriftung(GroupBox_n_eingeben, "Label_n", QStringLiteral("n="), {8, 20, 20, 20});
-    Edit_n = Feld(GroupBox_n_eingeben, "Edit_n", {30, 18, 50, 21});
-    Beschriftung(GroupBox_n_eingeben, "Label_n_Grenze", QStringLiteral("( n<=4000 )"), {84, 20, 70, 20});
-
-    // x
-    GroupBox_Stichprobenergebnis = Gruppe(E, "GroupBox_Stichprobenergebnis",
-                                          QStringLiteral("  Stichprobenergebnis x  "),
-                                          {175, 17, 161, 46}, Hellblau);
-    Beschriftung(GroupBox_Stichprobenergebnis, "Label_x", QStringLiteral("x="), {8, 20, 20, 20});
-    Edit_Stichprobenergebnis = Feld(GroupBox_Stichprobenergebnis, "Edit_Stichprobenergebnis", {30, 18, 45, 21});
-    Beschriftung(GroupBox_Stichprobenergebnis, "Label_x_Grenze", QStringLiteral("(0<=x<=n )"), {80, 20, 78, 20});
-
-    // k axis
-    GroupBox_k_Achse_einstellen = Gruppe(E, "GroupBox_k_Achse_einstellen",
-                                         QStringLiteral("  k-Achse einstellen  "), {355, 17, 211, 46},
-                                         Hellblau);
-    Label_k1 = Beschriftung(GroupBox_k_Achse_einstellen, "Label_k1", QStringLiteral("von k1="), {6, 20, 50, 20});
-    Edit_k1 = Feld(GroupBox_k_Achse_einstellen, "Edit_k1", {56, 18, 42, 21});
-    Label_k2 = Beschriftung(GroupBox_k_Achse_einstellen, "Label_k2", QStringLiteral("bis k2="), {106, 20, 50, 20});
-    Edit_k2 = Feld(GroupBox_k_Achse_einstellen, "Edit_k2", {156, 18, 46, 21});
-
-    // Distributions: one row each for p0, p1, p2.
-    GroupBox_Verteilungen = Gruppe(
-        E, "GroupBox_Verteilungen",
-        QStringLiteral("  Verteilungen festlegen                 ( für Hypothesentests gelte   H0: p=p0 )  "),
-        {5, 67, 446, 96}, Hellblau);
-    QWidget* V = GroupBox_Verteilungen;
-    const QStringList Arten = {QStringLiteral("Binomial"), QStringLiteral("Hypergeo"),
-                               QStringLiteral("Poisson"), QStringLiteral("Geometr")};
-    const int Zeile[3] = {18, 44, 70};
-    ComboBox_Verteilung_p0 = Auswahl(V, "ComboBox_Verteilung_p0", Arten, {6, Zeile[0], 90, 22});
-    Label_p0 = Beschriftung(V, "Label_p0", QStringLiteral("p0="), {102, Zeile[0] + 2, 28, 20});
-    Edit_p0 = Feld(V, "Edit_p0", {132, Zeile[0], 60, 21});
-    Label_M0 = Beschriftung(V, "Label_M0", QStringLiteral("M0="), {226, Zeile[0] + 2, 30, 20});
-    Edit_M0 = Feld(V, "Edit_M0", {258, Zeile[0], 58, 21});
-    Label_N0 = Beschriftung(V, "Label_N0", QStringLiteral("N0="), {326, Zeile[0] + 2, 30, 20});
-    Edit_N0 = Feld(V, "Edit_N0", {358, Zeile[0], 58, 21});
-
-    ComboBox_Verteilung_p1 = Auswahl(V, "ComboBox_Verteilung_p1", Arten, {6, Zeile[1], 90, 22});
-    Label_p1 = Beschriftung(V, "Label_p1", QStringLiteral("p1="), {102, Zeile[1] + 2, 28, 20});
-    Edit_p1 = Feld(V, "Edit_p1", {132, Zeile[1], 60, 21});
-    CheckBox_p1_zeichnen = Kasten(V, "CheckBox_p1_zeichnen", QString(), {198, Zeile[1] + 2, 20, 18});
-    Label_M1 = Beschriftung(V, "Label_M1", QStringLiteral("M1="), {226, Zeile[1] + 2, 30, 20});
-    Edit_M1 = Feld(V, "Edit_M1", {258, Zeile[1], 58, 21});
-    Label_N1 = Beschriftung(V, "Label_N1", QStringLiteral("N1="), {326, Zeile[1] + 2, 30, 20});
-    Edit_N1 = Feld(V, "Edit_N1", {358, Zeile[1], 58, 21});
-
-    ComboBox_Verteilung_p2 = Auswahl(V, "ComboBox_Verteilung_p2", Arten, {6, Zeile[2], 90, 22});
-    Label_p2 = Beschriftung(V, "Label_p2", QStringLiteral("p2= "), {102, Zeile[2] + 2, 28, 20});
-    Edit_p2 = Feld(V, "Edit_p2", {132, Zeile[2], 60, 21});
-    CheckBox_p2_zeichnen = Kasten(V, "CheckBox_p2_zeichnen", QString(), {198, Zeile[2] + 2, 20, 18});
-    Label_M2 = Beschriftung(V, "Label_M2", QStringLiteral("M2="), {226, Zeile[2] + 2, 30, 20});
-    Edit_M2 = Feld(V, "Edit_M2", {258, Zeile[2], 58, 21});
-    Label_N2 = Beschriftung(V, "Label_N2", QStringLiteral("N2="), {326, Zeile[2] + 2, 30, 20});
-    Edit_N2 = Feld(V, "Edit_N2", {358, Zeile[2], 58, 21});
-
-    for (QCheckBox* k : {CheckBox_p1_zeichnen, CheckBox_p2_zeichnen})
-        k->setToolTip(QStringLiteral("Verteilung einzeichnen"));
+    setupUi(this);
+    Pixelschriften_setzen(this);
+    // The window takes the face colour of the buttons, the box of mu the tooltip colour.
+    Hintergrund(this, palette().color(QPalette::Button));
+    Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
+    // The fields of the hypergeometric distribution show only while it is chosen.
     for (QWidget* w : std::initializer_list<QWidget*>{Edit_M0, Edit_N0, Label_M0, Label_N0, Edit_M1, Edit_N1,
                                                       Label_M1, Label_N1, Edit_M2, Edit_N2, Label_M2, Label_N2})
         w->hide();
-
-    // Interval probabilities
-    GroupBox_Intervallwahrscheinlichkeiten = Gruppe(E, "GroupBox_Intervallwahrscheinlichkeiten",
-                                                    QStringLiteral(" P0(k1<=x<=k2) "), {455, 67, 111, 46},
-                                                    Hellblau);
-    Label_Intervallwahrscheinlichkeit = Beschriftung(GroupBox_Intervallwahrscheinlichkeiten,
-                                                     "Label_Intervallwahrscheinlichkeit", QString(),
-                                                     {8, 18, 100, 22});
-    Label_Intervallwahrscheinlichkeit->setFont(Qt_Schrift(Arial, 13, true));
-    GroupBox_Intervallwahrscheinlichkeiten2 = Gruppe(E, "GroupBox_Intervallwahrscheinlichkeiten2",
-                                                     QStringLiteral(" P0(k1<x<k2) "), {455, 117, 111, 46},
-                                                     Hellblau);
-    Label_Intervallwahrscheinlichkeit2 = Beschriftung(GroupBox_Intervallwahrscheinlichkeiten2,
-                                                      "Label_Intervallwahrscheinlichkeit2", QString(),
-                                                      {8, 18, 100, 22});
-    Label_Intervallwahrscheinlichkeit2->setFont(Qt_Schrift(Arial, 13, true));
-
-    // Rejection region
-    GroupBox_Verwerfungsbereich = Gruppe(
-        E, "GroupBox_Verwerfungsbereich",
-        QStringLiteral("Hypothesentest - Verwerfungsbereich V für H0 festlegen  "), {5, 167, 381, 80}, Rosa);
-    QWidget* R = GroupBox_Verwerfungsbereich;
-    const QFont Klein = Qt_Schrift(Arial, 11, false);
-    const QFont Prozent = Qt_Schrift(QStringLiteral("ms sans serif"), 13, true);
-    Griechisch(R, "Label_Alfa_links", QStringLiteral("α"), {6, 18, 12, 22}, 16);
-    Beschriftung(R, "Label_Alfa_links_Index", QStringLiteral("links"), {18, 28, 28, 14})->setFont(Klein);
-    Beschriftung(R, "Label_Alfa_links_kleiner", QStringLiteral("<="), {48, 20, 18, 20});
-    Edit_Alfali = Feld(R, "Edit_Alfali", {68, 18, 60, 21});
-    Beschriftung(R, "Label_Alfa_links_Prozent", QStringLiteral("%"), {131, 20, 16, 20})->setFont(Prozent);
-    Griechisch(R, "Label_Alfa_rechts", QStringLiteral("α"), {170, 18, 12, 22}, 16);
-    Beschriftung(R, "Label_Alfa_rechts_Index", QStringLiteral("rechts"), {182, 28, 32, 14})->setFont(Klein);
-    Beschriftung(R, "Label_Alfa_rechts_kleiner", QStringLiteral("<="), {216, 20, 18, 20});
-    Edit_Alfare = Feld(R, "Edit_Alfare", {236, 18, 60, 21});
-    Beschriftung(R, "Label_Alfa_rechts_Prozent", QStringLiteral("%"), {299, 20, 16, 20})->setFont(Prozent);
-
-    Beschriftung(R, "Label_V_links", QStringLiteral("V"), {6, 50, 12, 20});
-    Beschriftung(R, "Label_V_links_Index", QStringLiteral("links"), {18, 58, 28, 14})->setFont(Klein);
-    Beschriftung(R, "Label_V_links_Anfang", QStringLiteral(" = [ 0; ... ;"), {46, 50, 80, 20});
-    Edit_kli = Feld(R, "Edit_kli", {126, 48, 44, 21});
-    Beschriftung(R, "Label_V_links_Ende", QStringLiteral(" ] "), {171, 50, 16, 20});
-    Beschriftung(R, "Label_V_rechts", QStringLiteral("V"), {196, 50, 12, 20});
-    Beschriftung(R, "Label_V_rechts_Index", QStringLiteral("rechts"), {208, 58, 32, 14})->setFont(Klein);
-    Beschriftung(R, "Label_V_rechts_Anfang", QStringLiteral(" = ["), {240, 50, 26, 20});
-    Edit_kre = Feld(R, "Edit_kre", {266, 48, 44, 21});
-    Label_V_n = Beschriftung(R, "Label_V_n", QString(), {311, 50, 68, 20});
-
-    // Chart kind and display switches
-    GroupBox_grafische_Darstellung = Gruppe(E, "GroupBox_grafische_Darstellung",
-                                            QStringLiteral("  Grafische Darstellung  "), {395, 167, 171, 80},
-                                            Hellblau);
-    QWidget* G = GroupBox_grafische_Darstellung;
-    ComboBox_Histo_Saeule = Auswahl(G, "ComboBox_Histo_Saeule",
-                                    {QStringLiteral("Histogramm"), QStringLiteral("Säulendiagramm")},
-                                    {6, 15, 158, 20});
-    CheckBox_waagerechte_Strichelung = Kasten(G, "CheckBox_waagerechte_Strichelung",
-                                              QStringLiteral("waagerechte Hilfslinien"), {6, 36, 158, 14});
-    CheckBox_p0_kumuliert = Kasten(G, "CheckBox_p0_kumuliert", QStringLiteral("p0 kumuliert zeichnen"),
-                                   {6, 50, 158, 14});
-    CheckBox_Info = Kasten(G, "CheckBox_Info", QStringLiteral("Info"), {6, 64, 158, 14});
-
-    // Confidence interval
-    GroupBox_Konfidenzintervall = Gruppe(E, "GroupBox_Konfidenzintervall",
-                                         QStringLiteral("  Konfidenzintervall berechnen"), {5, 247, 556, 34},
-                                         Hellblau);
-    CheckBox_Vertrauensintervall_berechnen = new QCheckBox(QStringLiteral("Konfidenzintervall zu x / n:    "),
-                                                           GroupBox_Konfidenzintervall);
-    CheckBox_Vertrauensintervall_berechnen->setObjectName(QStringLiteral("CheckBox_Vertrauensintervall_berechnen"));
-    CheckBox_Vertrauensintervall_berechnen->setGeometry(10, 14, 230, 18);
-    Label_Vertrauensintervall_ausgeben = Beschriftung(GroupBox_Konfidenzintervall,
-                                                      "Label_Vertrauensintervall_ausgeben", QString(),
-                                                      {246, 12, 170, 19});
-    Label_Vertrauensintervall_ausgeben->setFont(Qt_Schrift(Arial, 13, true));
-    Hintergrund(Label_Vertrauensintervall_ausgeben, Helle_3D_Farbe());
-    Textfarbe(Label_Vertrauensintervall_ausgeben, Marine);
-
-    // Visualisations
-    GroupBox_Visualisierungen = Gruppe(E, "GroupBox_Visualisierungen", QStringLiteral("  Visualisierungen  "),
-                                       {5, 282, 561, 58}, Gelb);
-    QWidget* S = GroupBox_Visualisierungen;
-    Griechisch(S, "Label_mue", QStringLiteral("μ"), {6, 16, 14, 20});
-    CheckBox_Erwartungswert_zeigen = Kasten(S, "CheckBox_Erwartungswert_zeigen", QString(), {20, 17, 20, 18});
-    Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
-    Edit_Sigmafaktor = Feld(S, "Edit_Sigmafaktor", {50, 16, 46, 21});
-    Griechisch(S, "Label_mal_sigma", QStringLiteral("⋅σ"), {98, 16, 22, 20});
-    CheckBox_Sigma_zeigen = Kasten(S, "CheckBox_Sigma_zeigen", QString(), {120, 17, 20, 18});
-    Edit_Umgebung = Feld(S, "Edit_Umgebung", {150, 16, 40, 21});
-    Beschriftung(S, "Label_Umgebung", QStringLiteral("% - Umgebung von "), {192, 18, 128, 18});
-    Griechisch(S, "Label_mue2", QStringLiteral("μ"), {320, 16, 14, 20});
-    CheckBox_Umgebung_schraffieren = Kasten(S, "CheckBox_Umgebung_schraffieren", QString(), {334, 17, 20, 18});
-    CheckBox_Normalverteilung = Kasten(S, "CheckBox_Normalverteilung", QStringLiteral("Normalverteilung"),
-                                       {372, 17, 134, 18});
-
-    Griechisch(S, "Label_alfa", QStringLiteral("α"), {6, 36, 12, 20});
-    CheckBox_Alfa_zeigen = Kasten(S, "CheckBox_Alfa_zeigen", QStringLiteral("- Fehler bzw  V"), {18, 37, 128, 18});
-    CheckBox_Annahmebereich_zeigen = Kasten(S, "CheckBox_Annahmebereich_zeigen",
-                                            QStringLiteral("Annahmebereich A"), {158, 37, 140, 18});
-    Griechisch(S, "Label_beta", QStringLiteral("β"), {308, 36, 12, 20});
-    CheckBox_Beta_zeigen = Kasten(S, "CheckBox_Beta_zeigen", QStringLiteral("- Fehler"), {320, 37, 70, 18});
-    CheckBox_Stichprobenergebnis_zeigen = Kasten(S, "CheckBox_Stichprobenergebnis_zeigen",
-                                                 QStringLiteral("Stichprobenergebnis x"), {398, 37, 158, 18});
-
-    // Actions
-    QWidget* A = GroupBox_Aktionen;
-    BitBtn_Histoneu = Knopf(A, "BitBtn_Histoneu", QStringLiteral("Histo"), {8, 22, 80, 28}, Qt_Schrift(Arial, 13, true));
-    BitBtn_Histoneu->setIcon(QIcon(Bild_Histo()));
-    Label_Pfeil = Beschriftung(A, "Label_Pfeil", QString(), {8, 52, 80, 34});
-    Label_Pfeil->setAlignment(Qt::AlignCenter);
-    BitBtn_OC = Knopf(A, "BitBtn_OC", QStringLiteral("OC"), {8, 88, 80, 28}, Qt_Schrift(Arial, 13, true));
-    BitBtn_OC->setIcon(QIcon(Bild_OC()));
-    BitBtn_nAnimation = Knopf(A, "BitBtn_nAnimation", QStringLiteral("n-Ani"), {8, 128, 80, 25},
-                              Qt_Schrift(Arial, 11, false));
-    BitBtn_p0Animation = Knopf(A, "BitBtn_p0Animation", QStringLiteral("p0-Ani"), {8, 158, 80, 25},
-                               Qt_Schrift(Arial, 11, false));
-    Button_n_variabel = Knopf(A, "Button_n_variabel", QStringLiteral("mehrere n"), {8, 196, 80, 25},
-                              Qt_Schrift(Arial, 11, true));
-    Button_p0_variabel = Knopf(A, "Button_p0_variabel", QStringLiteral("mehrere p0"), {8, 226, 80, 25},
-                               Qt_Schrift(Arial, 11, true));
-    SpeedButton_Standardwerte = Werkzeugknopf(A, "SpeedButton_Standardwerte", Bild_Standardwerte(),
-                                              QStringLiteral("auf Anfangswerte zurückstellen"), {6, 300, 34, 34});
-    SpeedButton_Clipboard = Werkzeugknopf(A, "SpeedButton_Clipboard", Bild_Clipboard(),
-                                          QStringLiteral("Grafik ins Clipboard"), {60, 303, 30, 30});
-
-    CheckBox_Info->setChecked(true);
-}
-
-// Tab (and Enter in a field) walks the controls in this order; Qt skips hidden and disabled ones.
-void TForm1::Fokusreihenfolge_setzen() {
-    QWidget* const Reihe[] = {
-        CheckBox_Erwartungswert_zeigen, CheckBox_Sigma_zeigen, Edit_Sigmafaktor, CheckBox_Umgebung_schraffieren,
-        Edit_Umgebung, CheckBox_Normalverteilung, CheckBox_Alfa_zeigen, CheckBox_Annahmebereich_zeigen,
-        CheckBox_Beta_zeigen, CheckBox_Stichprobenergebnis_zeigen,
-        Edit_Alfali, Edit_Alfare, Edit_kli, Edit_kre,
-        ComboBox_Histo_Saeule, CheckBox_waagerechte_Strichelung, CheckBox_p0_kumuliert, CheckBox_Info,
-        Edit_k1, Edit_k2,
-        Edit_n,
-        Edit_Stichprobenergebnis,
-        ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2, Edit_p0, Edit_p1, Edit_p2,
-        CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, Edit_M0, Edit_M1, Edit_M2, Edit_N0, Edit_N1, Edit_N2,
-        CheckBox_Vertrauensintervall_berechnen,
-        BitBtn_Histoneu, BitBtn_OC, BitBtn_p0Animation, BitBtn_nAnimation, Button_p0_variabel, Button_n_variabel,
-        StringGrid1,
-    };
-    for (QWidget* w : Reihe) w->setFocusPolicy(Qt::StrongFocus);
-    for (std::size_t i = 0; i + 1 < std::size(Reihe); ++i) setTabOrder(Reihe[i], Reihe[i + 1]);
 }
 
 void TForm1::Anordnen() {
@@ -524,8 +186,7 @@ void TForm1::moveEvent(QMoveEvent* e) {
 }
 
 void TForm1::Ereignisse_verbinden() {
-    Image1->Groesse_geaendert = [this] { Bildgroesse_angepasst(); };
-
+    connect(Image1, &Bildfeld::Groesse_geaendert, this, &TForm1::Bildgroesse_angepasst);
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);
@@ -654,7 +315,7 @@ void TForm1::Konfidenzintervall_zeigen() {
 void TForm1::Histo_neu_zeichnen() {
     if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
-    Label_V_n->setText(QStringLiteral("; ... ;") + q(Zahl_ganz(z.n)) + QStringLiteral("]"));
+    Label_V_n->setText(V_n_Text(q(Zahl_ganz(z.n))));
     Diagramm_Rueckrufe r;
     r.k_Bereich_verengt = [this](int k1, int k2) {
         Edit_k1->setText(QString::number(k1));
@@ -698,11 +359,7 @@ void TForm1::Standardwerte_setzen() {
     Edit_p2->setText(q(Zahl_allgemein(Start.p[2])));
     for (QLabel* l : {Label_M0, Label_N0, Label_M1, Label_N1, Label_M2, Label_N2}) l->hide();
 
-    Label_V_n->setText(QStringLiteral("; ... ;") + Edit_n->text() + QStringLiteral("]"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(10);
-    f.setBold(true);
-    Label_V_n->setFont(f);
+    Label_V_n->setText(V_n_Text(Edit_n->text()));
     Label_Intervallwahrscheinlichkeit->setText(QStringLiteral("P=1,0"));
     Label_Vertrauensintervall_ausgeben->setText(QString::fromLatin1(Leeres_Konfidenzintervall));
     Edit_Alfali->setText(q(Zahl_allgemein(Start.Alfali)));
@@ -723,7 +380,8 @@ void TForm1::Standardwerte_setzen() {
     // on the way, with boxes still on, a redraw would store the levels reached as the levels
     // and a recomputation with the interval box on would take x/n as p0.
     Zuruecksetzung_laeuft = true;
-    for (QCheckBox* k : {CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, CheckBox_Erwartungswert_zeigen,
+    for (QCheckBox* k : std::initializer_list<QCheckBox*>{
+                         CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, CheckBox_Erwartungswert_zeigen,
                          CheckBox_Sigma_zeigen, CheckBox_Umgebung_schraffieren,
                          CheckBox_Vertrauensintervall_berechnen, CheckBox_Normalverteilung,
                          CheckBox_Alfa_zeigen, CheckBox_Annahmebereich_zeigen, CheckBox_Beta_zeigen,
@@ -740,12 +398,6 @@ void TForm1::Standardwerte_setzen() {
 
 void TForm1::FormCreate() {
     StringGrid1->Tabelle_einrichten(z.n);
-    QFont Pfeil(QStringLiteral("DejaVu Sans"));
-    Pfeil.setPointSize(20);
-    Pfeil.setBold(true);
-    Label_Pfeil->setFont(Pfeil);
-    Textfarbe(Label_Pfeil, Marine);
-    Label_Pfeil->setText(QStringLiteral("⇳"));
     Standardwerte_setzen();
     Histo_neu_zeichnen();
 }

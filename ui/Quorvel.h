@@ -2,39 +2,20 @@
 // Form1, the program's only window: every input field, display switch and action button,
 // the value grid and the chart image. The handlers read the switches, call the computing and
 // drawing routines in a fixed order and write the texts; the logic lives in analysis/ and charts/.
+// The controls, their captions, places, fonts, colours and focus order are the form
+// ui/Quorvel.ui; each control is the member of Ui::Form1 named as its objectName.
 
 #include "analysis/Zustand.h"
 #include "explorations/Erkundungsfenster.h"
 
-#include <QCheckBox>
+#include "ui_Quorvel.h"
+
 #include <QWidget>
 
 #include <utility>
 #include <vector>
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QToolButton;
-class Bildfeld;
-class TStringGrid;
-
-// A check box whose caption stands to the left of its box, the box at the right edge and the
-// whole control clickable. QCheckBox puts the caption on the left only in a right-to-left
-// layout, which also turns the text's alignment and the focus frame round; painting the two
-// parts here keeps the text left-aligned as every other caption of the window.
-class Kontrollkasten : public QCheckBox {
-public:
-    explicit Kontrollkasten(const QString& Text, QWidget* parent = nullptr);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    bool hitButton(const QPoint& pos) const override;
-};
-
-class TForm1 : public QWidget, public Erkundungsfenster {
+class TForm1 : public QWidget, public Ui::Form1, public Erkundungsfenster {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -116,90 +97,6 @@ public:
     void BitBtn_p0AnimationClick();
     void BitBtn_nAnimationClick();
 
-    // Controls; each one's objectName is its member name, so that tests find it.
-    QWidget* Panel1;
-    QGroupBox* GroupBox_Eingaben;
-    QGroupBox* GroupBox_Aktionen;
-    TStringGrid* StringGrid1;
-    Bildfeld* Image1;
-
-    QGroupBox* GroupBox_n_eingeben;
-    QGroupBox* GroupBox_Stichprobenergebnis;
-    QGroupBox* GroupBox_k_Achse_einstellen;
-    QGroupBox* GroupBox_Verteilungen;
-    QGroupBox* GroupBox_Intervallwahrscheinlichkeiten;
-    QGroupBox* GroupBox_Intervallwahrscheinlichkeiten2;
-    QGroupBox* GroupBox_Verwerfungsbereich;
-    QGroupBox* GroupBox_grafische_Darstellung;
-    QGroupBox* GroupBox_Konfidenzintervall;
-    QGroupBox* GroupBox_Visualisierungen;
-
-    QLineEdit* Edit_n;
-    QLineEdit* Edit_Stichprobenergebnis;
-    QLineEdit* Edit_k1;
-    QLineEdit* Edit_k2;
-    QLineEdit* Edit_p0;
-    QLineEdit* Edit_p1;
-    QLineEdit* Edit_p2;
-    QLineEdit* Edit_M0;
-    QLineEdit* Edit_M1;
-    QLineEdit* Edit_M2;
-    QLineEdit* Edit_N0;
-    QLineEdit* Edit_N1;
-    QLineEdit* Edit_N2;
-    QLineEdit* Edit_Alfali;
-    QLineEdit* Edit_Alfare;
-    QLineEdit* Edit_kli;
-    QLineEdit* Edit_kre;
-    QLineEdit* Edit_Sigmafaktor;
-    QLineEdit* Edit_Umgebung;
-
-    QComboBox* ComboBox_Verteilung_p0;
-    QComboBox* ComboBox_Verteilung_p1;
-    QComboBox* ComboBox_Verteilung_p2;
-    QComboBox* ComboBox_Histo_Saeule;
-
-    QCheckBox* CheckBox_p1_zeichnen;
-    QCheckBox* CheckBox_p2_zeichnen;
-    QCheckBox* CheckBox_waagerechte_Strichelung;
-    QCheckBox* CheckBox_p0_kumuliert;
-    QCheckBox* CheckBox_Info;
-    QCheckBox* CheckBox_Vertrauensintervall_berechnen;
-    QCheckBox* CheckBox_Erwartungswert_zeigen;
-    QCheckBox* CheckBox_Sigma_zeigen;
-    QCheckBox* CheckBox_Umgebung_schraffieren;
-    QCheckBox* CheckBox_Normalverteilung;
-    QCheckBox* CheckBox_Alfa_zeigen;
-    QCheckBox* CheckBox_Annahmebereich_zeigen;
-    QCheckBox* CheckBox_Beta_zeigen;
-    QCheckBox* CheckBox_Stichprobenergebnis_zeigen;
-
-    QLabel* Label_k1;
-    QLabel* Label_k2;
-    QLabel* Label_p0;
-    QLabel* Label_p1;
-    QLabel* Label_p2;
-    QLabel* Label_M0;
-    QLabel* Label_M1;
-    QLabel* Label_M2;
-    QLabel* Label_N0;
-    QLabel* Label_N1;
-    QLabel* Label_N2;
-    QLabel* Label_Intervallwahrscheinlichkeit;
-    QLabel* Label_Intervallwahrscheinlichkeit2;
-    QLabel* Label_V_n;
-    QLabel* Label_Vertrauensintervall_ausgeben;
-    QLabel* Label_Pfeil;
-
-    QPushButton* BitBtn_Histoneu;
-    QPushButton* BitBtn_OC;
-    QPushButton* BitBtn_nAnimation;
-    QPushButton* BitBtn_p0Animation;
-    QPushButton* Button_n_variabel;
-    QPushButton* Button_p0_variabel;
-    QToolButton* SpeedButton_Standardwerte;
-    QToolButton* SpeedButton_Clipboard;
-
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
@@ -209,7 +106,6 @@ private:
     Zustand z;
 
     void Steuerelemente_anlegen();
-    void Fokusreihenfolge_setzen();
     void Ereignisse_verbinden();
     void Verteilungsart_umschalten(QComboBox* Art, QLineEdit* p, QLineEdit* M, QLineEdit* N,
                                    QLabel* Label_M, QLabel* Label_N);

@@ -23,6 +23,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,6 +51,8 @@ TEST_F(Fenster, StartTexte) {
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     EXPECT_EQ(f->windowTitle(),
               "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
+    // The form holds the window's title, Dienste the title of the message boxes: the same.
+    EXPECT_EQ(f->windowTitle(), Programmtitel);
     EXPECT_TRUE(rec->Meldungen.isEmpty());
 }
 
@@ -298,6 +301,21 @@ TEST_F(Fenster, KopieEinesBreitenDiagrammsIstDasGanzeBild) {
     ASSERT_EQ(rec->Bilder.size(), 1u);
     EXPECT_EQ(rec->Bilder.front().width(), f->Stand().x_Ende + 15);
     EXPECT_EQ(rec->Bilder.front().width(), f->Image1->Bild().width());
+}
+
+// The button pictures come from the resource file in the static library, which the linker
+// leaves out unless the window refers to it: each button has its picture at the picture's size.
+TEST_F(Fenster, KnopfbilderSindDa) {
+    const std::pair<QAbstractButton*, QSize> Knoepfe[] = {{f->BitBtn_Histoneu, QSize(16, 16)},
+                                                          {f->BitBtn_OC, QSize(16, 16)},
+                                                          {f->SpeedButton_Standardwerte, QSize(28, 28)},
+                                                          {f->SpeedButton_Clipboard, QSize(24, 24)}};
+    for (const auto& [Knopf, Groesse] : Knoepfe) {
+        EXPECT_EQ(Knopf->icon().availableSizes(), QList<QSize>{Groesse}) << Knopf->objectName().toStdString();
+        if (qobject_cast<QToolButton*>(Knopf)) {
+            EXPECT_EQ(Knopf->iconSize(), Groesse);
+        }
+    }
 }
 
 // A tool button takes no focus, so the entry in progress does not end: the copy shows the old p0.
