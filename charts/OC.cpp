@@ -1,6 +1,7 @@
 #include "charts/OC.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Parallel.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
@@ -9,10 +10,7 @@
 #include <QPen>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -111,27 +109,15 @@ Extended OC_Annahme(const Zustand& z, Extended p) {
 }
 
 namespace {
-// OC_Annahme(z, i / W) for i = 1..W-1. The values are independent, and at large n without a
-// test each one sums thousands of terms, so they are shared out over the cores; each value is
-// exactly what a plain loop computes.
+// OC_Annahme(z, i / W) for i = 1..W-1. The values are independent (each call only reads z and
+// writes its own slot), and at large n without a test each one sums thousands of terms, so
+// they are shared out over the cores; each value is exactly what a plain loop computes.
 std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
     std::vector<Extended> werte(static_cast<std::size_t>(std::max(W, 2)), 0.0L);
-    std::atomic<int> naechster{1};
-    auto arbeiten = [&] {
-        for (int i = naechster++; i <= W - 1; i = naechster++)
-            werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
-    };
-    std::vector<std::thread> helfer;
-    const unsigned kerne = std::min(8u, std::max(1u, std::thread::hardware_concurrency()));
-    for (unsigned k = 1; k < kerne; ++k) {
-        try {
-            helfer.emplace_back(arbeiten);
-        } catch (const std::system_error&) {
-            break;  // no thread to spare: this one does the rest
-        }
-    }
-    arbeiten();
-    for (std::thread& t : helfer) t.join();
+    Bloecke_verteilen(std::max(W - 1, 0), true, [&](int b) {
+        const int i = b + 1;
+        werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
+    });
     return werte;
 }
 }  // namespace
