@@ -4,6 +4,7 @@
 #include "analysis/Zahlentexte.h"
 #include "charts/Infobox.h"
 #include "charts/Markierungen.h"
+#include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
 #include <QPolygon>
@@ -26,8 +27,6 @@ int Slotbreite(const Zustand& z, int Spanne) {
 int Slotmitte(const Zustand& z, int k) {
     return z.x_Ursprung + Pixel_trunc((static_cast<Extended>(k) - z.k1 + 0.5L) * z.Saeulenbreite);
 }
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -108,7 +107,7 @@ void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
             else
                 Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 5, clBlack, 1, psSolid);
             if (k_beschriftet(k, z.k_Spanne))
-                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), z.y_Ursprung + 7, Q(Zahl_ganz(k)), normal, true);
+                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), z.y_Ursprung + 7, Qt_Text(Zahl_ganz(k)), normal, true);
         }
     }
 
@@ -138,7 +137,7 @@ QString Hilfslinie_Text(const Zustand& z, int i) {
     // The scale in force when the frame is drawn; a cumulative chart sets Pmax = 1 only
     // afterwards, for its bars. A Pmax that is not finite has no scale to label.
     const Extended Pmax = std::isfinite(z.Pmax) ? z.Pmax : 0.0L;
-    return Q(Zahl_fest((1.0L - static_cast<Extended>(i) / 5.0L) * Pmax, 5, 3));
+    return Qt_Text(Zahl_fest((1.0L - static_cast<Extended>(i) / 5.0L) * Pmax, 5, 3));
 }
 
 int Balkenhoehe(const Zustand& z, Extended v) {

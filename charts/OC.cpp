@@ -4,6 +4,7 @@
 #include "analysis/Parallel.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
+#include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
 #include <QPainter>
@@ -14,8 +15,6 @@
 #include <vector>
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The frame's texts keep the normal style: the chart draws into a fresh image, so there is
 // no earlier canvas state whose bold style could leak into it.
@@ -68,7 +67,7 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
     for (int i = 1; i <= 10; ++i) {
         const int xi = x0 + Pixel_runden(static_cast<long double>(i) * W / 10.0L);
         Linie(Bild, xi, y0, xi, y0 + 5, clBlack, 1, psSolid);
-        Text(Bild, xi - 5, y0 + 8, Q(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
+        Text(Bild, xi - 5, y0 + 8, Qt_Text(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
     }
 
     Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, psSolid);
@@ -76,18 +75,18 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
     Text(Bild, x0 - 4, 3, QStringLiteral("β"));
 
     // Caption line; both alphas go before both level texts, which may overlap them.
-    Text(Bild, x0 + 30, 10, QStringLiteral("OC-Kurve für  n=") + Q(Zahl_ganz(z.n)));
-    Text(Bild, x0 + 175, 10, QStringLiteral("p0=") + Q(Zahl_fest(z.p0, 4, 2)));
+    Text(Bild, x0 + 30, 10, QStringLiteral("OC-Kurve für  n=") + Qt_Text(Zahl_ganz(z.n)));
+    Text(Bild, x0 + 175, 10, QStringLiteral("p0=") + Qt_Text(Zahl_fest(z.p0, 4, 2)));
     Text(Bild, x0 + 240, 10, QStringLiteral("α"));
     Text(Bild, x0 + 310, 10, QStringLiteral("α"));
-    Text(Bild, x0 + 250, 10, QStringLiteral("-li=") + Q(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
-    Text(Bild, x0 + 320, 10, QStringLiteral("-re=") + Q(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 250, 10, QStringLiteral("-li=") + Qt_Text(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 320, 10, QStringLiteral("-re=") + Qt_Text(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
 
     // Probability 0 has no grid line: the p1 axis stands there.
     for (int i = 0; i <= 4; ++i) {
         const int yi = z.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
         Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, psDot);
-        Text(Bild, x0 - 25, yi - 8, Q(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
+        Text(Bild, x0 - 25, yi - 8, Qt_Text(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
     }
 }
 
