@@ -1,5 +1,7 @@
 #include "charts/UGrafik.h"
 
+#include "charts/Schriften.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -263,24 +265,7 @@ QFont Schrift_zu_QFont(const Schrift& s) {
     for (const Eintrag& e : Zwischenspeicher)
         if (e.Hoehe == s.Hoehe && e.fett == s.fett && e.Name == s.Name) return e.Font;
 
-    const QString name = s.Name.trimmed().toLower();
-    QFont f;
-    const bool Diagrammschrift = name == QLatin1String("ms sans serif") ||
-                                 name == QLatin1String("symbol") || name.isEmpty();
-    if (Diagrammschrift) {
-        // The chart's texts stand at fixed offsets laid out for the narrow "ms sans serif"
-        // face: 100 px for "-Fehler=100,00%" before the split of the alpha error, 20 px per
-        // slot for a three-digit k. DejaVu Sans Condensed at 68 % keeps those apart and stays
-        // crisp without antialiasing, where a squeezed Liberation Sans runs its letters
-        // together. The stretch sits in the middle of the range (65..71 at the 14 px em that
-        // a 17 px cell gives) that yields the same glyph widths.
-        f.setFamily(QStringLiteral("DejaVu Sans Condensed"));
-        f.setStretch(68);
-    } else if (name == QLatin1String("arial")) {
-        f.setFamily(QStringLiteral("Liberation Sans"));  // Arial's own metrics
-    } else {
-        f.setFamily(s.Name);
-    }
+    QFont f = Diagrammschrift(s.Name);
     f.setBold(s.fett);
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);

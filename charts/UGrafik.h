@@ -42,9 +42,8 @@ void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRg
 void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
                       int Pinselstil);
 
-// Font names "ms sans serif" and "symbol" map to the chart font, DejaVu Sans Condensed at
-// 68 % width (Greek letters are Unicode characters α β σ µ · in it); "Arial" maps to
-// Liberation Sans, which has Arial's metrics.
+// A chart font by its old name; Diagrammschrift (charts/Schriften.h) says which installed face
+// stands in for it. Greek letters are Unicode characters (α β σ µ ·) in it.
 struct Schrift {
     QString Name = QStringLiteral("ms sans serif");
     int Hoehe = 17;

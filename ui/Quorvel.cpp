@@ -7,6 +7,7 @@
 #include "analysis/Konfidenzintervall.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
+#include "charts/Schriften.h"
 #include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
@@ -52,16 +53,6 @@ QFont Qt_Schrift(const QString& Name, int Pixel, bool fett, bool kursiv = false)
     f.setBold(fett);
     f.setItalic(kursiv);
     return f;
-}
-
-// The old desktop fonts are not installed; Liberation Sans has Arial's metrics.
-void Schriften_ersetzen() {
-    static const bool einmal = [] {
-        QFont::insertSubstitution(QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)einmal;
 }
 
 // A panel with its own background colour instead of the parent's.
@@ -195,7 +186,7 @@ bool Kontrollkasten::hitButton(const QPoint& pos) const { return rect().contains
 // --- Construction ---------------------------------------------------------------------------
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    Schriften_ersetzen();
+    Fensterschriften_ersetzen();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Programmtitel);
     setFont(Qt_Schrift(QStringLiteral("ms sans serif"), 11, false));
