@@ -22,7 +22,7 @@ int Grenze_runden(Extended Wert, int Ersatz, int n) {
 }
 
 void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int von, int bis,
-                          bool linke_Haelfte, QRgb Farbe, int Stil) {
+                          bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
     const k_Bereich b = Bereich_schneiden(z, von, bis);
     if (b.von > b.bis)
         return;
@@ -58,31 +58,31 @@ void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t)
     const std::optional<int> px = Markierungsspalte(Bild, z, t);
     if (!px)
         return;
-    Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, psSolid);
+    Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
 }
 
 void Alfa_links_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, bsFDiagonal);
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, Pinselart::bsFDiagonal);
 }
 
 void Alfa_rechts_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, bsFDiagonal);
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, Pinselart::bsFDiagonal);
 }
 
 void Annahmebereich_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, bsFDiagonal);
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, Pinselart::bsFDiagonal);
 }
 
 void Umgebung_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
     const k_Bereich u = Umgebung_runden(z);
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, bsFDiagonal);
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, Pinselart::bsFDiagonal);
 }
 
 // Same direction and origin-anchored pattern as the p1 bars, so the p1 hatch lines inside
 // the acceptance region turn black.
 void Beta_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
     const Annahmebereich a = Annahmebereich_bestimmen(z);
-    Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, bsBDiagonal);
+    Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, Pinselart::bsBDiagonal);
 }
 
 void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
@@ -102,7 +102,7 @@ void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
     const int x_bis = std::min(z.x_Ende, Bild.width());
     for (int px = z.x_Ursprung + 1; px <= x_bis; ++px) {
         const int y = Y(static_cast<Extended>(px - z.x_Ursprung) / z.Saeulenbreite + Start);
-        Linie(Bild, x_alt, y_alt, px, y, clBlue, 2, psSolid);
+        Linie(Bild, x_alt, y_alt, px, y, clBlue, 2, Stiftart::psSolid);
         x_alt = px;
         y_alt = y;
     }

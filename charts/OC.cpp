@@ -60,17 +60,17 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
     Bild_loeschen(Bild, false);
 
     // p1 axis with arrow and caption.
-    Linie(Bild, x0, y0, x0 + W + 10, y0, clBlack, 1, psSolid);
+    Linie(Bild, x0, y0, x0 + W + 10, y0, clBlack, 1, Stiftart::psSolid);
     Text(Bild, x0 + W + 25, y0 - 7, QStringLiteral("p1"));
     Pfeil_rechts(x0 + W + 10, y0, Bild);
 
     for (int i = 1; i <= 10; ++i) {
         const int xi = x0 + Pixel_runden(static_cast<long double>(i) * W / 10.0L);
-        Linie(Bild, xi, y0, xi, y0 + 5, clBlack, 1, psSolid);
+        Linie(Bild, xi, y0, xi, y0 + 5, clBlack, 1, Stiftart::psSolid);
         Text(Bild, xi - 5, y0 + 8, Qt_Text(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
     }
 
-    Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, psSolid);
+    Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, Stiftart::psSolid);
     Pfeil_oben(x0, z.y_Oben - 10, Bild);
     Text(Bild, x0 - 4, 3, QStringLiteral("β"));
 
@@ -85,7 +85,7 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
     // Probability 0 has no grid line: the p1 axis stands there.
     for (int i = 0; i <= 4; ++i) {
         const int yi = z.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
-        Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, psDot);
+        Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, Stiftart::psDot);
         Text(Bild, x0 - 25, yi - 8, Qt_Text(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
     }
 }
@@ -137,7 +137,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
     for (int x = x0 + 2; x <= x0 + W - 1; ++x) {
         const Extended b = Annahme[static_cast<std::size_t>(x - x0)];
         const int y = y_von(b);
-        Linie(Bild, x_vor, y_vor, x, y, clRed, 2, psSolid);
+        Linie(Bild, x_vor, y_vor, x, y, clRed, 2, Stiftart::psSolid);
         x_vor = x;
         y_vor = y;
         if (Schritt > 0 && (x - x0) % Schritt == 0) {
@@ -148,7 +148,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
 
     const int xp = x0 + Pixel_runden(W * z.p0);
     const int yp = y_von(OC_Annahme(z, z.p0));
-    Linie(Bild, xp, z.y_Oben, xp, y0, clGray, 1, psDash);
+    Linie(Bild, xp, z.y_Oben, xp, y0, clGray, 1, Stiftart::psDash);
     Markierungskreis(Bild, xp - 3, yp - 3, xp + 3, yp + 3);
     return t;
 }

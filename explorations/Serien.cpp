@@ -12,11 +12,11 @@
 #include <algorithm>
 
 void Umrisse_zeichnen(QImage& Bild, const Zustand& z) {
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
 }
 
 void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& Text) {
-    Rechteck(Bild, z.x_Ursprung + 40, 5, z.x_Ende, 20, clWhite, clWhite, 1, psSolid, bsSolid);
+    Rechteck(Bild, z.x_Ursprung + 40, 5, z.x_Ende, 20, clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Schrift f;
     f.Name = QStringLiteral("ms sans serif");
     f.Hoehe = 17;

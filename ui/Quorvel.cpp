@@ -761,7 +761,7 @@ void TForm1::SpeedButton_ClipboardClick() {
     const QImage Kopie = Zwischenablagebild(Bild, z);
     dienste().Bild_kopieren(Kopie);
     if (Kopie.width() < Bild.width())
-        Rechteck(Bild, Kopie.width(), 0, Bild.width(), Bild.height(), clWhite, clWhite, 1, psSolid, bsSolid);
+        Rechteck(Bild, Kopie.width(), 0, Bild.width(), Bild.height(), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Image1->update();
 }
 
