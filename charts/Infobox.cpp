@@ -127,12 +127,16 @@ Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
     return t;
 }
 
-void Info_Zeile1_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile1_Texte(z, s)); }
+void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
+    zeichnen(Bild, Info_Zeile1_Texte(z, s));
+}
 
-void Info_Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
     zeichnen(Bild, Info_Erwartungswerte_Texte(z, s));
 }
 
-void Info_Sigma_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Sigma_Texte(z, s)); }
+void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
+    zeichnen(Bild, Info_Sigma_Texte(z, s));
+}
 
 void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile2_Texte(z, s)); }

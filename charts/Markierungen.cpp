@@ -61,31 +61,31 @@ void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t)
     Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
 }
 
-void Alfa_links_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Alfa_rechts_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Annahmebereich_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Umgebung_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     const k_Bereich u = Umgebung_runden(z);
     Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, Pinselart::bsFDiagonal);
 }
 
 // Same direction and origin-anchored pattern as the p1 bars, so the p1 hatch lines inside
 // the acceptance region turn black.
-void Beta_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Beta_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     const Annahmebereich a = Annahmebereich_bestimmen(z);
     Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, Pinselart::bsBDiagonal);
 }
 
-void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     // No curve where it is undefined: a degenerate or undefined sigma has no density, and a
     // zero scale or slot width leaves no mapping to pixels.
     if (z.Saeulenbreite <= 0 || !(z.Pmax > 0) || !std::isfinite(z.Pmax) || !(z.sigma0 > 0) ||
@@ -108,7 +108,7 @@ void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
     }
 }
 
-void Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
     Markierung_zeichnen(Bild, z, clRed, z.mue0);
     if (s.p1_zeichnen)
         Markierung_zeichnen(Bild, z, clRed, z.mue1);
@@ -117,7 +117,7 @@ void Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
 }
 
 // The real bounds, not the rounded neighbourhood, and not cut to 0..n.
-void Sigmagrenzen_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
     auto Grenzen = [&](Extended mue, Extended sigma, QRgb Farbe) {
         Markierung_zeichnen(Bild, z, Farbe, mue + z.Sigmafaktor * sigma);
         Markierung_zeichnen(Bild, z, Farbe, mue - z.Sigmafaktor * sigma);
@@ -129,6 +129,6 @@ void Sigmagrenzen_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
         Grenzen(z.mue2, z.sigma2, clGreen);
 }
 
-void Stichprobenergebnis_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     Markierung_zeichnen(Bild, z, clPurple, z.x);
 }
