@@ -5,7 +5,8 @@
 // (measured on a 2-core build machine), and a redraw at n = 4000 makes tens of thousands of
 // such calls. Polygons, ellipses and texts go through a QPainter with antialiasing off. Hatch
 // patterns are anchored at the image origin, not at the shape, so overlapping hatches line up.
-// Draw on QImage::Format_RGB32 images; colours are opaque ARGB32.
+// Draw on QImage::Format_RGB32 images; colours are opaque ARGB32. Call them from one thread
+// only: the font look-ups are cached without a lock.
 
 #include <QFont>
 #include <QImage>
