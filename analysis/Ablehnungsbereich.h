@@ -7,21 +7,37 @@
 // Typed bounds may lie outside 0..n; no table entry beyond the current n is ever read.
 Extended Kumuliert(const Zustand& z, int k);
 
+// The rejection regions for the levels Alfali and Alfare (percent); each stores its bound
+// in z and returns it. kli: the largest k with P0(X <= k) <= Alfali %, -1 when there is none
+// or Alfali <= 0 (no left region). kre: the smallest k with P0(X >= k) <= Alfare %, n + 1
+// when Alfare <= 0, n + 2 when even P0(X <= n) stays below 1 - Alfare/100; above n there is
+// no right region. Read P0_kumuliert for k = 0..n only.
 int kli_berechnen(Zustand& z);
 int kre_berechnen(Zustand& z);
+// The levels the regions 0..kli and kre..n reach, in percent within 0..100, stored in Alfali
+// and Alfare. Without the region (kli < 0, kre > n): 0, and the stored level stays as it is.
 Extended Alfali_berechnen(Zustand& z);
 Extended Alfare_berechnen(Zustand& z);
+// The level of the test kind that Testart_setzen set, in percent: the left, the right or the
+// sum of both levels, each stored as above; 0 without a rejection region.
 Extended Alfa_Fehler(Zustand& z);
 
 // Test_links, Test_rechts, Test_beidseitig from kli, kre and n (set at the start of a redraw).
 void Testart_setzen(Zustand& z);
 
+// The k that the test does not reject, A_links..A_rechts, from the test kind flags; 0..n
+// without a rejection region, empty (A_links > A_rechts) when the regions leave no k.
 struct Annahmebereich {
     int A_links;
     int A_rechts;
 };
 Annahmebereich Annahmebereich_bestimmen(const Zustand& z);
 
-// P(a <= X <= b) for X binomial with n trials and success probability p.
+// P(a <= X <= b) for X binomial with n trials and success probability p, within [0, 1]: the
+// exact sum up to n = 200, above it the Poisson sum for p < 0,04 and the normal density sum
+// otherwise. Reads n only.
 Extended Binomialsumme(const Zustand& z, int a, int b, Extended p);
+// Beta at p: P(A_links <= X <= A_rechts) for X binomial with n and p. The OC curve calls it
+// on several threads at once; that is safe because it only reads z (which nobody writes
+// meanwhile) and the UStochastik functions, which depend on their arguments alone.
 Extended Annahmewahrscheinlichkeit(const Zustand& z, Extended p);

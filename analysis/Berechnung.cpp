@@ -1,15 +1,13 @@
 #include "analysis/Berechnung.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Parallel.h"
 #include "analysis/Startwerte.h"
 #include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -129,36 +127,21 @@ void Werte_berechnen(const Zeile& zeile, int n, int von, int bis)
     }
 }
 
-// Fills the tables of the given rows for k = 0..n. Every value is one independent call, so
-// k ranges are handed out in small blocks to the calling thread and helpers; each value is
-// computed exactly as a single-threaded loop would compute it.
+// Fills the tables of the given rows for k = 0..n. Every value is one independent call
+// that writes only its own slot t[k], so k ranges are handed out in small blocks over the
+// cores; each value is computed exactly as a single-threaded loop would compute it.
 void Tabellen_fuellen(const std::vector<Zeile>& zeilen, int n)
 {
     constexpr int Block = 64;
     const int bloecke_je_zeile = (n + 1 + Block - 1) / Block;
     const int bloecke = bloecke_je_zeile * static_cast<int>(zeilen.size());
-    std::atomic<int> naechster{0};
-    auto arbeiten = [&] {
-        for (int b = naechster++; b < bloecke; b = naechster++) {
-            const Zeile& zeile = zeilen[static_cast<std::size_t>(b / bloecke_je_zeile)];
-            const int von = (b % bloecke_je_zeile) * Block;
-            Werte_berechnen(zeile, n, von, std::min(von + Block, n + 1));
-        }
-    };
-
     // Small tables are done before a thread could even start.
     const bool parallel = n >= 256;
-    const unsigned kerne = parallel ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
-    std::vector<std::thread> helfer;
-    for (unsigned i = 1; i < std::min(kerne, 8u); ++i) {
-        try {
-            helfer.emplace_back(arbeiten);
-        } catch (const std::system_error&) {
-            break;  // no thread to spare: the calling thread does the rest
-        }
-    }
-    arbeiten();
-    for (std::thread& t : helfer) t.join();
+    Bloecke_verteilen(bloecke, parallel, [&](int b) {
+        const Zeile& zeile = zeilen[static_cast<std::size_t>(b / bloecke_je_zeile)];
+        const int von = (b % bloecke_je_zeile) * Block;
+        Werte_berechnen(zeile, n, von, std::min(von + Block, n + 1));
+    });
 }
 
 void Momente_berechnen(const Zeile& zeile, int n)

@@ -36,44 +36,54 @@ struct Schalter {
     bool Stichprobenergebnis_zeigen = false;
 };
 
+// Units: k, n, M, N, x and the bounds are counts; p0..p2 are probabilities in 0..1; Alfali,
+// Alfare and Umgebung are in percent (5 means 5 %); the geometry is in logical pixels.
 struct Zustand {
-    int n = 0;
-    int k1 = 0;
+    int n = 0;          // trials (sample size), 0..k_Maximum; the tables hold k = 0..n
+    int k1 = 0;         // the shown range of k; a chart may narrow it (Geometrie_berechnen)
     int k2 = 0;
-    int kli = 0;
-    int kre = 0;
-    int M0 = 0, M1 = 0, M2 = 0;
+    int kli = 0;        // left rejection region 0..kli; -1: no left region
+    int kre = 0;        // right rejection region kre..n; above n (n + 1, or n + 2 when even
+                        // P0(X <= n) stays below 1 - Alfare/100): no right region
+    int M0 = 0, M1 = 0, M2 = 0;  // hypergeometric: marked items and population of row 0, 1, 2
     int N0 = 0, N1 = 0, N2 = 0;
-    int x = 0;
-    Extended p0 = 0, p1 = 0, p2 = 0;
-    Extended Pmax = 0;
-    Extended Alfali = 0;
-    Extended Alfare = 0;
+    int x = 0;          // the sample result (hits), marked on the chart; not checked against
+                        // a later, smaller n
+    Extended p0 = 0, p1 = 0, p2 = 0;  // p0 is the hypothesis, p1 and p2 the alternatives
+    Extended Pmax = 0;  // the chart's scale: largest shown probability (1 for P(X<=k))
+    Extended Alfali = 0;  // the levels asked for, in percent; after Alfali_berechnen and
+    Extended Alfare = 0;  // Alfare_berechnen the levels the regions reach
     Extended mue0 = 0, mue1 = 0, mue2 = 0;
     Extended sigma0 = 0, sigma1 = 0, sigma2 = 0;
-    Extended Sigmafaktor = 0;
-    Extended Umgebung = 0;
-    Extended Umgebung_li = 0;
+    Extended Sigmafaktor = 0;  // f of the neighbourhood mue0 +- f sigma0, 0..7
+    Extended Umgebung = 0;     // its share under the normal curve, in percent
+    Extended Umgebung_li = 0;  // its real bounds, cut to 0..n
     Extended Umgebung_re = 0;
+    // The kind of test, from kli, kre and n; set by Testart_setzen at the start of a redraw,
+    // and read as that redraw left them.
     bool Test_links = false;
     bool Test_rechts = false;
     bool Test_beidseitig = false;
-    bool Serie_laeuft = false;
-    bool Saeulendiagramm = false;
+    bool Serie_laeuft = false;     // a family chart or animation is running
+    bool Saeulendiagramm = false;  // bars of p0 and p1/p2 side by side instead of overlaid
 
-    Wertefeld P0_Tabelle{};
+    // Only k = 0..n of the last computation are valid: the entries above n are left over from
+    // a larger n and belong to no distribution, so nothing may read them.
+    Wertefeld P0_Tabelle{};    // P(X = k) under p0, p1, p2 with the row's kind
     Wertefeld P1_Tabelle{};
     Wertefeld P2_Tabelle{};
-    Wertefeld P0_kumuliert{};
-    Wertefeld P0_Rest{};
+    Wertefeld P0_kumuliert{};  // P0(X <= k), held at 1 where the running sum would pass it
+    Wertefeld P0_Rest{};       // P0(X >= k) = 1 - P0(X <= k - 1)
 
-    // Chart geometry, set anew by every chart.
+    // Chart geometry. Every chart writes the fields it uses before it draws
+    // (Geometrie_berechnen, OC_Geometrie_setzen); the markings, the clipboard copy and the
+    // family charts read what the last chart left.
     int x_Ursprung = 0;
     int y_Ursprung = 0;
-    int x_Ende = 0;
+    int x_Ende = 0;       // right end of the k axis; on the OC chart 30 px past the p1 axis
     int y_Oben = 0;
-    int Hoehe_Skala = 0;
-    int k_Spanne = 0;
-    int Saeulenbreite = 0;
-    int OC_Breite = 0;
+    int Hoehe_Skala = 0;  // pixels from probability 0 to Pmax (OC: to 1)
+    int k_Spanne = 0;     // k2 - k1
+    int Saeulenbreite = 0;  // slot of one k; 0 when k1..k2 does not fit the axis
+    int OC_Breite = 0;      // the OC chart's p1 axis, p1 = 0..1
 };

@@ -4,6 +4,7 @@
 #include "analysis/Zahlentexte.h"
 #include "charts/Infobox.h"
 #include "charts/Markierungen.h"
+#include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
 #include <QPolygon>
@@ -26,8 +27,6 @@ int Slotbreite(const Zustand& z, int Spanne) {
 int Slotmitte(const Zustand& z, int k) {
     return z.x_Ursprung + Pixel_trunc((static_cast<Extended>(k) - z.k1 + 0.5L) * z.Saeulenbreite);
 }
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -81,12 +80,12 @@ int k_Beschriftungsversatz(int k) {
 
 void Pfeil_rechts(int x, int y, QImage& Bild) {
     Polygon_zeichnen(Bild, QPolygon({QPoint(x + 10, y), QPoint(x, y - 3), QPoint(x, y + 3), QPoint(x + 10, y)}),
-                     clBlack, clWhite, bsSolid);
+                     clBlack, clWhite, Pinselart::bsSolid);
 }
 
 void Pfeil_oben(int x, int y, QImage& Bild) {
     Polygon_zeichnen(Bild, QPolygon({QPoint(x, y - 10), QPoint(x - 3, y), QPoint(x + 3, y), QPoint(x, y - 10)}),
-                     clBlack, clWhite, bsSolid);
+                     clBlack, clWhite, Pinselart::bsSolid);
 }
 
 void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
@@ -95,7 +94,7 @@ void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
     Schrift fett = normal;
     fett.fett = true;
 
-    Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ende, z.y_Ursprung, clBlack, 1, psSolid);
+    Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ende, z.y_Ursprung, clBlack, 1, Stiftart::psSolid);
     Text_ausgeben(Bild, z.x_Ende + 3, z.y_Ursprung + 5, QStringLiteral("k"), fett, true);
     Pfeil_rechts(z.x_Ende, z.y_Ursprung, Bild);
 
@@ -104,15 +103,15 @@ void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
         for (int k = z.k1; k <= z.k2; ++k) {
             const int X = Slotmitte(z, k);
             if (k % 10 == 0)
-                Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 8, clBlack, 2, psSolid);
+                Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 8, clBlack, 2, Stiftart::psSolid);
             else
-                Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 5, clBlack, 1, psSolid);
+                Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 5, clBlack, 1, Stiftart::psSolid);
             if (k_beschriftet(k, z.k_Spanne))
-                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), z.y_Ursprung + 7, Q(Zahl_ganz(k)), normal, true);
+                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), z.y_Ursprung + 7, Qt_Text(Zahl_ganz(k)), normal, true);
         }
     }
 
-    Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, psSolid);
+    Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
     Text_ausgeben(Bild, z.x_Ursprung - 30, 5,
                   s.p0_kumuliert ? QStringLiteral("P(X<=k)") : QStringLiteral("P(X=k)"), fett, true);
     Pfeil_oben(z.x_Ursprung, 30, Bild);
@@ -120,12 +119,12 @@ void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
     if (s.waagerechte_Strichelung) {
         for (int i = 0; i <= 4; ++i) {
             const int Y = Hilfslinie_Zeile(z, i);
-            Linie(Bild, z.x_Ursprung - 3, Y, z.x_Ende, Y, clGray, 1, psDot);
+            Linie(Bild, z.x_Ursprung - 3, Y, z.x_Ende, Y, clGray, 1, Stiftart::psDot);
             Text_ausgeben(Bild, z.x_Ursprung - 37, Y - 8, Hilfslinie_Text(z, i), normal, true);
         }
         // A label of five characters in the sans font is a pixel or two wider than the 37
         // pixels left of the axis; its white box must not cut the axis.
-        Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, psSolid);
+        Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
     }
 }
 
@@ -138,7 +137,7 @@ QString Hilfslinie_Text(const Zustand& z, int i) {
     // The scale in force when the frame is drawn; a cumulative chart sets Pmax = 1 only
     // afterwards, for its bars. A Pmax that is not finite has no scale to label.
     const Extended Pmax = std::isfinite(z.Pmax) ? z.Pmax : 0.0L;
-    return Q(Zahl_fest((1.0L - static_cast<Extended>(i) / 5.0L) * Pmax, 5, 3));
+    return Qt_Text(Zahl_fest((1.0L - static_cast<Extended>(i) / 5.0L) * Pmax, 5, 3));
 }
 
 int Balkenhoehe(const Zustand& z, Extended v) {
@@ -152,7 +151,7 @@ int Balkenhoehe(const Zustand& z, Extended v) {
 }
 
 void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int k_von, int k_bis,
-                      bool linke_Haelfte, QRgb Farbe, int Pinselstil) {
+                      bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil) {
     const int w = z.Saeulenbreite;
     if (w < 1) return;
     // round(w / 2), halves to even: 1 -> 0, 5 -> 2, 7 -> 4.
@@ -171,7 +170,7 @@ void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, in
         const int h = Balkenhoehe(z, Werte[k]);
         const int X = z.x_Ursprung + (k - z.k1) * w;
         Rechteck(Bild, X + links_ab, z.y_Ursprung - h, X + w + 1 - rechts_ab, z.y_Ursprung + 1, clBlack, Farbe, 1,
-                 psSolid, Pinselstil);
+                 Stiftart::psSolid, Pinselstil);
     }
 }
 
@@ -199,11 +198,11 @@ void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagr
         p0_Werte = &z.P0_kumuliert;
     }
     if (z.Saeulendiagramm)
-        Saeulen_zeichnen(Bild, z, *p0_Werte, z.k1, z.k2, true, clRed, bsHorizontal);
+        Saeulen_zeichnen(Bild, z, *p0_Werte, z.k1, z.k2, true, clRed, Pinselart::bsHorizontal);
     else
-        Saeulen_zeichnen(Bild, z, *p0_Werte, z.k1, z.k2, true, clBlack, bsClear);
-    if (s.p1_zeichnen) Saeulen_zeichnen(Bild, z, z.P1_Tabelle, z.k1, z.k2, false, clBlue, bsBDiagonal);
-    if (s.p2_zeichnen) Saeulen_zeichnen(Bild, z, z.P2_Tabelle, z.k1, z.k2, false, clLime, bsBDiagonal);
+        Saeulen_zeichnen(Bild, z, *p0_Werte, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
+    if (s.p1_zeichnen) Saeulen_zeichnen(Bild, z, z.P1_Tabelle, z.k1, z.k2, false, clBlue, Pinselart::bsBDiagonal);
+    if (s.p2_zeichnen) Saeulen_zeichnen(Bild, z, z.P2_Tabelle, z.k1, z.k2, false, clLime, Pinselart::bsBDiagonal);
 
     if (s.Alfa_zeigen) {
         Alfa_links_zeichnen(Bild, z, s);
@@ -229,11 +228,11 @@ void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagr
 }
 
 void Umrisse_zeichnen(QImage& Bild, const Zustand& z) {
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
 }
 
 void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& Text) {
-    Rechteck(Bild, z.x_Ursprung + 40, 5, z.x_Ende, 20, clWhite, clWhite, 1, psSolid, bsSolid);
+    Rechteck(Bild, z.x_Ursprung + 40, 5, z.x_Ende, 20, clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Schrift f;
     f.Name = QStringLiteral("ms sans serif");
     f.Hoehe = 17;

@@ -3,6 +3,7 @@
 // from Zustand onto a QImage.
 
 #include "analysis/Zustand.h"
+#include "charts/UGrafik.h"
 
 #include <QImage>
 #include <QString>
@@ -50,7 +51,7 @@ int Balkenhoehe(const Zustand& z, Extended v);
 // measured from k1; the column chart uses the left (p0) or right (p1, p2) part of the slot.
 // Draws nothing while Saeulenbreite < 1: the slots then have no width.
 void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int k_von, int k_bis,
-                      bool linke_Haelfte, QRgb Farbe, int Pinselstil);
+                      bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil);
 
 // A further member of a family over the first one's chart: black, unfilled outlines of
 // P0_Tabelle over k1..k2, each over its whole slot (families are drawn as histograms).

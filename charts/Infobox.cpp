@@ -3,6 +3,7 @@
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
+#include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
 #include <cmath>
@@ -12,20 +13,18 @@ namespace {
 constexpr int Zeile1 = 5;
 constexpr int Zeile2 = 25;
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // A value that is not finite has no number to show: it is written as a dash rather than
 // handed to the number format, which would show the largest finite value instead.
 QString fest(Extended Wert, int P, int D) {
     if (!std::isfinite(Wert))
         return QStringLiteral("–");
-    return Q(Zahl_fest(Wert, P, D));
+    return Qt_Text(Zahl_fest(Wert, P, D));
 }
 
 QString allgemein(Extended Wert) {
     if (!std::isfinite(Wert))
         return fest(Wert, 15, 0);
-    return Q(Zahl_allgemein(Wert));
+    return Qt_Text(Zahl_allgemein(Wert));
 }
 
 QString ganz(int Wert) { return QString::number(Wert); }
@@ -128,12 +127,16 @@ Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
     return t;
 }
 
-void Info_Zeile1_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile1_Texte(z, s)); }
+void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
+    zeichnen(Bild, Info_Zeile1_Texte(z, s));
+}
 
-void Info_Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
     zeichnen(Bild, Info_Erwartungswerte_Texte(z, s));
 }
 
-void Info_Sigma_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Sigma_Texte(z, s)); }
+void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
+    zeichnen(Bild, Info_Sigma_Texte(z, s));
+}
 
 void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile2_Texte(z, s)); }

@@ -29,9 +29,10 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s);
 // current redraw set them.
 Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s);
 
-void Info_Zeile1_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Info_Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Info_Sigma_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
+void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+// Not const, as Info_Zeile2_Texte.
 void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
 
 // Pieces of row 2, also used on their own.

@@ -22,7 +22,7 @@ int Grenze_runden(Extended Wert, int Ersatz, int n) {
 }
 
 void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int von, int bis,
-                          bool linke_Haelfte, QRgb Farbe, int Stil) {
+                          bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
     const k_Bereich b = Bereich_schneiden(z, von, bis);
     if (b.von > b.bis)
         return;
@@ -58,34 +58,34 @@ void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t)
     const std::optional<int> px = Markierungsspalte(Bild, z, t);
     if (!px)
         return;
-    Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, psSolid);
+    Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
 }
 
-void Alfa_links_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, bsFDiagonal);
+void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Alfa_rechts_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, bsFDiagonal);
+void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Annahmebereich_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, bsFDiagonal);
+void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Umgebung_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     const k_Bereich u = Umgebung_runden(z);
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, bsFDiagonal);
+    Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, Pinselart::bsFDiagonal);
 }
 
 // Same direction and origin-anchored pattern as the p1 bars, so the p1 hatch lines inside
 // the acceptance region turn black.
-void Beta_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Beta_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     const Annahmebereich a = Annahmebereich_bestimmen(z);
-    Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, bsBDiagonal);
+    Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, Pinselart::bsBDiagonal);
 }
 
-void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     // No curve where it is undefined: a degenerate or undefined sigma has no density, and a
     // zero scale or slot width leaves no mapping to pixels.
     if (z.Saeulenbreite <= 0 || !(z.Pmax > 0) || !std::isfinite(z.Pmax) || !(z.sigma0 > 0) ||
@@ -102,13 +102,13 @@ void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
     const int x_bis = std::min(z.x_Ende, Bild.width());
     for (int px = z.x_Ursprung + 1; px <= x_bis; ++px) {
         const int y = Y(static_cast<Extended>(px - z.x_Ursprung) / z.Saeulenbreite + Start);
-        Linie(Bild, x_alt, y_alt, px, y, clBlue, 2, psSolid);
+        Linie(Bild, x_alt, y_alt, px, y, clBlue, 2, Stiftart::psSolid);
         x_alt = px;
         y_alt = y;
     }
 }
 
-void Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
     Markierung_zeichnen(Bild, z, clRed, z.mue0);
     if (s.p1_zeichnen)
         Markierung_zeichnen(Bild, z, clRed, z.mue1);
@@ -117,7 +117,7 @@ void Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
 }
 
 // The real bounds, not the rounded neighbourhood, and not cut to 0..n.
-void Sigmagrenzen_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
     auto Grenzen = [&](Extended mue, Extended sigma, QRgb Farbe) {
         Markierung_zeichnen(Bild, z, Farbe, mue + z.Sigmafaktor * sigma);
         Markierung_zeichnen(Bild, z, Farbe, mue - z.Sigmafaktor * sigma);
@@ -129,6 +129,6 @@ void Sigmagrenzen_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
         Grenzen(z.mue2, z.sigma2, clGreen);
 }
 
-void Stichprobenergebnis_zeichnen(QImage& Bild, Zustand& z, const Schalter&) {
+void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     Markierung_zeichnen(Bild, z, clPurple, z.x);
 }

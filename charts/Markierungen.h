@@ -18,15 +18,15 @@ std::optional<int> Markierungsspalte(const QImage& Bild, const Zustand& z, Exten
 // the row 8 pixels above y_Oben.
 void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t);
 
-void Alfa_links_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Alfa_rechts_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Beta_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Annahmebereich_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Umgebung_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Normalkurve_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Erwartungswerte_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Sigmagrenzen_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
-void Stichprobenergebnis_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
+void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Beta_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
+void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
 
 // The k range a hatched region really covers: [von; bis] cut to the shown range k1..k2 and to
 // the valid table entries 0..n. Empty (von > bis) when nothing is left.

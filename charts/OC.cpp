@@ -1,23 +1,20 @@
 #include "charts/OC.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Parallel.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
+#include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // The frame's texts keep the normal style: the chart draws into a fresh image, so there is
 // no earlier canvas state whose bold style could leak into it.
@@ -63,33 +60,33 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
     Bild_loeschen(Bild, false);
 
     // p1 axis with arrow and caption.
-    Linie(Bild, x0, y0, x0 + W + 10, y0, clBlack, 1, psSolid);
+    Linie(Bild, x0, y0, x0 + W + 10, y0, clBlack, 1, Stiftart::psSolid);
     Text(Bild, x0 + W + 25, y0 - 7, QStringLiteral("p1"));
     Pfeil_rechts(x0 + W + 10, y0, Bild);
 
     for (int i = 1; i <= 10; ++i) {
         const int xi = x0 + Pixel_runden(static_cast<long double>(i) * W / 10.0L);
-        Linie(Bild, xi, y0, xi, y0 + 5, clBlack, 1, psSolid);
-        Text(Bild, xi - 5, y0 + 8, Q(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
+        Linie(Bild, xi, y0, xi, y0 + 5, clBlack, 1, Stiftart::psSolid);
+        Text(Bild, xi - 5, y0 + 8, Qt_Text(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
     }
 
-    Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, psSolid);
+    Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, Stiftart::psSolid);
     Pfeil_oben(x0, z.y_Oben - 10, Bild);
     Text(Bild, x0 - 4, 3, QStringLiteral("β"));
 
     // Caption line; both alphas go before both level texts, which may overlap them.
-    Text(Bild, x0 + 30, 10, QStringLiteral("OC-Kurve für  n=") + Q(Zahl_ganz(z.n)));
-    Text(Bild, x0 + 175, 10, QStringLiteral("p0=") + Q(Zahl_fest(z.p0, 4, 2)));
+    Text(Bild, x0 + 30, 10, QStringLiteral("OC-Kurve für  n=") + Qt_Text(Zahl_ganz(z.n)));
+    Text(Bild, x0 + 175, 10, QStringLiteral("p0=") + Qt_Text(Zahl_fest(z.p0, 4, 2)));
     Text(Bild, x0 + 240, 10, QStringLiteral("α"));
     Text(Bild, x0 + 310, 10, QStringLiteral("α"));
-    Text(Bild, x0 + 250, 10, QStringLiteral("-li=") + Q(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
-    Text(Bild, x0 + 320, 10, QStringLiteral("-re=") + Q(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 250, 10, QStringLiteral("-li=") + Qt_Text(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 320, 10, QStringLiteral("-re=") + Qt_Text(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
 
     // Probability 0 has no grid line: the p1 axis stands there.
     for (int i = 0; i <= 4; ++i) {
         const int yi = z.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
-        Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, psDot);
-        Text(Bild, x0 - 25, yi - 8, Q(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
+        Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, Stiftart::psDot);
+        Text(Bild, x0 - 25, yi - 8, Qt_Text(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
     }
 }
 
@@ -111,27 +108,15 @@ Extended OC_Annahme(const Zustand& z, Extended p) {
 }
 
 namespace {
-// OC_Annahme(z, i / W) for i = 1..W-1. The values are independent, and at large n without a
-// test each one sums thousands of terms, so they are shared out over the cores; each value is
-// exactly what a plain loop computes.
+// OC_Annahme(z, i / W) for i = 1..W-1. The values are independent (each call only reads z and
+// writes its own slot), and at large n without a test each one sums thousands of terms, so
+// they are shared out over the cores; each value is exactly what a plain loop computes.
 std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
     std::vector<Extended> werte(static_cast<std::size_t>(std::max(W, 2)), 0.0L);
-    std::atomic<int> naechster{1};
-    auto arbeiten = [&] {
-        for (int i = naechster++; i <= W - 1; i = naechster++)
-            werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
-    };
-    std::vector<std::thread> helfer;
-    const unsigned kerne = std::min(8u, std::max(1u, std::thread::hardware_concurrency()));
-    for (unsigned k = 1; k < kerne; ++k) {
-        try {
-            helfer.emplace_back(arbeiten);
-        } catch (const std::system_error&) {
-            break;  // no thread to spare: this one does the rest
-        }
-    }
-    arbeiten();
-    for (std::thread& t : helfer) t.join();
+    Bloecke_verteilen(std::max(W - 1, 0), true, [&](int b) {
+        const int i = b + 1;
+        werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
+    });
     return werte;
 }
 }  // namespace
@@ -152,7 +137,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
     for (int x = x0 + 2; x <= x0 + W - 1; ++x) {
         const Extended b = Annahme[static_cast<std::size_t>(x - x0)];
         const int y = y_von(b);
-        Linie(Bild, x_vor, y_vor, x, y, clRed, 2, psSolid);
+        Linie(Bild, x_vor, y_vor, x, y, clRed, 2, Stiftart::psSolid);
         x_vor = x;
         y_vor = y;
         if (Schritt > 0 && (x - x0) % Schritt == 0) {
@@ -163,7 +148,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
 
     const int xp = x0 + Pixel_runden(W * z.p0);
     const int yp = y_von(OC_Annahme(z, z.p0));
-    Linie(Bild, xp, z.y_Oben, xp, y0, clGray, 1, psDash);
+    Linie(Bild, xp, z.y_Oben, xp, y0, clGray, 1, Stiftart::psDash);
     Markierungskreis(Bild, xp - 3, yp - 3, xp + 3, yp + 3);
     return t;
 }

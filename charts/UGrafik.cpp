@@ -1,5 +1,7 @@
 #include "charts/UGrafik.h"
 
+#include "charts/Schriften.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -27,32 +29,32 @@ inline int mod8(int v) { return ((v % 8) + 8) % 8; }
 // The 8 x 8 hatch patterns, anchored at the image origin. The phases are those of Qt's own
 // pattern brushes, so a polygon or ellipse hatched through QPainter lines up with a
 // rectangle hatched here.
-bool Muster_gesetzt(int Pinselstil, int x, int y) {
+bool Muster_gesetzt(Pinselart Pinselstil, int x, int y) {
     const bool waagerecht = mod8(y) == 3;
     const bool senkrecht = mod8(x) == 4;
     const bool fallend = mod8(x - y) == 0;    // top left to bottom right
     const bool steigend = mod8(x + y) == 7;   // bottom left to top right
     switch (Pinselstil) {
-    case bsSolid: return true;
-    case bsHorizontal: return waagerecht;
-    case bsVertical: return senkrecht;
-    case bsFDiagonal: return fallend;
-    case bsBDiagonal: return steigend;
-    case bsCross: return waagerecht || senkrecht;
-    case bsDiagCross: return fallend || steigend;
-    default: return false;  // bsClear and unknown ordinals paint nothing
+    case Pinselart::bsSolid: return true;
+    case Pinselart::bsHorizontal: return waagerecht;
+    case Pinselart::bsVertical: return senkrecht;
+    case Pinselart::bsFDiagonal: return fallend;
+    case Pinselart::bsBDiagonal: return steigend;
+    case Pinselart::bsCross: return waagerecht || senkrecht;
+    case Pinselart::bsDiagCross: return fallend || steigend;
+    default: return false;  // bsClear paints nothing
     }
 }
 
-Qt::BrushStyle Qt_Pinsel(int Pinselstil) {
+Qt::BrushStyle Qt_Pinsel(Pinselart Pinselstil) {
     switch (Pinselstil) {
-    case bsSolid: return Qt::SolidPattern;
-    case bsHorizontal: return Qt::HorPattern;
-    case bsVertical: return Qt::VerPattern;
-    case bsFDiagonal: return Qt::FDiagPattern;
-    case bsBDiagonal: return Qt::BDiagPattern;
-    case bsCross: return Qt::CrossPattern;
-    case bsDiagCross: return Qt::DiagCrossPattern;
+    case Pinselart::bsSolid: return Qt::SolidPattern;
+    case Pinselart::bsHorizontal: return Qt::HorPattern;
+    case Pinselart::bsVertical: return Qt::VerPattern;
+    case Pinselart::bsFDiagonal: return Qt::FDiagPattern;
+    case Pinselart::bsBDiagonal: return Qt::BDiagPattern;
+    case Pinselart::bsCross: return Qt::CrossPattern;
+    case Pinselart::bsDiagCross: return Qt::DiagCrossPattern;
     default: return Qt::NoBrush;
     }
 }
@@ -66,8 +68,8 @@ inline void Punkt(QImage& Bild, int x, int y, QRgb Farbe) {
 }
 
 // Pixels x0 <= x < x1, y0 <= y < y1 (clipped) in the brush pattern.
-void Flaeche(QImage& Bild, int x0, int y0, int x1, int y1, QRgb Farbe, int Pinselstil) {
-    if (Pinselstil == bsClear) return;
+void Flaeche(QImage& Bild, int x0, int y0, int x1, int y1, QRgb Farbe, Pinselart Pinselstil) {
+    if (Pinselstil == Pinselart::bsClear) return;
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
     x1 = std::min(x1, Bild.width());
@@ -87,14 +89,14 @@ void Flaeche(QImage& Bild, int x0, int y0, int x1, int y1, QRgb Farbe, int Pinse
 }
 
 // Dash patterns of the pen styles, in pixels along the line, anchored at its start point.
-bool Strich_an(int Stil, std::int64_t i) {
+bool Strich_an(Stiftart Stil, std::int64_t i) {
     switch (Stil) {
-    case psDash: return i % 8 < 6;                          // 6 on, 2 off
-    case psDot: return i % 2 == 0;                          // 1 on, 1 off
-    case psDashDot: { auto r = i % 10; return r < 6 || r == 8; }
-    case psDashDotDot: { auto r = i % 12; return r < 6 || r == 8 || r == 10; }
-    case psClear: return false;
-    default: return true;                                   // solid, inside-frame
+    case Stiftart::psDash: return i % 8 < 6;    // 6 on, 2 off
+    case Stiftart::psDot: return i % 2 == 0;    // 1 on, 1 off
+    case Stiftart::psDashDot: { auto r = i % 10; return r < 6 || r == 8; }
+    case Stiftart::psDashDotDot: { auto r = i % 12; return r < 6 || r == 8 || r == 10; }
+    case Stiftart::psClear: return false;
+    default: return true;                       // solid, inside-frame
     }
 }
 
@@ -106,7 +108,7 @@ void Stiftpunkt(QImage& Bild, int x, int y, QRgb Farbe, int b) {
         return;
     }
     const int x0 = x - (b - 1) / 2, y0 = y - (b - 1) / 2;
-    Flaeche(Bild, x0, y0, x0 + b, y0 + b, Farbe, bsSolid);
+    Flaeche(Bild, x0, y0, x0 + b, y0 + b, Farbe, Pinselart::bsSolid);
 }
 
 }  // namespace
@@ -127,11 +129,11 @@ int Pixel_runden(long double Wert) {
 }
 
 void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-              int Stiftbreite, int Stiftstil, int Pinselstil) {
+              int Stiftbreite, Stiftart Stiftstil, Pinselart Pinselstil) {
     const int xa = std::min(x1, x2), xb = std::max(x1, x2);
     const int ya = std::min(y1, y2), yb = std::max(y1, y2);
     if (xa >= xb || ya >= yb) return;
-    if (Stiftstil == psClear) {
+    if (Stiftstil == Stiftart::psClear) {
         Flaeche(Bild, xa, ya, xb, yb, Pinselfarbe, Pinselstil);
         return;
     }
@@ -139,11 +141,11 @@ void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRg
     // pixels stay min..max-1 whatever the width.
     const int b = std::max(1, Stiftbreite);
     Flaeche(Bild, xa + b, ya + b, xb - b, yb - b, Pinselfarbe, Pinselstil);
-    if (Stiftstil == psSolid || Stiftstil == psInsideFrame) {
-        Flaeche(Bild, xa, ya, xb, std::min(ya + b, yb), Stiftfarbe, bsSolid);
-        Flaeche(Bild, xa, std::max(yb - b, ya), xb, yb, Stiftfarbe, bsSolid);
-        Flaeche(Bild, xa, ya, std::min(xa + b, xb), yb, Stiftfarbe, bsSolid);
-        Flaeche(Bild, std::max(xb - b, xa), ya, xb, yb, Stiftfarbe, bsSolid);
+    if (Stiftstil == Stiftart::psSolid || Stiftstil == Stiftart::psInsideFrame) {
+        Flaeche(Bild, xa, ya, xb, std::min(ya + b, yb), Stiftfarbe, Pinselart::bsSolid);
+        Flaeche(Bild, xa, std::max(yb - b, ya), xb, yb, Stiftfarbe, Pinselart::bsSolid);
+        Flaeche(Bild, xa, ya, std::min(xa + b, xb), yb, Stiftfarbe, Pinselart::bsSolid);
+        Flaeche(Bild, std::max(xb - b, xa), ya, xb, yb, Stiftfarbe, Pinselart::bsSolid);
         return;
     }
     // A patterned ring: the four sides as lines round the rectangle.
@@ -156,15 +158,16 @@ void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRg
 }
 
 void Bild_fuellen(QImage& Bild, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite) {
-    Rechteck(Bild, 0, 0, Bild.width(), Bild.height(), Stiftfarbe, Pinselfarbe, Stiftbreite, psSolid, bsSolid);
+    Rechteck(Bild, 0, 0, Bild.width(), Bild.height(), Stiftfarbe, Pinselfarbe, Stiftbreite, Stiftart::psSolid,
+             Pinselart::bsSolid);
 }
 
 void Bild_loeschen(QImage& Bild, bool Rahmen) {
     Bild_fuellen(Bild, Rahmen ? clBlack : clWhite, clWhite, 1);
 }
 
-void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, int Stil) {
-    if (Stil == psClear) return;
+void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, Stiftart Stil) {
+    if (Stil == Stiftart::psClear) return;
     // 64-bit arithmetic: coordinates may come clamped to +-Pixel_Grenze, and a far end point
     // must neither overflow nor cost one loop step per off-image pixel.
     const std::int64_t dx = std::int64_t{x2} - x1, dy = std::int64_t{y2} - y1;
@@ -212,9 +215,9 @@ void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite,
 }
 
 void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      int Pinselstil) {
+                      Pinselart Pinselstil) {
     if (Punkte.isEmpty()) return;
-    if (Pinselstil != bsClear) {
+    if (Pinselstil != Pinselart::bsClear) {
         QPainter p(&Bild);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrushOrigin(0, 0);
@@ -231,12 +234,12 @@ void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRg
         if (a == b)
             Punkt(Bild, a.x(), a.y(), Stiftfarbe);
         else
-            Linie(Bild, a.x(), a.y(), b.x(), b.y(), Stiftfarbe, 1, psSolid);
+            Linie(Bild, a.x(), a.y(), b.x(), b.y(), Stiftfarbe, 1, Stiftart::psSolid);
     }
 }
 
 void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      int Pinselstil) {
+                      Pinselart Pinselstil) {
     const int xa = std::min(x1, x2), xb = std::max(x1, x2);
     const int ya = std::min(y1, y2), yb = std::max(y1, y2);
     if (xa >= xb || ya >= yb) return;
@@ -263,24 +266,7 @@ QFont Schrift_zu_QFont(const Schrift& s) {
     for (const Eintrag& e : Zwischenspeicher)
         if (e.Hoehe == s.Hoehe && e.fett == s.fett && e.Name == s.Name) return e.Font;
 
-    const QString name = s.Name.trimmed().toLower();
-    QFont f;
-    const bool Diagrammschrift = name == QLatin1String("ms sans serif") ||
-                                 name == QLatin1String("symbol") || name.isEmpty();
-    if (Diagrammschrift) {
-        // The chart's texts stand at fixed offsets laid out for the narrow "ms sans serif"
-        // face: 100 px for "-Fehler=100,00%" before the split of the alpha error, 20 px per
-        // slot for a three-digit k. DejaVu Sans Condensed at 68 % keeps those apart and stays
-        // crisp without antialiasing, where a squeezed Liberation Sans runs its letters
-        // together. The stretch sits in the middle of the range (65..71 at the 14 px em that
-        // a 17 px cell gives) that yields the same glyph widths.
-        f.setFamily(QStringLiteral("DejaVu Sans Condensed"));
-        f.setStretch(68);
-    } else if (name == QLatin1String("arial")) {
-        f.setFamily(QStringLiteral("Liberation Sans"));  // Arial's own metrics
-    } else {
-        f.setFamily(s.Name);
-    }
+    QFont f = Diagrammschrift(s.Name);
     f.setBold(s.fett);
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -311,7 +297,7 @@ void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrif
     const QFont font = Schrift_zu_QFont(f);
     const QFontMetrics m(font);
     if (Hintergrund_fuellen)
-        Flaeche(Bild, x, y, x + m.horizontalAdvance(Text), y + m.height(), Hintergrund, bsSolid);
+        Flaeche(Bild, x, y, x + m.horizontalAdvance(Text), y + m.height(), Hintergrund, Pinselart::bsSolid);
     QPainter p(&Bild);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);

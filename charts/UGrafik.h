@@ -5,15 +5,18 @@
 // (measured on a 2-core build machine), and a redraw at n = 4000 makes tens of thousands of
 // such calls. Polygons, ellipses and texts go through a QPainter with antialiasing off. Hatch
 // patterns are anchored at the image origin, not at the shape, so overlapping hatches line up.
-// Draw on QImage::Format_RGB32 images; colours are opaque ARGB32.
+// Draw on QImage::Format_RGB32 images; colours are opaque ARGB32. Call them from one thread
+// only: the font look-ups are cached without a lock.
 
 #include <QFont>
 #include <QImage>
 #include <QPolygon>
 #include <QString>
 
-enum Stiftstil : int { psSolid = 0, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum Pinselstil : int { bsSolid = 0, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+// Pen and brush styles. Scoped, so that a brush style cannot be passed for a pen style, nor a
+// width for either.
+enum class Stiftart { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum class Pinselart { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 constexpr QRgb clBlack = 0xFF000000, clWhite = 0xFFFFFFFF, clRed = 0xFFFF0000, clBlue = 0xFF0000FF,
                clLime = 0xFF00FF00, clGreen = 0xFF008000, clPurple = 0xFF800080, clGray = 0xFF808080;
@@ -22,7 +25,7 @@ constexpr QRgb clBlack = 0xFF000000, clWhite = 0xFFFFFFFF, clRed = 0xFFFF0000, c
 // outermost ring with the pen, the inside with the brush (hatch lines only for a hatch
 // style, nothing for bsClear). A psClear pen leaves the ring to the brush.
 void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-              int Stiftbreite, int Stiftstil, int Pinselstil);
+              int Stiftbreite, Stiftart Stiftstil, Pinselart Pinselstil);
 
 // Rechteck over the whole image, solid pen and brush.
 void Bild_fuellen(QImage& Bild, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite);
@@ -32,19 +35,18 @@ void Bild_loeschen(QImage& Bild, bool Rahmen);
 
 // From (x1, y1) towards (x2, y2); the end point itself is not painted, so consecutive
 // segments of a polyline never paint their joint twice.
-void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, int Stil);
+void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, Stiftart Stil);
 
 // Closed polygon, outline with a one-pixel solid pen, inside with the brush.
 void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      int Pinselstil);
+                      Pinselart Pinselstil);
 
 // Ellipse inscribed in the rectangle with corners (x1, y1) and (x2, y2), one-pixel solid pen.
 void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      int Pinselstil);
+                      Pinselart Pinselstil);
 
-// Font names "ms sans serif" and "symbol" map to the chart font, DejaVu Sans Condensed at
-// 68 % width (Greek letters are Unicode characters α β σ µ · in it); "Arial" maps to
-// Liberation Sans, which has Arial's metrics.
+// A chart font by its old name; Diagrammschrift (charts/Schriften.h) says which installed face
+// stands in for it. Greek letters are Unicode characters (α β σ µ ·) in it.
 struct Schrift {
     QString Name = QStringLiteral("ms sans serif");
     int Hoehe = 17;

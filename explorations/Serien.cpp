@@ -2,15 +2,13 @@
 
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
+#include "charts/Qt_Text.h"
 #include "explorations/Erkundungsfenster.h"
 
 #include <QString>
 
 #include <algorithm>
 
-namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 Extended p0_Serie_beginnen(Erkundungsfenster& f, Extended (*Pmax)(int n)) {
     Zustand& z = f.Stand();
@@ -65,7 +63,7 @@ void mehrere_p0_zeichnen(Erkundungsfenster& f) {
         else
             Umrisse_zeichnen(f.Bild(), z);
     }
-    Serienbeschriftung_zeichnen(f.Bild(), z, q(Beschriftung_mehrere_p0(z.n)));
+    Serienbeschriftung_zeichnen(f.Bild(), z, Qt_Text(Beschriftung_mehrere_p0(z.n)));
     f.Bild_zeigen();
 
     p0_Serie_beenden(f, p0_vorher);
@@ -96,7 +94,7 @@ void mehrere_n_zeichnen(Erkundungsfenster& f) {
         else
             Umrisse_zeichnen(f.Bild(), z);
     }
-    Serienbeschriftung_zeichnen(f.Bild(), z, q(Beschriftung_mehrere_n(z.p0)));
+    Serienbeschriftung_zeichnen(f.Bild(), z, Qt_Text(Beschriftung_mehrere_n(z.p0)));
     f.Bild_zeigen();
 
     // Up to the family's k2 (202 for p0 = 0,99), not only up to 200.

@@ -11,6 +11,7 @@
 #include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
+#include "charts/Qt_Text.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
 #include "ui/Eingabe_lesen.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 std::string Text_von(const QLineEdit* Feld) { return Feld->text().toStdString(); }
 
 void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
@@ -43,10 +43,10 @@ void Abweisen(QLineEdit* Feld, bool Ton, const QString& Meldung = {}) {
 template <class T>
 bool Anwenden(QLineEdit* Feld, const Urteil<T>& u, T& Ziel) {
     if (u.Art == Urteilsart::Abweisen) {
-        Abweisen(Feld, u.Ton, Text(u.Meldung));
+        Abweisen(Feld, u.Ton, Qt_Text(u.Meldung));
         return false;
     }
-    if (u.Art == Urteilsart::Korrigieren) Feld->setText(Text(u.Text));
+    if (u.Art == Urteilsart::Korrigieren) Feld->setText(Qt_Text(u.Text));
     Ziel = u.Wert;
     return true;
 }
@@ -54,7 +54,7 @@ bool Anwenden(QLineEdit* Feld, const Urteil<T>& u, T& Ziel) {
 // A taken M or N makes the row's p M/N, shown in its p field.
 void p_aus_M_N(const Verteilungszeile& r, QLineEdit* Edit_p) {
     r.p = Extended(r.M) / r.N;
-    Edit_p->setText(Text(Zahl_allgemein(r.p)));
+    Edit_p->setText(Qt_Text(Zahl_allgemein(r.p)));
 }
 
 bool M_uebernehmen(const Verteilungszeile& r, QLineEdit* Edit_M, QLineEdit* Edit_p) {
@@ -93,8 +93,8 @@ void TForm1::Edit_nExit() {
     // Edit_k2, is replaced.
     const k_Bereich_Urteil k = k_Bereich_nach_n(Text_von(Edit_k1), Text_von(Edit_k2), z.n);
     if (k.ersetzt) {
-        Edit_k1->setText(Text(k.k1_Text));
-        Edit_k2->setText(Text(k.k2_Text));
+        Edit_k1->setText(Qt_Text(k.k1_Text));
+        Edit_k2->setText(Qt_Text(k.k2_Text));
     }
     z.k1 = k.k1;
     z.k2 = k.k2;
@@ -185,25 +185,25 @@ void TForm1::Edit_N2Exit() {
 // Levels and bounds leave the tables alone: only the other side of the pair and a redraw.
 void TForm1::Edit_AlfaliExit() {
     if (!Anwenden(Edit_Alfali, Niveau_pruefen(Text_von(Edit_Alfali)), z.Alfali)) return;
-    Edit_kli->setText(Text(Zahl_ganz(kli_berechnen(z))));
+    Edit_kli->setText(Qt_Text(Zahl_ganz(kli_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_AlfareExit() {
     if (!Anwenden(Edit_Alfare, Niveau_pruefen(Text_von(Edit_Alfare)), z.Alfare)) return;
-    Edit_kre->setText(Text(Zahl_ganz(kre_berechnen(z))));
+    Edit_kre->setText(Qt_Text(Zahl_ganz(kre_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kliExit() {
     if (!Anwenden(Edit_kli, kli_pruefen(Text_von(Edit_kli), z.kre, z.n), z.kli)) return;
-    Edit_Alfali->setText(Text(Zahl_allgemein(Alfali_berechnen(z))));
+    Edit_Alfali->setText(Qt_Text(Zahl_allgemein(Alfali_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kreExit() {
     if (!Anwenden(Edit_kre, kre_pruefen(Text_von(Edit_kre), z.kli, z.n), z.kre)) return;
-    Edit_Alfare->setText(Text(Zahl_allgemein(Alfare_berechnen(z))));
+    Edit_Alfare->setText(Qt_Text(Zahl_allgemein(Alfare_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
@@ -211,7 +211,7 @@ void TForm1::Edit_SigmafaktorExit() {
     if (!Anwenden(Edit_Sigmafaktor, Sigmafaktor_pruefen(Text_von(Edit_Sigmafaktor)), z.Sigmafaktor))
         return;
     z.Umgebung = Umgebung_aus_Sigmafaktor(z.Sigmafaktor);
-    Edit_Umgebung->setText(Text(Zahl_allgemein(z.Umgebung)));
+    Edit_Umgebung->setText(Qt_Text(Zahl_allgemein(z.Umgebung)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
 }
@@ -219,7 +219,7 @@ void TForm1::Edit_SigmafaktorExit() {
 void TForm1::Edit_UmgebungExit() {
     if (!Anwenden(Edit_Umgebung, Umgebung_pruefen(Text_von(Edit_Umgebung)), z.Umgebung)) return;
     z.Sigmafaktor = Sigmafaktor_aus_Umgebung(z.Umgebung);
-    Edit_Sigmafaktor->setText(Text(Zahl_allgemein(z.Sigmafaktor)));
+    Edit_Sigmafaktor->setText(Qt_Text(Zahl_allgemein(z.Sigmafaktor)));
     Umgebungsgrenzen_berechnen(z);
     Histo_neu_zeichnen();
 }

@@ -9,6 +9,8 @@
 #include "analysis/Startwerte.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
+#include "charts/Qt_Text.h"
+#include "charts/Schriften.h"
 #include "charts/UGrafik.h"
 #include "explorations/Animation.h"
 #include "explorations/Serien.h"
@@ -53,16 +55,6 @@ QFont Qt_Schrift(const QString& Name, int Pixel, bool fett, bool kursiv) {
     return f;
 }
 
-// The old desktop fonts are not installed; Liberation Sans has Arial's metrics.
-void Schriften_ersetzen() {
-    static const bool einmal = [] {
-        QFont::insertSubstitution(QStringLiteral("ms sans serif"), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)einmal;
-}
-
 // The window's fonts have pixel sizes, the same on every screen, but a form's <font> holds
 // point sizes only. So the form gives such a font's family and style in <font> and its size
 // as the dynamic property "Pixelgroesse"; this makes them the fonts.
@@ -84,7 +76,6 @@ void Hintergrund(QWidget* w, const QColor& Farbe) {
     w->setPalette(pal);
 }
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
 
 // The right end of the rejection region V, "; ... ;n]".
 QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStringLiteral("]"); }
@@ -94,7 +85,7 @@ QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStr
 // --- Construction ---------------------------------------------------------------------------
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    Schriften_ersetzen();
+    Fensterschriften_ersetzen();
     Bilder_anmelden();
     Steuerelemente_anlegen();
     if (const QScreen* s = QGuiApplication::primaryScreen())
@@ -296,10 +287,10 @@ void TForm1::Alles_berechnen() {
     // Until the next redraw the picture belongs to the state before this recomputation.
     Bild_zeigt_Verteilung = false;
     const Berechnungstexte t = ::Alles_berechnen(z, Schalter_lesen());
-    Edit_kli->setText(q(t.Edit_kli));
-    Edit_kre->setText(q(t.Edit_kre));
-    Label_Intervallwahrscheinlichkeit->setText(q(t.Label_Intervallwahrscheinlichkeit));
-    Label_Intervallwahrscheinlichkeit2->setText(q(t.Label_Intervallwahrscheinlichkeit2));
+    Edit_kli->setText(Qt_Text(t.Edit_kli));
+    Edit_kre->setText(Qt_Text(t.Edit_kre));
+    Label_Intervallwahrscheinlichkeit->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit));
+    Label_Intervallwahrscheinlichkeit2->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit2));
     if (!z.Serie_laeuft)
         StringGrid1->Tabelle_fuellen(z, CheckBox_p1_zeichnen->isChecked(), CheckBox_p2_zeichnen->isChecked());
     // Whatever the kind of distribution 0: only the box's own click asks for a binomial one.
@@ -308,14 +299,14 @@ void TForm1::Alles_berechnen() {
 
 void TForm1::Konfidenzintervall_zeigen() {
     const Konfidenztexte k = Konfidenzintervall_berechnen(z, Schalter_lesen());
-    Edit_p0->setText(q(k.Edit_p0));
-    Label_Vertrauensintervall_ausgeben->setText(q(k.Label_Vertrauensintervall_ausgeben));
+    Edit_p0->setText(Qt_Text(k.Edit_p0));
+    Label_Vertrauensintervall_ausgeben->setText(Qt_Text(k.Label_Vertrauensintervall_ausgeben));
 }
 
 void TForm1::Histo_neu_zeichnen() {
     if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
-    Label_V_n->setText(V_n_Text(q(Zahl_ganz(z.n))));
+    Label_V_n->setText(V_n_Text(Qt_Text(Zahl_ganz(z.n))));
     Diagramm_Rueckrufe r;
     r.k_Bereich_verengt = [this](int k1, int k2) {
         Edit_k1->setText(QString::number(k1));
@@ -334,40 +325,40 @@ void TForm1::Standardwerte_setzen() {
     Startwerte_setzen(z);
     z.Serie_laeuft = Serie;
 
-    Edit_Stichprobenergebnis->setText(q(Zahl_ganz(Start.x)));
-    Edit_n->setText(q(Zahl_ganz(Start.n)));
-    Edit_k1->setText(q(Zahl_ganz(Start.k1)));
-    Edit_k2->setText(q(Zahl_ganz(Start.k2)));
+    Edit_Stichprobenergebnis->setText(Qt_Text(Zahl_ganz(Start.x)));
+    Edit_n->setText(Qt_Text(Zahl_ganz(Start.n)));
+    Edit_k1->setText(Qt_Text(Zahl_ganz(Start.k1)));
+    Edit_k2->setText(Qt_Text(Zahl_ganz(Start.k2)));
 
     Edit_M0->hide();
-    Edit_M0->setText(q(Zahl_ganz(Start.M[0])));
+    Edit_M0->setText(Qt_Text(Zahl_ganz(Start.M[0])));
     Edit_N0->hide();
-    Edit_N0->setText(q(Zahl_ganz(Start.N[0])));
+    Edit_N0->setText(Qt_Text(Zahl_ganz(Start.N[0])));
     Edit_p0->setEnabled(true);
-    Edit_p0->setText(q(Zahl_allgemein(Start.p[0])));
+    Edit_p0->setText(Qt_Text(Zahl_allgemein(Start.p[0])));
     Edit_M1->hide();
-    Edit_M1->setText(q(Zahl_ganz(Start.M[1])));
+    Edit_M1->setText(Qt_Text(Zahl_ganz(Start.M[1])));
     Edit_N1->hide();
-    Edit_N1->setText(q(Zahl_ganz(Start.N[1])));
+    Edit_N1->setText(Qt_Text(Zahl_ganz(Start.N[1])));
     Edit_p1->setEnabled(true);
-    Edit_p1->setText(q(Zahl_allgemein(Start.p[1])));
+    Edit_p1->setText(Qt_Text(Zahl_allgemein(Start.p[1])));
     Edit_M2->hide();
-    Edit_M2->setText(q(Zahl_ganz(Start.M[2])));
+    Edit_M2->setText(Qt_Text(Zahl_ganz(Start.M[2])));
     Edit_N2->hide();
-    Edit_N2->setText(q(Zahl_ganz(Start.N[2])));
+    Edit_N2->setText(Qt_Text(Zahl_ganz(Start.N[2])));
     Edit_p2->setEnabled(true);
-    Edit_p2->setText(q(Zahl_allgemein(Start.p[2])));
+    Edit_p2->setText(Qt_Text(Zahl_allgemein(Start.p[2])));
     for (QLabel* l : {Label_M0, Label_N0, Label_M1, Label_N1, Label_M2, Label_N2}) l->hide();
 
     Label_V_n->setText(V_n_Text(Edit_n->text()));
     Label_Intervallwahrscheinlichkeit->setText(QStringLiteral("P=1,0"));
     Label_Vertrauensintervall_ausgeben->setText(QString::fromLatin1(Leeres_Konfidenzintervall));
-    Edit_Alfali->setText(q(Zahl_allgemein(Start.Alfali)));
-    Edit_Alfare->setText(q(Zahl_allgemein(Start.Alfare)));
-    Edit_kli->setText(q(Zahl_ganz(Start.kli)));
-    Edit_kre->setText(q(Zahl_ganz(Start.kre)));
-    Edit_Sigmafaktor->setText(q(Zahl_allgemein(Start.Sigmafaktor)));
-    Edit_Umgebung->setText(q(Zahl_allgemein(Start.Umgebung)));
+    Edit_Alfali->setText(Qt_Text(Zahl_allgemein(Start.Alfali)));
+    Edit_Alfare->setText(Qt_Text(Zahl_allgemein(Start.Alfare)));
+    Edit_kli->setText(Qt_Text(Zahl_ganz(Start.kli)));
+    Edit_kre->setText(Qt_Text(Zahl_ganz(Start.kre)));
+    Edit_Sigmafaktor->setText(Qt_Text(Zahl_allgemein(Start.Sigmafaktor)));
+    Edit_Umgebung->setText(Qt_Text(Zahl_allgemein(Start.Umgebung)));
 
     // Selecting from code runs no change handler (those are wired to activated).
     for (QComboBox* c : {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2,
@@ -425,7 +416,7 @@ void TForm1::SpeedButton_ClipboardClick() {
     const QImage Kopie = Zwischenablagebild(Bild, z);
     dienste().Bild_kopieren(Kopie);
     if (Kopie.width() < Bild.width())
-        Rechteck(Bild, Kopie.width(), 0, Bild.width(), Bild.height(), clWhite, clWhite, 1, psSolid, bsSolid);
+        Rechteck(Bild, Kopie.width(), 0, Bild.width(), Bild.height(), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Image1->update();
 }
 
@@ -564,10 +555,10 @@ void TForm1::BitBtn_p0AnimationClick() { p0_Animation(*this); }
 void TForm1::BitBtn_nAnimationClick() { n_Animation(*this); }
 
 void TForm1::Zuruecksetzen() { SpeedButton_StandardwerteClick(); }
-void TForm1::n_zeigen() { Edit_n->setText(q(Zahl_ganz(z.n))); }
-void TForm1::p0_zeigen() { Edit_p0->setText(q(Zahl_allgemein(z.p0))); }
-void TForm1::k1_zeigen() { Edit_k1->setText(q(Zahl_ganz(z.k1))); }
-void TForm1::k2_zeigen() { Edit_k2->setText(q(Zahl_ganz(z.k2))); }
+void TForm1::n_zeigen() { Edit_n->setText(Qt_Text(Zahl_ganz(z.n))); }
+void TForm1::p0_zeigen() { Edit_p0->setText(Qt_Text(Zahl_allgemein(z.p0))); }
+void TForm1::k1_zeigen() { Edit_k1->setText(Qt_Text(Zahl_ganz(z.k1))); }
+void TForm1::k2_zeigen() { Edit_k2->setText(Qt_Text(Zahl_ganz(z.k2))); }
 void TForm1::Neu_berechnen() { Alles_berechnen(); }
 void TForm1::Neu_zeichnen() { Histo_neu_zeichnen(); }
 QImage& TForm1::Bild() { return Image1->Bild(); }

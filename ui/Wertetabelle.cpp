@@ -1,6 +1,7 @@
 #include "ui/Wertetabelle.h"
 
 #include "analysis/Zahlentexte.h"
+#include "charts/Qt_Text.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -60,7 +61,7 @@ QString Prozentzahl(Extended w) {
             return t;
         }
     }
-    return QString::fromStdString(Zahl_fest(w, 5, 2));
+    return Qt_Text(Zahl_fest(w, 5, 2));
 }
 
 namespace {
@@ -308,7 +309,7 @@ void TStringGrid::OC_Tabelle_einrichten() {
     modell->Groesse_setzen(OC_Spalten, OC_Zeilen, 0);
     modell->Zelle_setzen(0, 0, QStringLiteral("p1"));
     modell->Zelle_setzen(1, 0, QStringLiteral("Beta (p1)"));
-    for (int r = 1; r <= OC_Tabellenzeilen; ++r) modell->Zelle_setzen(0, r, QString::fromStdString(t.p1[r - 1]));
+    for (int r = 1; r <= OC_Tabellenzeilen; ++r) modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
     modell->Ende();
     Aussehen_setzen(0, OC_Fixfarbe, OC_Spaltenbreite);
 }
@@ -317,8 +318,8 @@ void TStringGrid::OC_Tabelle_zeigen(const OC_Tabelle& t) {
     if (modell->Spalten() != OC_Spalten) OC_Tabelle_einrichten();
     modell->Anfang();
     for (int r = 1; r <= OC_Tabellenzeilen; ++r) {
-        modell->Zelle_setzen(0, r, QString::fromStdString(t.p1[r - 1]));
-        modell->Zelle_setzen(1, r, QString::fromStdString(t.Beta[r - 1]));
+        modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
+        modell->Zelle_setzen(1, r, Qt_Text(t.Beta[r - 1]));
     }
     modell->Ende();
 }

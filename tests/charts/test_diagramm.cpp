@@ -227,11 +227,11 @@ TEST_F(Diagramm, AuxiliaryLinesRowsLabelsAndDots) {
 
 TEST_F(Diagramm, BarHeightsFollowTheScale) {
     Geometrie_berechnen(Bild, z);
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, true, clBlack, bsClear);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, true, clBlack, Pinselart::bsClear);
     // Pmax = P0(X=16), so k = 16 reaches y_Oben: columns 360..380, rows 52..349.
     EXPECT_EQ(Bemalt(Bild, QRect(0, 0, 998, 373)), QRect(QPoint(360, 52), QPoint(380, 349)));
     EXPECT_EQ(Bild.pixel(370, 200), clWhite);
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
     // P(X=15) / P(X=16) = (16/5)(0.2/0.8) = 0.8 exactly: 0.8 * 297 = 237.6 rounds to 238.
     EXPECT_EQ(Bild.pixel(350, 349 - 238), clBlack);
     EXPECT_EQ(Bild.pixel(350, 349 - 239), clWhite);
@@ -256,7 +256,7 @@ TEST_P(Saeulendiagramm, ColumnsTakeTheirPartOfTheSlot) {
     Geometrie_berechnen(Bild, z);
     z.Saeulendiagramm = true;
     z.Saeulenbreite = f.Saeulenbreite;
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, f.linke_Haelfte, clRed, bsHorizontal);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, f.linke_Haelfte, clRed, Pinselart::bsHorizontal);
     const int X = 40 + 16 * f.Saeulenbreite;
     const QRect r = Bemalt(Bild, QRect(0, 0, 998, 373));
     EXPECT_EQ(r.left(), X + f.von);
@@ -280,7 +280,7 @@ TEST_F(Diagramm, ScaleWithoutPmaxOrWithNonFiniteValuesGivesFlatBars) {
     Werte[4] = std::numeric_limits<Extended>::infinity();
     Werte[5] = std::numeric_limits<Extended>::max();
     z.Pmax = 0.0L;  // every shown probability 0
-    Saeulen_zeichnen(Bild, z, Werte, z.k1, z.k2, true, clBlack, bsClear);
+    Saeulen_zeichnen(Bild, z, Werte, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
     EXPECT_EQ(Bemalt(Bild, QRect(0, 0, 998, 373)), QRect(QPoint(40, 349), QPoint(460, 349)));
     EXPECT_EQ(Balkenhoehe(z, 0.0L), 0);
     z.Pmax = std::numeric_limits<Extended>::denorm_min();
@@ -294,7 +294,7 @@ TEST_F(Diagramm, EntriesAboveNAreNeverDrawn) {
     z.k2 = 25;  // beyond n = 20, as no input field allows
     z.P0_Tabelle[21] = z.Pmax;
     Geometrie_berechnen(Bild, z);
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, bsClear);
+    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
     const int X21 = 40 + 21 * z.Saeulenbreite;
     EXPECT_TRUE(Bemalt(Bild, QRect(X21 + 1, 0, 5 * z.Saeulenbreite, 373)).isEmpty());
 }

@@ -179,7 +179,7 @@ TEST(Markierungen, Stichprobenergebnis_violett_bei_x) {
 struct Schraffurfall {
     const char* Name;
     int k1, kli, kre;
-    void (*Routine)(QImage&, Zustand&, const Schalter&);
+    void (*Routine)(QImage&, const Zustand&, const Schalter&);
     int von, bis;  // slots expected hatched in red; von > bis for none
 };
 
@@ -412,7 +412,7 @@ bool Text_sauber(const QString& t) {
 
 TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
     Gui_sicherstellen();
-    using Routine = void (*)(QImage&, Zustand&, const Schalter&);
+    using Routine = void (*)(QImage&, const Zustand&, const Schalter&);
     const Routine Bereiche[] = {Alfa_links_zeichnen, Alfa_rechts_zeichnen, Beta_zeichnen,
                                 Annahmebereich_zeichnen, Umgebung_zeichnen};
     const Routine Linien[] = {Normalkurve_zeichnen, Erwartungswerte_zeichnen, Sigmagrenzen_zeichnen,

@@ -28,7 +28,7 @@ class RechteckEcken : public ::testing::TestWithParam<Eckenfall> {};
 TEST_P(RechteckEcken, CoversMinToMaxMinusOneInEitherCornerOrder) {
     const Eckenfall& f = GetParam();
     QImage Bild = Testbild(40, 30);
-    Rechteck(Bild, f.x1, f.y1, f.x2, f.y2, clBlack, clRed, 1, psSolid, bsSolid);
+    Rechteck(Bild, f.x1, f.y1, f.x2, f.y2, clBlack, clRed, 1, Stiftart::psSolid, Pinselart::bsSolid);
     EXPECT_EQ(Bemalt(Bild), QRect(QPoint(5, 7), QPoint(14, 19)));  // QPoint corners inclusive
     EXPECT_EQ(Bild.pixel(5, 7), clBlack);
     EXPECT_EQ(Bild.pixel(14, 19), clBlack);
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Ecken, RechteckEcken,
 TEST(Rechteck, ClearBrushPaintsOnlyTheOutlineRing) {
     QImage Bild = Testbild(20, 20);
     Bild.fill(clGray);
-    Rechteck(Bild, 2, 3, 8, 9, clBlack, clWhite, 1, psSolid, bsClear);
+    Rechteck(Bild, 2, 3, 8, 9, clBlack, clWhite, 1, Stiftart::psSolid, Pinselart::bsClear);
     for (int x = 2; x <= 7; ++x) {
         EXPECT_EQ(Bild.pixel(x, 3), clBlack);
         EXPECT_EQ(Bild.pixel(x, 8), clBlack);
@@ -62,14 +62,14 @@ TEST(Rechteck, ClearBrushPaintsOnlyTheOutlineRing) {
 
 TEST(Rechteck, EmptyRectanglePaintsNothing) {
     QImage Bild = Testbild(20, 20);
-    Rechteck(Bild, 4, 4, 4, 12, clBlack, clRed, 1, psSolid, bsSolid);
-    Rechteck(Bild, 4, 4, 12, 4, clBlack, clRed, 1, psSolid, bsSolid);
+    Rechteck(Bild, 4, 4, 4, 12, clBlack, clRed, 1, Stiftart::psSolid, Pinselart::bsSolid);
+    Rechteck(Bild, 4, 4, 12, 4, clBlack, clRed, 1, Stiftart::psSolid, Pinselart::bsSolid);
     EXPECT_TRUE(Bemalt(Bild).isEmpty());
 }
 
 struct Musterfall {
     const char* Name;
-    int Stil;
+    Pinselart Stil;
     Qt::BrushStyle Qt_Stil;
 };
 
@@ -81,7 +81,7 @@ TEST_P(Schraffur, MatchesQtPatternAnchoredAtImageOrigin) {
     const Musterfall& f = GetParam();
     QImage eigen = Testbild(40, 40);
     QImage qt = Testbild(40, 40);
-    Rechteck(eigen, 3, 5, 37, 38, clBlue, clBlue, 1, psClear, f.Stil);
+    Rechteck(eigen, 3, 5, 37, 38, clBlue, clBlue, 1, Stiftart::psClear, f.Stil);
     {
         QPainter p(&qt);
         p.setBrushOrigin(0, 0);
@@ -92,17 +92,17 @@ TEST_P(Schraffur, MatchesQtPatternAnchoredAtImageOrigin) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stile, Schraffur,
-                         ::testing::Values(Musterfall{"waagerecht", bsHorizontal, Qt::HorPattern},
-                                           Musterfall{"senkrecht", bsVertical, Qt::VerPattern},
-                                           Musterfall{"vorwaerts_diagonal", bsFDiagonal, Qt::FDiagPattern},
-                                           Musterfall{"rueckwaerts_diagonal", bsBDiagonal, Qt::BDiagPattern},
-                                           Musterfall{"kreuz", bsCross, Qt::CrossPattern},
-                                           Musterfall{"diagonalkreuz", bsDiagCross, Qt::DiagCrossPattern}),
+                         ::testing::Values(Musterfall{"waagerecht", Pinselart::bsHorizontal, Qt::HorPattern},
+                                           Musterfall{"senkrecht", Pinselart::bsVertical, Qt::VerPattern},
+                                           Musterfall{"vorwaerts_diagonal", Pinselart::bsFDiagonal, Qt::FDiagPattern},
+                                           Musterfall{"rueckwaerts_diagonal", Pinselart::bsBDiagonal, Qt::BDiagPattern},
+                                           Musterfall{"kreuz", Pinselart::bsCross, Qt::CrossPattern},
+                                           Musterfall{"diagonalkreuz", Pinselart::bsDiagCross, Qt::DiagCrossPattern}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(Schraffur, ForwardDiagonalFallsFromTopLeftToBottomRight) {
     QImage Bild = Testbild(30, 30);
-    Rechteck(Bild, 0, 0, 30, 30, clRed, clRed, 1, psClear, bsFDiagonal);
+    Rechteck(Bild, 0, 0, 30, 30, clRed, clRed, 1, Stiftart::psClear, Pinselart::bsFDiagonal);
     int gesetzt = 0;
     for (int y = 0; y + 1 < 30; ++y)
         for (int x = 0; x + 1 < 30; ++x)
@@ -115,9 +115,9 @@ TEST(Schraffur, ForwardDiagonalFallsFromTopLeftToBottomRight) {
 
 TEST(Schraffur, HatchOverABarKeepsOutlineAndPixelsBetweenLines) {
     QImage Bild = Testbild(40, 40);
-    Rechteck(Bild, 5, 5, 30, 35, clBlack, clRed, 1, psSolid, bsSolid);
+    Rechteck(Bild, 5, 5, 30, 35, clBlack, clRed, 1, Stiftart::psSolid, Pinselart::bsSolid);
     const QImage vorher = Bild;
-    Rechteck(Bild, 5, 5, 30, 35, clBlack, clBlue, 1, psSolid, bsBDiagonal);
+    Rechteck(Bild, 5, 5, 30, 35, clBlack, clBlue, 1, Stiftart::psSolid, Pinselart::bsBDiagonal);
     int blau = 0, rot = 0;
     for (int y = 6; y < 34; ++y)
         for (int x = 6; x < 29; ++x) {
@@ -141,7 +141,7 @@ class LinieEndpunkt : public ::testing::TestWithParam<Linienfall> {};
 TEST_P(LinieEndpunkt, PaintsStartButNotEndPoint) {
     const Linienfall& f = GetParam();
     QImage Bild = Testbild(40, 40);
-    Linie(Bild, f.x1, f.y1, f.x2, f.y2, clBlack, 1, psSolid);
+    Linie(Bild, f.x1, f.y1, f.x2, f.y2, clBlack, 1, Stiftart::psSolid);
     EXPECT_EQ(Bild.pixel(f.x1, f.y1), clBlack);
     EXPECT_EQ(Bild.pixel(f.x2, f.y2), clWhite);
     int schwarz = 0;
@@ -161,8 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Richtungen, LinieEndpunkt,
 TEST_P(LinieEndpunkt, SamePixelsInBothDirectionsApartFromTheOmittedEnd) {
     const Linienfall& f = GetParam();
     QImage hin = Testbild(40, 40), zurueck = Testbild(40, 40);
-    Linie(hin, f.x1, f.y1, f.x2, f.y2, clBlack, 1, psSolid);
-    Linie(zurueck, f.x2, f.y2, f.x1, f.y1, clBlack, 1, psSolid);
+    Linie(hin, f.x1, f.y1, f.x2, f.y2, clBlack, 1, Stiftart::psSolid);
+    Linie(zurueck, f.x2, f.y2, f.x1, f.y1, clBlack, 1, Stiftart::psSolid);
     hin.setPixel(f.x2, f.y2, clBlack);
     zurueck.setPixel(f.x1, f.y1, clBlack);
     EXPECT_EQ(hin, zurueck);
@@ -170,19 +170,19 @@ TEST_P(LinieEndpunkt, SamePixelsInBothDirectionsApartFromTheOmittedEnd) {
 
 TEST(Linie, ZeroLengthPaintsNothing) {
     QImage Bild = Testbild(10, 10);
-    Linie(Bild, 4, 4, 4, 4, clBlack, 2, psSolid);
+    Linie(Bild, 4, 4, 4, 4, clBlack, 2, Stiftart::psSolid);
     EXPECT_TRUE(Bemalt(Bild).isEmpty());
 }
 
 TEST(Linie, FarEndPointsAreClippedNotOverflowed) {
     QImage Bild = Testbild(50, 20);
-    Linie(Bild, -Pixel_Grenze, 10, Pixel_Grenze, 10, clBlack, 1, psSolid);
+    Linie(Bild, -Pixel_Grenze, 10, Pixel_Grenze, 10, clBlack, 1, Stiftart::psSolid);
     EXPECT_EQ(Bemalt(Bild), QRect(0, 10, 50, 1));
 }
 
 TEST(Linie, DottedPaintsEveryOtherPixelFromTheStart) {
     QImage Bild = Testbild(20, 5);
-    Linie(Bild, 2, 2, 12, 2, clGray, 1, psDot);
+    Linie(Bild, 2, 2, 12, 2, clGray, 1, Stiftart::psDot);
     for (int x = 2; x < 12; ++x) EXPECT_EQ(Bild.pixel(x, 2), (x - 2) % 2 == 0 ? clGray : clWhite) << x;
 }
 
