@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -238,4 +239,16 @@ void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& 
     f.Hoehe = 17;
     f.fett = true;
     Text_ausgeben(Bild, z.x_Ursprung + 40, 5, Text, f, false);
+}
+
+void Histo_nachzeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+    auto Kopie = std::make_unique<Zustand>(z);  // 320 kB of tables: not on the stack
+    Histo_neu_zeichnen(Bild, *Kopie, s, Diagramm_Rueckrufe{});
+    z.x_Ursprung = Kopie->x_Ursprung;
+    z.y_Ursprung = Kopie->y_Ursprung;
+    z.x_Ende = Kopie->x_Ende;
+    z.y_Oben = Kopie->y_Oben;
+    z.Hoehe_Skala = Kopie->Hoehe_Skala;
+    z.k_Spanne = Kopie->k_Spanne;
+    z.Saeulenbreite = Kopie->Saeulenbreite;
 }

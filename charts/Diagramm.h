@@ -62,6 +62,12 @@ void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& 
 // The whole chart anew. The caller has already put the caption of Label_V_n.
 void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagramm_Rueckrufe& r);
 
+// The chart of z again, at the image's new size, without a trace in z or the window: it draws
+// on a copy of z with no callbacks (narrowing the k range, the levels reached and the test
+// flags belong to that picture) and takes over only the picture's geometry, which the
+// clipboard copy reads.
+void Histo_nachzeichnen(QImage& Bild, Zustand& z, const Schalter& s);
+
 // The copy of the chart for the clipboard: at least 680 px wide and reaching 15 px past the
 // right end of the last chart's axis. A copy wider than the image (a window narrowed below
 // 680 px) is white beyond the image.

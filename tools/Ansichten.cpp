@@ -31,9 +31,9 @@ struct Konsole : Dienste {
 };
 
 // What the user does: type the text, then leave the field (its exit handler runs).
-void Eingeben(QLineEdit* Feld, void (TForm1::*Ausgang)(), TForm1& f, const char* Text) {
+void Eingeben(QLineEdit* Feld, TForm1& f, const char* Text) {
     Feld->setText(QString::fromUtf8(Text));
-    (f.*Ausgang)();
+    f.Feld_verlassen(Feld);
 }
 
 void Ein(QCheckBox* k) {
@@ -67,11 +67,11 @@ int main(int argc, char** argv) {
         f.show();
         Fehler += !Speichern(f, Ordner + QStringLiteral("/start.png"));
 
-        Eingeben(f.Edit_n, &TForm1::Edit_nExit, f, "100");
-        Eingeben(f.Edit_Stichprobenergebnis, &TForm1::Edit_StichprobenergebnisExit, f, "72");
+        Eingeben(f.Edit_n, f, "100");
+        Eingeben(f.Edit_Stichprobenergebnis, f, "72");
         Ein(f.CheckBox_p1_zeichnen);
         Ein(f.CheckBox_p2_zeichnen);
-        Eingeben(f.Edit_p2, &TForm1::Edit_p2Exit, f, "0,7");
+        Eingeben(f.Edit_p2, f, "0,7");
         Ein(f.CheckBox_Alfa_zeigen);
         Ein(f.CheckBox_Normalverteilung);
         Ein(f.CheckBox_Erwartungswert_zeigen);

@@ -17,6 +17,7 @@
 #include "ui/Eingabe_lesen.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -78,12 +79,64 @@ bool p_uebernehmen(const Verteilungszeile& r, QLineEdit* Edit_p) {
 void TForm1::Tastenfilter_einrichten() {
     auto* ganz = new Ganzzahl_Tastenfilter(this);
     auto* dezimal = new Dezimal_Tastenfilter(this);
-    for (QLineEdit* e : {Edit_n, Edit_Stichprobenergebnis, Edit_k1, Edit_k2, Edit_kli, Edit_kre,
-                         Edit_M0, Edit_N0, Edit_M1, Edit_N1, Edit_M2, Edit_N2})
+    for (QLineEdit* e : {Edit_n, Edit_Stichprobenergebnis, Edit_k1, Edit_k2, Edit_kli, Edit_kre})
         e->installEventFilter(ganz);
-    for (QLineEdit* e : {Edit_p0, Edit_p1, Edit_p2, Edit_Alfali, Edit_Alfare, Edit_Sigmafaktor,
-                         Edit_Umgebung})
-        e->installEventFilter(dezimal);
+    for (QLineEdit* e : {Edit_Alfali, Edit_Alfare, Edit_Sigmafaktor, Edit_Umgebung}) e->installEventFilter(dezimal);
+    for (const Zeilenfelder& r : Zeilen) {
+        r.M->installEventFilter(ganz);
+        r.N->installEventFilter(ganz);
+        r.p->installEventFilter(dezimal);
+    }
+}
+
+void TForm1::Ausgaenge_verbinden() {
+    Ausgaenge = {
+        {Edit_n, [this] { Edit_nExit(); }},
+        {Edit_Stichprobenergebnis, [this] { Edit_StichprobenergebnisExit(); }},
+        {Edit_k1, [this] { Edit_k1Exit(); }},
+        {Edit_k2, [this] { Edit_k2Exit(); }},
+        {Edit_Alfali, [this] { Edit_AlfaliExit(); }},
+        {Edit_Alfare, [this] { Edit_AlfareExit(); }},
+        {Edit_kli, [this] { Edit_kliExit(); }},
+        {Edit_kre, [this] { Edit_kreExit(); }},
+        {Edit_Sigmafaktor, [this] { Edit_SigmafaktorExit(); }},
+        {Edit_Umgebung, [this] { Edit_UmgebungExit(); }},
+    };
+    for (int i = 0; i < 3; ++i) {
+        Ausgaenge.emplace_back(Zeilen[i].p, [this, i] { Edit_pExit(i); });
+        Ausgaenge.emplace_back(Zeilen[i].M, [this, i] { Edit_MExit(i); });
+        Ausgaenge.emplace_back(Zeilen[i].N, [this, i] { Edit_NExit(i); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, &TForm1::Fokus_gewechselt);
+    // A text the program writes into a field shows from its first character; the user's own
+    // typing (the field has the focus) scrolls as usual.
+    for (const auto& Ausgang : Ausgaenge) {
+        QLineEdit* e = Ausgang.first;
+        connect(e, &QLineEdit::textChanged, e, [e] {
+            if (!e->hasFocus()) e->setCursorPosition(0);
+        });
+    }
+}
+
+// An exit handler runs only when the focus goes from its field to another control of this
+// window: not when the window loses activation (neu is null), nor when a popup or message box
+// takes the focus (another window), nor when the field itself was hidden or disabled. While
+// an exit handler runs (it may put the focus back or open a message box), the focus moves it
+// causes end no other entry.
+void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
+    if (Ausgang_laeuft || !alt || !neu || alt == neu || neu->window() != this) return;
+    if (!alt->isVisible() || !alt->isEnabled()) return;
+    Feld_verlassen(alt);
+}
+
+void TForm1::Feld_verlassen(QWidget* Feld) {
+    for (const auto& [f, Handler] : Ausgaenge) {
+        if (f != Feld) continue;
+        Ausgang_laeuft = true;
+        Handler();
+        Ausgang_laeuft = false;
+        return;
+    }
 }
 
 void TForm1::Edit_nExit() {
@@ -125,59 +178,23 @@ void TForm1::Edit_k2Exit() {
     Histo_neu_zeichnen();
 }
 
-void TForm1::Edit_p0Exit() {
+void TForm1::Edit_pExit(int i) {
     // A typed p0 must not be overwritten by x/n of the confidence interval: the box goes off
     // first, whatever the outcome, and its handler resets the interval label.
-    CheckBox_Vertrauensintervall_berechnen->setChecked(false);
-    if (!p_uebernehmen(Zeile_von(z, 0), Edit_p0)) return;
+    if (i == 0) CheckBox_Vertrauensintervall_berechnen->setChecked(false);
+    if (!p_uebernehmen(Zeile_von(z, i), Zeilen[i].p)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
-void TForm1::Edit_p1Exit() {
-    if (!p_uebernehmen(Zeile_von(z, 1), Edit_p1)) return;
+void TForm1::Edit_MExit(int i) {
+    if (!M_uebernehmen(Zeile_von(z, i), Zeilen[i].M, Zeilen[i].p)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }
 
-void TForm1::Edit_p2Exit() {
-    if (!p_uebernehmen(Zeile_von(z, 2), Edit_p2)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
-}
-
-void TForm1::Edit_M0Exit() {
-    if (!M_uebernehmen(Zeile_von(z, 0), Edit_M0, Edit_p0)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
-}
-
-void TForm1::Edit_M1Exit() {
-    if (!M_uebernehmen(Zeile_von(z, 1), Edit_M1, Edit_p1)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
-}
-
-void TForm1::Edit_M2Exit() {
-    if (!M_uebernehmen(Zeile_von(z, 2), Edit_M2, Edit_p2)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
-}
-
-void TForm1::Edit_N0Exit() {
-    if (!N_uebernehmen(Zeile_von(z, 0), z.n, Edit_N0, Edit_p0)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
-}
-
-void TForm1::Edit_N1Exit() {
-    if (!N_uebernehmen(Zeile_von(z, 1), z.n, Edit_N1, Edit_p1)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
-}
-
-void TForm1::Edit_N2Exit() {
-    if (!N_uebernehmen(Zeile_von(z, 2), z.n, Edit_N2, Edit_p2)) return;
+void TForm1::Edit_NExit(int i) {
+    if (!N_uebernehmen(Zeile_von(z, i), z.n, Zeilen[i].N, Zeilen[i].p)) return;
     Alles_berechnen();
     Histo_neu_zeichnen();
 }

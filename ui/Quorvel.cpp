@@ -10,72 +10,21 @@
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
 #include "charts/Qt_Text.h"
-#include "charts/Schriften.h"
 #include "charts/UGrafik.h"
 #include "explorations/Animation.h"
 #include "explorations/Serien.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
+#include "ui/Formular.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
-#include <QResizeEvent>
 #include <QScreen>
-#include <QShowEvent>
-
-#include <memory>
 
 #include <initializer_list>
 #include <utility>
 
-// The form's pictures (ui/Quorvel.qrc) are compiled into a static library, whose objects the
-// linker takes only when something refers to them; this is that reference. Qt's macro must
-// stand outside every namespace.
-static void Bilder_anmelden() {
-    static const bool einmal = [] {
-        Q_INIT_RESOURCE(Quorvel);
-        return true;
-    }();
-    (void)einmal;
-}
-
 namespace {
-
-// The outer size of the window, frame included; the form opens it at this size.
-constexpr int Fensterbreite = 1031;
-constexpr int Fensterhoehe = 750;
-constexpr int Bandhoehe = 340;
-constexpr int Bildhoehe = 373;
-
-QFont Qt_Schrift(const QString& Name, int Pixel, bool fett, bool kursiv) {
-    QFont f(Name);
-    f.setPixelSize(Pixel);
-    f.setBold(fett);
-    f.setItalic(kursiv);
-    return f;
-}
-
-// The window's fonts have pixel sizes, the same on every screen, but a form's <font> holds
-// point sizes only. So the form gives such a font's family and style in <font> and its size
-// as the dynamic property "Pixelgroesse"; this makes them the fonts.
-void Pixelschriften_setzen(QWidget* Fenster) {
-    QList<QWidget*> Alle = Fenster->findChildren<QWidget*>();
-    Alle.prepend(Fenster);
-    for (QWidget* w : Alle) {
-        const QVariant Pixel = w->property("Pixelgroesse");
-        if (!Pixel.isValid()) continue;
-        const QFont f = w->font();
-        w->setFont(Qt_Schrift(f.family(), Pixel.toInt(), f.bold(), f.italic()));
-    }
-}
-
-// A background in a colour of the desktop theme, which a form cannot name.
-void Hintergrund(QWidget* w, const QColor& Farbe) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Farbe);
-    w->setPalette(pal);
-}
-
 
 // The right end of the rejection region V, "; ... ;n]".
 QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStringLiteral("]"); }
@@ -85,8 +34,7 @@ QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStr
 // --- Construction ---------------------------------------------------------------------------
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    Fensterschriften_ersetzen();
-    Bilder_anmelden();
+    Formular_anmelden();
     Steuerelemente_anlegen();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());
@@ -106,74 +54,13 @@ TForm1::~TForm1() {
 // in the form's tab order, and Qt skips hidden and disabled ones.
 void TForm1::Steuerelemente_anlegen() {
     setupUi(this);
-    Pixelschriften_setzen(this);
+    Formular_ergaenzen(this);
     // The window takes the face colour of the buttons, the box of mu the tooltip colour.
     Hintergrund(this, palette().color(QPalette::Button));
     Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
-    // The fields of the hypergeometric distribution show only while it is chosen.
-    for (QWidget* w : std::initializer_list<QWidget*>{Edit_M0, Edit_N0, Label_M0, Label_N0, Edit_M1, Edit_N1,
-                                                      Label_M1, Label_N1, Edit_M2, Edit_N2, Label_M2, Label_N2})
-        w->hide();
-}
-
-void TForm1::Anordnen() {
-    const int b = width();
-    Panel1->setGeometry(0, 0, b, Bandhoehe);
-    Image1->setGeometry(0, Bandhoehe, b, Bildhoehe);
-    // While the window is hidden Qt holds the resize event back; the chart needs the size now.
-    if (Image1->Bild_anpassen()) Bildgroesse_angepasst();
-}
-
-void TForm1::Bildgroesse_angepasst() {
-    // Only the distribution chart of the current state is redrawn at the new size; any other
-    // picture keeps its pixels. The drawing works on a copy of the state: narrowing the k
-    // range, the levels reached and the test flags belong to the picture, not to the state, and
-    // no field changes. A resize repeats no message and runs no handler. Only the geometry of
-    // the picture now shown is kept, for the clipboard copy.
-    if (!erstellt || !Bild_zeigt_Verteilung) return;
-    auto Kopie = std::make_unique<Zustand>(z);
-    ::Histo_neu_zeichnen(Image1->Bild(), *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
-    z.x_Ursprung = Kopie->x_Ursprung;
-    z.y_Ursprung = Kopie->y_Ursprung;
-    z.x_Ende = Kopie->x_Ende;
-    z.y_Oben = Kopie->y_Oben;
-    z.Hoehe_Skala = Kopie->Hoehe_Skala;
-    z.k_Spanne = Kopie->k_Spanne;
-    z.Saeulenbreite = Kopie->Saeulenbreite;
-    Image1->update();
-}
-
-void TForm1::resizeEvent(QResizeEvent* e) {
-    QWidget::resizeEvent(e);
-    Anordnen();
-    Aussengroesse_anpassen();
-}
-
-void TForm1::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (!erstmals_gezeigt) {
-        erstmals_gezeigt = true;
-        // The window opens with the focus on the first control of the focus order.
-        CheckBox_Erwartungswert_zeigen->setFocus(Qt::OtherFocusReason);
-    }
-    Aussengroesse_anpassen();
-}
-
-// 1031 x 750 is the outer size, frame included. A window manager tells the frame only after
-// the window is mapped (with a move or resize of the window), so this runs on each of those
-// until a frame is known, once.
-void TForm1::Aussengroesse_anpassen() {
-    if (Aussengroesse_gesetzt || !isVisible()) return;
-    const QSize Rahmen = frameGeometry().size() - geometry().size();
-    if (Rahmen.isEmpty()) return;
-    Aussengroesse_gesetzt = true;
-    resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
-}
-
-void TForm1::moveEvent(QMoveEvent* e) {
-    QWidget::moveEvent(e);
-    Aussengroesse_anpassen();
+    Zeilen = {{{ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0},
+               {ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1},
+               {ComboBox_Verteilung_p2, Edit_p2, Edit_M2, Edit_N2, Label_M2, Label_N2}}};
 }
 
 void TForm1::Ereignisse_verbinden() {
@@ -208,63 +95,17 @@ void TForm1::Ereignisse_verbinden() {
     connect(BitBtn_nAnimation, &QPushButton::clicked, this, &TForm1::BitBtn_nAnimationClick);
     connect(Button_p0_variabel, &QPushButton::clicked, this, &TForm1::Button_p0_variabelClick);
     connect(Button_n_variabel, &QPushButton::clicked, this, &TForm1::Button_n_variabelClick);
-    connect(qApp, &QApplication::focusChanged, this, &TForm1::Fokus_gewechselt);
 
-    Ausgaenge = {
-        {Edit_n, &TForm1::Edit_nExit},
-        {Edit_Stichprobenergebnis, &TForm1::Edit_StichprobenergebnisExit},
-        {Edit_k1, &TForm1::Edit_k1Exit},
-        {Edit_k2, &TForm1::Edit_k2Exit},
-        {Edit_p0, &TForm1::Edit_p0Exit},
-        {Edit_p1, &TForm1::Edit_p1Exit},
-        {Edit_p2, &TForm1::Edit_p2Exit},
-        {Edit_M0, &TForm1::Edit_M0Exit},
-        {Edit_M1, &TForm1::Edit_M1Exit},
-        {Edit_M2, &TForm1::Edit_M2Exit},
-        {Edit_N0, &TForm1::Edit_N0Exit},
-        {Edit_N1, &TForm1::Edit_N1Exit},
-        {Edit_N2, &TForm1::Edit_N2Exit},
-        {Edit_Alfali, &TForm1::Edit_AlfaliExit},
-        {Edit_Alfare, &TForm1::Edit_AlfareExit},
-        {Edit_kli, &TForm1::Edit_kliExit},
-        {Edit_kre, &TForm1::Edit_kreExit},
-        {Edit_Sigmafaktor, &TForm1::Edit_SigmafaktorExit},
-        {Edit_Umgebung, &TForm1::Edit_UmgebungExit},
-    };
-    // A text the program writes into a field shows from its first character; the user's own
-    // typing (the field has the focus) scrolls as usual.
-    for (const auto& Ausgang : Ausgaenge) {
-        QLineEdit* e = Ausgang.first;
-        connect(e, &QLineEdit::textChanged, e, [e] {
-            if (!e->hasFocus()) e->setCursorPosition(0);
-        });
-    }
-}
-
-// An exit handler runs only when the focus goes from its field to another control of this
-// window: not when the window loses activation (neu is null), nor when a popup or message box
-// takes the focus (another window), nor when the field itself was hidden or disabled. While
-// an exit handler runs (it may put the focus back or open a message box), the focus moves it
-// causes end no other entry.
-void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
-    if (Ausgang_laeuft || !alt || !neu || alt == neu || neu->window() != this) return;
-    if (!alt->isVisible() || !alt->isEnabled()) return;
-    for (const auto& [Feld, Handler] : Ausgaenge) {
-        if (Feld != alt) continue;
-        Ausgang_laeuft = true;
-        (this->*Handler)();
-        Ausgang_laeuft = false;
-        return;
-    }
+    Ausgaenge_verbinden();
 }
 
 // --- Reading the switches, recomputing, redrawing ------------------------------------------
 
 Schalter TForm1::Schalter_lesen() const {
     Schalter s;
-    s.Verteilung_p0 = ComboBox_Verteilung_p0->currentIndex();
-    s.Verteilung_p1 = ComboBox_Verteilung_p1->currentIndex();
-    s.Verteilung_p2 = ComboBox_Verteilung_p2->currentIndex();
+    s.Verteilung_p0 = Zeilen[0].Art->currentIndex();
+    s.Verteilung_p1 = Zeilen[1].Art->currentIndex();
+    s.Verteilung_p2 = Zeilen[2].Art->currentIndex();
     s.p1_zeichnen = CheckBox_p1_zeichnen->isChecked();
     s.p2_zeichnen = CheckBox_p2_zeichnen->isChecked();
     s.Vertrauensintervall_berechnen = CheckBox_Vertrauensintervall_berechnen->isChecked();
@@ -330,25 +171,15 @@ void TForm1::Standardwerte_setzen() {
     Edit_k1->setText(Qt_Text(Zahl_ganz(Start.k1)));
     Edit_k2->setText(Qt_Text(Zahl_ganz(Start.k2)));
 
-    Edit_M0->hide();
-    Edit_M0->setText(Qt_Text(Zahl_ganz(Start.M[0])));
-    Edit_N0->hide();
-    Edit_N0->setText(Qt_Text(Zahl_ganz(Start.N[0])));
-    Edit_p0->setEnabled(true);
-    Edit_p0->setText(Qt_Text(Zahl_allgemein(Start.p[0])));
-    Edit_M1->hide();
-    Edit_M1->setText(Qt_Text(Zahl_ganz(Start.M[1])));
-    Edit_N1->hide();
-    Edit_N1->setText(Qt_Text(Zahl_ganz(Start.N[1])));
-    Edit_p1->setEnabled(true);
-    Edit_p1->setText(Qt_Text(Zahl_allgemein(Start.p[1])));
-    Edit_M2->hide();
-    Edit_M2->setText(Qt_Text(Zahl_ganz(Start.M[2])));
-    Edit_N2->hide();
-    Edit_N2->setText(Qt_Text(Zahl_ganz(Start.N[2])));
-    Edit_p2->setEnabled(true);
-    Edit_p2->setText(Qt_Text(Zahl_allgemein(Start.p[2])));
-    for (QLabel* l : {Label_M0, Label_N0, Label_M1, Label_N1, Label_M2, Label_N2}) l->hide();
+    // The fields of the hypergeometric distribution show only while it is chosen.
+    for (int i = 0; i < 3; ++i) {
+        const Zeilenfelder& r = Zeilen[i];
+        for (QWidget* w : std::initializer_list<QWidget*>{r.M, r.N, r.Label_M, r.Label_N}) w->hide();
+        r.M->setText(Qt_Text(Zahl_ganz(Start.M[i])));
+        r.N->setText(Qt_Text(Zahl_ganz(Start.N[i])));
+        r.p->setEnabled(true);
+        r.p->setText(Qt_Text(Zahl_allgemein(Start.p[i])));
+    }
 
     Label_V_n->setText(V_n_Text(Edit_n->text()));
     Label_Intervallwahrscheinlichkeit->setText(QStringLiteral("P=1,0"));
@@ -514,29 +345,21 @@ void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
     Konfidenzintervall_zeigen();
 }
 
-void TForm1::Verteilungsart_umschalten(QComboBox* Art, QLineEdit* p, QLineEdit* M, QLineEdit* N,
-                                       QLabel* Label_M, QLabel* Label_N) {
-    const int i = Art->currentIndex();
+void TForm1::Verteilungsart_umschalten(int Zeile) {
+    const Zeilenfelder& r = Zeilen[Zeile];
+    const int i = r.Art->currentIndex();
     if (i >= vaBinomial && i <= vaGeometr) {
         const bool hypergeometrisch = i == vaHypergeo;
-        p->setEnabled(!hypergeometrisch);
-        for (QWidget* w : std::initializer_list<QWidget*>{M, N, Label_M, Label_N}) w->setVisible(hypergeometrisch);
+        r.p->setEnabled(!hypergeometrisch);
+        for (QWidget* w : std::initializer_list<QWidget*>{r.M, r.N, r.Label_M, r.Label_N}) w->setVisible(hypergeometrisch);
     }
     // p keeps its value: it becomes M/N only when an M or N field is left with a valid entry.
     Edit_nExit();
 }
 
-void TForm1::ComboBox_Verteilung_p0Change() {
-    Verteilungsart_umschalten(ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0);
-}
-
-void TForm1::ComboBox_Verteilung_p1Change() {
-    Verteilungsart_umschalten(ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1);
-}
-
-void TForm1::ComboBox_Verteilung_p2Change() {
-    Verteilungsart_umschalten(ComboBox_Verteilung_p2, Edit_p2, Edit_M2, Edit_N2, Label_M2, Label_N2);
-}
+void TForm1::ComboBox_Verteilung_p0Change() { Verteilungsart_umschalten(0); }
+void TForm1::ComboBox_Verteilung_p1Change() { Verteilungsart_umschalten(1); }
+void TForm1::ComboBox_Verteilung_p2Change() { Verteilungsart_umschalten(2); }
 
 void TForm1::Edit_nChange() {
     Edit_k1->setText(QStringLiteral("0"));

@@ -12,6 +12,8 @@
 
 #include <QWidget>
 
+#include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -73,23 +75,18 @@ public:
     void Edit_StichprobenergebnisExit();
     void Edit_k1Exit();
     void Edit_k2Exit();
-    void Edit_p0Exit();
-    void Edit_p1Exit();
-    void Edit_p2Exit();
-    void Edit_M0Exit();
-    void Edit_M1Exit();
-    void Edit_M2Exit();
-    void Edit_N0Exit();
-    void Edit_N1Exit();
-    void Edit_N2Exit();
+    // p, M and N of distribution row i (0, 1, 2).
+    void Edit_pExit(int i);
+    void Edit_MExit(int i);
+    void Edit_NExit(int i);
     void Edit_AlfaliExit();
     void Edit_AlfareExit();
     void Edit_kliExit();
     void Edit_kreExit();
     void Edit_SigmafaktorExit();
     void Edit_UmgebungExit();
-    // Installs the key filters of the edit fields (ui/Eingabe.cpp).
-    void Tastenfilter_einrichten();
+    // What leaving Feld for another control does: its exit handler, if it is an edit field.
+    void Feld_verlassen(QWidget* Feld);
 
     // Explorations
     void Button_p0_variabelClick();
@@ -107,15 +104,29 @@ private:
 
     void Steuerelemente_anlegen();
     void Ereignisse_verbinden();
-    void Verteilungsart_umschalten(QComboBox* Art, QLineEdit* p, QLineEdit* M, QLineEdit* N,
-                                   QLabel* Label_M, QLabel* Label_N);
+    // The widgets of distribution row i, the window's side of Zeile_von(z, i).
+    struct Zeilenfelder {
+        QComboBox* Art;
+        QLineEdit* p;
+        QLineEdit* M;
+        QLineEdit* N;
+        QLabel* Label_M;
+        QLabel* Label_N;
+    };
+    std::array<Zeilenfelder, 3> Zeilen{};
+    // Shows the fields that the kind chosen in row i needs, then takes n anew.
+    void Verteilungsart_umschalten(int Zeile);
+
+    // The edit fields' key filters and exit handlers (ui/Eingabe.cpp).
+    void Tastenfilter_einrichten();
+    void Ausgaenge_verbinden();
     // Runs the exit handler of the field that lost the focus to another control of this window.
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
     void Anordnen();
     // x/n into p0 and Edit_p0, the interval into its label.
     void Konfidenzintervall_zeigen();
 
-    std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> Ausgaenge;
+    std::vector<std::pair<QLineEdit*, std::function<void()>>> Ausgaenge;
 
     bool Ausgang_laeuft = false;
     // The exclusive box being switched on while its handler clears the others (see

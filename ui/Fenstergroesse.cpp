@@ -1,0 +1,71 @@
+// The window's size: the outer size once the frame is known, the band and the chart image
+// following the width, and the chart redrawn at a new image size.
+
+#include "ui/Quorvel.h"
+
+#include "charts/Diagramm.h"
+#include "ui/Bildfeld.h"
+
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+
+// The outer size of the window, frame included; the form opens it at this size.
+constexpr int Fensterbreite = 1031;
+constexpr int Fensterhoehe = 750;
+constexpr int Bandhoehe = 340;
+constexpr int Bildhoehe = 373;
+
+}  // namespace
+
+void TForm1::Anordnen() {
+    const int b = width();
+    Panel1->setGeometry(0, 0, b, Bandhoehe);
+    Image1->setGeometry(0, Bandhoehe, b, Bildhoehe);
+    // While the window is hidden Qt holds the resize event back; the chart needs the size now.
+    if (Image1->Bild_anpassen()) Bildgroesse_angepasst();
+}
+
+void TForm1::Bildgroesse_angepasst() {
+    // Only the distribution chart of the current state is redrawn at the new size; any other
+    // picture keeps its pixels. A resize changes no field, repeats no message, runs no handler.
+    if (!erstellt || !Bild_zeigt_Verteilung) return;
+    Histo_nachzeichnen(Image1->Bild(), z, Schalter_lesen());
+    Image1->update();
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Anordnen();
+    Aussengroesse_anpassen();
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!erstmals_gezeigt) {
+        erstmals_gezeigt = true;
+        // The window opens with the focus on the first control of the focus order.
+        CheckBox_Erwartungswert_zeigen->setFocus(Qt::OtherFocusReason);
+    }
+    Aussengroesse_anpassen();
+}
+
+// 1031 x 750 is the outer size, frame included. A window manager tells the frame only after
+// the window is mapped (with a move or resize of the window), so this runs on each of those
+// until a frame is known, once.
+void TForm1::Aussengroesse_anpassen() {
+    if (Aussengroesse_gesetzt || !isVisible()) return;
+    const QSize Rahmen = frameGeometry().size() - geometry().size();
+    if (Rahmen.isEmpty()) return;
+    Aussengroesse_gesetzt = true;
+    resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
+}
+
+void TForm1::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    Aussengroesse_anpassen();
+}
+
