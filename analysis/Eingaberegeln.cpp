@@ -11,27 +11,17 @@ namespace {
 
 template <class T>
 Urteil<T> Abweisung(bool Ton, std::string Meldung = {}) {
-    Urteil<T> u;
-    u.Art = Urteilsart::Abweisen;
-    u.Ton = Ton;
-    u.Meldung = std::move(Meldung);
-    return u;
+    return {Urteilsart::Abweisen, T{}, {}, Ton, std::move(Meldung)};
 }
 
 template <class T>
 Urteil<T> Korrektur(T Wert, std::string Text) {
-    Urteil<T> u;
-    u.Art = Urteilsart::Korrigieren;
-    u.Wert = Wert;
-    u.Text = std::move(Text);
-    return u;
+    return {Urteilsart::Korrigieren, Wert, std::move(Text), false, {}};
 }
 
 template <class T>
 Urteil<T> Annahme(T Wert) {
-    Urteil<T> u;
-    u.Wert = Wert;
-    return u;
+    return {Urteilsart::Annehmen, Wert, {}, false, {}};
 }
 
 // "M0 muss kleiner als N0 sein !" and the like: every placeholder '#' becomes the row digit.
