@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QMimeData>
 
 const QString Programmtitel = QStringLiteral(
     "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
@@ -18,6 +19,13 @@ void Dienste::Meldung(const QString& Text) {
 void Dienste::Signalton() { QApplication::beep(); }
 
 void Dienste::Bild_kopieren(const QImage& Bild) { QApplication::clipboard()->setImage(Bild); }
+
+void Dienste::Tabelle_kopieren(const QString& Text, const QString& Html) {
+    auto* daten = new QMimeData;
+    daten->setText(Text);
+    daten->setHtml(Html);
+    QApplication::clipboard()->setMimeData(daten);  // the clipboard takes ownership
+}
 
 namespace {
 std::unique_ptr<Dienste>& aktuelle() {

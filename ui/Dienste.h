@@ -14,6 +14,8 @@ public:
     virtual void Meldung(const QString& Text);
     virtual void Signalton();
     virtual void Bild_kopieren(const QImage& Bild);
+    // Cells for a spreadsheet: the same table as tab-separated text and as an HTML table.
+    virtual void Tabelle_kopieren(const QString& Text, const QString& Html);
 };
 
 Dienste& dienste();

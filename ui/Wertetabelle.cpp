@@ -2,11 +2,14 @@
 
 #include "analysis/Zahlentexte.h"
 #include "charts/Qt_Text.h"
+#include "ui/Dienste.h"
 
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -14,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -251,6 +255,59 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
     pal.setColor(QPalette::Light, Helle_3D_Farbe());
     setPalette(pal);
     fixfarbe = palette().color(QPalette::Light);
+
+    Aktion_Tabelle_kopieren = new QAction(QStringLiteral("Tabelle kopieren"), this);
+    Aktion_Tabelle_kopieren->setObjectName(QStringLiteral("Aktion_Tabelle_kopieren"));
+    connect(Aktion_Tabelle_kopieren, &QAction::triggered, this, [this] {
+        const Tabellenauszug a = Auszug(true);
+        dienste().Tabelle_kopieren(a.Text, a.Html);
+    });
+    addAction(Aktion_Tabelle_kopieren);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+Tabellenauszug TStringGrid::Auszug(bool ganz) const {
+    // Grid rows and columns (row 0 = header row) of the cells to copy.
+    int zeile_von = 0, zeile_bis = modell->Zeilen() - 1;
+    int spalte_von = modell->Fixierte_Spalten(), spalte_bis = modell->Spalten() - 1;
+    if (!ganz) {
+        const QModelIndexList gewaehlt = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+        if (gewaehlt.isEmpty()) return {};
+        zeile_von = spalte_von = std::numeric_limits<int>::max();
+        zeile_bis = spalte_bis = -1;
+        // The grid allows one contiguous block only, so its corners are the extremes.
+        for (const QModelIndex& i : gewaehlt) {
+            zeile_von = std::min(zeile_von, i.row() + 1);
+            zeile_bis = std::max(zeile_bis, i.row() + 1);
+            spalte_von = std::min(spalte_von, i.column() + modell->Fixierte_Spalten());
+            spalte_bis = std::max(spalte_bis, i.column() + modell->Fixierte_Spalten());
+        }
+        // Whole columns come with their header.
+        if (zeile_von == 1 && zeile_bis == modell->Zeilen() - 1) zeile_von = 0;
+    }
+    QStringList Zeilen, Html_Zeilen;
+    for (int r = zeile_von; r <= zeile_bis; ++r) {
+        QStringList Texte;
+        for (int c = 0; c < modell->Fixierte_Spalten(); ++c) Texte << modell->Zelle(c, r).trimmed();
+        for (int c = spalte_von; c <= spalte_bis; ++c) Texte << modell->Zelle(c, r).trimmed();
+        Zeilen << Texte.join(QLatin1Char('\t'));
+        const QString Tag = r == 0 ? QStringLiteral("th") : QStringLiteral("td");
+        QString Html_Zeile = QStringLiteral("<tr>");
+        for (const QString& t : Texte) Html_Zeile += QStringLiteral("<%1>%2</%1>").arg(Tag, t.toHtmlEscaped());
+        Html_Zeilen << Html_Zeile + QStringLiteral("</tr>");
+    }
+    return {Zeilen.join(QLatin1Char('\n')),
+            QStringLiteral("<table>") + Html_Zeilen.join(QString()) + QStringLiteral("</table>")};
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* e) {
+    // The view's own copy takes the current cell only.
+    if (e->matches(QKeySequence::Copy)) {
+        const Tabellenauszug a = Auszug(false);
+        if (!a.Text.isEmpty()) dienste().Tabelle_kopieren(a.Text, a.Html);
+        return;
+    }
+    QTableView::keyPressEvent(e);
 }
 
 void TStringGrid::Aussehen_setzen(int fixierte_spalten, const QColor& farbe, int spaltenbreite) {

@@ -10,6 +10,7 @@
 #include "charts/OC.h"
 
 #include <QAbstractTableModel>
+#include <QAction>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -55,10 +56,23 @@ private:
 // it white, which would hide the header band; this is the grey desktop themes use for it.
 QColor Helle_3D_Farbe();
 
+// Cells as a spreadsheet takes them: rows of tab-separated texts, and the same as HTML.
+struct Tabellenauszug {
+    QString Text;
+    QString Html;
+};
+
 class TStringGrid : public QTableView {
     Q_OBJECT
 public:
     explicit TStringGrid(QWidget* parent = nullptr);
+
+    // The selected cells as shown, with the k of their rows in front (the value layout) and the
+    // header row on top when whole columns are selected (Ctrl+A selects all); ganz: the whole
+    // table, header row included. Column 0's padding blank is left out.
+    Tabellenauszug Auszug(bool ganz) const;
+    // Ctrl+C copies the selection, the context menu's "Tabelle kopieren" the whole table.
+    QAction* Aktion_Tabelle_kopieren;
 
     // Empties every data row of every current column; the header row keeps its texts.
     void Tabelle_leeren();
@@ -80,6 +94,9 @@ public:
     QColor Fixfarbe() const;
 
     Wertetabellenmodell* Modell() const { return modell; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Aussehen_setzen(int fixierte_spalten, const QColor& fixfarbe, int spaltenbreite);

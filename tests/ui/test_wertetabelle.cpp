@@ -3,6 +3,7 @@
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Testzustand.h"
+#include "ui/Dienste.h"
 
 #include <QHeaderView>
 #include <QImage>
@@ -11,7 +12,11 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include <limits>
 #include <vector>
@@ -110,6 +115,40 @@ TEST(Wertetabelle, ProzentTexte) {
     EXPECT_EQ(g.Zelle(2, 21), "100,00%");
     EXPECT_EQ(g.Zelle(1, 17), "21,82%");
     EXPECT_EQ(g.Zelle(0, 8), "7 ");
+}
+
+struct Tabellenablage : Dienste {
+    QString Text, Html;
+    void Tabelle_kopieren(const QString& t, const QString& h) override { Text = t, Html = h; }
+};
+
+// What a spreadsheet gets: the k of each row, the cells as shown, tabs and line breaks; the
+// header row with whole columns; the OC table (no k column) through the context menu's action.
+TEST(Wertetabelle, KopierenFuerDieTabellenkalkulation) {
+    auto eigene = std::make_unique<Tabellenablage>();
+    Tabellenablage& ablage = *eigene;
+    Dienste_setzen(std::move(eigene));
+    TStringGrid g;
+    g.Tabelle_fuellen(Startzustand(), false, false);
+    g.selectionModel()->select(QItemSelection(g.model()->index(15, 0), g.model()->index(17, 0)),
+                               QItemSelectionModel::ClearAndSelect);
+    QTest::keySequence(&g, QKeySequence::Copy);
+    EXPECT_EQ(ablage.Text, "15\t17,46%\n16\t21,82%\n17\t20,54%");
+    EXPECT_TRUE(ablage.Html.startsWith("<table><tr><td>15</td><td>17,46%</td></tr>")) << ablage.Html.toStdString();
+
+    g.selectAll();
+    QTest::keySequence(&g, QKeySequence::Copy);
+    const QStringList Zeilen = ablage.Text.split('\n');
+    ASSERT_EQ(Zeilen.size(), 22);
+    EXPECT_EQ(Zeilen[0], "k\tP0(X=k)\tP0(X<=k)\tP0(X>=k)\tP1(X=k)\tP2(X=k)");
+    EXPECT_EQ(Zeilen[21], "20\t1,15%\t100,00%\t1,15%\t\t");
+    EXPECT_TRUE(ablage.Html.contains("<th>P0(X&lt;=k)</th>"));
+
+    g.OC_Tabelle_einrichten();
+    g.Aktion_Tabelle_kopieren->trigger();
+    EXPECT_TRUE(ablage.Text.startsWith("p1\tBeta (p1)\n")) << ablage.Text.toStdString();
+    EXPECT_EQ(ablage.Text.count('\n'), OC_Tabellenzeilen);
+    Dienste_setzen(nullptr);
 }
 
 TEST(Wertetabelle, NichtEndlicherWertBleibtLeer) {
