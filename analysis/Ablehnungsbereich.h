@@ -9,6 +9,10 @@ Extended Kumuliert(const Zustand& z, int k);
 
 int kli_berechnen(Zustand& z);
 int kre_berechnen(Zustand& z);
+// The levels that kli and kre reach, in percent (0 without a region on that side); the
+// _berechnen forms also store them in Alfali and Alfare.
+Extended Alfali_erreicht(const Zustand& z);
+Extended Alfare_erreicht(const Zustand& z);
 Extended Alfali_berechnen(Zustand& z);
 Extended Alfare_berechnen(Zustand& z);
 Extended Alfa_Fehler(Zustand& z);
