@@ -44,19 +44,31 @@ int kre_berechnen(Zustand& z)
     return z.kre;
 }
 
+Extended Alfali_erreicht(const Zustand& z)
+{
+    if (z.kli < 0) return 0;
+    return Als_Prozent(100 * Kumuliert(z, z.kli));
+}
+
+Extended Alfare_erreicht(const Zustand& z)
+{
+    if (z.kre > z.n) return 0;
+    const Extended wert = (1 - Kumuliert(z, z.kre - 1)) * 100;
+    // The arithmetic cannot trap here; a non-finite result counts as its failure.
+    return std::isfinite(wert) ? Als_Prozent(wert) : 0;
+}
+
 Extended Alfali_berechnen(Zustand& z)
 {
     if (z.kli < 0) return 0;
-    z.Alfali = Als_Prozent(100 * Kumuliert(z, z.kli));
+    z.Alfali = Alfali_erreicht(z);
     return z.Alfali;
 }
 
 Extended Alfare_berechnen(Zustand& z)
 {
     if (z.kre > z.n) return 0;
-    const Extended wert = (1 - Kumuliert(z, z.kre - 1)) * 100;
-    // The arithmetic cannot trap here; a non-finite result counts as its failure.
-    z.Alfare = std::isfinite(wert) ? Als_Prozent(wert) : 0;
+    z.Alfare = Alfare_erreicht(z);
     return z.Alfare;
 }
 

@@ -14,8 +14,11 @@ Extended Kumuliert(const Zustand& z, int k);
 // no right region. Read P0_kumuliert for k = 0..n only.
 int kli_berechnen(Zustand& z);
 int kre_berechnen(Zustand& z);
-// The levels the regions 0..kli and kre..n reach, in percent within 0..100, stored in Alfali
-// and Alfare. Without the region (kli < 0, kre > n): 0, and the stored level stays as it is.
+// The levels that the regions 0..kli and kre..n reach, in percent within 0..100; 0 without the
+// region (kli < 0, kre > n).
+Extended Alfali_erreicht(const Zustand& z);
+Extended Alfare_erreicht(const Zustand& z);
+// The same, stored in Alfali and Alfare. Without the region: 0, and the stored level stays.
 Extended Alfali_berechnen(Zustand& z);
 Extended Alfare_berechnen(Zustand& z);
 // The level of the test kind that Testart_setzen set, in percent: the left, the right or the

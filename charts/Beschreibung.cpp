@@ -1,0 +1,80 @@
+#include "charts/Beschreibung.h"
+
+#include "analysis/Ablehnungsbereich.h"
+#include "analysis/Zahlentexte.h"
+#include "charts/Infobox.h"
+#include "charts/Qt_Text.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+QString Prozent(Extended w) {
+    return std::isfinite(w) ? Qt_Text(Zahl_fest(w, 6, 2)) + QLatin1Char('%') : QStringLiteral("–");
+}
+
+QString Zahl(Extended w) { return std::isfinite(w) ? Qt_Text(Zahl_allgemein(w)) : QStringLiteral("–"); }
+
+// "der Binomialverteilung mit p0=0,8" and the like, for row i (0, 1, 2).
+QString Verteilung(int Art, const QString& Name, Extended p, int M, int N) {
+    switch (Art) {
+    case vaBinomial: return QStringLiteral("der Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaHypergeo:
+        return QStringLiteral("der hypergeometrischen Verteilung mit M=%1 und N=%2").arg(M).arg(N);
+    case vaPoisson: return QStringLiteral("der Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaGeometr: return QStringLiteral("der geometrischen Verteilung mit %1=%2").arg(Name, Zahl(p));
+    default: return QStringLiteral("ohne Verteilung");
+    }
+}
+
+QString Testart(const Zustand& z) {
+    if (z.Test_links) return QStringLiteral("linksseitigen Tests");
+    if (z.Test_rechts) return QStringLiteral("rechtsseitigen Tests");
+    if (z.Test_beidseitig) return QStringLiteral("beidseitigen Tests");
+    return QStringLiteral("Tests ohne Verwerfungsbereich");
+}
+
+Extended Alfa_Fehler_erreicht(const Zustand& z) {
+    Extended a = 0;
+    if (z.Test_links || z.Test_beidseitig) a += Alfali_erreicht(z);
+    if (z.Test_rechts || z.Test_beidseitig) a += Alfare_erreicht(z);
+    return a;
+}
+
+}  // namespace
+
+QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
+    const QString Art = s.p0_kumuliert      ? QStringLiteral("Kumulierte Verteilung")
+                        : z.Saeulendiagramm ? QStringLiteral("Säulendiagramm")
+                                            : QStringLiteral("Histogramm");
+    QStringList Teile;
+    Teile << QStringLiteral("%1 %2 für n=%3, k von %4 bis %5")
+                 .arg(Art, Verteilung(s.Verteilung_p0, QStringLiteral("p0"), z.p0, z.M0, z.N0))
+                 .arg(z.n)
+                 .arg(z.k1)
+                 .arg(z.k2);
+    if (s.p1_zeichnen) Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
+    if (s.p2_zeichnen) Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
+    if (s.Alfa_zeigen)
+        Teile << QStringLiteral("Verwerfungsbereich V=%1, α-Fehler %2")
+                     .arg(Ablehnungsmenge(z), Prozent(Alfa_Fehler_erreicht(z)));
+    if (s.Annahmebereich_zeigen) Teile << QStringLiteral("Annahmebereich A=") + Annahmemenge(z);
+    if (s.Beta_zeigen)
+        Teile << QStringLiteral("β-Fehler für p1 %1").arg(Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
+    if (s.Erwartungswert_zeigen) Teile << QStringLiteral("Erwartungswert µ=") + Zahl(z.mue0);
+    if (s.Umgebung_schraffieren)
+        Teile << QStringLiteral("%1%-Umgebung von µ schraffiert").arg(Zahl(z.Umgebung));
+    if (s.Normalverteilung) Teile << QStringLiteral("mit Normalverteilungskurve");
+    if (s.Stichprobenergebnis_zeigen) Teile << QStringLiteral("Stichprobenergebnis x=%1").arg(z.x);
+    return Teile.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+QString OC_Beschreibung(const Zustand& z) {
+    return QStringLiteral("OC-Kurve des %1 für n=%2 und p0=%3: Annahmewahrscheinlichkeit β(p1) für p1 von 0 bis 1, "
+                          "Verwerfungsbereich V=%4.")
+        .arg(Testart(z))
+        .arg(z.n)
+        .arg(Zahl(z.p0), Ablehnungsmenge(z));
+}
