@@ -6,6 +6,7 @@
 #include "analysis/Zustand.h"
 
 class QImage;
+class QString;
 class QWidget;
 
 class Erkundungsfenster {
@@ -26,9 +27,10 @@ public:
     virtual void Neu_berechnen() = 0;
     // The distribution chart of the state anew, on screen.
     virtual void Neu_zeichnen() = 0;
-    // The chart's bitmap, for drawing over the chart; Bild_zeigen puts it on screen.
+    // The chart's bitmap, for drawing over the chart; Bild_zeigen puts it on screen, with the
+    // words that tell a screen reader what it shows.
     virtual QImage& Bild() = 0;
-    virtual void Bild_zeigen() = 0;
+    virtual void Bild_zeigen(const QString& Beschreibung) = 0;
     // The window itself, so that an animation notices its close during a wait.
     virtual QWidget& Fenster() = 0;
 

@@ -63,8 +63,9 @@ void mehrere_p0_zeichnen(Erkundungsfenster& f) {
         else
             Umrisse_zeichnen(f.Bild(), z);
     }
-    Serienbeschriftung_zeichnen(f.Bild(), z, Qt_Text(Beschriftung_mehrere_p0(z.n)));
-    f.Bild_zeigen();
+    const QString Beschriftung = Qt_Text(Beschriftung_mehrere_p0(z.n));
+    Serienbeschriftung_zeichnen(f.Bild(), z, Beschriftung);
+    f.Bild_zeigen(QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung);
 
     p0_Serie_beenden(f, p0_vorher);
 }
@@ -94,8 +95,9 @@ void mehrere_n_zeichnen(Erkundungsfenster& f) {
         else
             Umrisse_zeichnen(f.Bild(), z);
     }
-    Serienbeschriftung_zeichnen(f.Bild(), z, Qt_Text(Beschriftung_mehrere_n(z.p0)));
-    f.Bild_zeigen();
+    const QString Beschriftung = Qt_Text(Beschriftung_mehrere_n(z.p0));
+    Serienbeschriftung_zeichnen(f.Bild(), z, Beschriftung);
+    f.Bild_zeigen(QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung);
 
     // Up to the family's k2 (202 for p0 = 0,99), not only up to 200.
     n_Serie_beenden(f, n_vorher, std::max(z.k2, 200));

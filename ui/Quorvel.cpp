@@ -8,6 +8,7 @@
 #include "analysis/Konfidenzintervall.h"
 #include "analysis/Startwerte.h"
 #include "analysis/Zahlentexte.h"
+#include "charts/Beschreibung.h"
 #include "charts/Diagramm.h"
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
@@ -156,7 +157,7 @@ void TForm1::Histo_neu_zeichnen() {
     r.Vertrauensintervall_Klick = [this] { CheckBox_Vertrauensintervall_berechnenClick(); };
     ::Histo_neu_zeichnen(Image1->Bild(), z, Schalter_lesen(), r);
     Bild_zeigt_Verteilung = true;
-    Image1->update();
+    Bild_zeigen(Diagrammbeschreibung(z, Schalter_lesen()));
 }
 
 void TForm1::Standardwerte_setzen() {
@@ -233,7 +234,7 @@ void TForm1::BitBtn_HistoneuClick() {
 void TForm1::BitBtn_OCClick() {
     OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
     Bild_zeigt_Verteilung = false;
-    Image1->update();
+    Bild_zeigen(OC_Beschreibung(z));
 }
 
 void TForm1::SpeedButton_StandardwerteClick() {
@@ -385,4 +386,8 @@ void TForm1::k2_zeigen() { Edit_k2->setText(Qt_Text(Zahl_ganz(z.k2))); }
 void TForm1::Neu_berechnen() { Alles_berechnen(); }
 void TForm1::Neu_zeichnen() { Histo_neu_zeichnen(); }
 QImage& TForm1::Bild() { return Image1->Bild(); }
-void TForm1::Bild_zeigen() { Image1->update(); }
+// A screen reader hears the new description as the chart's.
+void TForm1::Bild_zeigen(const QString& Beschreibung) {
+    Image1->setAccessibleDescription(Beschreibung);
+    Image1->update();
+}

@@ -33,7 +33,7 @@ public:
     void Neu_berechnen() override;
     void Neu_zeichnen() override;
     QImage& Bild() override;
-    void Bild_zeigen() override;
+    void Bild_zeigen(const QString& Beschreibung) override;
     QWidget& Fenster() override { return *this; }
 
     // The switch states at this moment; built anew for every call, never kept.

@@ -7,6 +7,7 @@
 #include "ui/Bildfeld.h"
 #include "ui/Wertetabelle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -319,6 +320,36 @@ TEST_F(Fenster, KnopfbilderSindDa) {
 }
 
 // A tool button takes no focus, so the entry in progress does not end: the copy shows the old p0.
+// What a screen reader gets: a name for every control of the form, the chart in words that
+// follow the chart (also when a button's shortcut draws it), and the grid's cells.
+TEST_F(Fenster, FuerBildschirmleser) {
+    for (QWidget* w : f->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(a, nullptr) << w->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << w->objectName().toStdString();
+    }
+    QAccessibleInterface* Bild = QAccessible::queryAccessibleInterface(f->Image1);
+    EXPECT_TRUE(Bild->text(QAccessible::Description)
+                    .startsWith("Histogramm der Binomialverteilung mit p0=0,8 für n=20, k von 0 bis 20"))
+        << Bild->text(QAccessible::Description).toStdString();
+    f->CheckBox_Alfa_zeigen->click();
+    EXPECT_TRUE(Bild->text(QAccessible::Description).contains("Verwerfungsbereich V={0; ... ;12;20; ... ;20}, α-Fehler 4,37%"))
+        << Bild->text(QAccessible::Description).toStdString();
+    f->BitBtn_OC->setFocus();
+    QTest::keyClick(f->BitBtn_OC, Qt::Key_O, Qt::AltModifier);
+    // The shortcut clicks the button after its pressed look has shown.
+    for (int i = 0; i < 50 && !Bild->text(QAccessible::Description).startsWith("OC"); ++i) QTest::qWait(20);
+    EXPECT_TRUE(Bild->text(QAccessible::Description).startsWith("OC-Kurve des beidseitigen Tests für n=20"))
+        << Bild->text(QAccessible::Description).toStdString();
+    EXPECT_TRUE(f->BitBtn_OC->toolTip().endsWith("(Alt+O)"));
+
+    f->BitBtn_Histoneu->click();
+    QAccessibleTableInterface* Tabelle = QAccessible::queryAccessibleInterface(f->StringGrid1)->tableInterface();
+    ASSERT_NE(Tabelle, nullptr);
+    EXPECT_EQ(Tabelle->cellAt(16, 0)->text(QAccessible::Name), "21,82%");
+}
+
 TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
     f->Edit_p0->setFocus();
     f->Edit_p0->selectAll();
