@@ -4,7 +4,6 @@
 #include <QResizeEvent>
 
 Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent), bild(1, 1, QImage::Format_RGB32) {
-    setObjectName(QStringLiteral("Image1"));
     bild.fill(Qt::white);
     // The bitmap covers every pixel, so Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
