@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace {
 
 // The outer size of the window, frame included; the form opens it at this size.
@@ -23,7 +25,10 @@ constexpr int Bildhoehe = 373;
 void TForm1::Anordnen() {
     const int b = width();
     Panel1->setGeometry(0, 0, b, Bandhoehe);
-    Image1->setGeometry(0, Bandhoehe, b, Bildhoehe);
+    // At the opening size the image is 373 px high; a taller window gives it the extra height
+    // (the chart follows the image's height), a lower one never less than that.
+    if (Oeffnungshoehe == 0) Oeffnungshoehe = height();
+    Image1->setGeometry(0, Bandhoehe, b, Bildhoehe + std::max(0, height() - Oeffnungshoehe));
     // While the window is hidden Qt holds the resize event back; the chart needs the size now.
     if (Image1->Bild_anpassen()) Bildgroesse_angepasst();
 }
@@ -60,6 +65,7 @@ void TForm1::Aussengroesse_anpassen() {
     const QSize Rahmen = frameGeometry().size() - geometry().size();
     if (Rahmen.isEmpty()) return;
     Aussengroesse_gesetzt = true;
+    Oeffnungshoehe = Fensterhoehe - Rahmen.height();
     resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
 }

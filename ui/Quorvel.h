@@ -133,6 +133,8 @@ private:
     // CheckBox_p0_kumuliertClick).
     QCheckBox* Einschaltender = nullptr;
     bool Aussengroesse_gesetzt = false;
+    // The client height the window opened with; the image grows with what the window adds.
+    int Oeffnungshoehe = 0;
     bool erstmals_gezeigt = false;
     // While the reset clears the check boxes, their handlers neither recompute nor redraw.
     bool Zuruecksetzung_laeuft = false;

@@ -73,6 +73,11 @@ TEST_F(Fenster, BildFolgtDerFensterbreite) {
     EXPECT_EQ(f->Image1->Bild().height(), 373);
     // Redrawn at the new size, not a blank bitmap.
     EXPECT_EQ(f->Image1->Bild().pixel(100, 349), 0xFF000000u);
+    // A taller window gives the chart the height below the band; its k axis moves down.
+    f->resize(800, f->height() + 100);
+    QApplication::processEvents();
+    EXPECT_EQ(f->Image1->Bild().height(), 473);
+    EXPECT_EQ(f->Image1->Bild().pixel(100, 449), 0xFF000000u);
 }
 
 struct Ausschluss {
