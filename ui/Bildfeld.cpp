@@ -31,3 +31,5 @@ void Bildfeld::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (Bild_anpassen()) emit Groesse_geaendert();
 }
+
+void Bildfeld::mouseDoubleClickEvent(QMouseEvent*) { emit Doppelklick(); }

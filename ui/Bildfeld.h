@@ -18,11 +18,14 @@ public:
     bool Bild_anpassen();
 
 signals:
+    // A double click on the chart (it asks for the chart alone, full screen).
+    void Doppelklick();
     // The bitmap was recreated at a new widget size by a resize event (the chart must be drawn
     // anew); a Bild_anpassen called directly reports through its result instead.
     void Groesse_geaendert();
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 

@@ -66,6 +66,8 @@ void TForm1::Steuerelemente_anlegen() {
 
 void TForm1::Ereignisse_verbinden() {
     connect(Image1, &Bildfeld::Groesse_geaendert, this, &TForm1::Bildgroesse_angepasst);
+    connect(Image1, &Bildfeld::Doppelklick, this, &TForm1::Vollbild_zeigen);
+    connect(Aktion_Vollbild, &QAction::triggered, this, &TForm1::Vollbild_zeigen);
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);

@@ -88,6 +88,9 @@ public:
     // What leaving Feld for another control does: its exit handler, if it is an edit field.
     void Feld_verlassen(QWidget* Feld);
 
+    // The chart alone, full screen (F11, a double click on it).
+    void Vollbild_zeigen();
+
     // Explorations
     void Button_p0_variabelClick();
     void Button_n_variabelClick();

@@ -5,6 +5,7 @@
 #include "Fensterhilfe.h"
 
 #include "ui/Bildfeld.h"
+#include "ui/Vollbild.h"
 #include "ui/Wertetabelle.h"
 
 #include <QAccessible>
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -353,6 +355,31 @@ TEST_F(Fenster, FuerBildschirmleser) {
     QAccessibleTableInterface* Tabelle = QAccessible::queryAccessibleInterface(f->StringGrid1)->tableInterface();
     ASSERT_NE(Tabelle, nullptr);
     EXPECT_EQ(Tabelle->cellAt(16, 0)->text(QAccessible::Name), "21,82%");
+}
+
+// F11 shows the chart alone on the whole screen, drawn anew at its size; Esc returns to the
+// window as it was.
+TEST_F(Fenster, VollbildUndZurueck) {
+    const Zustand vorher = f->Stand();
+    const QImage Bild_vorher = f->Image1->Bild();
+    QTest::keyClick(f->Edit_n, Qt::Key_F11);
+    Vollbild* v = nullptr;
+    for (int i = 0; i < 50 && !v; ++i, QTest::qWait(10))
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* k = qobject_cast<Vollbild*>(w); k && k->isVisible()) v = k;
+    ASSERT_NE(v, nullptr);
+    EXPECT_TRUE(v->windowState() & Qt::WindowFullScreen);
+    const QSize Schirm = f->screen()->size();
+    EXPECT_EQ(v->Bild().size(), Schirm);
+    EXPECT_EQ(v->Bild().pixel(100, Schirm.height() - 24), 0xFF000000u);  // the k axis, at the bottom
+    const QPointer<Vollbild> offen(v);
+    QTest::keyClick(v, Qt::Key_Escape);
+    QTest::qWait(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(offen.isNull());
+    EXPECT_EQ(f->Image1->Bild(), Bild_vorher);
+    EXPECT_EQ(f->Stand().x_Ende, vorher.x_Ende);
+    EXPECT_EQ(f->Edit_k2->text(), "20");
 }
 
 TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
