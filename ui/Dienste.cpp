@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 
 const QString Programmtitel = QStringLiteral(
     "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
@@ -25,6 +28,21 @@ void Dienste::Tabelle_kopieren(const QString& Text, const QString& Html) {
     daten->setText(Text);
     daten->setHtml(Html);
     QApplication::clipboard()->setMimeData(daten);  // the clipboard takes ownership
+}
+
+QString Dienste::Speicherort_waehlen(QWidget* Eltern, QString& Format) {
+    const QStringList Formate = {QStringLiteral("PNG 1× (*.png)"), QStringLiteral("PNG 2× (*.png)"),
+                                 QStringLiteral("PNG 4× (*.png)"), QStringLiteral("PDF (*.pdf)")};
+    QString gewaehlt = Formate[1];
+    const QString Name = QFileDialog::getSaveFileName(Eltern, QStringLiteral("Grafik speichern"),
+                                                      QStringLiteral("Grafik.png"), Formate.join(";;"), &gewaehlt);
+    Format = gewaehlt.left(gewaehlt.indexOf(QStringLiteral(" (")));
+    return Name;
+}
+
+bool Dienste::Drucker_waehlen(QWidget* Eltern, QPrinter& Drucker) {
+    QPrintDialog Dialog(&Drucker, Eltern);
+    return Dialog.exec() == QDialog::Accepted;
 }
 
 namespace {

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QString>
 
+class QPrinter;
+class QWidget;
+
 #include <memory>
 
 class Dienste {
@@ -16,6 +19,11 @@ public:
     virtual void Bild_kopieren(const QImage& Bild);
     // Cells for a spreadsheet: the same table as tab-separated text and as an HTML table.
     virtual void Tabelle_kopieren(const QString& Text, const QString& Html);
+    // The file to save the chart in, and the chosen format ("PNG 1×", "PNG 2×", "PNG 4×",
+    // "PDF"); an empty name when the user cancels.
+    virtual QString Speicherort_waehlen(QWidget* Eltern, QString& Format);
+    // Qt's print dialog on Drucker; false when the user cancels.
+    virtual bool Drucker_waehlen(QWidget* Eltern, QPrinter& Drucker);
 };
 
 Dienste& dienste();

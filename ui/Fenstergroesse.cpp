@@ -5,14 +5,12 @@
 
 #include "charts/Diagramm.h"
 #include "ui/Bildfeld.h"
-#include "ui/Vollbild.h"
 
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -75,22 +73,4 @@ void TForm1::Aussengroesse_anpassen() {
 void TForm1::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
     Aussengroesse_anpassen();
-}
-
-// The distribution chart of the state is drawn anew at the screen's size and resolution, on a
-// copy of the state, so nothing of the window changes; any other picture keeps its pixels.
-void TForm1::Vollbild_zeigen() {
-    QScreen* s = screen();
-    QImage Bild = Image1->Bild();
-    if (Bild_zeigt_Verteilung && s) {
-        const qreal Skala = s->devicePixelRatio();
-        Bild = QImage(s->size() * Skala, QImage::Format_RGB32);
-        Bild.setDevicePixelRatio(Skala);
-        auto Kopie = std::make_unique<Zustand>(z);
-        ::Histo_neu_zeichnen(Bild, *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
-    }
-    auto* v = new Vollbild(std::move(Bild));
-    if (s) v->setScreen(s);
-    v->showFullScreen();
-    v->activateWindow();
 }

@@ -68,6 +68,8 @@ void TForm1::Ereignisse_verbinden() {
     connect(Image1, &Bildfeld::Groesse_geaendert, this, &TForm1::Bildgroesse_angepasst);
     connect(Image1, &Bildfeld::Doppelklick, this, &TForm1::Vollbild_zeigen);
     connect(Aktion_Vollbild, &QAction::triggered, this, &TForm1::Vollbild_zeigen);
+    connect(Aktion_Grafik_speichern, &QAction::triggered, this, &TForm1::Grafik_speichern);
+    connect(Aktion_Grafik_drucken, &QAction::triggered, this, &TForm1::Grafik_drucken);
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);
@@ -129,7 +131,7 @@ Schalter TForm1::Schalter_lesen() const {
 void TForm1::Alles_berechnen() {
     if (Zuruecksetzung_laeuft) return;
     // Until the next redraw the picture belongs to the state before this recomputation.
-    Bild_zeigt_Verteilung = false;
+    Bild_zeigt_Verteilung = Bild_zeigt_OC = false;
     const Berechnungstexte t = ::Alles_berechnen(z, Schalter_lesen());
     Edit_kli->setText(Qt_Text(t.Edit_kli));
     Edit_kre->setText(Qt_Text(t.Edit_kre));
@@ -159,6 +161,7 @@ void TForm1::Histo_neu_zeichnen() {
     r.Vertrauensintervall_Klick = [this] { CheckBox_Vertrauensintervall_berechnenClick(); };
     ::Histo_neu_zeichnen(Image1->Bild(), z, Schalter_lesen(), r);
     Bild_zeigt_Verteilung = true;
+    Bild_zeigt_OC = false;
     Bild_zeigen(Diagrammbeschreibung(z, Schalter_lesen()));
 }
 
@@ -236,6 +239,7 @@ void TForm1::BitBtn_HistoneuClick() {
 void TForm1::BitBtn_OCClick() {
     OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
     Bild_zeigt_Verteilung = false;
+    Bild_zeigt_OC = true;
     Bild_zeigen(OC_Beschreibung(z));
 }
 

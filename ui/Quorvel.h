@@ -88,8 +88,14 @@ public:
     // What leaving Feld for another control does: its exit handler, if it is an edit field.
     void Feld_verlassen(QWidget* Feld);
 
-    // The chart alone, full screen (F11, a double click on it).
+    // The chart out of the window (ui/Grafikausgabe.cpp): alone, full screen (F11, a double
+    // click on it); into a PNG (1×, 2×, 4×) or a PDF page (Ctrl+S); on paper (Ctrl+P).
     void Vollbild_zeigen();
+    void Grafik_speichern();
+    void Grafik_drucken();
+    // The picture now shown at device scale Skala over Groesse logical pixels (default: the
+    // image's), drawn anew on a copy of the state where it can be.
+    QImage Grafik_in_Skala(qreal Skala, QSize Groesse = {}) const;
 
     // Explorations
     void Button_p0_variabelClick();
@@ -146,5 +152,6 @@ private:
     // The image shows the distribution chart of the current state (not an OC or family chart,
     // nor an animation frame that a recomputation has since left behind).
     bool Bild_zeigt_Verteilung = false;
+    bool Bild_zeigt_OC = false;  // likewise the OC chart
     void Bildgroesse_angepasst();
 };

@@ -1,0 +1,86 @@
+// The chart out of the window: alone on a whole screen, into a PNG or PDF file, on paper.
+// Each draws the picture anew at the resolution it needs, on a copy of the state.
+
+#include "ui/Quorvel.h"
+
+#include "charts/Diagramm.h"
+#include "charts/OC.h"
+#include "ui/Bildfeld.h"
+#include "ui/Dienste.h"
+#include "ui/Vollbild.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QScreen>
+
+#include <cmath>
+#include <memory>
+
+QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
+    if (Groesse.isEmpty()) Groesse = Image1->Bild().deviceIndependentSize().toSize();
+    QImage Bild(QSize(std::lround(Groesse.width() * Skala), std::lround(Groesse.height() * Skala)),
+                QImage::Format_RGB32);
+    Bild.setDevicePixelRatio(Skala);
+    auto Kopie = std::make_unique<Zustand>(z);
+    if (Bild_zeigt_Verteilung) {
+        ::Histo_neu_zeichnen(Bild, *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
+    } else if (Bild_zeigt_OC) {
+        OC_zeichnen(Bild, *Kopie);
+    } else {
+        // A family chart or a frame left behind: its pixels, each one a block of the new size.
+        Bild = Image1->Bild().scaled(Bild.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        Bild.setDevicePixelRatio(Skala);
+    }
+    return Bild;
+}
+
+void TForm1::Vollbild_zeigen() {
+    QScreen* s = screen();
+    auto* v = new Vollbild(s ? Grafik_in_Skala(s->devicePixelRatio(), s->size()) : Image1->Bild());
+    if (s) v->setScreen(s);
+    v->showFullScreen();
+    v->activateWindow();
+}
+
+namespace {
+// The chart over the page's width at the device's resolution.
+bool Auf_Seite(QPagedPaintDevice& Geraet, const TForm1& f, QSize Logisch) {
+    QPainter p;
+    if (!p.begin(&Geraet)) return false;
+    const qreal Skala = static_cast<qreal>(p.viewport().width()) / Logisch.width();
+    QImage Bild = f.Grafik_in_Skala(Skala);
+    Bild.setDevicePixelRatio(1);
+    p.drawImage(QPoint(0, 0), Bild);
+    return p.end();
+}
+}  // namespace
+
+void TForm1::Grafik_speichern() {
+    QString Format;
+    const QString Name = dienste().Speicherort_waehlen(this, Format);
+    if (Name.isEmpty()) return;
+    bool gespeichert = false;
+    if (Format == QLatin1String("PDF")) {
+        QPdfWriter Datei(Name);
+        Datei.setResolution(300);
+        Datei.setPageSize(QPageSize(QPageSize::A4));
+        Datei.setPageOrientation(QPageLayout::Landscape);
+        Datei.setTitle(windowTitle());
+        gespeichert = Auf_Seite(Datei, *this, Image1->Bild().deviceIndependentSize().toSize());
+    } else {
+        const int Skala = Format.endsWith(QStringLiteral("4×")) ? 4 : Format.endsWith(QStringLiteral("2×")) ? 2 : 1;
+        QImage Bild = Grafik_in_Skala(Skala);
+        Bild.setDevicePixelRatio(1);
+        gespeichert = Bild.save(Name, "PNG");
+    }
+    if (!gespeichert) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+}
+
+void TForm1::Grafik_drucken() {
+    QPrinter Drucker(QPrinter::HighResolution);
+    Drucker.setPageOrientation(QPageLayout::Landscape);
+    if (!dienste().Drucker_waehlen(this, Drucker)) return;
+    if (!Auf_Seite(Drucker, *this, Image1->Bild().deviceIndependentSize().toSize()))
+        dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gedruckt werden."));
+}
