@@ -157,8 +157,8 @@ void Stiftpunkt(Raster& r, int x, int y, QRgb Farbe, int b) {
     Flaeche(r, x0, y0, x0 + b, y0 + b, Farbe, Pinselart::bsSolid);
 }
 
-// The pixels of a line from (x1, y1) towards (x2, y2) inside 0 <= x < Breite, 0 <= y < Hoehe
-// (pen square included), each handed to `Stift`. The pixels do not depend on the direction:
+// The pixels of a line from (x1, y1) towards (x2, y2), each handed to `Stift`; only those
+// whose pen square of width b can reach 0 <= x < Breite, 0 <= y < Hoehe, and `Stift` clips. The pixels do not depend on the direction:
 // they are computed from the end with the smaller main coordinate, rounding the minor
 // coordinate to the nearest pixel and halves toward that end's row or column. Mirror-image
 // edges (the two sides of an arrowhead) then get mirror-image pixels.
@@ -311,13 +311,14 @@ void Geraetelinie(QImage& Bild, int X1, int Y1, int X2, int Y2, QRgb Farbe, int 
     Linienpixel(X1, Y1, X2, Y2, b, Stiftart::psSolid, gb, gh, [&](int X, int Y) {
         const int X0 = std::max(X, 0), Y0 = std::max(Y, 0);
         const int Xe = std::min(X + b, gb), Ye = std::min(Y + b, gh);
-        for (int y = Y0; y < Ye; ++y)
-            for (int x = X0; x < Xe; ++x) {
-                if (direkt)
-                    reinterpret_cast<QRgb*>(Bild.scanLine(y))[x] = Farbe;
-                else
-                    Bild.setPixel(x, y, Farbe);
+        for (int y = Y0; y < Ye; ++y) {
+            if (direkt) {
+                QRgb* zeile = reinterpret_cast<QRgb*>(Bild.scanLine(y));
+                std::fill(zeile + X0, zeile + std::max(X0, Xe), Farbe);
+            } else {
+                for (int x = X0; x < Xe; ++x) Bild.setPixel(x, y, Farbe);
             }
+        }
     });
 }
 
