@@ -2,6 +2,7 @@
 
 #include "analysis/Zustand.h"
 #include "charts/Diagramm.h"
+#include "charts/UGrafik.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -67,11 +68,12 @@ Zustand Zustand_4000() {
     return z;
 }
 
-// One full redraw at n = 4000 with every marking on. The first redraw narrows the k range to
-// mue0 +- 3.5 sigma0; the timed ones draw that narrowed range, as the window would.
-void BM_Histo_neu_zeichnen_4000(benchmark::State& state) {
+// One full redraw at n = 4000 with every marking on, at device scale `Skala`. The first redraw
+// narrows the k range to mue0 +- 3.5 sigma0; the timed ones draw that narrowed range, as the
+// window would.
+void Neu_zeichnen_4000(benchmark::State& state, double Skala) {
     Gui_sicherstellen();
-    QImage Bild(998, 373, QImage::Format_RGB32);
+    QImage Bild = Diagrammbild(998, 373, Skala);
     Zustand z = Zustand_4000();
     Schalter s;
     s.p1_zeichnen = s.p2_zeichnen = true;
@@ -86,7 +88,19 @@ void BM_Histo_neu_zeichnen_4000(benchmark::State& state) {
         benchmark::DoNotOptimize(Bild.constBits());
     }
 }
+
+void BM_Histo_neu_zeichnen_4000(benchmark::State& state) { Neu_zeichnen_4000(state, 1.0); }
 BENCHMARK(BM_Histo_neu_zeichnen_4000)->Unit(benchmark::kMillisecond);
 static bool ziel = Ziel_setzen("BM_Histo_neu_zeichnen_4000", 20);
+
+// A HiDPI screen at 200 %: four times the device pixels.
+void BM_Histo_neu_zeichnen_4000_Skala2(benchmark::State& state) { Neu_zeichnen_4000(state, 2.0); }
+BENCHMARK(BM_Histo_neu_zeichnen_4000_Skala2)->Unit(benchmark::kMillisecond);
+static bool ziel_2 = Ziel_setzen("BM_Histo_neu_zeichnen_4000_Skala2", 20);
+
+// A picture for saving or printing at 4 x: sixteen times the device pixels.
+void BM_Histo_neu_zeichnen_4000_Skala4(benchmark::State& state) { Neu_zeichnen_4000(state, 4.0); }
+BENCHMARK(BM_Histo_neu_zeichnen_4000_Skala4)->Unit(benchmark::kMillisecond);
+static bool ziel_4 = Ziel_setzen("BM_Histo_neu_zeichnen_4000_Skala4", 80);
 
 }  // namespace

@@ -33,8 +33,8 @@ int Slotmitte(const Zustand& z, int k) {
 
 bool Geometrie_berechnen(const QImage& Bild, Zustand& z) {
     z.x_Ursprung = Diagramm_x_Ursprung;
-    z.y_Ursprung = Bild.height() - 24;
-    z.x_Ende = Bild.width() - 15;
+    z.y_Ursprung = Logische_Hoehe(Bild) - 24;
+    z.x_Ende = Logische_Breite(Bild) - 15;
     z.y_Oben = Diagramm_y_Oben;
     z.Hoehe_Skala = z.y_Ursprung - z.y_Oben;
 
@@ -176,9 +176,12 @@ void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, in
 }
 
 QImage Zwischenablagebild(const QImage& Bild, const Zustand& z) {
+    // The copy keeps the image's scale: its logical width is the copy width, its device
+    // pixels are the image's own.
     const int H = Bild.height();
-    const int Kopierbreite = z.x_Ende < 680 ? 680 : z.x_Ende + 15;
+    const int Kopierbreite = Geraetepixel(Bild, z.x_Ende < 680 ? 680 : z.x_Ende + 15);
     QImage Kopie(Kopierbreite, H, QImage::Format_RGB32);
+    Kopie.setDevicePixelRatio(Bild.devicePixelRatio());
     Kopie.fill(Qt::white);
     const int Breite = std::min(Kopierbreite, Bild.width());
     for (int y = 0; y < H; ++y)

@@ -51,7 +51,7 @@ std::optional<int> Markierungsspalte(const QImage& Bild, const Zustand& z, Exten
         return std::nullopt;
     // Anything left of column 0 or right of the last column is clipped away in the same way,
     // so the clamp changes no pixel and keeps huge moments (a geometric p near 0) convertible.
-    return static_cast<int>(std::clamp<Extended>(px, -1.0L, static_cast<Extended>(Bild.width())));
+    return static_cast<int>(std::clamp<Extended>(px, -1.0L, static_cast<Extended>(Logische_Breite(Bild))));
 }
 
 void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t) {
@@ -91,18 +91,26 @@ void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     if (z.Saeulenbreite <= 0 || !(z.Pmax > 0) || !std::isfinite(z.Pmax) || !(z.sigma0 > 0) ||
         !std::isfinite(z.sigma0) || !std::isfinite(z.mue0))
         return;
-    const Extended Skala = z.Hoehe_Skala / z.Pmax;
+    // Drawn per device column, so that at a device scale the curve is as smooth as the
+    // texts rather than a staircase of logical blocks; at scale 1 a device column is a
+    // logical one. The pen is two logical pixels wide.
+    const Extended s = Bild.devicePixelRatio();
+    const Extended Skala = z.Hoehe_Skala / z.Pmax * s;
+    const int Y0 = Geraetepixel(Bild, z.y_Ursprung);
+    const int X0 = Geraetepixel(Bild, z.x_Ursprung);
+    const Extended Slot = z.Saeulenbreite * s;
+    const int Stift = std::max(1, Geraetepixel(Bild, 2));
     auto Y = [&](Extended t) {
-        return z.y_Ursprung - Pixel_runden(Normaldichte(z.mue0, z.sigma0, t) * Skala);
+        return Y0 - Pixel_runden(Normaldichte(z.mue0, z.sigma0, t) * Skala);
     };
     const Extended Start = z.k1 - 0.5L;
-    int x_alt = z.x_Ursprung;
+    int x_alt = X0;
     int y_alt = Y(Start);
     // Columns right of the image are clipped anyway; stopping there bounds the work.
-    const int x_bis = std::min(z.x_Ende, Bild.width());
-    for (int px = z.x_Ursprung + 1; px <= x_bis; ++px) {
-        const int y = Y(static_cast<Extended>(px - z.x_Ursprung) / z.Saeulenbreite + Start);
-        Linie(Bild, x_alt, y_alt, px, y, clBlue, 2, Stiftart::psSolid);
+    const int x_bis = Geraetepixel(Bild, std::min(z.x_Ende, Logische_Breite(Bild)));
+    for (int px = X0 + 1; px <= x_bis; ++px) {
+        const int y = Y(static_cast<Extended>(px - X0) / Slot + Start);
+        Geraetelinie(Bild, x_alt, y_alt, px, y, clBlue, Stift);
         x_alt = px;
         y_alt = y;
     }

@@ -28,12 +28,12 @@ void Text(QImage& Bild, int x, int y, const QString& t) {
 // drawn just before, so it is painted here with that pen rather than the solid one of
 // Ellipse_zeichnen; the box covers x1..x2-1 like every rectangle of the charts.
 void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2) {
-    QPainter p(&Bild);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    QPen stift(QColor::fromRgb(clRed), 1, Qt::DashLine);
-    p.setPen(stift);
-    p.setBrush(QBrush(QColor::fromRgb(clWhite), Qt::SolidPattern));
-    p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    Logisch_malen(Bild, QRect(x1, y1, x2 - x1, y2 - y1), [&](QPainter& p) {
+        QPen stift(QColor::fromRgb(clRed), 1, Qt::DashLine);
+        p.setPen(stift);
+        p.setBrush(QBrush(QColor::fromRgb(clWhite), Qt::SolidPattern));
+        p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    });
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ OC_Tabelle OC_Tabelle_Spalte_p1() {
 
 void OC_Geometrie_setzen(const QImage& Bild, Zustand& z) {
     z.x_Ursprung = 30;
-    z.y_Ursprung = Bild.height() - 30;
+    z.y_Ursprung = Logische_Hoehe(Bild) - 30;
     z.y_Oben = 45;
     z.OC_Breite = OC_Achsenlaenge;
     z.x_Ende = z.x_Ursprung + z.OC_Breite + 30;

@@ -7,11 +7,21 @@
 // patterns are anchored at the image origin, not at the shape, so overlapping hatches line up.
 // Draw on QImage::Format_RGB32 images; colours are opaque ARGB32. Call them from one thread
 // only: the font look-ups are cached without a lock.
+//
+// Every coordinate is in logical pixels. An image may carry a device scale s as its
+// devicePixelRatio (Diagrammbild makes one); then logical pixel x covers the device pixels
+// Geraetepixel(s, x) <= X < Geraetepixel(s, x + 1), and rectangles, lines, hatches, polygons
+// and ellipses cover exactly the device blocks of their logical pixels, never smoothed.
+// Texts are drawn at device resolution. At s = 1 nothing differs from an image without scale.
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
+#include <QRect>
 #include <QPolygon>
 #include <QString>
+
+#include <functional>
 
 // Pen and brush styles. Scoped, so that a brush style cannot be passed for a pen style, nor a
 // width for either.
@@ -72,3 +82,25 @@ int Texthoehe(const QString& Text, const Schrift& f);
 constexpr int Pixel_Grenze = 1000000;
 int Pixel_trunc(long double Wert);
 int Pixel_runden(long double Wert);
+
+// The logical size of an image with a device scale, the size all chart geometry is made in.
+int Logische_Breite(const QImage& Bild);
+int Logische_Hoehe(const QImage& Bild);
+
+// First device pixel of logical coordinate x: floor(x s + 1/2), monotone in x.
+int Geraetepixel(double Skala, int x);
+int Geraetepixel(const QImage& Bild, int x);
+
+// A white RGB32 chart image of Breite x Hoehe logical pixels at device scale Skala (a scale
+// that is not positive and finite counts as 1).
+QImage Diagrammbild(int Breite, int Hoehe, double Skala = 1.0);
+
+// A line in device pixels, for what is drawn at device resolution (the normal curve): the
+// pixels as Linie chooses them, each painting the Breite x Breite square from (X, Y) right
+// and down.
+void Geraetelinie(QImage& Bild, int X1, int Y1, int X2, int Y2, QRgb Farbe, int Breite);
+
+// Aliased QPainter drawing in logical coordinates that stays crisp at any scale: `malen` may
+// paint inside Bereich only (brush origin at the image origin, antialiasing off). At s = 1
+// it paints onto the image itself.
+void Logisch_malen(QImage& Bild, const QRect& Bereich, const std::function<void(QPainter&)>& malen);

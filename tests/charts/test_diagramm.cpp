@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -326,6 +329,106 @@ TEST_F(Diagramm, FullRedrawSetsTestKindAndRunsTheIntervalHandlerOnce) {
     EXPECT_FALSE(z.Test_rechts);
     // The expected-value marker of mue0 = 16 at 40 + trunc(16.5 * 20) = 370, red.
     EXPECT_EQ(Bild.pixel(370, 100), clRed);
+}
+
+// The start chart with markings of every kind of shape (bars, hatches, dotted auxiliary
+// lines, marker lines, arrowheads), but no normal curve: that one is drawn per device column.
+Schalter Formen() {
+    Schalter s;
+    s.Info = false;
+    s.p1_zeichnen = true;
+    s.Alfa_zeigen = s.Beta_zeigen = s.waagerechte_Strichelung = true;
+    s.Erwartungswert_zeigen = s.Sigma_zeigen = s.Stichprobenergebnis_zeigen = true;
+    return s;
+}
+
+// Logical boxes of the texts of the start chart, a pixel wider on every side: glyphs of a
+// larger font may reach a little beyond the box of the logical one.
+std::vector<QRect> Textkaesten(const Zustand& z, const Schalter& s) {
+    Schrift normal, fett;
+    fett.fett = true;
+    auto Kasten = [](int x, int y, const QString& t, const Schrift& f) {
+        return QRect(x - 1, y - 1, Textbreite(t, f) + 2, Texthoehe(t, f) + 2);
+    };
+    std::vector<QRect> k{Kasten(z.x_Ursprung - 30, 5, QStringLiteral("P(X=k)"), fett),
+                         Kasten(z.x_Ende + 3, z.y_Ursprung + 5, QStringLiteral("k"), fett),
+                         QRect(0, z.y_Ursprung + 6, 2000, 100)};  // the numbers of the k axis
+    if (s.waagerechte_Strichelung)
+        for (int i = 0; i <= 4; ++i)
+            k.push_back(Kasten(z.x_Ursprung - 37, Hilfslinie_Zeile(z, i) - 8, Hilfslinie_Text(z, i), normal));
+    return k;
+}
+
+struct Skalenfall {
+    const char* Name;
+    double Skala;
+};
+
+class Geraeteskala : public ::testing::TestWithParam<Skalenfall> {
+protected:
+    void SetUp() override { Gui_sicherstellen(); }
+};
+
+TEST_P(Geraeteskala, EveryLogicalPixelOutsideTheTextsBecomesOneCrispBlock) {
+    const double s = GetParam().Skala;
+    QImage Bild1 = Testbild();
+    QImage Bild_s = Diagrammbild(998, 373, s);
+    ASSERT_EQ(Bild_s.width(), Geraetepixel(s, 998));
+    ASSERT_EQ(Logische_Breite(Bild_s), 998);
+    ASSERT_EQ(Logische_Hoehe(Bild_s), 373);
+    Zustand z1 = Startzustand(), z_s = Startzustand();
+    Histo_neu_zeichnen(Bild1, z1, Formen(), {});
+    Histo_neu_zeichnen(Bild_s, z_s, Formen(), {});
+    EXPECT_EQ(z_s.Saeulenbreite, z1.Saeulenbreite) << "the geometry is logical";
+    EXPECT_EQ(z_s.x_Ende, z1.x_Ende);
+    const std::vector<QRect> Texte = Textkaesten(z1, Formen());
+    int Schwarz = 0, Fehler = 0;
+    for (int y = 0; y < 373; ++y)
+        for (int x = 0; x < 998; ++x) {
+            if (std::any_of(Texte.begin(), Texte.end(), [&](const QRect& r) { return r.contains(x, y); }))
+                continue;
+            const QRgb c = Bild1.pixel(x, y);
+            if (c == clBlack) ++Schwarz;
+            // Every device pixel of the block has the logical pixel's colour: a black
+            // pixel becomes a black block, and no block has a grey, smoothed pixel.
+            for (int Y = Geraetepixel(s, y); Y < Geraetepixel(s, y + 1); ++Y)
+                for (int X = Geraetepixel(s, x); X < Geraetepixel(s, x + 1); ++X)
+                    if (Bild_s.pixel(X, Y) != c && ++Fehler <= 5)
+                        ADD_FAILURE() << "logical (" << x << ", " << y << ") device (" << X << ", " << Y
+                                      << "): " << std::hex << Bild_s.pixel(X, Y) << " instead of " << c;
+        }
+    EXPECT_EQ(Fehler, 0);
+    EXPECT_GT(Schwarz, 2000) << "the chart has its outlines and hatches";
+}
+
+INSTANTIATE_TEST_SUITE_P(Skalen, Geraeteskala,
+                         ::testing::Values(Skalenfall{"zwei", 2.0}, Skalenfall{"anderthalb", 1.5},
+                                           Skalenfall{"drei", 3.0}),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// A text blown up from the logical image changes colour only at the borders of the 2 x 2
+// blocks; a text drawn at device resolution has its finer edges inside them too.
+TEST(Geraeteskala, TextsAreDrawnAtDeviceResolutionNotBlownUp) {
+    Gui_sicherstellen();
+    QImage Bild = Diagrammbild(998, 373, 2.0);
+    Zustand z = Startzustand();
+    Schalter s;
+    s.Info = false;
+    Histo_neu_zeichnen(Bild, z, s, {});
+    auto dunkel = [&](int X, int Y) { return qGray(Bild.pixel(X, Y)) < 128; };
+    int an_Blockgrenzen = 0, in_Bloecken = 0;
+    for (const QRect& r : Textkaesten(z, s)) {
+        const QRect g = QRect(2 * r.left(), 2 * r.top(), 2 * r.width(), 2 * r.height())
+                            .intersected(QRect(1, 1, Bild.width() - 1, Bild.height() - 1));
+        for (int Y = g.top(); Y <= g.bottom(); ++Y)
+            for (int X = g.left(); X <= g.right(); ++X) {
+                // A change between X - 1 and X with odd X lies inside a block; likewise in Y.
+                if (dunkel(X, Y) != dunkel(X - 1, Y)) ++(X % 2 == 1 ? in_Bloecken : an_Blockgrenzen);
+                if (dunkel(X, Y) != dunkel(X, Y - 1)) ++(Y % 2 == 1 ? in_Bloecken : an_Blockgrenzen);
+            }
+    }
+    ASSERT_GT(an_Blockgrenzen + in_Bloecken, 500) << "the texts are there";
+    EXPECT_GT(in_Bloecken, (an_Blockgrenzen + in_Bloecken) / 4);
 }
 
 }  // namespace
