@@ -16,9 +16,14 @@ void Bildfeld::paintEvent(QPaintEvent*) {
 
 bool Bildfeld::Bild_anpassen() {
     const QSize s = size();
-    if (s.isEmpty() || s == bild.size()) return false;
+    // The bitmap has the device pixels of the screen the widget stands on, so the chart is
+    // drawn at that resolution instead of being blown up.
+    const qreal Skala = devicePixelRatioF();
+    const QSize Pixel(qRound(s.width() * Skala), qRound(s.height() * Skala));
+    if (s.isEmpty() || (Pixel == bild.size() && Skala == bild.devicePixelRatio())) return false;
     // The old picture stays where it was; a margin the window gained is white.
-    QImage neu(s, QImage::Format_RGB32);
+    QImage neu(Pixel, QImage::Format_RGB32);
+    neu.setDevicePixelRatio(Skala);
     neu.fill(Qt::white);
     QPainter p(&neu);
     p.drawImage(0, 0, bild);
@@ -30,6 +35,12 @@ bool Bildfeld::Bild_anpassen() {
 void Bildfeld::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (Bild_anpassen()) emit Groesse_geaendert();
+}
+
+bool Bildfeld::event(QEvent* e) {
+    // Moved to a screen with another pixel ratio: the chart is drawn anew at the new one.
+    if (e->type() == QEvent::ScreenChangeInternal && Bild_anpassen()) emit Groesse_geaendert();
+    return QWidget::event(e);
 }
 
 void Bildfeld::mouseDoubleClickEvent(QMouseEvent*) { emit Doppelklick(); }

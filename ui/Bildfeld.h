@@ -26,6 +26,7 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 

@@ -248,13 +248,13 @@ void TForm1::SpeedButton_StandardwerteClick() {
     Histo_neu_zeichnen();
 }
 
-// The stripe of the image right of the copy shows white until the next redraw.
+// A copy at scale 1 on every screen; the stripe right of it shows white until the next redraw.
 void TForm1::SpeedButton_ClipboardClick() {
     QImage& Bild = Image1->Bild();
-    const QImage Kopie = Zwischenablagebild(Bild, z);
+    const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), z);
     dienste().Bild_kopieren(Kopie);
-    if (Kopie.width() < Bild.width())
-        Rechteck(Bild, Kopie.width(), 0, Bild.width(), Bild.height(), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
+    const int b = Logische_Breite(Bild);
+    if (Kopie.width() < b) Rechteck(Bild, Kopie.width(), 0, b, Logische_Hoehe(Bild), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Image1->update();
 }
 

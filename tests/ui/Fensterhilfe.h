@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QStringList>
 #include <QTest>
 
@@ -28,6 +29,18 @@ struct Rekorder : Dienste {
     void Signalton() override { ++Toene; }
     void Bild_kopieren(const QImage& Bild) override {
         if (Bilder_behalten) Bilder.push_back(Bild);
+    }
+    // The file dialog's answer, and the PDF file the print dialog's printer writes (empty:
+    // the dialog is cancelled).
+    QString Speicherort, Speicherformat, Druckdatei;
+    QString Speicherort_waehlen(QWidget*, QString& Format) override {
+        Format = Speicherformat;
+        return Speicherort;
+    }
+    bool Drucker_waehlen(QWidget*, QPrinter& Drucker) override {
+        Drucker.setOutputFormat(QPrinter::PdfFormat);
+        Drucker.setOutputFileName(Druckdatei);
+        return !Druckdatei.isEmpty();
     }
 };
 

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -380,6 +382,34 @@ TEST_F(Fenster, VollbildUndZurueck) {
     EXPECT_EQ(f->Image1->Bild(), Bild_vorher);
     EXPECT_EQ(f->Stand().x_Ende, vorher.x_Ende);
     EXPECT_EQ(f->Edit_k2->text(), "20");
+}
+
+// Ctrl+S writes the chart drawn anew at twice the resolution, or a PDF page; Ctrl+P prints it
+// through the print dialog; a file that can't be written is said so.
+TEST_F(Fenster, GrafikSpeichernUndDrucken) {
+    QTemporaryDir Ordner;
+    rec->Speicherort = Ordner.filePath("g.png");
+    rec->Speicherformat = "PNG 2×";
+    QTest::keyClick(f->Edit_n, Qt::Key_S, Qt::ControlModifier);
+    const QImage png(rec->Speicherort);
+    ASSERT_EQ(png.size(), f->Image1->Bild().size() * 2);
+    for (const QPoint d : {QPoint(0, 0), QPoint(1, 1)})  // the k axis, one 2 x 2 block per pixel
+        EXPECT_EQ(png.pixel(QPoint(200, 698) + d) | 0xFF000000u, 0xFF000000u);
+
+    rec->Speicherort = Ordner.filePath("g.pdf");
+    rec->Speicherformat = "PDF";
+    f->Aktion_Grafik_speichern->trigger();
+    QFile pdf(rec->Speicherort);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+    rec->Druckdatei = Ordner.filePath("druck.pdf");
+    QTest::keyClick(f->Edit_n, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_GT(QFileInfo(rec->Druckdatei).size(), 1000);
+
+    rec->Speicherort = Ordner.filePath("fehlt/g.png");
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(rec->Meldungen, QStringList{"Die Grafik konnte nicht gespeichert werden."});
 }
 
 TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
