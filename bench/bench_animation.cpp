@@ -7,6 +7,9 @@
 #include "explorations/Animation.h"
 #include "ui/Quorvel.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
@@ -40,5 +43,18 @@ BENCHMARK(BM_p0_Animation_Bild_4000)->Unit(benchmark::kMillisecond);
 static bool ziel_20 = Ziel_setzen("BM_p0_Animation_Bild_20", 5);
 // 4001 binomial terms and a narrowed chart: 60 ms keeps the animation above 15 frames a second.
 static bool ziel_4000 = Ziel_setzen("BM_p0_Animation_Bild_4000", 60);
+
+// "Grafik speichern" at 4x: the start chart drawn anew at scale 4 and written as a PNG.
+void BM_Grafik_speichern_4x(benchmark::State& state) {
+    TForm1 f;
+    const QString Datei = QDir::temp().filePath(QStringLiteral("quorvel_bench_4x.png"));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TForm1::Als_PNG_schreiben(f.Grafik_in_Skala(4), Datei));
+    }
+    state.counters["kB"] = static_cast<double>(QFileInfo(Datei).size()) / 1024;
+    QFile::remove(Datei);
+}
+BENCHMARK(BM_Grafik_speichern_4x)->Unit(benchmark::kMillisecond);
+static bool ziel_4x = Ziel_setzen("BM_Grafik_speichern_4x", 200);
 
 }  // namespace

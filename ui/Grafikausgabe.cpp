@@ -56,6 +56,12 @@ bool Auf_Seite(QPagedPaintDevice& Geraet, const TForm1& f, QSize Logisch) {
 }
 }  // namespace
 
+bool TForm1::Als_PNG_schreiben(QImage Bild, const QString& Name) {
+    Bild.setDevicePixelRatio(1);
+    // zlib's fastest level (quality 80): a chart is mostly white and shrinks nearly as well.
+    return Bild.convertToFormat(QImage::Format_RGB888).save(Name, "PNG", 80);
+}
+
 void TForm1::Grafik_speichern() {
     QString Format;
     const QString Name = dienste().Speicherort_waehlen(this, Format);
@@ -70,9 +76,7 @@ void TForm1::Grafik_speichern() {
         gespeichert = Auf_Seite(Datei, *this, Image1->Bild().deviceIndependentSize().toSize());
     } else {
         const int Skala = Format.endsWith(QStringLiteral("4×")) ? 4 : Format.endsWith(QStringLiteral("2×")) ? 2 : 1;
-        QImage Bild = Grafik_in_Skala(Skala);
-        Bild.setDevicePixelRatio(1);
-        gespeichert = Bild.save(Name, "PNG");
+        gespeichert = Als_PNG_schreiben(Grafik_in_Skala(Skala), Name);
     }
     if (!gespeichert) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
 }

@@ -96,6 +96,8 @@ public:
     // The picture now shown at device scale Skala over Groesse logical pixels (default: the
     // image's), drawn anew on a copy of the state where it can be.
     QImage Grafik_in_Skala(qreal Skala, QSize Groesse = {}) const;
+    // The image at its device pixels into a PNG file; false when it can't be written.
+    static bool Als_PNG_schreiben(QImage Bild, const QString& Name);
 
     // Explorations
     void Button_p0_variabelClick();
