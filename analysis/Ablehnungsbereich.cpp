@@ -74,13 +74,17 @@ Extended Alfare_berechnen(Zustand& z)
 
 Extended Alfa_Fehler(Zustand& z)
 {
-    if (z.Test_links) return Alfali_berechnen(z);
-    if (z.Test_rechts) return Alfare_berechnen(z);
-    if (z.Test_beidseitig) {
-        const Extended links = Alfali_berechnen(z);
-        return links + Alfare_berechnen(z);
-    }
-    return 0;
+    if (z.Test_links || z.Test_beidseitig) Alfali_berechnen(z);
+    if (z.Test_rechts || z.Test_beidseitig) Alfare_berechnen(z);
+    return Alfa_Fehler_erreicht(z);
+}
+
+Extended Alfa_Fehler_erreicht(const Zustand& z)
+{
+    Extended a = 0;
+    if (z.Test_links || z.Test_beidseitig) a += Alfali_erreicht(z);
+    if (z.Test_rechts || z.Test_beidseitig) a += Alfare_erreicht(z);
+    return a;
 }
 
 void Testart_setzen(Zustand& z)

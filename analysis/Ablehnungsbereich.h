@@ -24,6 +24,8 @@ Extended Alfare_berechnen(Zustand& z);
 // The level of the test kind that Testart_setzen set, in percent: the left, the right or the
 // sum of both levels, each stored as above; 0 without a rejection region.
 Extended Alfa_Fehler(Zustand& z);
+// The same level without storing anything.
+Extended Alfa_Fehler_erreicht(const Zustand& z);
 
 // Test_links, Test_rechts, Test_beidseitig from kli, kre and n (set at the start of a redraw).
 void Testart_setzen(Zustand& z);

@@ -36,13 +36,6 @@ QString Testart(const Zustand& z) {
     return QStringLiteral("Tests ohne Verwerfungsbereich");
 }
 
-Extended Alfa_Fehler_erreicht(const Zustand& z) {
-    Extended a = 0;
-    if (z.Test_links || z.Test_beidseitig) a += Alfali_erreicht(z);
-    if (z.Test_rechts || z.Test_beidseitig) a += Alfare_erreicht(z);
-    return a;
-}
-
 }  // namespace
 
 QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {

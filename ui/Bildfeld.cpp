@@ -1,5 +1,7 @@
 #include "ui/Bildfeld.h"
 
+#include "charts/UGrafik.h"
+
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -19,7 +21,7 @@ bool Bildfeld::Bild_anpassen() {
     // The bitmap has the device pixels of the screen the widget stands on, so the chart is
     // drawn at that resolution instead of being blown up.
     const qreal Skala = devicePixelRatioF();
-    const QSize Pixel(qRound(s.width() * Skala), qRound(s.height() * Skala));
+    const QSize Pixel(Geraetepixel(Skala, s.width()), Geraetepixel(Skala, s.height()));
     if (s.isEmpty() || (Pixel == bild.size() && Skala == bild.devicePixelRatio())) return false;
     // The old picture stays where it was; a margin the window gained is white.
     QImage neu(Pixel, QImage::Format_RGB32);

@@ -36,7 +36,7 @@ void TForm1::Anordnen() {
 void TForm1::Bildgroesse_angepasst() {
     // Only the distribution chart of the current state is redrawn at the new size; any other
     // picture keeps its pixels. A resize changes no field, repeats no message, runs no handler.
-    if (!erstellt || !Bild_zeigt_Verteilung) return;
+    if (!erstellt || Gezeigt != Bildart::Verteilung) return;
     Histo_nachzeichnen(Image1->Bild(), z, Schalter_lesen());
     Image1->update();
 }

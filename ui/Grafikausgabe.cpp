@@ -5,6 +5,7 @@
 
 #include "charts/Diagramm.h"
 #include "charts/OC.h"
+#include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
 #include "ui/Vollbild.h"
@@ -14,24 +15,23 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include <cmath>
 #include <memory>
 
 QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
-    if (Groesse.isEmpty()) Groesse = Image1->Bild().deviceIndependentSize().toSize();
-    QImage Bild(QSize(std::lround(Groesse.width() * Skala), std::lround(Groesse.height() * Skala)),
-                QImage::Format_RGB32);
-    Bild.setDevicePixelRatio(Skala);
-    auto Kopie = std::make_unique<Zustand>(z);
-    if (Bild_zeigt_Verteilung) {
-        ::Histo_neu_zeichnen(Bild, *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
-    } else if (Bild_zeigt_OC) {
-        OC_zeichnen(Bild, *Kopie);
-    } else {
+    if (Groesse.isEmpty()) Groesse = QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
+    QImage Bild = Diagrammbild(Groesse.width(), Groesse.height(), Skala);
+    if (Gezeigt == Bildart::Anderes) {
         // A family chart or a frame left behind: its pixels, each one a block of the new size.
+        const qreal s = Bild.devicePixelRatio();
         Bild = Image1->Bild().scaled(Bild.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        Bild.setDevicePixelRatio(Skala);
+        Bild.setDevicePixelRatio(s);
+        return Bild;
     }
+    auto Kopie = std::make_unique<Zustand>(z);
+    if (Gezeigt == Bildart::Verteilung)
+        ::Histo_neu_zeichnen(Bild, *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
+    else
+        OC_zeichnen(Bild, *Kopie);
     return Bild;
 }
 
@@ -73,7 +73,7 @@ void TForm1::Grafik_speichern() {
         Datei.setPageSize(QPageSize(QPageSize::A4));
         Datei.setPageOrientation(QPageLayout::Landscape);
         Datei.setTitle(windowTitle());
-        gespeichert = Auf_Seite(Datei, *this, Image1->Bild().deviceIndependentSize().toSize());
+        gespeichert = Auf_Seite(Datei, *this, QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild())));
     } else {
         const int Skala = Format.endsWith(QStringLiteral("4×")) ? 4 : Format.endsWith(QStringLiteral("2×")) ? 2 : 1;
         gespeichert = Als_PNG_schreiben(Grafik_in_Skala(Skala), Name);
@@ -85,6 +85,6 @@ void TForm1::Grafik_drucken() {
     QPrinter Drucker(QPrinter::HighResolution);
     Drucker.setPageOrientation(QPageLayout::Landscape);
     if (!dienste().Drucker_waehlen(this, Drucker)) return;
-    if (!Auf_Seite(Drucker, *this, Image1->Bild().deviceIndependentSize().toSize()))
+    if (!Auf_Seite(Drucker, *this, QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()))))
         dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gedruckt werden."));
 }

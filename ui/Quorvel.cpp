@@ -131,7 +131,7 @@ Schalter TForm1::Schalter_lesen() const {
 void TForm1::Alles_berechnen() {
     if (Zuruecksetzung_laeuft) return;
     // Until the next redraw the picture belongs to the state before this recomputation.
-    Bild_zeigt_Verteilung = Bild_zeigt_OC = false;
+    Gezeigt = Bildart::Anderes;
     const Berechnungstexte t = ::Alles_berechnen(z, Schalter_lesen());
     Edit_kli->setText(Qt_Text(t.Edit_kli));
     Edit_kre->setText(Qt_Text(t.Edit_kre));
@@ -159,10 +159,10 @@ void TForm1::Histo_neu_zeichnen() {
         Edit_k2->setText(QString::number(k2));
     };
     r.Vertrauensintervall_Klick = [this] { CheckBox_Vertrauensintervall_berechnenClick(); };
-    ::Histo_neu_zeichnen(Image1->Bild(), z, Schalter_lesen(), r);
-    Bild_zeigt_Verteilung = true;
-    Bild_zeigt_OC = false;
-    Bild_zeigen(Diagrammbeschreibung(z, Schalter_lesen()));
+    const Schalter s = Schalter_lesen();
+    ::Histo_neu_zeichnen(Image1->Bild(), z, s, r);
+    Gezeigt = Bildart::Verteilung;
+    Bild_zeigen(Diagrammbeschreibung(z, s));
 }
 
 void TForm1::Standardwerte_setzen() {
@@ -238,8 +238,7 @@ void TForm1::BitBtn_HistoneuClick() {
 
 void TForm1::BitBtn_OCClick() {
     OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
-    Bild_zeigt_Verteilung = false;
-    Bild_zeigt_OC = true;
+    Gezeigt = Bildart::OC;
     Bild_zeigen(OC_Beschreibung(z));
 }
 

@@ -151,9 +151,9 @@ private:
     bool Zuruecksetzung_laeuft = false;
     void Aussengroesse_anpassen();
     bool erstellt = false;
-    // The image shows the distribution chart of the current state (not an OC or family chart,
-    // nor an animation frame that a recomputation has since left behind).
-    bool Bild_zeigt_Verteilung = false;
-    bool Bild_zeigt_OC = false;  // likewise the OC chart
+    // What the image shows: the distribution chart or the OC chart of the current state, or
+    // anything else (a family chart, a picture a recomputation has since left behind).
+    enum class Bildart { Verteilung, OC, Anderes };
+    Bildart Gezeigt = Bildart::Anderes;
     void Bildgroesse_angepasst();
 };
