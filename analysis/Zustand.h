@@ -7,6 +7,8 @@
 #include <cstdint>
 
 constexpr int k_Maximum = 4000;
+// A level that came from no bound (see Zustand::kli_Ursprung).
+constexpr int kein_Ursprung = -1000000;
 
 // P(X = k) and the like for k = 0..4000; only k = 0..n of the current computation are valid.
 using Wertefeld = std::array<Extended, k_Maximum + 1>;
@@ -53,6 +55,11 @@ struct Zustand {
     Extended Pmax = 0;  // the chart's scale: largest shown probability (1 for P(X<=k))
     Extended Alfali = 0;  // the levels asked for, in percent; after Alfali_berechnen and
     Extended Alfare = 0;  // Alfare_berechnen the levels the regions reach
+    // The bound that Alfali_berechnen or Alfare_berechnen derived the stored level from, so
+    // that the next recomputation finds that bound again (kli_berechnen, kre_berechnen);
+    // kein_Ursprung while the level is the user's own, typed or a start value.
+    int kli_Ursprung = kein_Ursprung;
+    int kre_Ursprung = kein_Ursprung;
     Extended mue0 = 0, mue1 = 0, mue2 = 0;
     Extended sigma0 = 0, sigma1 = 0, sigma2 = 0;
     Extended Sigmafaktor = 0;  // f of the neighbourhood mue0 +- f sigma0, 0..7

@@ -194,7 +194,6 @@ void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagr
     if (Geometrie_berechnen(Bild, z) && r.k_Bereich_verengt) r.k_Bereich_verengt(z.k1, z.k2);
     Testart_setzen(z);
     Histo_KOS(Bild, z, s);
-    if (r.Vertrauensintervall_Klick) r.Vertrauensintervall_Klick();
 
     const Wertefeld* p0_Werte = &z.P0_Tabelle;
     if (s.p0_kumuliert) {

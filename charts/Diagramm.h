@@ -14,8 +14,6 @@
 struct Diagramm_Rueckrufe {
     // The k range was narrowed to mue0 +- 3.5 sigma0: the window shows the new k1 and k2.
     std::function<void(int k1, int k2)> k_Bereich_verengt;
-    // The confidence-interval check box's handler, run right after the frame is drawn.
-    std::function<void()> Vertrauensintervall_Klick;
 };
 
 // The fixed frame of the distribution chart.

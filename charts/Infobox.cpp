@@ -6,6 +6,7 @@
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,6 +40,9 @@ void zeichnen(QImage& Bild, const Info_Texte& Texte) {
 }  // namespace
 
 QString Ablehnungsmenge(const Zustand& z) {
+    // Regions that overlap reject every k.
+    if (z.Test_beidseitig && z.kli >= z.kre)
+        return "{0; ... ;" + ganz(z.n) + "}";
     if (z.Test_links)
         return "{0; ... ;" + ganz(z.kli) + "}";
     if (z.Test_rechts)
@@ -49,6 +53,9 @@ QString Ablehnungsmenge(const Zustand& z) {
 }
 
 QString Annahmemenge(const Zustand& z) {
+    const Annahmebereich a = Annahmebereich_bestimmen(z);
+    if (a.A_links > a.A_rechts)
+        return QStringLiteral("{ }");
     if (z.Test_links)
         return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.n) + "}";
     if (z.Test_rechts)
@@ -104,9 +111,8 @@ Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
         t.push_back({x + 410, Zeile2, QStringLiteral("α")});
         t.push_back({x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler(z), 6, 2) + "%"});
         if (z.Test_beidseitig && !s.Beta_zeigen) {
-            const Extended links = Alfali_berechnen(z);
-            const Extended rechts = Alfare_berechnen(z);
-            t.push_back({x + 520, Zeile2, "=" + fest(links, 6, 2) + "%+" + fest(rechts, 6, 2) + "%"});
+            const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
+            t.push_back({x + 520, Zeile2, "=" + fest(a.links, 6, 2) + "%+" + fest(a.rechts, 6, 2) + "%"});
         }
     }
     if (s.Beta_zeigen) {
@@ -122,7 +128,7 @@ Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
     }
     if (s.Annahmebereich_zeigen) {
         t.push_back({x + 190, Zeile2, "A=" + Annahmemenge(z)});
-        t.push_back({x + 350, Zeile2, "P(A)=" + fest(100 - Alfa_Fehler(z), 6, 2) + "%"});
+        t.push_back({x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler(z)), 6, 2) + "%"});
     }
     return t;
 }

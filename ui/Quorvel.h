@@ -5,6 +5,7 @@
 // The controls, their captions, places, fonts, colours and focus order are the form
 // ui/Quorvel.ui; each control is the member of Ui::Form1 named as its objectName.
 
+#include "analysis/Berechnung.h"
 #include "analysis/Zustand.h"
 #include "explorations/Erkundungsfenster.h"
 
@@ -134,8 +135,11 @@ private:
     // Runs the exit handler of the field that lost the focus to another control of this window.
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
     void Anordnen();
-    // x/n into p0 and Edit_p0, the interval into its label.
+    // p0 = x/n in force (recomputed if it was not), the interval into its label.
     void Konfidenzintervall_zeigen();
+    bool Vor_dem_Zeichnen = false;
+    void Intervalltexte_zeigen(const Intervalltexte& t);
+    void Konfidenztext_zeigen(const QString& Text);
 
     std::vector<std::pair<QLineEdit*, std::function<void()>>> Ausgaenge;
 

@@ -118,15 +118,19 @@ TEST(Ablehnungsbereich, Getippte_Grenzen_lesen_nur_die_Tabelle)
     EXPECT_EQ(Alfali_berechnen(z), 100 * z.P0_kumuliert[20] > 100 ? 100 : 100 * z.P0_kumuliert[20]);
     EXPECT_GT(z.Alfali, 99.99L);
 
+    // No region typed: the level shown, 0, is the level stored, and the next recomputation
+    // finds no region either.
     z.kli = -1;
     z.Alfali = 7;
     EXPECT_EQ(Alfali_berechnen(z), 0.0L);
-    EXPECT_EQ(z.Alfali, 7.0L);
+    EXPECT_EQ(z.Alfali, 0.0L);
+    EXPECT_EQ(kli_berechnen(z), -1);
 
     z.kre = 21;
     z.Alfare = 3;
     EXPECT_EQ(Alfare_berechnen(z), 0.0L);
-    EXPECT_EQ(z.Alfare, 3.0L);
+    EXPECT_EQ(z.Alfare, 0.0L);
+    EXPECT_EQ(kre_berechnen(z), 21);
     z.kre = 0;
     EXPECT_EQ(Alfare_berechnen(z), 100.0L);
     z.kre = -5;

@@ -27,8 +27,8 @@ TEST(Berechnung, Startwerte_und_ihre_Neuberechnung)
     EXPECT_EQ(z.kre, 20);
     EXPECT_EQ(t.Edit_kli, "12");
     EXPECT_EQ(t.Edit_kre, "20");
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=100,00%");
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit2, "P=98,85%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit, "P=100,00%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit2, "P=98,85%");
     // The running sums of a full binomial table.
     EXPECT_NEAR(z.P0_kumuliert[20], 1.0L, 21 * eps);
     EXPECT_EQ(z.P0_Rest[0], 1.0L);
@@ -42,9 +42,9 @@ TEST(Berechnung, Gleiche_Grenzen_k1_k2)
     z.k1 = 16;
     z.k2 = 16;
     const Berechnungstexte t = Alles_berechnen(z, Schalter{});
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit2, "P=0,00%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit2, "P=0,00%");
     // P0(X = 16) = 0.218199... (exact binomial value)
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=21,82%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit, "P=21,82%");
     EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
 }
 
@@ -245,7 +245,7 @@ TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt)
     const Berechnungstexte t = Alles_berechnen(z, Schalter{});
     EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
     // P0(15 <= X <= 20) from the exact binomial table: 80,42 %
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=80,42%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit, "P=80,42%");
 }
 
 }  // namespace

@@ -312,17 +312,13 @@ TEST_F(Diagramm, CumulativeChartScalesToOneAndTopsOutAtYOben) {
     EXPECT_EQ(Bild.pixel(450, 51), clWhite);
 }
 
-TEST_F(Diagramm, FullRedrawSetsTestKindAndRunsTheIntervalHandlerOnce) {
+TEST_F(Diagramm, FullRedrawSetsTestKind) {
     Schalter alles;
     alles.p1_zeichnen = alles.p2_zeichnen = true;
     alles.Erwartungswert_zeigen = alles.Sigma_zeigen = alles.Normalverteilung = true;
     alles.Alfa_zeigen = alles.Beta_zeigen = alles.waagerechte_Strichelung = true;
     alles.Stichprobenergebnis_zeigen = true;
-    int Klicks = 0;
-    Diagramm_Rueckrufe r;
-    r.Vertrauensintervall_Klick = [&] { ++Klicks; };
-    Histo_neu_zeichnen(Bild, z, alles, r);
-    EXPECT_EQ(Klicks, 1);
+    Histo_neu_zeichnen(Bild, z, alles, {});
     // kli = 12 and kre = 20 = n: two-sided.
     EXPECT_TRUE(z.Test_beidseitig);
     EXPECT_FALSE(z.Test_links);
