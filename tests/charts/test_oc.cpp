@@ -1,6 +1,7 @@
 #include "charts/OC.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Zahlen_lesen.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/UGrafik.h"
 #include "charts/Testzustand.h"
@@ -15,11 +16,12 @@ namespace {
 
 constexpr Extended eps = std::numeric_limits<Extended>::epsilon();
 
-// "0,9521" -> 0.9521; the cell texts use the decimal comma.
-Extended Wert(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return std::stold(text);
+// "0,9521" -> 0.9521; the cell texts use the decimal comma, whatever the locale, and so does
+// the fields' own reader.
+Extended Wert(const std::string& text) {
+    Extended w = std::numeric_limits<Extended>::quiet_NaN();
+    Dezimal_lesen(text, w);
+    return w;
 }
 
 // A state whose test kind the last redraw would have set from kli and kre.

@@ -99,7 +99,7 @@ protected:
         s.Bild = f->Image1->Bild().copy();
         for (const char* name : Alle_Felder)
             if (Feld(name) != ausser) s.Texte[QString::fromLatin1(name)] = Feld(name)->text();
-        for (const QLabel* l : {f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
+        for (const QLabel* l : std::initializer_list<const QLabel*>{f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
                                 f->Label_Vertrauensintervall_ausgeben, f->Label_V_n})
             s.Texte[l->objectName()] = l->text();
         const Zustand& z = f->Stand();

@@ -9,6 +9,8 @@
 #include "ui/Wertetabelle.h"
 
 #include <QAccessible>
+#include <QGroupBox>
+#include <QMap>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -332,12 +334,30 @@ TEST_F(Fenster, KnopfbilderSindDa) {
 // What a screen reader gets: a name for every control of the form, the chart in words that
 // follow the chart (also when a button's shortcut draws it), and the grid's cells.
 TEST_F(Fenster, FuerBildschirmleser) {
+    // Every control, group and value is heard by a name of its own; pieces of a caption are
+    // not heard at all.
+    QMap<QString, QString> Namen;
     for (QWidget* w : f->findChildren<QWidget*>()) {
         if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         ASSERT_NE(a, nullptr) << w->objectName().toStdString();
-        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << w->objectName().toStdString();
+        const QString Name = a->text(QAccessible::Name).trimmed();
+        EXPECT_FALSE(Name.isEmpty()) << w->objectName().toStdString();
+        const bool Wert = w == f->Label_Intervallwahrscheinlichkeit || w == f->Label_Intervallwahrscheinlichkeit2 ||
+                          w == f->Label_Vertrauensintervall_ausgeben;
+        if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QGroupBox*>(w) && !Wert) continue;
+        // A group may share its caption with its one field: the role tells them apart.
+        const QString Schluessel = qobject_cast<QGroupBox*>(w) ? "Gruppe " + Name : Name;
+        EXPECT_FALSE(Namen.contains(Schluessel)) << Name.toStdString() << ": " << w->objectName().toStdString()
+                                                 << ", " << Namen.value(Schluessel).toStdString();
+        Namen[Schluessel] = w->objectName();
     }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->ComboBox_Verteilung_p1)->text(QAccessible::Value), "Binomial");
+    EXPECT_EQ(Namen.value("Verteilung von p1"), "ComboBox_Verteilung_p1");
+    EXPECT_EQ(Namen.value("P0(k1<x<k2) P=98,85%"), "Label_Intervallwahrscheinlichkeit2");
+    EXPECT_EQ(Namen.value("Konfidenzintervall [ 0,0000 ; 0,0000 ]"), "Label_Vertrauensintervall_ausgeben");
+    for (QLabel* Stueck : {f->Label_Alfa_links_kleiner, f->Label_Alfa_rechts_Prozent, f->Label_V_links_Anfang})
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(Stueck)->state().invisible);
     QAccessibleInterface* Bild = QAccessible::queryAccessibleInterface(f->Image1);
     EXPECT_TRUE(Bild->text(QAccessible::Description)
                     .startsWith("Histogramm der Binomialverteilung mit p0=0,8 für n=20, k von 0 bis 20"))
@@ -571,6 +591,11 @@ TEST_F(Fenster, LangeZahlenZeigenIhrenAnfang) {
     EXPECT_EQ(f->Edit_Umgebung->cursorPosition(), 0);
     Eingeben(f->Edit_kli, "13");
     EXPECT_GT(f->Edit_Alfali->text().size(), 8);
+    EXPECT_EQ(f->Edit_Alfali->cursorPosition(), 0);
+    // Also after the user looked at its end and moved on.
+    f->Edit_Alfali->setFocus();
+    QTest::keyClick(f->Edit_Alfali, Qt::Key_End);
+    QTest::keyClick(f->Edit_Alfali, Qt::Key_Tab);
     EXPECT_EQ(f->Edit_Alfali->cursorPosition(), 0);
 }
 
