@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quorvel-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds and starts the window
 # make test  installs what is missing, builds and runs every test through CTest
 # make bench builds and prints the benchmark table

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quorvel-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build and the tests need on Debian 12, and nothing that is already there.
 set -euo pipefail
 # Usage: abhaengigkeiten.sh [deb]   (deb: also what `make deb` needs to build the package)
