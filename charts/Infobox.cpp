@@ -73,23 +73,23 @@ Extended Umgebungswahrscheinlichkeit(const Zustand& z) {
     return Kumuliert(z, u.bis) - Kumuliert(z, u.von - 1);
 }
 
-Info_Texte Info_Zeile1_Texte(const Zustand& z, const Schalter& s) {
+Info_Texte Info_Zeile1_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     if (!s.Info)
         return {};
-    const int x = z.x_Ursprung;
+    const int x = g.x_Ursprung;
     return {{x + 40, Zeile1, "n=" + ganz(z.n)}, {x + 115, Zeile1, "p0=" + fest(z.p0, 5, 3)}};
 }
 
-Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Schalter& s) {
+Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     if (!s.Info || !s.Erwartungswert_zeigen)
         return {};
-    return {{z.x_Ursprung + 190, Zeile1, "µ=" + fest(z.mue0, 7, 2)}};
+    return {{g.x_Ursprung + 190, Zeile1, "µ=" + fest(z.mue0, 7, 2)}};
 }
 
-Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s) {
+Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     if (!s.Info || !s.Sigma_zeigen)
         return {};
-    const int x = z.x_Ursprung;
+    const int x = g.x_Ursprung;
     return {{x + 270, Zeile1, QStringLiteral("σ")},
             {x + 280, Zeile1, "=" + fest(z.sigma0, 5, 2)},
             {x + 335, Zeile1, fest(z.Sigmafaktor, 4, 2)},
@@ -97,11 +97,11 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s) {
             {x + 380, Zeile1, "=" + fest(z.Sigmafaktor * z.sigma0, 6, 2)}};
 }
 
-Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
+Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     Info_Texte t;
     if (!s.Info)
         return t;
-    const int x = z.x_Ursprung;
+    const int x = g.x_Ursprung;
     if (s.p1_zeichnen)
         t.push_back({x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)});
     if (s.p2_zeichnen)
@@ -109,7 +109,7 @@ Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
     if (s.Alfa_zeigen) {
         t.push_back({x + 190, Zeile2, "V=" + Ablehnungsmenge(z)});
         t.push_back({x + 410, Zeile2, QStringLiteral("α")});
-        t.push_back({x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler(z), 6, 2) + "%"});
+        t.push_back({x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler_erreicht(z), 6, 2) + "%"});
         if (z.Test_beidseitig && !s.Beta_zeigen) {
             const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
             t.push_back({x + 520, Zeile2, "=" + fest(a.links, 6, 2) + "%+" + fest(a.rechts, 6, 2) + "%"});
@@ -128,21 +128,23 @@ Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
     }
     if (s.Annahmebereich_zeigen) {
         t.push_back({x + 190, Zeile2, "A=" + Annahmemenge(z)});
-        t.push_back({x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler(z)), 6, 2) + "%"});
+        t.push_back({x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)), 6, 2) + "%"});
     }
     return t;
 }
 
-void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    zeichnen(Bild, Info_Zeile1_Texte(z, s));
+void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Zeile1_Texte(z, g, s));
 }
 
-void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    zeichnen(Bild, Info_Erwartungswerte_Texte(z, s));
+void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Erwartungswerte_Texte(z, g, s));
 }
 
-void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    zeichnen(Bild, Info_Sigma_Texte(z, s));
+void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Sigma_Texte(z, g, s));
 }
 
-void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile2_Texte(z, s)); }
+void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Zeile2_Texte(z, g, s));
+}

@@ -4,6 +4,7 @@
 // its controls.
 
 #include "analysis/Zustand.h"
+#include "charts/Geometrie.h"
 
 class QImage;
 class QString;
@@ -30,6 +31,8 @@ public:
     // The chart's bitmap, for drawing over the chart; Bild_zeigen puts it on screen, with the
     // words that tell a screen reader what it shows.
     virtual QImage& Bild() = 0;
+    // The geometry of the chart Neu_zeichnen drew last, for drawing over it.
+    virtual const Diagrammgeometrie& Geometrie_des_Bildes() const = 0;
     virtual void Bild_zeigen(const QString& Beschreibung) = 0;
     // The window itself, so that an animation notices its close during a wait.
     virtual QWidget& Fenster() = 0;

@@ -61,10 +61,10 @@ void mehrere_p0_zeichnen(Erkundungsfenster& f) {
         if (i == 1)
             f.Neu_zeichnen();
         else
-            Umrisse_zeichnen(f.Bild(), z);
+            Umrisse_zeichnen(f.Bild(), z, f.Geometrie_des_Bildes());
     }
     const QString Beschriftung = Qt_Text(Beschriftung_mehrere_p0(z.n));
-    Serienbeschriftung_zeichnen(f.Bild(), z, Beschriftung);
+    Serienbeschriftung_zeichnen(f.Bild(), f.Geometrie_des_Bildes(), Beschriftung);
     f.Bild_zeigen(QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung);
 
     p0_Serie_beenden(f, p0_vorher);
@@ -93,10 +93,10 @@ void mehrere_n_zeichnen(Erkundungsfenster& f) {
         if (z.n == 10)
             f.Neu_zeichnen();
         else
-            Umrisse_zeichnen(f.Bild(), z);
+            Umrisse_zeichnen(f.Bild(), z, f.Geometrie_des_Bildes());
     }
     const QString Beschriftung = Qt_Text(Beschriftung_mehrere_n(z.p0));
-    Serienbeschriftung_zeichnen(f.Bild(), z, Beschriftung);
+    Serienbeschriftung_zeichnen(f.Bild(), f.Geometrie_des_Bildes(), Beschriftung);
     f.Bild_zeigen(QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung);
 
     // Up to the family's k2 (202 for p0 = 0,99), not only up to 200.

@@ -169,7 +169,7 @@ void TForm1::Edit_StichprobenergebnisExit() {
     // The marker goes over the chart as it stands; one drawn for an earlier x stays until
     // the next redraw.
     if (CheckBox_Stichprobenergebnis_zeigen->isChecked()) {
-        Stichprobenergebnis_zeichnen(Image1->Bild(), z, Schalter_lesen());
+        Stichprobenergebnis_zeichnen(Image1->Bild(), z, Geometrie, Schalter_lesen());
         Image1->update();
     }
 }

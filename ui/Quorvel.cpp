@@ -9,7 +9,9 @@
 #include "analysis/Startwerte.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Beschreibung.h"
+#include "analysis/Ablehnungsbereich.h"
 #include "charts/Diagramm.h"
+#include "charts/OC.h"
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 #include "explorations/Animation.h"
@@ -172,6 +174,9 @@ void TForm1::Konfidenzintervall_zeigen() {
     Konfidenztext_zeigen(Qt_Text(Konfidenzintervall_Text(z)));
 }
 
+// The window's part of a redraw, in its order: the interval's click, the chart's geometry (a
+// narrowed k range becomes the state's and the fields'), the test kind, the levels reached
+// where the information box shows them; then the chart draws what it is given.
 void TForm1::Histo_neu_zeichnen() {
     if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
@@ -183,16 +188,27 @@ void TForm1::Histo_neu_zeichnen() {
         CheckBox_Vertrauensintervall_berechnenClick();
         Vor_dem_Zeichnen = false;
     }
-    Diagramm_Rueckrufe r;
-    r.k_Bereich_verengt = [this](int k1, int k2) {
-        Edit_k1->setText(QString::number(k1));
-        Edit_k2->setText(QString::number(k2));
-        Intervalltexte_zeigen(Intervallwahrscheinlichkeiten(z));
-    };
     const Schalter s = Schalter_lesen();
-    ::Histo_neu_zeichnen(Image1->Bild(), z, s, r);
+    const Diagrammgeometrie g = Geometrie_berechnen(Image1->Bild(), z, s);
+    if (g.verengt) {
+        z.k1 = g.k1;
+        z.k2 = g.k2;
+        k1_zeigen();
+        k2_zeigen();
+        Intervalltexte_zeigen(Intervallwahrscheinlichkeiten(z));
+    }
+    Testart_setzen(z);
+    if (s.Info && (s.Alfa_zeigen || s.Annahmebereich_zeigen)) Alfa_Fehler(z);
+    ::Histo_neu_zeichnen(Image1->Bild(), z, g, s);
+    Geometrie = g;
     Gezeigt = Bildart::Verteilung;
     Bild_zeigen(Diagrammbeschreibung(z, s));
+}
+
+Diagrammgeometrie TForm1::Verteilungsbild(QImage& Bild, const Schalter& s) const {
+    const Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
+    ::Histo_neu_zeichnen(Bild, z, g, s);
+    return g;
 }
 
 void TForm1::Standardwerte_setzen() {
@@ -268,6 +284,7 @@ void TForm1::BitBtn_HistoneuClick() {
 
 void TForm1::BitBtn_OCClick() {
     OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
+    Geometrie = OC_Geometrie(Image1->Bild());
     Gezeigt = Bildart::OC;
     Bild_zeigen(OC_Beschreibung(z));
 }
@@ -280,7 +297,7 @@ void TForm1::SpeedButton_StandardwerteClick() {
 // A copy at scale 1 on every screen; the stripe right of it shows white until the next redraw.
 void TForm1::SpeedButton_ClipboardClick() {
     QImage& Bild = Image1->Bild();
-    const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), z);
+    const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), Geometrie);
     dienste().Bild_kopieren(Kopie);
     const int b = Logische_Breite(Bild);
     if (Kopie.width() < b) Rechteck(Bild, Kopie.width(), 0, b, Logische_Hoehe(Bild), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);

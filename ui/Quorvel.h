@@ -7,6 +7,7 @@
 
 #include "analysis/Berechnung.h"
 #include "analysis/Zustand.h"
+#include "charts/Geometrie.h"
 #include "explorations/Erkundungsfenster.h"
 
 #include "ui_Quorvel.h"
@@ -36,6 +37,7 @@ public:
     QImage& Bild() override;
     void Bild_zeigen(const QString& Beschreibung) override;
     QWidget& Fenster() override { return *this; }
+    const Diagrammgeometrie& Geometrie_des_Bildes() const override { return Geometrie; }
 
     // The switch states at this moment; built anew for every call, never kept.
     Schalter Schalter_lesen() const;
@@ -44,6 +46,9 @@ public:
     void Alles_berechnen();
     // The distribution chart anew into Image1.
     void Histo_neu_zeichnen();
+    // The distribution chart of the state as it stands into Bild, at Bild's size; changes
+    // nothing (no narrowing, no levels stored). Returns its geometry.
+    Diagrammgeometrie Verteilungsbild(QImage& Bild, const Schalter& s) const;
     // Every input field and variable to its start value; ends with Alles_berechnen, no redraw.
     void Standardwerte_setzen();
 
@@ -159,5 +164,8 @@ private:
     // anything else (a family chart, a picture a recomputation has since left behind).
     enum class Bildart { Verteilung, OC, Anderes };
     Bildart Gezeigt = Bildart::Anderes;
+    // The geometry of the chart last drawn into Image1: the clipboard copy's width and the
+    // family charts' axes.
+    Diagrammgeometrie Geometrie;
     void Bildgroesse_angepasst();
 };

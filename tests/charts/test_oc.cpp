@@ -42,14 +42,13 @@ protected:
 
 TEST_F(OC, GeometrieAusDerBildhoehe) {
     QImage b = Testbild();
-    Zustand z = Startzustand();
-    OC_Geometrie_setzen(b, z);
-    EXPECT_EQ(z.x_Ursprung, 30);
-    EXPECT_EQ(z.y_Ursprung, 343);
-    EXPECT_EQ(z.y_Oben, 45);
-    EXPECT_EQ(z.Hoehe_Skala, 298);
-    EXPECT_EQ(z.OC_Breite, 400);
-    EXPECT_EQ(z.x_Ende, 460);
+    const Diagrammgeometrie g = OC_Geometrie(b);
+    EXPECT_EQ(g.x_Ursprung, 30);
+    EXPECT_EQ(g.y_Ursprung, 343);
+    EXPECT_EQ(g.y_Oben, 45);
+    EXPECT_EQ(g.Hoehe_Skala, 298);
+    EXPECT_EQ(g.OC_Breite, 400);
+    EXPECT_EQ(g.x_Ende, 460);
 }
 
 TEST_F(OC, RahmenAchseBis440TickBei430) {
