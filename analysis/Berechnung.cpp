@@ -251,7 +251,6 @@ void Startwerte_setzen(Zustand& z)
     z.Sigmafaktor = Start.Sigmafaktor;
     z.Umgebung = Start.Umgebung;
     z.Saeulendiagramm = false;
-    z.Serie_laeuft = false;
 }
 
 void Verteilung_berechnen(Zustand& z, const Schalter& s, int i)

@@ -15,7 +15,6 @@ public:
     // The window's one analysis state.
     virtual Zustand& Stand() = 0;
     // What the reset button does: every field and variable to its start value, then a redraw.
-    // It clears Serie_laeuft at its end.
     virtual void Zuruecksetzen() = 0;
     // The state's n into the n field. Its change handler puts k1 to 0 and, unless
     // Serie_laeuft is set, k2 to n in their fields.

@@ -212,11 +212,8 @@ Diagrammgeometrie TForm1::Verteilungsbild(QImage& Bild, const Schalter& s) const
 }
 
 void TForm1::Standardwerte_setzen() {
-    // The variables first (every step's value at once); Serie_laeuft stays in force until the
-    // boxes are cleared below, whose handlers may recompute.
-    const bool Serie = z.Serie_laeuft;
+    // The variables first (every step's value at once).
     Startwerte_setzen(z);
-    z.Serie_laeuft = Serie;
 
     Edit_Stichprobenergebnis->setText(Qt_Text(Zahl_ganz(Start.x)));
     Edit_n->setText(Qt_Text(Zahl_ganz(Start.n)));
@@ -264,8 +261,10 @@ void TForm1::Standardwerte_setzen() {
         k->setChecked(false);
     Zuruecksetzung_laeuft = false;
 
-    z.Serie_laeuft = false;
     Alles_berechnen();
+    // The reset's table is the grid's even where it starts a series (Serie_laeuft): the
+    // series' members leave the grid alone.
+    if (z.Serie_laeuft) StringGrid1->Tabelle_fuellen(z, false, false);
 }
 
 // --- Handlers -------------------------------------------------------------------------------
