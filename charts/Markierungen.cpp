@@ -1,6 +1,7 @@
 #include "charts/Markierungen.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Runden.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
 
@@ -10,16 +11,6 @@
 namespace {
 
 int Tabellenende(const Zustand& z) { return std::clamp(z.n, 0, k_Maximum); }
-
-// A bound given as a real value, rounded to the nearest k (ties to even) and cut to 0..n.
-// A NaN bound (a neighbourhood of an undefined sigma) counts as the nearest end of 0..n
-// given by Ersatz, so the conversion to int never sees it.
-int Grenze_runden(Extended Wert, int Ersatz, int n) {
-    if (std::isnan(Wert))
-        return Ersatz;
-    const Extended geschnitten = std::clamp<Extended>(Wert, 0.0L, static_cast<Extended>(n));
-    return static_cast<int>(std::nearbyint(geschnitten));
-}
 
 void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte,
                           int von, int bis, bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
@@ -39,7 +30,8 @@ k_Bereich Bereich_schneiden(const Zustand& z, const Diagrammgeometrie& g, int vo
 
 k_Bereich Umgebung_runden(const Zustand& z) {
     const int n = Tabellenende(z);
-    return {Grenze_runden(z.Umgebung_li, 0, n), Grenze_runden(z.Umgebung_re, n, n)};
+    // A NaN bound (a neighbourhood of an undefined sigma) counts as the nearest end of 0..n.
+    return {Ganz_runden(z.Umgebung_li, 0, n, 0), Ganz_runden(z.Umgebung_re, 0, n, n)};
 }
 
 std::optional<int> Markierungsspalte(const QImage& Bild, const Diagrammgeometrie& g, Extended t) {

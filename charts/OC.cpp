@@ -25,8 +25,7 @@ void Text(QImage& Bild, int x, int y, const QString& t) {
 }
 
 // The small circle on the curve at p0. Its outline keeps the dashed pen of the marker line
-// drawn just before, so it is painted here with that pen rather than the solid one of
-// Ellipse_zeichnen; the box covers x1..x2-1 like every rectangle of the charts.
+// drawn just before; the box covers x1..x2-1 like every rectangle of the charts.
 void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2) {
     Logisch_malen(Bild, QRect(x1, y1, x2 - x1, y2 - y1), [&](QPainter& p) {
         QPen stift(QColor::fromRgb(clRed), 1, Qt::DashLine);
