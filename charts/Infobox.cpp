@@ -6,8 +6,11 @@
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
+#include <QRect>
+
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -97,40 +100,83 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const 
             {x + 380, Zeile1, "=" + fest(z.Sigmafaktor * z.sigma0, 6, 2)}};
 }
 
-Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    Info_Texte t;
-    if (!s.Info)
-        return t;
-    const int x = g.x_Ursprung;
-    if (s.p1_zeichnen)
-        t.push_back({x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)});
-    if (s.p2_zeichnen)
-        t.push_back({x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)});
-    if (s.Alfa_zeigen) {
-        t.push_back({x + 190, Zeile2, "V=" + Ablehnungsmenge(z)});
-        t.push_back({x + 410, Zeile2, QStringLiteral("α")});
-        t.push_back({x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler_erreicht(z), 6, 2) + "%"});
-        if (z.Test_beidseitig && !s.Beta_zeigen) {
-            const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
-            t.push_back({x + 520, Zeile2, "=" + fest(a.links, 6, 2) + "%+" + fest(a.rechts, 6, 2) + "%"});
+namespace {
+
+// Texts that stand together ("β" and its "-Fehler=…") move together.
+using Gruppe = Info_Texte;
+
+QRect Kasten(const Infotext& t) {
+    Schrift f;
+    f.fett = true;
+    return QRect(t.x, t.y, Textbreite(t.Text, f), Texthoehe(t.Text, f));
+}
+
+// Places the groups in order; a group that would cover a text placed before it moves right,
+// past the end of what it covers and a small gap, until it covers nothing. Groups that cover
+// nothing keep their places.
+Info_Texte Ohne_Ueberdeckung(const std::vector<Gruppe>& Gruppen) {
+    constexpr int Abstand = 8;
+    Info_Texte gesetzt;
+    std::vector<QRect> Kaesten;
+    for (Gruppe g : Gruppen) {
+        for (bool verschoben = true; verschoben;) {
+            verschoben = false;
+            for (const Infotext& t : g) {
+                const QRect k = Kasten(t);
+                for (const QRect& a : Kaesten) {
+                    if (!k.intersects(a)) continue;
+                    const int um = a.right() + 1 + Abstand - k.left();
+                    for (Infotext& u : g) u.x += um;
+                    verschoben = true;
+                    break;
+                }
+                if (verschoben) break;
+            }
+        }
+        for (const Infotext& t : g) {
+            Kaesten.push_back(Kasten(t));
+            gesetzt.push_back(t);
         }
     }
-    if (s.Beta_zeigen) {
-        t.push_back({x + 365, Zeile2, QStringLiteral("β")});
-        t.push_back({x + 375, Zeile2,
-                     "-Fehler=" + fest(100 * Annahmewahrscheinlichkeit(z, z.p1), 6, 2) + "%"});
+    return gesetzt;
+}
+
+}  // namespace
+
+Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    if (!s.Info)
+        return {};
+    const int x = g.x_Ursprung;
+    std::vector<Gruppe> t;
+    if (s.p1_zeichnen)
+        t.push_back({{x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)}});
+    if (s.p2_zeichnen)
+        t.push_back({{x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)}});
+    if (s.Alfa_zeigen) {
+        t.push_back({{x + 190, Zeile2, "V=" + Ablehnungsmenge(z)}});
+        t.push_back({{x + 410, Zeile2, QStringLiteral("α")},
+                     {x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler_erreicht(z), 6, 2) + "%"}});
+        if (z.Test_beidseitig && !s.Beta_zeigen) {
+            const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
+            t.push_back({{x + 520, Zeile2, "=" + fest(a.links, 6, 2) + "%+" + fest(a.rechts, 6, 2) + "%"}});
+        }
     }
     if (s.Umgebung_schraffieren) {
         const k_Bereich u = Umgebung_runden(z);
-        t.push_back({x + 190, Zeile2,
-                     allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"});
-        t.push_back({x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"});
+        t.push_back({{x + 190, Zeile2,
+                      allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"}});
+        t.push_back({{x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"}});
     }
     if (s.Annahmebereich_zeigen) {
-        t.push_back({x + 190, Zeile2, "A=" + Annahmemenge(z)});
-        t.push_back({x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)), 6, 2) + "%"});
+        t.push_back({{x + 190, Zeile2, "A=" + Annahmemenge(z)}});
+        t.push_back({{x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)), 6, 2) + "%"}});
     }
-    return t;
+    // β comes last: where it would cover the α, A or neighbourhood texts, it moves behind them.
+    if (s.Beta_zeigen) {
+        t.push_back({{x + 365, Zeile2, QStringLiteral("β")},
+                     {x + 375, Zeile2, "-Fehler=" + fest(100 * Annahmewahrscheinlichkeit(z, z.p1), 6, 2) + "%"}});
+    }
+    return Ohne_Ueberdeckung(t);
 }
 
 void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {

@@ -26,7 +26,8 @@ Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Diagrammgeometrie&
 // "σ", "=…", factor, "·σ", "=…" (row 5).
 Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 // Row 25. Reads the test-kind flags as the current redraw set them; the levels reached are
-// the window's to store before it draws.
+// the window's to store before it draws. No text covers another: where the β texts would
+// cover the α, A or neighbourhood texts, they stand right behind them instead.
 Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
 void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);

@@ -469,6 +469,17 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
                                         Info_Zeile2_Texte(z, g, s)})
                 alle.insert(alle.end(), t.begin(), t.end());
             for (const Infotext& t : alle) EXPECT_TRUE(Text_sauber(t.Text)) << t.Text.toStdString();
+            // No text of the second row covers another, whichever boxes are on.
+            const Info_Texte zwei = Info_Zeile2_Texte(z, g, s);
+            Schrift fett;
+            fett.fett = true;
+            for (std::size_t i = 0; i < zwei.size(); ++i)
+                for (std::size_t j = i + 1; j < zwei.size(); ++j) {
+                    const QRect a(zwei[i].x, 25, Textbreite(zwei[i].Text, fett), 17);
+                    const QRect c(zwei[j].x, 25, Textbreite(zwei[j].Text, fett), 17);
+                    EXPECT_FALSE(a.intersects(c)) << m << ": " << zwei[i].Text.toStdString() << " / "
+                                                  << zwei[j].Text.toStdString();
+                }
             if (m == 255) {
                 Info_Zeile1_zeichnen(b, z, g, s);
                 Info_Erwartungswerte_zeichnen(b, z, g, s);
