@@ -4,6 +4,7 @@
 
 #include "Fensterhilfe.h"
 
+#include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 #include "ui/Vollbild.h"
 #include "ui/Wertetabelle.h"
@@ -378,8 +379,12 @@ TEST_F(Fenster, VollbildUndZurueck) {
     ASSERT_NE(v, nullptr);
     EXPECT_TRUE(v->windowState() & Qt::WindowFullScreen);
     const QSize Schirm = f->screen()->size();
-    EXPECT_EQ(v->Bild().size(), Schirm);
-    EXPECT_EQ(v->Bild().pixel(100, Schirm.height() - 24), 0xFF000000u);  // the k axis, at the bottom
+    // The chart's width fills the screen; its height is what the screen leaves at that scale.
+    const double Skala = double(Schirm.width()) / Logische_Breite(f->Image1->Bild());
+    EXPECT_EQ(v->Bild().width(), Schirm.width());
+    EXPECT_NEAR(v->Bild().height(), Schirm.height(), 1);
+    const int Achse = Geraetepixel(Skala, int(Schirm.height() / Skala) - 24);
+    EXPECT_EQ(v->Bild().pixel(Geraetepixel(Skala, 100), Achse), 0xFF000000u);  // the k axis
     const QPointer<Vollbild> offen(v);
     QTest::keyClick(v, Qt::Key_Escape);
     QTest::qWait(0);
@@ -388,6 +393,39 @@ TEST_F(Fenster, VollbildUndZurueck) {
     EXPECT_EQ(f->Image1->Bild(), Bild_vorher);
     EXPECT_EQ(f->Geometrie_des_Bildes().x_Ende, vorher_Geometrie.x_Ende);
     EXPECT_EQ(f->Edit_k2->text(), "20");
+}
+
+// Full screen magnifies: on 1920 x 1080 every text, bar and line grows by 1920 over the chart's
+// width (about 1000 px), the k
+// axis spans the same share of the width, and "n=20" stands about 33 px high.
+TEST_F(Fenster, VollbildVergroessert) {
+    const QImage& Klein = f->Image1->Bild();
+    const double Skala = 1920.0 / Logische_Breite(Klein);
+    const QImage Gross = f->Grafik_in_Skala(Skala, QSize(Logische_Breite(Klein), int(1080 / Skala)));
+    ASSERT_EQ(Gross.width(), 1920);
+    // Rows with ink of the caption "n=20" (logical columns 80..115, rows 5..21).
+    auto Tintenzeilen = [](const QImage& b, double s) {
+        int oben = -1, unten = -1;
+        for (int y = 0; y < Geraetepixel(s, 25); ++y)
+            for (int x = Geraetepixel(s, 80); x < Geraetepixel(s, 115); ++x)
+                if (qGray(b.pixel(x, y)) < 128) {
+                    if (oben < 0) oben = y;
+                    unten = y;
+                }
+        return unten - oben + 1;
+    };
+    EXPECT_NEAR(Tintenzeilen(Gross, Skala), Skala * Tintenzeilen(Klein, 1), 3);
+    EXPECT_NEAR(Geraetepixel(Skala, 17), 33, 2);  // the text cell
+    // The k axis from the origin to its arrow, at the same share of the width.
+    auto Achsenende = [](const QImage& b, int y) {
+        int x = 0;
+        for (int i = 0; i < b.width(); ++i)
+            if (b.pixel(i, y) == 0xFF000000u) x = i;
+        return x;
+    };
+    const int y_Gross = Geraetepixel(Skala, int(1080 / Skala) - 24);
+    EXPECT_NEAR(double(Achsenende(Gross, y_Gross)) / Gross.width(), double(Achsenende(Klein, 349)) / Klein.width(),
+                2.0 / Gross.width());
 }
 
 // Ctrl+S writes the chart drawn anew at twice the resolution, or a PDF page; Ctrl+P prints it
@@ -407,7 +445,11 @@ TEST_F(Fenster, GrafikSpeichernUndDrucken) {
     f->Aktion_Grafik_speichern->trigger();
     QFile pdf(rec->Speicherort);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    const QByteArray Inhalt = pdf.readAll();
+    EXPECT_TRUE(Inhalt.startsWith("%PDF-"));
+    // The chart is stored losslessly (no JPEG stream), and the page stays small.
+    EXPECT_FALSE(Inhalt.contains("/DCTDecode"));
+    EXPECT_LT(Inhalt.size(), 500 * 1024);
 
     rec->Druckdatei = Ordner.filePath("druck.pdf");
     QTest::keyClick(f->Edit_n, Qt::Key_P, Qt::ControlModifier);
