@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTranslator>
 
 const QString Programmtitel = QStringLiteral(
     "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
@@ -56,4 +58,18 @@ Dienste& dienste() { return *aktuelle(); }
 
 void Dienste_setzen(std::unique_ptr<Dienste> d) {
     aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
+}
+
+bool Uebersetzungen_laden() {
+    static QTranslator* qtbase = nullptr;
+    if (!qtbase) {
+        auto* t = new QTranslator(qApp);
+        if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete t;
+            return false;
+        }
+        QCoreApplication::installTranslator(t);
+        qtbase = t;
+    }
+    return true;
 }

@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -430,6 +431,16 @@ TEST_F(Fenster, GrafikSpeichernUndDrucken) {
     rec->Speicherort = Ordner.filePath("fehlt/g.png");
     f->Aktion_Grafik_speichern->trigger();
     EXPECT_EQ(rec->Meldungen, QStringList{"Die Grafik konnte nicht gespeichert werden."});
+}
+
+// Qt's own texts come in German, as the program loads them at start: key names in hints and
+// menus, the standard buttons of the file and print dialogs.
+TEST(QtTexte, AufDeutsch) {
+    if (!Uebersetzungen_laden()) GTEST_SKIP() << "Qt's German translation qtbase_de.qm is not installed (qt6-translations-l10n)";
+    EXPECT_EQ(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText), "Strg+S");
+    QDialogButtonBox Knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+    EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Close)->text(), "Schließen");
 }
 
 TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
