@@ -32,12 +32,15 @@ void Dienste::Tabelle_kopieren(const QString& Text, const QString& Html) {
     QApplication::clipboard()->setMimeData(daten);  // the clipboard takes ownership
 }
 
-QString Dienste::Speicherort_waehlen(QWidget* Eltern, QString& Format) {
-    const QStringList Formate = {QStringLiteral("PNG 1× (*.png)"), QStringLiteral("PNG 2× (*.png)"),
-                                 QStringLiteral("PNG 4× (*.png)"), QStringLiteral("PDF (*.pdf)")};
-    QString gewaehlt = Formate[1];
-    const QString Name = QFileDialog::getSaveFileName(Eltern, QStringLiteral("Grafik speichern"),
-                                                      QStringLiteral("Grafik.png"), Formate.join(";;"), &gewaehlt);
+QString Dienste::Speicherort_waehlen(QWidget* Eltern, const Speicherangebot& Angebot, QString& Format) {
+    const auto Filter = [](const QString& f) {
+        return f + (f == QLatin1String("PDF") ? QStringLiteral(" (*.pdf)") : QStringLiteral(" (*.png)"));
+    };
+    QStringList Filterliste;
+    for (const QString& f : Angebot.Formate) Filterliste << Filter(f);
+    QString gewaehlt = Filter(Angebot.Format);
+    const QString Name = QFileDialog::getSaveFileName(Eltern, QStringLiteral("Grafik speichern"), Angebot.Datei,
+                                                      Filterliste.join(QStringLiteral(";;")), &gewaehlt);
     Format = gewaehlt.left(gewaehlt.indexOf(QStringLiteral(" (")));
     return Name;
 }

@@ -160,4 +160,10 @@ private:
     enum class Bildart { Verteilung, OC, Anderes };
     Bildart Gezeigt = Bildart::Anderes;
     void Bildgroesse_angepasst();
+
+    // What the save dialog suggests for the picture now shown, with the extension of Format:
+    // "binomial-n20-p0,8.png", "oc-n20-p0,8.pdf"; "grafik.png" for any other picture.
+    QString Dateiname_vorschlagen(const QString& Format) const;
+    // Folder and format of the last file chosen in this run; empty before the first.
+    QString Letzter_Ordner, Letztes_Format;
 };

@@ -443,6 +443,32 @@ TEST(QtTexte, AufDeutsch) {
     EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Close)->text(), "Schließen");
 }
 
+// The file dialog suggests a name from what the picture shows, n and p0; the first offer of a
+// run is PNG 2×, later ones the folder and format chosen last. A cancelled dialog changes none.
+TEST_F(Fenster, SpeichernSchlaegtNamenOrdnerUndFormatVor) {
+    f->Aktion_Grafik_speichern->trigger();
+    ASSERT_EQ(rec->Angebote.size(), 1u);
+    EXPECT_EQ(QFileInfo(rec->Angebote[0].Datei).fileName(), "binomial-n20-p0,8.png");
+    EXPECT_EQ(rec->Angebote[0].Formate, (QStringList{"PNG 1×", "PNG 2×", "PNG 4×", "PDF"}));
+    EXPECT_EQ(rec->Angebote[0].Format, "PNG 2×");
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(rec->Angebote[1].Datei, rec->Angebote[0].Datei);
+
+    QTemporaryDir Ordner;
+    rec->Speicherort = Ordner.filePath("eigener Name.pdf");
+    rec->Speicherformat = "PDF";
+    f->Aktion_Grafik_speichern->trigger();
+    rec->Speicherort.clear();
+    Waehlen(f->ComboBox_Verteilung_p0, 1);
+    Eingeben(f->Edit_n, "30");
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(rec->Angebote.back().Datei, QDir(Ordner.path()).filePath("hypergeometrisch-n30-p0,8.pdf"));
+    EXPECT_EQ(rec->Angebote.back().Format, "PDF");
+    f->BitBtn_OC->click();
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(QFileInfo(rec->Angebote.back().Datei).fileName(), "oc-n30-p0,8.pdf");
+}
+
 TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
     f->Edit_p0->setFocus();
     f->Edit_p0->selectAll();
