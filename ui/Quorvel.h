@@ -11,6 +11,8 @@
 
 #include "ui_Quorvel.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -99,6 +101,8 @@ public:
     QImage Grafik_in_Skala(qreal Skala, QSize Groesse = {}) const;
     // The image at its device pixels into a PNG file; false when it can't be written.
     static bool Als_PNG_schreiben(QImage Bild, const QString& Name);
+    // F1: the short help, in a window of its own beside this one (ui/Hilfe.cpp).
+    void Hilfe_zeigen();
 
     // Explorations
     void Button_p0_variabelClick();
@@ -166,4 +170,5 @@ private:
     QString Dateiname_vorschlagen(const QString& Format) const;
     // Folder and format of the last file chosen in this run; empty before the first.
     QString Letzter_Ordner, Letztes_Format;
+    QPointer<QDialog> Hilfe;
 };
