@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QMap>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -501,7 +502,8 @@ INSTANTIATE_TEST_SUITE_P(
                          [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Hilfe") != nullptr; }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-// Every key the window knows is found in the window: F1's help lists them all.
+// Every key the window knows is found in the window: F1's help lists them all, the grid's
+// menu names its own two, and its entries do what those keys do.
 TEST_F(Fenster, JedesTastenkuerzelIstZuFinden) {
     QTest::keyClick(f->Edit_n, Qt::Key_F1);
     QWidget* Hilfe = Sichtbares_Fenster("Hilfe");
@@ -522,6 +524,17 @@ TEST_F(Fenster, JedesTastenkuerzelIstZuFinden) {
     int Hilfefenster = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) Hilfefenster += w->objectName() == "Hilfe";
     EXPECT_EQ(Hilfefenster, 1);
+
+    QStringList Menue;
+    for (const QAction* a : f->StringGrid1->actions()) Menue << a->text();
+    ASSERT_EQ(Menue, (QStringList{"Alles markieren\t" + Tasten[0], "Kopieren\t" + Tasten[1], "Tabelle kopieren"}));
+    f->StringGrid1->actions()[2]->trigger();
+    const QString Ganz = QApplication::clipboard()->text();
+    QApplication::clipboard()->clear();
+    f->StringGrid1->actions()[0]->trigger();
+    f->StringGrid1->actions()[1]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), Ganz);
+    EXPECT_EQ(Ganz.count('\n'), 21);
 }
 
 // The file dialog suggests a name from what the picture shows, n and p0; the first offer of a
