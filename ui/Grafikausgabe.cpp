@@ -3,18 +3,23 @@
 
 #include "ui/Quorvel.h"
 
+#include "analysis/Zahlentexte.h"
 #include "charts/Beschreibung.h"
 #include "charts/Diagramm.h"
 #include "charts/OC.h"
+#include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
 #include "ui/Vollbild.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <algorithm>
@@ -103,10 +108,34 @@ bool TForm1::Als_PNG_schreiben(QImage Bild, const QString& Name) {
     return Bild.convertToFormat(QImage::Format_RGB888).save(Name, "PNG", 80);
 }
 
+QString TForm1::Dateiname_vorschlagen(const QString& Format) const {
+    static const char* const Arten[] = {"binomial", "hypergeometrisch", "poisson", "geometrisch"};
+    const int Art = ComboBox_Verteilung_p0->currentIndex();
+    QString Was;
+    if (Gezeigt == Bildart::OC) Was = QStringLiteral("oc");
+    else if (Gezeigt == Bildart::Verteilung && Art >= vaBinomial && Art <= vaGeometr)
+        Was = QString::fromLatin1(Arten[Art]);
+    const QString Name = Was.isEmpty() ? QStringLiteral("grafik")
+                                       : QStringLiteral("%1-n%2-p%3").arg(Was, Qt_Text(Zahl_ganz(z.n)),
+                                                                          Qt_Text(Zahl_allgemein(z.p0)));
+    return Name + (Format == QLatin1String("PDF") ? QStringLiteral(".pdf") : QStringLiteral(".png"));
+}
+
+// The first offer of a run is PNG 2× in the pictures folder; later ones the folder and format
+// chosen last.
 void TForm1::Grafik_speichern() {
+    Speicherangebot Angebot{
+        {}, {QStringLiteral("PNG 1×"), QStringLiteral("PNG 2×"), QStringLiteral("PNG 4×"), QStringLiteral("PDF")},
+        Letztes_Format.isEmpty() ? QStringLiteral("PNG 2×") : Letztes_Format};
+    QString Ordner = Letzter_Ordner;
+    if (Ordner.isEmpty()) Ordner = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString Vorschlag = Dateiname_vorschlagen(Angebot.Format);
+    Angebot.Datei = !Ordner.isEmpty() && QDir(Ordner).exists() ? QDir(Ordner).filePath(Vorschlag) : Vorschlag;
     QString Format;
-    const QString Name = dienste().Speicherort_waehlen(this, Format);
+    const QString Name = dienste().Speicherort_waehlen(this, Angebot, Format);
     if (Name.isEmpty()) return;
+    Letzter_Ordner = QFileInfo(Name).absolutePath();
+    Letztes_Format = Format;
     bool gespeichert = false;
     if (Format == QLatin1String("PDF")) {
         QPdfWriter Datei(Name);

@@ -61,6 +61,14 @@ void TForm1::Steuerelemente_anlegen() {
     // The window takes the face colour of the buttons, the box of mu the tooltip colour.
     Hintergrund(this, palette().color(QPalette::Button));
     Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
+    // The small picture buttons run the window's actions; each hint names the key in the words
+    // of the loaded translation ("Strg+S").
+    for (const auto& [Knopf, Aktion] : {std::pair{SpeedButton_Grafik_speichern, Aktion_Grafik_speichern},
+                                        std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
+                                        std::pair{SpeedButton_Vollbild, Aktion_Vollbild},
+                                        std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
+        Knopf->setToolTip(QStringLiteral("%1 (%2)").arg(Aktion->text(),
+                                                        Aktion->shortcut().toString(QKeySequence::NativeText)));
     Zeilen = {{{ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0},
                {ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1},
                {ComboBox_Verteilung_p2, Edit_p2, Edit_M2, Edit_N2, Label_M2, Label_N2}}};
@@ -72,6 +80,11 @@ void TForm1::Ereignisse_verbinden() {
     connect(Aktion_Vollbild, &QAction::triggered, this, &TForm1::Vollbild_zeigen);
     connect(Aktion_Grafik_speichern, &QAction::triggered, this, &TForm1::Grafik_speichern);
     connect(Aktion_Grafik_drucken, &QAction::triggered, this, &TForm1::Grafik_drucken);
+    connect(Aktion_Hilfe, &QAction::triggered, this, &TForm1::Hilfe_zeigen);
+    connect(SpeedButton_Grafik_speichern, &QToolButton::clicked, Aktion_Grafik_speichern, &QAction::trigger);
+    connect(SpeedButton_Grafik_drucken, &QToolButton::clicked, Aktion_Grafik_drucken, &QAction::trigger);
+    connect(SpeedButton_Vollbild, &QToolButton::clicked, Aktion_Vollbild, &QAction::trigger);
+    connect(SpeedButton_Hilfe, &QToolButton::clicked, Aktion_Hilfe, &QAction::trigger);
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);

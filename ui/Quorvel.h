@@ -12,6 +12,8 @@
 
 #include "ui_Quorvel.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -104,6 +106,8 @@ public:
     QImage Grafik_in_Skala(qreal Skala, QSize Groesse = {}) const;
     // The image at its device pixels into a PNG file; false when it can't be written.
     static bool Als_PNG_schreiben(QImage Bild, const QString& Name);
+    // F1: the short help, in a window of its own beside this one (ui/Hilfe.cpp).
+    void Hilfe_zeigen();
 
     // Explorations
     void Button_p0_variabelClick();
@@ -168,4 +172,11 @@ private:
     // family charts' axes.
     Diagrammgeometrie Geometrie;
     void Bildgroesse_angepasst();
+
+    // What the save dialog suggests for the picture now shown, with the extension of Format:
+    // "binomial-n20-p0,8.png", "oc-n20-p0,8.pdf"; "grafik.png" for any other picture.
+    QString Dateiname_vorschlagen(const QString& Format) const;
+    // Folder and format of the last file chosen in this run; empty before the first.
+    QString Letzter_Ordner, Letztes_Format;
+    QPointer<QDialog> Hilfe;
 };
