@@ -143,11 +143,19 @@ Schalter TForm1::Schalter_lesen() const {
     return s;
 }
 
-void TForm1::Alles_berechnen() {
+void TForm1::Alles_berechnen() { Alles_berechnen(Schalter_lesen()); }
+void TForm1::Histo_neu_zeichnen() { Histo_neu_zeichnen(Schalter_lesen()); }
+
+void TForm1::Neu_berechnen_und_zeichnen() {
+    const Schalter s = Schalter_lesen();
+    Alles_berechnen(s);
+    Histo_neu_zeichnen(s);
+}
+
+void TForm1::Alles_berechnen(const Schalter& s) {
     if (Zuruecksetzung_laeuft) return;
     // Until the next redraw the picture belongs to the state before this recomputation.
     Gezeigt = Bildart::Anderes;
-    const Schalter s = Schalter_lesen();
     const Berechnungstexte t = ::Alles_berechnen(z, s);
     Edit_kli->setText(Qt_Text(t.Edit_kli));
     Edit_kre->setText(Qt_Text(t.Edit_kre));
@@ -190,7 +198,7 @@ void TForm1::Konfidenzintervall_zeigen() {
 // The window's part of a redraw, in its order: the interval's click, the chart's geometry (a
 // narrowed k range becomes the state's and the fields'), the test kind, the levels reached
 // where the information box shows them; then the chart draws what it is given.
-void TForm1::Histo_neu_zeichnen() {
+void TForm1::Histo_neu_zeichnen(const Schalter& s) {
     if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
     Label_V_n->setText(V_n_Text(Qt_Text(Zahl_ganz(z.n))));
@@ -201,7 +209,6 @@ void TForm1::Histo_neu_zeichnen() {
         CheckBox_Vertrauensintervall_berechnenClick();
         Vor_dem_Zeichnen = false;
     }
-    const Schalter s = Schalter_lesen();
     const Diagrammgeometrie g = Geometrie_berechnen(Image1->Bild(), z, s);
     if (g.verengt) {
         z.k1 = g.k1;
@@ -289,8 +296,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::BitBtn_HistoneuClick() {
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
     StringGrid1->Tabelle_fuellen(z, CheckBox_p1_zeichnen->isChecked(), CheckBox_p2_zeichnen->isChecked());
 }
 
@@ -317,13 +323,11 @@ void TForm1::SpeedButton_ClipboardClick() {
 }
 
 void TForm1::CheckBox_p1_zeichnenClick() {
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 void TForm1::CheckBox_p2_zeichnenClick() {
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 // Clearing the cumulative chart from the handler of "Annahmebereich A" or of the neighbourhood

@@ -48,6 +48,11 @@ public:
     void Alles_berechnen();
     // The distribution chart anew into Image1.
     void Histo_neu_zeichnen();
+    // The same at the switch states s, read once for the whole event.
+    void Alles_berechnen(const Schalter& s);
+    void Histo_neu_zeichnen(const Schalter& s);
+    // What most entries end with: both, the switches read once.
+    void Neu_berechnen_und_zeichnen();
     // The distribution chart of the state as it stands into Bild, at Bild's size; changes
     // nothing (no narrowing, no levels stored). Returns its geometry.
     Diagrammgeometrie Verteilungsbild(QImage& Bild, const Schalter& s) const;
