@@ -386,7 +386,7 @@ void TStringGrid::OC_Tabelle_einrichten() {
 }
 
 void TStringGrid::OC_Tabelle_zeigen(const OC_Tabelle& t) {
-    if (modell->Spalten() != OC_Spalten) OC_Tabelle_einrichten();
+    OC_Tabelle_einrichten();
     modell->Anfang();
     for (int r = 1; r <= OC_Tabellenzeilen; ++r) {
         modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
@@ -400,9 +400,3 @@ int TStringGrid::Spaltenzahl() const { return modell->Spalten(); }
 int TStringGrid::Zeilenzahl() const { return modell->Zeilen(); }
 int TStringGrid::Fixierte_Spalten() const { return modell->Fixierte_Spalten(); }
 QColor TStringGrid::Fixfarbe() const { return fixfarbe; }
-
-void OC_anzeigen(QImage& Bild, Zustand& z, const Schalter&, TStringGrid& Gitter) {
-    Gitter.Tabelle_leeren();
-    Gitter.OC_Tabelle_einrichten();
-    Gitter.OC_Tabelle_zeigen(OC_zeichnen(Bild, z));
-}

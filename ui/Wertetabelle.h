@@ -83,7 +83,7 @@ public:
 
     // OC layout: 2 columns, 50 rows, yellow fixed row, no fixed column; column 0 filled.
     void OC_Tabelle_einrichten();
-    // Both columns of the OC table's data rows.
+    // The OC layout with both columns of t: what the "OC" button shows beside its chart.
     void OC_Tabelle_zeigen(const OC_Tabelle& t);
 
     QString Zelle(int spalte, int zeile) const;
@@ -104,7 +104,3 @@ private:
     Wertetabellenmodell* modell;
     QColor fixfarbe;
 };
-
-// The "OC" button: the OC chart into Bild and its beta table into the grid. The switches are
-// not read: the chart uses the test kind that the last redraw of the distribution chart set.
-void OC_anzeigen(QImage& Bild, Zustand& z, const Schalter& s, TStringGrid& Gitter);

@@ -195,7 +195,7 @@ TEST(Wertetabelle, OCTabelleUndRueckkehrZumWertelayout) {
     Testart_setzen(z);
     g.Tabelle_fuellen(z, true, true);
     QImage bild(998, 373, QImage::Format_RGB32);
-    OC_anzeigen(bild, z, Schalter{}, g);
+    g.OC_Tabelle_zeigen(OC_zeichnen(bild, z));
 
     EXPECT_EQ(g.Spaltenzahl(), 2);
     EXPECT_EQ(g.Zeilenzahl(), 50);
