@@ -11,8 +11,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionViewItem>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -21,9 +20,6 @@
 
 namespace {
 
-constexpr int Wertespalten = 6;
-constexpr int OC_Spalten = 2;
-constexpr int OC_Zeilen = OC_Tabellenzeilen + 1;
 constexpr int Zeilenhoehe = 15;
 constexpr int Spaltenbreite = 56;
 constexpr int Spaltenbreite_k = 35;
@@ -43,42 +39,15 @@ void Zweite_Gitterlinie(QPainter* p, const QRect& r, const QColor& farbe) {
     p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), farbe);
 }
 
-}  // namespace
-
-QString Prozentzahl(Extended w) {
-    // Below 1000, five significant digits are never coarser than two decimals, so the fixed
-    // format is w rounded to hundredths, halves away from zero. Doing that directly is some
-    // fifty times faster than the general formatter, which matters for 20 000 cells per
-    // refill; a product within 1e-9 of a half (or a value outside 0..999,99) is left to
-    // Zahl_fest, which decides on the exact binary value.
-    if (w >= 0.0L && w < 999.99L) {
-        const Extended hundertstel = w * 100.0L;
-        const Extended ganz = std::floor(hundertstel);
-        const Extended rest = hundertstel - ganz;
-        if (std::fabs(rest - 0.5L) > 1e-9L) {
-            const long long r = static_cast<long long>(ganz) + (rest > 0.5L ? 1 : 0);
-            const long long nachkomma = r % 100;
-            QString t = QString::number(r / 100);
-            t += QLatin1Char(',');
-            t += QLatin1Char(static_cast<char>('0' + nachkomma / 10));
-            t += QLatin1Char(static_cast<char>('0' + nachkomma % 10));
-            return t;
-        }
-    }
-    return Qt_Text(Zahl_fest(w, 5, 2));
-}
-
-namespace {
-
 QString Prozenttext(Extended wert) {
     // A table never holds NaN or infinity; should one slip in, the cell stays empty rather
     // than showing it.
     if (!std::isfinite(wert)) return QString();
-    return Prozentzahl(100.0L * wert) + QLatin1Char('%');
+    return Qt_Text(Zahl_fest(100.0L * wert, 5, 2)) + QLatin1Char('%');
 }
 
-// Data cells: the state colour (window or highlight) over the whole cell, the text right-
-// aligned at the top edge with no inner margin.
+// Data cells: the state colour (window or highlight) over the whole cell, the text at the
+// model's alignment with no inner margin.
 class Zellenmaler : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -89,7 +58,8 @@ public:
         p->fillRect(option.rect, option.palette.brush(gewaehlt ? QPalette::Highlight : QPalette::Base));
         p->setPen(option.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
         p->setFont(option.font);
-        p->drawText(option.rect, Qt::AlignRight | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
+        p->drawText(option.rect, index.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                    index.data(Qt::DisplayRole).toString());
         Zweite_Gitterlinie(p, option.rect, Gitterfarbe(option.widget));
         p->restore();
     }
@@ -148,76 +118,98 @@ private:
     TStringGrid* gitter;
 };
 
-const QString leer;
-
 }  // namespace
 
-// ---------------------------------------------------------------- model
+// ---------------------------------------------------------------- models
 
-Wertetabellenmodell::Wertetabellenmodell(QObject* parent) : QAbstractTableModel(parent) {}
-
-int Wertetabellenmodell::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(0, Zeilen() - 1);
-}
-
-int Wertetabellenmodell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(0, spalten - fix_spalten);
-}
-
-QVariant Wertetabellenmodell::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole) return Zelle(index.column() + fix_spalten, index.row() + 1);
+QVariant Gittermodell::data(const QModelIndex& index, int role) const {
+    // An accessibility cell made before a change of layout may still hold an index of the other
+    // model; it reads nothing rather than a row this table does not have.
+    if (index.model() != this || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+    if (role == Qt::DisplayRole) return Text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignTop));
     return {};
 }
 
-QVariant Wertetabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return Zelle(section + fix_spalten, 0);
-    return fix_spalten > 0 ? Zelle(0, section + 1) : QString();
-}
-
-Qt::ItemFlags Wertetabellenmodell::flags(const QModelIndex& index) const {
-    // Output only: cells can be selected but not edited.
+Qt::ItemFlags Gittermodell::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-const QString& Wertetabellenmodell::Zelle(int spalte, int zeile) const {
-    if (zeile < 0 || zeile >= Zeilen() || spalte < 0 || spalte >= spalten) return leer;
-    return zellen[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)];
+QString Wertetabellenmodell::Kopf_k() { return QStringLiteral("   k"); }
+
+void Wertetabellenmodell::Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen) {
+    // The tables hold k = 0..4000; a larger n must not read beyond them, a negative n has no row.
+    const auto k_Zahl = static_cast<size_t>(std::clamp(z.n + 1, 0, k_Maximum + 1));
+    const auto Kopie = [k_Zahl](const Wertefeld& t, bool gezeigt) {
+        return gezeigt ? std::vector<Extended>(t.begin(), t.begin() + k_Zahl) : std::vector<Extended>();
+    };
+    beginResetModel();
+    Werte = {Kopie(z.P0_Tabelle, true), Kopie(z.P0_kumuliert, true), Kopie(z.P0_Rest, true),
+             Kopie(z.P1_Tabelle, p1_zeichnen), Kopie(z.P2_Tabelle, p2_zeichnen)};
+    zeilen = std::clamp(z.n, 0, k_Maximum) + 1;
+    endResetModel();
 }
 
-void Wertetabellenmodell::Anfang() {
-    if (Tiefe++ == 0) beginResetModel();
+void Wertetabellenmodell::Zeilen_setzen(int n) {
+    // n outside 0..4000 never comes from the input fields; the table still gets a defined
+    // shape: at least one (empty) row, at most the rows of k = 0..4000.
+    beginResetModel();
+    zeilen = std::clamp(n, 0, k_Maximum) + 1;
+    for (auto& spalte : Werte)
+        if (spalte.size() > static_cast<size_t>(zeilen)) spalte.resize(static_cast<size_t>(zeilen));
+    endResetModel();
 }
 
-void Wertetabellenmodell::Ende() {
-    if (--Tiefe == 0) endResetModel();
+int Wertetabellenmodell::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : zeilen; }
+
+int Wertetabellenmodell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Spalten; }
+
+QString Wertetabellenmodell::Text(int zeile, int spalte) const {
+    const auto& werte = Werte[static_cast<size_t>(spalte)];
+    return static_cast<size_t>(zeile) < werte.size() ? Prozenttext(werte[static_cast<size_t>(zeile)]) : QString();
 }
 
-void Wertetabellenmodell::Groesse_setzen(int neue_spalten, int zeilen, int fixierte_spalten) {
-    // Cells of columns or rows that the new size drops are discarded, so a later, larger
-    // layout starts them empty instead of showing what a former table left there.
-    spalten = std::max(0, neue_spalten);
-    fix_spalten = std::clamp(fixierte_spalten, 0, spalten);
-    zellen.resize(static_cast<size_t>(std::max(0, zeilen)));
-    for (auto& zeile : zellen) zeile.resize(static_cast<size_t>(spalten));
+QVariant Wertetabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) {
+        static const char* const Kopf[Spalten] = {"P0(X=k)", "P0(X<=k)", "P0(X>=k)", "P1(X=k)", "P2(X=k)"};
+        return section >= 0 && section < Spalten ? QString::fromLatin1(Kopf[section]) : QString();
+    }
+    // k and one blank, so that the right-aligned number stands clear of the grid line.
+    return section >= 0 && static_cast<size_t>(section) < Werte[0].size() ? QString::number(section) + QLatin1Char(' ')
+                                                                          : QString();
 }
 
-void Wertetabellenmodell::Zelle_setzen(int spalte, int zeile, QString text) {
-    if (zeile < 0 || zeile >= Zeilen() || spalte < 0 || spalte >= spalten) return;
-    zellen[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)] = std::move(text);
+void OC_Tabellenmodell::Zeigen(const OC_Tabelle& t) {
+    beginResetModel();
+    Tabelle = t;
+    endResetModel();
+}
+
+int OC_Tabellenmodell::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : OC_Tabellenzeilen; }
+
+int OC_Tabellenmodell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+QString OC_Tabellenmodell::Text(int zeile, int spalte) const {
+    return Qt_Text((spalte == 0 ? Tabelle.p1 : Tabelle.Beta)[static_cast<size_t>(zeile)]);
+}
+
+QVariant OC_Tabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return QString();
+    return section == 0 ? QStringLiteral("p1") : section == 1 ? QStringLiteral("Beta (p1)") : QString();
 }
 
 // ---------------------------------------------------------------- grid
 
 QColor Helle_3D_Farbe() { return QColor(0xE3, 0xE3, 0xE3); }
 
-TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Wertetabellenmodell(this)) {
+TStringGrid::TStringGrid(QWidget* parent)
+    : QTableView(parent), Werte(new Wertetabellenmodell(this)), OC_Werte(new OC_Tabellenmodell(this)) {
     setObjectName(QStringLiteral("StringGrid1"));
     setHorizontalHeader(new Festkopf(Qt::Horizontal, this));
     setVerticalHeader(new Festkopf(Qt::Vertical, this));
-    setModel(modell);
+    setModel(Werte);
     setItemDelegate(new Zellenmaler(this));
 
     QFont f(QStringLiteral("Liberation Sans"));
@@ -254,7 +246,6 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
     QPalette pal = palette();
     pal.setColor(QPalette::Light, Helle_3D_Farbe());
     setPalette(pal);
-    fixfarbe = palette().color(QPalette::Light);
 
     // The menu names the grid's keys Strg+A and Strg+C (after the tab, in the menu's key column);
     // the keys themselves stay with the view's key handling.
@@ -278,12 +269,15 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
     });
     addAction(Aktion_Tabelle_kopieren);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    Layout_zeigen(Werte);
 }
 
 Tabellenauszug TStringGrid::Auszug(bool ganz) const {
     // Grid rows and columns (row 0 = header row) of the cells to copy.
-    int zeile_von = 0, zeile_bis = modell->Zeilen() - 1;
-    int spalte_von = modell->Fixierte_Spalten(), spalte_bis = modell->Spalten() - 1;
+    const int fix = Fixierte_Spalten();
+    int zeile_von = 0, zeile_bis = Zeilenzahl() - 1;
+    int spalte_von = fix, spalte_bis = Spaltenzahl() - 1;
     if (!ganz) {
         const QModelIndexList gewaehlt = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
         if (gewaehlt.isEmpty()) return {};
@@ -293,17 +287,17 @@ Tabellenauszug TStringGrid::Auszug(bool ganz) const {
         for (const QModelIndex& i : gewaehlt) {
             zeile_von = std::min(zeile_von, i.row() + 1);
             zeile_bis = std::max(zeile_bis, i.row() + 1);
-            spalte_von = std::min(spalte_von, i.column() + modell->Fixierte_Spalten());
-            spalte_bis = std::max(spalte_bis, i.column() + modell->Fixierte_Spalten());
+            spalte_von = std::min(spalte_von, i.column() + fix);
+            spalte_bis = std::max(spalte_bis, i.column() + fix);
         }
         // Whole columns come with their header.
-        if (zeile_von == 1 && zeile_bis == modell->Zeilen() - 1) zeile_von = 0;
+        if (zeile_von == 1 && zeile_bis == Zeilenzahl() - 1) zeile_von = 0;
     }
     QStringList Zeilen, Html_Zeilen;
     for (int r = zeile_von; r <= zeile_bis; ++r) {
         QStringList Texte;
-        for (int c = 0; c < modell->Fixierte_Spalten(); ++c) Texte << modell->Zelle(c, r).trimmed();
-        for (int c = spalte_von; c <= spalte_bis; ++c) Texte << modell->Zelle(c, r).trimmed();
+        for (int c = 0; c < fix; ++c) Texte << Zelle(c, r).trimmed();
+        for (int c = spalte_von; c <= spalte_bis; ++c) Texte << Zelle(c, r).trimmed();
         Zeilen << Texte.join(QLatin1Char('\t'));
         const QString Tag = r == 0 ? QStringLiteral("th") : QStringLiteral("td");
         QString Html_Zeile = QStringLiteral("<tr>");
@@ -324,79 +318,52 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
     QTableView::keyPressEvent(e);
 }
 
-void TStringGrid::Aussehen_setzen(int fixierte_spalten, const QColor& farbe, int spaltenbreite) {
-    fixfarbe = farbe;
-    horizontalHeader()->setDefaultSectionSize(spaltenbreite);
-    for (int c = 0; c < horizontalHeader()->count(); ++c) horizontalHeader()->resizeSection(c, spaltenbreite);
+void TStringGrid::Layout_zeigen(Gittermodell* m) {
+    if (model() != m) {
+        // setModel gives the view a new selection model and leaves the old one to its caller.
+        QItemSelectionModel* alte_Auswahl = selectionModel();
+        setModel(m);
+        delete alte_Auswahl;
+    }
+    // Every layout sets the widths again, so what the user dragged is reset.
+    const bool werte = m == Werte;
+    const int breite = werte ? Spaltenbreite : OC_Spaltenbreite;
+    horizontalHeader()->setDefaultSectionSize(breite);
+    for (int c = 0; c < horizontalHeader()->count(); ++c) horizontalHeader()->resizeSection(c, breite);
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
-    verticalHeader()->setVisible(fixierte_spalten > 0);
-    if (fixierte_spalten > 0) verticalHeader()->setFixedWidth(Spaltenbreite_k);
+    verticalHeader()->setVisible(werte);
+    if (werte) verticalHeader()->setFixedWidth(Spaltenbreite_k);
     viewport()->update();
     horizontalHeader()->viewport()->update();
     verticalHeader()->viewport()->update();
 }
 
-void TStringGrid::Tabelle_leeren() {
-    modell->Anfang();
-    for (int zeile = 1; zeile < modell->Zeilen(); ++zeile)
-        for (int spalte = 0; spalte < modell->Spalten(); ++spalte) modell->Zelle_setzen(spalte, zeile, QString());
-    modell->Ende();
-}
-
 void TStringGrid::Tabelle_einrichten(int n) {
-    // n outside 0..4000 never comes from the input fields; the grid still gets a defined
-    // shape: at least the header row and one (empty) data row, at most the rows of k = 0..4000.
-    const int zeilen = std::clamp(n, 0, k_Maximum) + 2;
-    modell->Anfang();
-    modell->Groesse_setzen(Wertespalten, zeilen, 1);
-    static const char* const Kopf[Wertespalten] = {"   k", "P0(X=k)", "P0(X<=k)", "P0(X>=k)", "P1(X=k)", "P2(X=k)"};
-    for (int c = 0; c < Wertespalten; ++c) modell->Zelle_setzen(c, 0, QString::fromLatin1(Kopf[c]));
-    modell->Ende();
-    Aussehen_setzen(1, palette().color(QPalette::Light), Spaltenbreite);
+    Werte->Zeilen_setzen(n);
+    Layout_zeigen(Werte);
 }
 
 void TStringGrid::Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen) {
-    modell->Anfang();
-    Tabelle_leeren();
-    Tabelle_einrichten(z.n);
-    // The tables hold k = 0..4000; a larger n must not read beyond them.
-    const int k_bis = std::min(z.n, k_Maximum);
-    for (int k = 0; k <= k_bis; ++k) {
-        const int zeile = k + 1;
-        modell->Zelle_setzen(0, zeile, QString::number(k) + QLatin1Char(' '));
-        modell->Zelle_setzen(1, zeile, Prozenttext(z.P0_Tabelle[static_cast<size_t>(k)]));
-        modell->Zelle_setzen(2, zeile, Prozenttext(z.P0_kumuliert[static_cast<size_t>(k)]));
-        modell->Zelle_setzen(3, zeile, Prozenttext(z.P0_Rest[static_cast<size_t>(k)]));
-        if (p1_zeichnen) modell->Zelle_setzen(4, zeile, Prozenttext(z.P1_Tabelle[static_cast<size_t>(k)]));
-        if (p2_zeichnen) modell->Zelle_setzen(5, zeile, Prozenttext(z.P2_Tabelle[static_cast<size_t>(k)]));
-    }
-    modell->Ende();
-    Aussehen_setzen(1, palette().color(QPalette::Light), Spaltenbreite);
+    Werte->Fuellen(z, p1_zeichnen, p2_zeichnen);
+    Layout_zeigen(Werte);
 }
 
-void TStringGrid::OC_Tabelle_einrichten() {
-    const OC_Tabelle t = OC_Tabelle_Spalte_p1();
-    modell->Anfang();
-    modell->Groesse_setzen(OC_Spalten, OC_Zeilen, 0);
-    modell->Zelle_setzen(0, 0, QStringLiteral("p1"));
-    modell->Zelle_setzen(1, 0, QStringLiteral("Beta (p1)"));
-    for (int r = 1; r <= OC_Tabellenzeilen; ++r) modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
-    modell->Ende();
-    Aussehen_setzen(0, OC_Fixfarbe, OC_Spaltenbreite);
-}
+void TStringGrid::OC_Tabelle_einrichten() { OC_Tabelle_zeigen(OC_Tabelle_Spalte_p1()); }
 
 void TStringGrid::OC_Tabelle_zeigen(const OC_Tabelle& t) {
-    OC_Tabelle_einrichten();
-    modell->Anfang();
-    for (int r = 1; r <= OC_Tabellenzeilen; ++r) {
-        modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
-        modell->Zelle_setzen(1, r, Qt_Text(t.Beta[r - 1]));
-    }
-    modell->Ende();
+    OC_Werte->Zeigen(t);
+    Layout_zeigen(OC_Werte);
 }
 
-QString TStringGrid::Zelle(int spalte, int zeile) const { return modell->Zelle(spalte, zeile); }
-int TStringGrid::Spaltenzahl() const { return modell->Spalten(); }
-int TStringGrid::Zeilenzahl() const { return modell->Zeilen(); }
-int TStringGrid::Fixierte_Spalten() const { return modell->Fixierte_Spalten(); }
-QColor TStringGrid::Fixfarbe() const { return fixfarbe; }
+QString TStringGrid::Zelle(int spalte, int zeile) const {
+    if (zeile < 0 || zeile >= Zeilenzahl() || spalte < 0 || spalte >= Spaltenzahl()) return {};
+    const int fix = Fixierte_Spalten();
+    if (spalte < fix) return zeile == 0 ? Wertetabellenmodell::Kopf_k() : model()->headerData(zeile - 1, Qt::Vertical).toString();
+    if (zeile == 0) return model()->headerData(spalte - fix, Qt::Horizontal).toString();
+    return model()->index(zeile - 1, spalte - fix).data().toString();
+}
+
+int TStringGrid::Spaltenzahl() const { return model()->columnCount() + Fixierte_Spalten(); }
+int TStringGrid::Zeilenzahl() const { return model()->rowCount() + 1; }
+int TStringGrid::Fixierte_Spalten() const { return model() == Werte ? 1 : 0; }
+QColor TStringGrid::Fixfarbe() const { return model() == Werte ? palette().color(QPalette::Light) : OC_Fixfarbe; }
