@@ -5,12 +5,13 @@
 #include "ui/Dienste.h"
 
 #include <QAbstractButton>
-#include <QEvent>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOption>
 #include <QStyledItemDelegate>
 
@@ -65,53 +66,34 @@ public:
     }
 };
 
-// The fixed row and column in the fixed colour. The header row keeps the standard painting
-// (text 2 pixels from the left and top edge); the fixed column is right-aligned like the data.
-class Festkopf : public QHeaderView {
+// The fixed row, the fixed column and the corner, flat in the grid's fixed colour with the
+// 2-pixel grid line at the right and bottom. Row 0 and the corner take the standard header's
+// place for the text, 2 pixels from the left and top edge; the fixed column's text stands
+// right-aligned on the edge like the data. The corner button is disabled (no select-all), so
+// its text takes the active colour.
+class Kopfstil : public QProxyStyle {
 public:
-    Festkopf(Qt::Orientation o, TStringGrid* gitter) : QHeaderView(o, gitter), gitter(gitter) {}
-
-protected:
-    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override {
-        if (!rect.isValid()) return;
-        p->save();
-        p->fillRect(rect, gitter->Fixfarbe());
-        p->setPen(palette().color(QPalette::WindowText));
-        p->setFont(font());
-        const QString text = model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString()
-                                     : QString();
-        if (orientation() == Qt::Horizontal)
-            p->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
-        else
-            p->drawText(rect, Qt::AlignRight | Qt::AlignTop, text);
-        p->fillRect(QRect(rect.right() - 1, rect.top(), 2, rect.height()), Gitterfarbe(gitter));
-        p->fillRect(QRect(rect.left(), rect.bottom() - 1, rect.width(), 2), Gitterfarbe(gitter));
-        p->restore();
+    explicit Kopfstil(TStringGrid* gitter) : QProxyStyle(QApplication::style()->name()), gitter(gitter) {
+        setParent(gitter);
     }
 
-private:
-    TStringGrid* gitter;
-};
-
-// Cell (0, 0) sits on the view's corner button, which Qt paints without text.
-class Eckmaler : public QObject {
-public:
-    explicit Eckmaler(TStringGrid* gitter) : QObject(gitter), gitter(gitter) {}
-
-protected:
-    bool eventFilter(QObject* obj, QEvent* e) override {
-        if (e->type() != QEvent::Paint) return false;
-        auto* w = static_cast<QWidget*>(obj);
-        QPainter p(w);
-        const QRect r = w->rect();
-        p.fillRect(r, gitter->Fixfarbe());
-        // The corner button is disabled (no select-all), so take the active text colour.
-        p.setPen(gitter->palette().color(QPalette::Active, QPalette::WindowText));
-        p.setFont(gitter->font());
-        p.drawText(r.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, gitter->Zelle(0, 0));
-        p.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), Gitterfarbe(gitter));
-        p.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), Gitterfarbe(gitter));
-        return true;
+    void drawControl(ControlElement e, const QStyleOption* o, QPainter* p, const QWidget* w) const override {
+        const auto* kopf = qstyleoption_cast<const QStyleOptionHeader*>(o);
+        if (e != CE_Header || !kopf) return QProxyStyle::drawControl(e, o, p, w);
+        const bool ecke = !qobject_cast<const QHeaderView*>(w);
+        const QRect& r = o->rect;
+        p->save();
+        p->fillRect(r, gitter->Fixfarbe());
+        p->setPen(ecke ? o->palette.color(QPalette::Active, QPalette::WindowText)
+                       : o->palette.color(QPalette::WindowText));
+        p->setFont(w ? w->font() : gitter->font());
+        if (kopf->orientation == Qt::Horizontal)
+            p->drawText(r.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, ecke ? gitter->Zelle(0, 0) : kopf->text);
+        else
+            p->drawText(r, Qt::AlignRight | Qt::AlignTop, kopf->text);
+        p->fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), Gitterfarbe(gitter));
+        p->fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), Gitterfarbe(gitter));
+        p->restore();
     }
 
 private:
@@ -207,8 +189,6 @@ QColor Helle_3D_Farbe() { return QColor(0xE3, 0xE3, 0xE3); }
 TStringGrid::TStringGrid(QWidget* parent)
     : QTableView(parent), Werte(new Wertetabellenmodell(this)), OC_Werte(new OC_Tabellenmodell(this)) {
     setObjectName(QStringLiteral("StringGrid1"));
-    setHorizontalHeader(new Festkopf(Qt::Horizontal, this));
-    setVerticalHeader(new Festkopf(Qt::Vertical, this));
     setModel(Werte);
     setItemDelegate(new Zellenmaler(this));
 
@@ -226,21 +206,25 @@ TStringGrid::TStringGrid(QWidget* parent)
     setWordWrap(false);
     setCornerButtonEnabled(false);
 
+    auto* stil = new Kopfstil(this);
     for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+        h->setStyle(stil);
+        // The header texts are shown whole, as the cells are.
+        h->setTextElideMode(Qt::ElideNone);
         h->setSectionResizeMode(QHeaderView::Interactive);
         h->setSectionsClickable(false);
         h->setHighlightSections(false);
         h->setMinimumSectionSize(1);
         h->setCursor(Qt::PointingHandCursor);
     }
+    // QTableView offers no other way to its corner button than as its child.
+    if (auto* ecke = findChild<QAbstractButton*>()) ecke->setStyle(stil);
     // The header text stands 2 px below the top edge and the 2-px grid line closes the row:
     // with the row height of the data rows the descenders of "P0(X=k)" would be cut off.
     horizontalHeader()->setFixedHeight(std::max(Zeilenhoehe, 2 + QFontMetrics(f).height() + 2));
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
     viewport()->setCursor(Qt::PointingHandCursor);
     setCursor(Qt::PointingHandCursor);
-
-    if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(new Eckmaler(this));
 
     // Fixed cells take the light 3-D edge colour.
     QPalette pal = palette();
