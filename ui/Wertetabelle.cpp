@@ -257,6 +257,30 @@ TStringGrid::TStringGrid(QWidget* parent)
     Layout_zeigen(Werte);
 }
 
+namespace {
+
+// A cell for a spreadsheet: a number with its value and format marked, so that LibreOffice
+// (sdval, sdnum) and Excel (x:num, mso-number-format) take "17,46%" as 0,1746 shown as a
+// percentage and "15" as the whole number 15; any other text as text. LibreOffice reads the
+// value in the language that sdnum names: in English, as x:num is written, it reads it in
+// every locale (tried with Calc under a German and an English locale).
+QString Html_Zelle(const QString& Text) {
+    QString zahl = Text;
+    const bool Prozent = zahl.endsWith(QLatin1Char('%'));
+    if (Prozent) zahl.chop(1);
+    zahl.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool gelesen = false;
+    const double w = zahl.toDouble(&gelesen);  // QString::toDouble reads the C locale's form
+    if (!gelesen || zahl.isEmpty()) return QStringLiteral("<td>%1</td>").arg(Text.toHtmlEscaped());
+    // The value shown, to the digits shown: "17,46%" is 0,1746, not the table's 0,174608…
+    const QString Wert = Prozent ? QString::number(w / 100, 'g', 12) : zahl;
+    const QString Format = Prozent ? QStringLiteral("0.00%") : QStringLiteral("0");
+    return QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;1033;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\">%3</td>")
+        .arg(Wert, Format, Text.toHtmlEscaped());
+}
+
+}  // namespace
+
 Tabellenauszug TStringGrid::Auszug(bool ganz) const {
     // Grid rows and columns (row 0 = header row) of the cells to copy.
     const int fix = Fixierte_Spalten();
@@ -283,9 +307,8 @@ Tabellenauszug TStringGrid::Auszug(bool ganz) const {
         for (int c = 0; c < fix; ++c) Texte << Zelle(c, r).trimmed();
         for (int c = spalte_von; c <= spalte_bis; ++c) Texte << Zelle(c, r).trimmed();
         Zeilen << Texte.join(QLatin1Char('\t'));
-        const QString Tag = r == 0 ? QStringLiteral("th") : QStringLiteral("td");
         QString Html_Zeile = QStringLiteral("<tr>");
-        for (const QString& t : Texte) Html_Zeile += QStringLiteral("<%1>%2</%1>").arg(Tag, t.toHtmlEscaped());
+        for (const QString& t : Texte) Html_Zeile += r == 0 ? QStringLiteral("<th>%1</th>").arg(t.toHtmlEscaped()) : Html_Zelle(t);
         Html_Zeilen << Html_Zeile + QStringLiteral("</tr>");
     }
     return {Zeilen.join(QLatin1Char('\n')),

@@ -132,7 +132,12 @@ TEST(Wertetabelle, KopierenFuerDieTabellenkalkulation) {
                                QItemSelectionModel::ClearAndSelect);
     QTest::keySequence(&g, QKeySequence::Copy);
     EXPECT_EQ(ablage.Text, "15\t17,46%\n16\t21,82%\n17\t20,54%");
-    EXPECT_TRUE(ablage.Html.startsWith("<table><tr><td>15</td><td>17,46%</td></tr>")) << ablage.Html.toStdString();
+    // The HTML form marks numbers as numbers: 17,46 % is the value 0,1746 in a percent format.
+    EXPECT_TRUE(ablage.Html.startsWith("<table><tr><td sdval=\"15\" sdnum=\"1033;1033;0\" x:num=\"15\" "
+                                       "style=\"mso-number-format:'0'\">15</td><td sdval=\"0.1746\" "
+                                       "sdnum=\"1033;1033;0.00%\" x:num=\"0.1746\" "
+                                       "style=\"mso-number-format:'0.00%'\">17,46%</td></tr>"))
+        << ablage.Html.toStdString();
 
     g.selectAll();
     QTest::keySequence(&g, QKeySequence::Copy);
@@ -141,6 +146,7 @@ TEST(Wertetabelle, KopierenFuerDieTabellenkalkulation) {
     EXPECT_EQ(Zeilen[0], "k\tP0(X=k)\tP0(X<=k)\tP0(X>=k)\tP1(X=k)\tP2(X=k)");
     EXPECT_EQ(Zeilen[21], "20\t1,15%\t100,00%\t1,15%\t\t");
     EXPECT_TRUE(ablage.Html.contains("<th>P0(X&lt;=k)</th>"));
+    EXPECT_TRUE(ablage.Html.contains("<td></td>")) << "an empty cell stays text";
 
     g.OC_Tabelle_einrichten();
     g.Aktion_Tabelle_kopieren->trigger();
