@@ -59,7 +59,7 @@ zufall: deps
 	cmake --preset asan
 	cmake --build --preset asan --target ui_tests -j $(JOBS)
 	@schlecht=""; for s in $(ZUFALL_SEEDS); do \
-	  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  QT_QPA_PLATFORM=offscreen \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  QUORVEL_SEED=$$s QUORVEL_AKTIONEN=$(ZUFALL_AKTIONEN) \
 	  ./build-asan/tests/ui_tests --gtest_filter='Zufallslauf.Tausende*' || schlecht="$$schlecht $$s"; \
