@@ -128,6 +128,7 @@ void TForm1::Ausgaenge_verbinden() {
 void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
     if (Ausgang_laeuft || !alt || !neu || alt == neu || neu->window() != this) return;
     if (alt->isVisible() && alt->isEnabled()) Feld_verlassen(alt);
+    Dokument_pruefen();
     // A field left for good shows its text from the first character again, however far the
     // user moved the cursor in it.
     if (auto* e = qobject_cast<QLineEdit*>(alt); e && !e->hasFocus()) e->setCursorPosition(0);
