@@ -5,6 +5,7 @@
 
 #include "ui/Quorvel.h"
 
+#include "analysis/Eingaberegeln.h"
 #include "analysis/Zustand.h"
 #include "ui/Aufgabe.h"
 #include "ui/Dienste.h"
@@ -29,6 +30,8 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -69,6 +72,8 @@ QSettings Einstellungen() { return QSettings(QStringLiteral("Quorvel-Entwicklung
 // --- The file and the window ----------------------------------------------------------------
 
 Aufgabe TForm1::Aufgabe_erfassen() const {
+    // V_links getippt, V_rechts getippt: the bound was typed after its level, so the level
+    // shown is the bound's; opening types the level and then that bound.
     Aufgabe a;
     for (const auto& f : Aufgabenfelder)
         a.Felder[Schluessel_von(f.Schluessel)] = findChild<QLineEdit*>(QString::fromUtf8(f.Steuerelement))->text();
@@ -77,9 +82,8 @@ Aufgabe TForm1::Aufgabe_erfassen() const {
     for (int i = 0; i < 3; ++i) a.Verteilungen[i] = std::clamp(Zeilen[i].Art->currentIndex(), 0, 3);
     a.Saeulendiagramm = ComboBox_Histo_Saeule->currentIndex() == 1;
     a.OC = Gezeigt == Bildart::OC;
-    // A level the window derived from a bound: the bound was typed after it.
-    a.V_links_getippt = z.kli_Ursprung != kein_Ursprung;
-    a.V_rechts_getippt = z.kre_Ursprung != kein_Ursprung;
+    a.V_links_getippt = V_links_getippt;
+    a.V_rechts_getippt = V_rechts_getippt;
     return a;
 }
 
@@ -103,11 +107,19 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
         QLineEdit* e = Feld(Schluessel);
         const QString t = a.Felder.value(Schluessel);
         const qsizetype m = Meldungen ? Meldungen->size() : 0;
+        // A redraw may narrow the k range right after k1 or k2 was taken: only the rule tells
+        // a correction from that.
+        if ((Schluessel == QLatin1String("k1") &&
+             k1_pruefen(t.toStdString(), z.k2).Art == Urteilsart::Korrigieren) ||
+            (Schluessel == QLatin1String("k2") &&
+             k2_pruefen(t.toStdString(), z.k1, z.n).Art == Urteilsart::Korrigieren))
+            return QStringLiteral("%1: %2 („%3“)").arg(Schluessel, Bereich(Schluessel), t);
+        const bool k = Schluessel.startsWith(QLatin1Char('k'));
         e->setText(t);
         e->setModified(true);
         Feld_verlassen(e);
         if (Meldungen && Meldungen->size() > m) return Schluessel + QStringLiteral(": ") + Meldungen->constLast().trimmed();
-        if (e->isModified() || e->text() != t) return QStringLiteral("%1: %2 („%3“)").arg(Schluessel, Bereich(Schluessel), t);
+        if (e->isModified() || (!k && e->text() != t)) return QStringLiteral("%1: %2 („%3“)").arg(Schluessel, Bereich(Schluessel), t);
         return {};
     };
 
@@ -158,7 +170,12 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
         ComboBox_Histo_SaeuleChange();
     }
     const qsizetype Meldungen_vorher = Meldungen ? Meldungen->size() : 0;
-    for (const auto& s : Aufgabenschalter) {
+    // The interval's box last: it makes x/n the p0 that the markings then follow.
+    std::vector<Aufgabenschluessel> Reihe(Aufgabenschalter.begin(), Aufgabenschalter.end());
+    std::stable_partition(Reihe.begin(), Reihe.end(), [](const Aufgabenschluessel& s) {
+        return QLatin1String(s.Schluessel) != QLatin1String("Vertrauensintervall_berechnen");
+    });
+    for (const auto& s : Reihe) {
         auto* k = findChild<QCheckBox*>(QString::fromUtf8(s.Steuerelement));
         const bool soll = a.Schalter.value(Schluessel_von(s.Schluessel));
         if (k->isChecked() != soll) k->setChecked(soll);
@@ -169,6 +186,17 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
     for (const auto& s : Aufgabenschalter)
         if (findChild<QCheckBox*>(QString::fromUtf8(s.Steuerelement))->isChecked() != a.Schalter.value(Schluessel_von(s.Schluessel)))
             return QStringLiteral("%1: lässt sich mit den übrigen Schaltern nicht so setzen").arg(Schluessel_von(s.Schluessel));
+    // A later change of p0 or n (the interval's x/n among them) moved levels or bounds on from
+    // where they were typed: where they now show otherwise, the file's texts are typed again,
+    // the level first, the bound after it.
+    for (const auto& [Niveau, Grenze, getippt] :
+         {std::tuple{QStringLiteral("Alfa_links"), QStringLiteral("V_links"), a.V_links_getippt},
+          std::tuple{QStringLiteral("Alfa_rechts"), QStringLiteral("V_rechts"), a.V_rechts_getippt}}) {
+        if (Feld(Niveau)->text() != a.Felder.value(Niveau))
+            if (const QString p = Tippen(Niveau); !p.isEmpty()) return p;
+        if (getippt && Feld(Grenze)->text() != a.Felder.value(Grenze))
+            if (const QString p = Tippen(Grenze); !p.isEmpty()) return p;
+    }
     if (a.OC) BitBtn_OCClick();
     return {};
 }
@@ -192,6 +220,8 @@ QString TForm1::Aufgabe_probieren(const Aufgabe& a, QStringList& Folge, const st
     QString Problem;
     {
         TForm1 Probe;
+        // The chart at the form's size: the outer size a framed window opens with.
+        if (Danach) Probe.resize(1031, Probe.height());
         Problem = Probe.Aufgabe_eintragen(a, &Folge, nullptr, &still->Meldungen);
         if (Problem.isEmpty() && Danach) Danach(Probe);
     }

@@ -228,6 +228,7 @@ Diagrammgeometrie TForm1::Verteilungsbild(QImage& Bild, const Schalter& s) const
 void TForm1::Standardwerte_setzen() {
     // The variables first (every step's value at once).
     Startwerte_setzen(z);
+    V_links_getippt = V_rechts_getippt = false;
 
     Edit_Stichprobenergebnis->setText(Qt_Text(Zahl_ganz(Start.x)));
     Edit_n->setText(Qt_Text(Zahl_ganz(Start.n)));

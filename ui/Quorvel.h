@@ -231,6 +231,8 @@ private:
     QString Grundtitel;
     QString Letzter_Aufgabenordner;
     bool Dokument_pruefen_aus = false;
+    // The bound of that side was typed after its level (a lesson file keeps this).
+    bool V_links_getippt = false, V_rechts_getippt = false;
     void Dateimenue_anlegen();
     void Titel_setzen();
     // Marks the caption when the settings differ from the file's.
