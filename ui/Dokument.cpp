@@ -396,9 +396,11 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 void TForm1::Dateimenue_anlegen() {
     auto* Menue = new QMenu(SpeedButton_Datei);
+    Menue->setAccessibleName(QStringLiteral("Datei"));
     Menue->addAction(Aktion_Aufgabe_oeffnen);
     QMenu* Zuletzt = Menue->addMenu(QStringLiteral("Zuletzt geöffnet"));
     Zuletzt->setObjectName(QStringLiteral("Menue_Zuletzt"));
+    Zuletzt->setAccessibleName(Zuletzt->title());
     connect(Zuletzt, &QMenu::aboutToShow, this, [this, Zuletzt] { Zuletzt_zeigen(Zuletzt); });
     Menue->addAction(Aktion_Aufgabe_speichern);
     Menue->addAction(Aktion_Aufgabe_speichern_unter);
