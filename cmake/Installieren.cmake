@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Quorvel-Entwicklung
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` and the Debian package put on the system: the program, the three
-# files a desktop needs to list it, its man page, and its copyright and changelog.
+# files a desktop needs to list it, the lesson files' MIME type, the example tasks, its man
+# page, and its copyright and changelog.
 # Tests, benchmarks and tools stay in the build.
 include(GNUInstallDirs)
 
@@ -33,6 +34,14 @@ install(CODE "if(CMAKE_INSTALL_DO_STRIP)
 endif()")
 install(FILES ${CMAKE_SOURCE_DIR}/data/${QUORVEL_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# Installed there, the type reaches the desktop's database by dpkg's triggers of
+# shared-mime-info (and the desktop entry's MimeType by those of desktop-file-utils).
+install(FILES ${CMAKE_SOURCE_DIR}/data/${QUORVEL_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${QUORVEL_ID}.xml)
+install(FILES ${CMAKE_SOURCE_DIR}/data/beispiele/wuerfel.quorvel
+              ${CMAKE_SOURCE_DIR}/data/beispiele/qualitaetskontrolle.quorvel
+              ${CMAKE_SOURCE_DIR}/data/beispiele/urne.quorvel
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/beispiele)
 install(FILES ${CMAKE_SOURCE_DIR}/data/quorvel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${quorvel_daten}/${QUORVEL_ID}.metainfo.xml

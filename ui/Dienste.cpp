@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QUrl>
 #include <QTranslator>
 
 const QString Programmtitel = QStringLiteral(
@@ -50,6 +52,46 @@ bool Dienste::Drucker_waehlen(QWidget* Eltern, QPrinter& Drucker) {
     return Dialog.exec() == QDialog::Accepted;
 }
 
+QString Dienste::Aufgabe_zum_Oeffnen(QWidget* Eltern, const QString& Ordner, const QString& Beispiele) {
+    QFileDialog Dialog(Eltern, QStringLiteral("Aufgabe öffnen"), Ordner,
+                       QStringLiteral("Quorvel-Aufgaben (*.quorvel);;Alle Dateien (*)"));
+    Dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    Dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's own dialog: the side bar with the examples is the same on every desktop.
+    Dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!Beispiele.isEmpty()) {
+        QList<QUrl> Orte = Dialog.sidebarUrls();
+        Orte << QUrl::fromLocalFile(Beispiele);
+        Dialog.setSidebarUrls(Orte);
+    }
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return {};
+    return Dialog.selectedFiles().constFirst();
+}
+
+QString Dienste::Aufgabe_zum_Speichern(QWidget* Eltern, const QString& Vorschlag) {
+    QFileDialog Dialog(Eltern, QStringLiteral("Aufgabe speichern"), Vorschlag,
+                       QStringLiteral("Quorvel-Aufgaben (*.quorvel)"));
+    Dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Dialog.setDefaultSuffix(QStringLiteral("quorvel"));
+    Dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty()) return {};
+    return Dialog.selectedFiles().constFirst();
+}
+
+Dienste::Antwort Dienste::Aenderungen_fragen(QWidget* Eltern, const QString& Frage) {
+    QMessageBox box(QMessageBox::Question, Programmtitel, Frage,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Eltern);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: return Antwort::Speichern;
+    case QMessageBox::Discard: return Antwort::Verwerfen;
+    default: return Antwort::Abbrechen;
+    }
+}
+
 namespace {
 std::unique_ptr<Dienste>& aktuelle() {
     static std::unique_ptr<Dienste> d = std::make_unique<Dienste>();
@@ -61,6 +103,12 @@ Dienste& dienste() { return *aktuelle(); }
 
 void Dienste_setzen(std::unique_ptr<Dienste> d) {
     aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
+}
+
+std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d) {
+    std::unique_ptr<Dienste> vorher = std::move(aktuelle());
+    aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
+    return vorher;
 }
 
 bool Uebersetzungen_laden() {

@@ -33,11 +33,21 @@ public:
     virtual QString Speicherort_waehlen(QWidget* Eltern, const Speicherangebot& Angebot, QString& Format);
     // Qt's print dialog on Drucker; false when the user cancels.
     virtual bool Drucker_waehlen(QWidget* Eltern, QPrinter& Drucker);
+    // A lesson file to open, starting in Ordner, with the example tasks' folder beside it
+    // (when it exists); an empty name when the user cancels.
+    virtual QString Aufgabe_zum_Oeffnen(QWidget* Eltern, const QString& Ordner, const QString& Beispiele);
+    // Where to save a lesson file, starting with Vorschlag; empty when the user cancels.
+    virtual QString Aufgabe_zum_Speichern(QWidget* Eltern, const QString& Vorschlag);
+    // The question before unsaved changes are lost: Speichern, Verwerfen or Abbrechen.
+    enum class Antwort { Speichern, Verwerfen, Abbrechen };
+    virtual Antwort Aenderungen_fragen(QWidget* Eltern, const QString& Frage);
 };
 
 Dienste& dienste();
 // Takes ownership; a null pointer puts the desktop services back.
 void Dienste_setzen(std::unique_ptr<Dienste> d);
+// Puts d in place and hands back the services that were there (for a moment of quiet).
+std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d);
 
 // Caption of the window and of every message box.
 extern const QString Programmtitel;

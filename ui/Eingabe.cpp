@@ -128,6 +128,7 @@ void TForm1::Ausgaenge_verbinden() {
 void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
     if (Ausgang_laeuft || !alt || !neu || alt == neu || neu->window() != this) return;
     if (alt->isVisible() && alt->isEnabled()) Feld_verlassen(alt);
+    Dokument_pruefen();
     // A field left for good shows its text from the first character again, however far the
     // user moved the cursor in it.
     if (auto* e = qobject_cast<QLineEdit*>(alt); e && !e->hasFocus()) e->setCursorPosition(0);
@@ -208,6 +209,7 @@ void TForm1::Edit_NExit(int i) {
 void TForm1::Edit_AlfaliExit() {
     if (!Anwenden(Edit_Alfali, Niveau_pruefen(Text_von(Edit_Alfali)), z.Alfali)) return;
     z.kli_Ursprung = kein_Ursprung;
+    V_links_getippt = false;
     Edit_kli->setText(Qt_Text(Zahl_ganz(kli_berechnen(z))));
     Histo_neu_zeichnen();
 }
@@ -215,18 +217,21 @@ void TForm1::Edit_AlfaliExit() {
 void TForm1::Edit_AlfareExit() {
     if (!Anwenden(Edit_Alfare, Niveau_pruefen(Text_von(Edit_Alfare)), z.Alfare)) return;
     z.kre_Ursprung = kein_Ursprung;
+    V_rechts_getippt = false;
     Edit_kre->setText(Qt_Text(Zahl_ganz(kre_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kliExit() {
     if (!Anwenden(Edit_kli, kli_pruefen(Text_von(Edit_kli), z.kre, z.n), z.kli)) return;
+    V_links_getippt = true;
     Edit_Alfali->setText(Qt_Text(Zahl_allgemein(Alfali_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_kreExit() {
     if (!Anwenden(Edit_kre, kre_pruefen(Text_von(Edit_kre), z.kli, z.n), z.kre)) return;
+    V_rechts_getippt = true;
     Edit_Alfare->setText(Qt_Text(Zahl_allgemein(Alfare_berechnen(z))));
     Histo_neu_zeichnen();
 }

@@ -89,7 +89,7 @@ bool Auf_Seite(QPagedPaintDevice& Geraet, const TForm1& f, const QStringList& Ze
 
     int y = 0;
     p.setFont(Titelschrift);
-    p.drawText(QRect(0, y, Seite.width(), Titelhoehe), Qt::AlignLeft | Qt::AlignVCenter, f.windowTitle());
+    p.drawText(QRect(0, y, Seite.width(), Titelhoehe), Qt::AlignLeft | Qt::AlignVCenter, f.Titel_ohne_Marke());
     y += Titelhoehe + Abstand;
     p.drawImage(QPoint(0, y), Bild);
     y += static_cast<int>(Bild.height() / Dichte) + Abstand;
@@ -136,20 +136,23 @@ void TForm1::Grafik_speichern() {
     if (Name.isEmpty()) return;
     Letzter_Ordner = QFileInfo(Name).absolutePath();
     Letztes_Format = Format;
-    bool gespeichert = false;
+    const bool gespeichert = Grafik_schreiben(Name, Format);
+    if (!gespeichert) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+}
+
+bool TForm1::Grafik_schreiben(const QString& Name, const QString& Format) {
     if (Format == QLatin1String("PDF")) {
         QPdfWriter Datei(Name);
         Datei.setResolution(300);
         Datei.setPageSize(QPageSize(QPageSize::A4));
         Datei.setPageOrientation(QPageLayout::Landscape);
-        Datei.setTitle(windowTitle());
+        Datei.setTitle(Titel_ohne_Marke());
         Datei.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
-        gespeichert = Auf_Seite(Datei, *this, Arbeitsblatt_Texte(z, Schalter_lesen(), Edit_Alfali->text(), Edit_Alfare->text()));
-    } else {
-        const int Skala = Format.endsWith(QStringLiteral("4×")) ? 4 : Format.endsWith(QStringLiteral("2×")) ? 2 : 1;
-        gespeichert = Als_PNG_schreiben(Grafik_in_Skala(Skala), Name);
+        return Auf_Seite(Datei, *this, Arbeitsblatt_Texte(z, Schalter_lesen(), Edit_Alfali->text(), Edit_Alfare->text()));
     }
-    if (!gespeichert) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+    // "PNG 2×": the factor before the sign.
+    const int Skala = std::max(1, Format.mid(4).remove(QChar(0x00D7)).toInt());
+    return Als_PNG_schreiben(Grafik_in_Skala(Skala), Name);
 }
 
 void TForm1::Grafik_drucken() {

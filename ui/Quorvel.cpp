@@ -62,13 +62,14 @@ void TForm1::Steuerelemente_anlegen() {
     Hintergrund(this, palette().color(QPalette::Button));
     Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
     // The small picture buttons run the window's actions; each hint names the key in the words
-    // of the loaded translation ("Strg+S").
+    // of the loaded translation ("Strg+E").
     for (const auto& [Knopf, Aktion] : {std::pair{SpeedButton_Grafik_speichern, Aktion_Grafik_speichern},
                                         std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
                                         std::pair{SpeedButton_Vollbild, Aktion_Vollbild},
                                         std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
         Knopf->setToolTip(QStringLiteral("%1 (%2)").arg(Aktion->text(),
                                                         Aktion->shortcut().toString(QKeySequence::NativeText)));
+    Dateimenue_anlegen();
     Zeilen = {{{ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0},
                {ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1},
                {ComboBox_Verteilung_p2, Edit_p2, Edit_M2, Edit_N2, Label_M2, Label_N2}}};
@@ -88,7 +89,7 @@ void TForm1::Ereignisse_verbinden() {
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);
-    connect(SpeedButton_Standardwerte, &QToolButton::clicked, this, &TForm1::SpeedButton_StandardwerteClick);
+    connect(SpeedButton_Standardwerte, &QToolButton::clicked, this, &TForm1::Std_geklickt);
     connect(SpeedButton_Clipboard, &QToolButton::clicked, this, &TForm1::SpeedButton_ClipboardClick);
     connect(CheckBox_p1_zeichnen, &QCheckBox::toggled, this, &TForm1::CheckBox_p1_zeichnenClick);
     connect(CheckBox_p2_zeichnen, &QCheckBox::toggled, this, &TForm1::CheckBox_p2_zeichnenClick);
@@ -234,6 +235,7 @@ Diagrammgeometrie TForm1::Verteilungsbild(QImage& Bild, const Schalter& s) const
 void TForm1::Standardwerte_setzen() {
     // The variables first (every step's value at once).
     Startwerte_setzen(z);
+    V_links_getippt = V_rechts_getippt = false;
 
     Edit_Stichprobenergebnis->setText(Qt_Text(Zahl_ganz(Start.x)));
     Edit_n->setText(Qt_Text(Zahl_ganz(Start.n)));
@@ -461,4 +463,5 @@ QImage& TForm1::Bild() { return Image1->Bild(); }
 void TForm1::Bild_zeigen(const QString& Beschreibung) {
     Image1->setAccessibleDescription(Beschreibung);
     Image1->update();
+    Dokument_pruefen();
 }

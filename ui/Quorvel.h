@@ -9,10 +9,12 @@
 #include "analysis/Zustand.h"
 #include "charts/Geometrie.h"
 #include "explorations/Erkundungsfenster.h"
+#include "ui/Aufgabe.h"
 
 #include "ui_Quorvel.h"
 
 #include <QDialog>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -102,9 +104,12 @@ public:
     void Feld_verlassen(QWidget* Feld);
 
     // The chart out of the window (ui/Grafikausgabe.cpp): alone, full screen (F11, a double
-    // click on it); into a PNG (1×, 2×, 4×) or a PDF page (Ctrl+S); on paper (Ctrl+P).
+    // click on it); exported into a PNG (1×, 2×, 4×) or a PDF page (Ctrl+E); on paper (Ctrl+P).
     void Vollbild_zeigen();
     void Grafik_speichern();
+    // The picture now shown into Name in Format ("PNG 2×", any whole factor, or "PDF"); false
+    // when it can't be written.
+    bool Grafik_schreiben(const QString& Name, const QString& Format);
     void Grafik_drucken();
     // The picture now shown at device scale Skala over Groesse logical pixels (default: the
     // image's), drawn anew on a copy of the state where it can be.
@@ -113,6 +118,42 @@ public:
     static bool Als_PNG_schreiben(QImage Bild, const QString& Name);
     // F1: the short help, in a window of its own beside this one (ui/Hilfe.cpp).
     void Hilfe_zeigen();
+
+    // The lesson file (ui/Dokument.cpp, the format ui/Aufgabe.h).
+    // The window's settings as a lesson file holds them.
+    Aufgabe Aufgabe_erfassen() const;
+    // Types a into the window from the start values; the first problem ("n: …"), empty when
+    // every value was taken. Folge receives the order in which N, M and n were taken;
+    // Vorgabe replays such an order; Meldungen are the messages the rules gave meanwhile.
+    QString Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge = nullptr, const QStringList* Vorgabe = nullptr,
+                              const QStringList* Meldungen = nullptr);
+    // The file read and checked for shape (not for the fields' rules); refused unread when
+    // larger than Aufgabe_hoechstens.
+    static Aufgabe_gelesen Aufgabe_laden(const QString& Datei);
+    // a typed into a hidden window of its own, the messages held back; the first problem, or
+    // empty, then Danach runs on that window.
+    static QString Aufgabe_probieren(const Aufgabe& a, QStringList& Folge,
+                                     const std::function<void(TForm1&)>& Danach = {});
+    // All or nothing: after the question about unsaved changes, the file's values, or one
+    // message naming the file and its first problem with the window as it was.
+    bool Aufgabe_oeffnen(const QString& Datei);
+    void Aufgabe_oeffnen_waehlen();      // Ctrl+O
+    bool Aufgabe_speichern();            // Ctrl+S
+    bool Aufgabe_speichern_unter();      // Ctrl+Shift+S
+    // Unsaved changes to the open file: asks; false when the user cancels (or saving failed).
+    bool Aenderungen_sichern();
+    const QString& Aufgabendatei() const { return Datei; }
+    // The caption without Qt's changed-mark placeholder, for a page's title.
+    QString Titel_ohne_Marke() const;
+    // The last lesson files opened or saved, newest first, at most eight (QSettings).
+    static QStringList Zuletzt_geoeffnet();
+    // The installed example tasks' folder, empty when there is none.
+    static QString Beispielordner();
+    // The chart of the file Datei into Bilddatei (.pdf: the worksheet page; else PNG at Skala)
+    // without a window shown; the problem in German, empty on success.
+    static QString Grafik_aus_Aufgabe(const QString& Datei, const QString& Bilddatei, int Skala);
+    // The "Std" button: the start values after the question about unsaved changes.
+    void Std_geklickt();
 
     // Explorations
     void Button_p0_variabelClick();
@@ -124,6 +165,9 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     Zustand z;
@@ -184,4 +228,21 @@ private:
     // Folder and format of the last file chosen in this run; empty before the first.
     QString Letzter_Ordner, Letztes_Format;
     QPointer<QDialog> Hilfe;
+
+    // The open lesson file (absolute), empty for none; the file's text as last opened or saved
+    // (as this window writes it), which the changed-mark compares with.
+    QString Datei;
+    QByteArray Gespeichert;
+    QString Grundtitel;
+    QString Letzter_Aufgabenordner;
+    bool Dokument_pruefen_aus = false;
+    // The bound of that side was typed after its level (a lesson file keeps this).
+    bool V_links_getippt = false, V_rechts_getippt = false;
+    void Dateimenue_anlegen();
+    void Titel_setzen();
+    // Marks the caption when the settings differ from the file's.
+    void Dokument_pruefen();
+    bool Aufgabe_schreiben_nach(const QString& Name);
+    static void Zuletzt_eintragen(const QString& Name);
+    void Zuletzt_zeigen(QMenu* Menue);
 };

@@ -1,6 +1,7 @@
 // Program start: the command line is answered first, on the terminal and without a display
-// (--help, --version, an unknown option); then one window and the event loop until it is
-// closed; nothing is read or saved.
+// (--help, --version, an unknown option); --grafik renders a lesson file's chart into a file
+// without a window; otherwise one window, with the lesson file named on the command line
+// opened, and the event loop until it is closed.
 
 #include "ui/Dienste.h"
 #include "ui/Quorvel.h"
@@ -17,12 +18,16 @@
 namespace {
 
 struct Aufruf {
-    enum Art { Fenster, Hilfe, Version, Fehler };
+    enum Art { Fenster, Hilfe, Version, Fehler, Grafik };
     Art Was = Fenster;
     QString Text;  // what goes to the terminal: the help, the version or the error
+    QString Datei;       // the lesson file to open, empty for none
+    QString Bilddatei;   // Grafik: where the chart goes
+    int Skala = 1;       // Grafik: the PNG's scale
 };
 
-const QString Aufrufzeile = QStringLiteral("Aufruf: quorvel [Optionen]\n");
+const QString Aufrufzeile = QStringLiteral("Aufruf: quorvel [Optionen] [aufgabe.quorvel]\n"
+                                           "        quorvel --grafik bild.png|bild.pdf [--skala 2] aufgabe.quorvel\n");
 
 QString Optionsnamen(const QCommandLineOption& o) {
     QStringList namen;
@@ -35,7 +40,8 @@ QString Hilfetext(const QList<QCommandLineOption>& optionen) {
     for (const QCommandLineOption& o : optionen) breite = std::max(breite, Optionsnamen(o).size());
     QString text = Aufrufzeile +
                    QStringLiteral("\nDiskrete Verteilungen und Hypothesentests erkunden: ein Fenster für den\n"
-                                  "Stochastikunterricht. Ohne Optionen öffnet sich das Fenster.\n\nOptionen:\n");
+                                  "Stochastikunterricht. Ohne Optionen öffnet sich das Fenster, mit einer\n"
+                                  "Aufgabendatei (.quorvel) die Aufgabe darin.\n\nOptionen:\n");
     for (const QCommandLineOption& o : optionen)
         text += QStringLiteral("  %1  %2\n").arg(Optionsnamen(o).leftJustified(breite), o.description());
     return text + QStringLiteral("\nDazu die Optionen, die jedes Qt-Programm versteht, etwa -platform und -style.\n");
@@ -50,7 +56,12 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("diese Hilfe zeigen"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("die Versionsnummer zeigen"));
-    const QList<QCommandLineOption> eigene{hilfe, version};
+    const QCommandLineOption grafik(QStringLiteral("grafik"),
+                                    QStringLiteral("die Grafik der Aufgabe ohne Fenster in <datei> schreiben (.png oder .pdf)"),
+                                    QStringLiteral("datei"));
+    const QCommandLineOption skala(QStringLiteral("skala"), QStringLiteral("mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)"),
+                                   QStringLiteral("faktor"));
+    const QList<QCommandLineOption> eigene{hilfe, version, grafik, skala};
     parser.addOptions(eigene);
     // The options QApplication takes out of argv itself (Qt's documented ones, the X11 ones
     // included): accepted here unseen, so that they reach it.
@@ -88,12 +99,25 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     }
     else if (!gelesen)  // the only other parse error: a value option at the very end
         fehler = QStringLiteral("der Option „%1“ fehlt ihr Wert").arg(argumente.constLast());
-    else if (!parser.positionalArguments().isEmpty())
-        fehler = QStringLiteral("unerwartetes Argument „%1“").arg(parser.positionalArguments().constFirst());
+    else if (parser.positionalArguments().size() > 1)
+        fehler = QStringLiteral("unerwartetes Argument „%1“").arg(parser.positionalArguments().at(1));
+    Aufruf a;
+    a.Datei = parser.positionalArguments().value(0);
+    if (fehler.isEmpty() && parser.isSet(skala)) {
+        bool Zahl = false;
+        a.Skala = parser.value(skala).toInt(&Zahl);
+        if (!Zahl || a.Skala < 1 || a.Skala > 8) fehler = QStringLiteral("--skala: 1 bis 8 erwartet, nicht „%1“").arg(parser.value(skala));
+        else if (!parser.isSet(grafik)) fehler = QStringLiteral("--skala gilt nur mit --grafik");
+    }
+    if (fehler.isEmpty() && parser.isSet(grafik)) {
+        a.Was = Aufruf::Grafik;
+        a.Bilddatei = parser.value(grafik);
+        if (a.Datei.isEmpty()) fehler = QStringLiteral("--grafik braucht eine Aufgabendatei");
+    }
     if (!fehler.isEmpty())
         return {Aufruf::Fehler,
                 QStringLiteral("quorvel: %1\n").arg(fehler) + Aufrufzeile + QStringLiteral("„quorvel --help“ zeigt die Hilfe.\n")};
-    return {};
+    return a;
 }
 
 }  // namespace
@@ -102,7 +126,7 @@ int main(int argc, char** argv) {
     QStringList argumente;
     for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
     const Aufruf aufruf = Aufruf_lesen(argumente);
-    if (aufruf.Was != Aufruf::Fenster) {
+    if (aufruf.Was != Aufruf::Fenster && aufruf.Was != Aufruf::Grafik) {
         const bool fehler = aufruf.Was == Aufruf::Fehler;
         std::fputs(aufruf.Text.toLocal8Bit().constData(), fehler ? stderr : stdout);
         return fehler ? 1 : 0;
@@ -115,10 +139,21 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUORVEL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvel-Entwicklung"));
     QApplication::setDesktopFileName(QStringLiteral("de.quorvel.Quorvel"));
+    // The chart alone needs no screen: without a display it is drawn offscreen.
+    if (aufruf.Was == Aufruf::Grafik && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Uebersetzungen_laden();
+    if (aufruf.Was == Aufruf::Grafik) {
+        const QString Problem = TForm1::Grafik_aus_Aufgabe(aufruf.Datei, aufruf.Bilddatei, aufruf.Skala);
+        if (Problem.isEmpty()) return 0;
+        std::fputs(QStringLiteral("quorvel: %1\n").arg(Problem).toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
     TForm1 Form1;
     Form1.show();
+    if (!aufruf.Datei.isEmpty()) Form1.Aufgabe_oeffnen(aufruf.Datei);
     return app.exec();
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks what a desktop and the package see:
-# exactly the program, its three desktop files, man page and documentation; the desktop files
-# valid, and each naming the others.
+# exactly the program, its three desktop files, the lesson files' MIME type, the example
+# tasks, man page and documentation; the desktop files valid, and each naming the others.
 # Usage: pruefen.sh <cmake> <build folder>
 # The validators are no optional extra: tools/abhaengigkeiten.sh installs them, so a
 # missing one fails this test.
@@ -26,7 +26,11 @@ usr/share/doc/quorvel/changelog.gz
 usr/share/doc/quorvel/copyright
 usr/share/icons/hicolor/scalable/apps/quorvel.svg
 usr/share/man/man1/quorvel.1.gz
-usr/share/metainfo/$id.metainfo.xml"
+usr/share/metainfo/$id.metainfo.xml
+usr/share/mime/packages/$id.xml
+usr/share/quorvel/beispiele/qualitaetskontrolle.quorvel
+usr/share/quorvel/beispiele/urne.quorvel
+usr/share/quorvel/beispiele/wuerfel.quorvel"
 installiert=$(cd "$ziel" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
 [ "$installiert" = "$erwartet" ] ||
   fehler "installed files differ from the expected ones:"$'\n'"$installiert"
@@ -35,7 +39,8 @@ installiert=$(cd "$ziel" && find . \( -type f -o -type l \) | sed 's|^\./||' | L
 
 desktop=$ziel/usr/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fehler "desktop-file-validate rejects $id.desktop"
-grep -qx 'Exec=quorvel' "$desktop" || fehler "the desktop entry does not start quorvel"
+grep -qx 'Exec=quorvel %f' "$desktop" || fehler "the desktop entry does not start quorvel with the file"
+grep -qx 'MimeType=application/x-quorvel;' "$desktop" || fehler "the desktop entry does not open lesson files"
 grep -qx 'Icon=quorvel' "$desktop" || fehler "the desktop entry does not name the quorvel icon"
 
 grep -q '<svg' "$ziel/usr/share/icons/hicolor/scalable/apps/quorvel.svg" ||

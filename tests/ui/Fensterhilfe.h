@@ -40,6 +40,17 @@ struct Rekorder : Dienste {
         Format = Speicherformat;
         return Speicherort;
     }
+    // The lesson file dialogs' answers and the answer to the unsaved-changes question; what
+    // was asked.
+    QString Oeffnen_Datei, Speichern_Datei;
+    Antwort Antwort_auf_Frage = Antwort::Abbrechen;
+    QStringList Fragen;
+    QString Aufgabe_zum_Oeffnen(QWidget*, const QString&, const QString&) override { return Oeffnen_Datei; }
+    QString Aufgabe_zum_Speichern(QWidget*, const QString&) override { return Speichern_Datei; }
+    Antwort Aenderungen_fragen(QWidget*, const QString& Frage) override {
+        Fragen << Frage;
+        return Antwort_auf_Frage;
+    }
     bool Drucker_waehlen(QWidget*, QPrinter& Drucker) override {
         ++Druckdialoge;
         Drucker.setOutputFormat(QPrinter::PdfFormat);

@@ -436,13 +436,13 @@ TEST_F(Fenster, VollbildVergroessert) {
                 2.0 / Gross.width());
 }
 
-// Ctrl+S writes the chart drawn anew at twice the resolution, or a PDF page; Ctrl+P prints it
+// Ctrl+E writes the chart drawn anew at twice the resolution, or a PDF page; Ctrl+P prints it
 // through the print dialog; a file that can't be written is said so.
 TEST_F(Fenster, GrafikSpeichernUndDrucken) {
     QTemporaryDir Ordner;
     rec->Speicherort = Ordner.filePath("g.png");
     rec->Speicherformat = "PNG 2×";
-    QTest::keyClick(f->Edit_n, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(f->Edit_n, Qt::Key_E, Qt::ControlModifier);
     const QImage png(rec->Speicherort);
     ASSERT_EQ(png.size(), f->Image1->Bild().size() * 2);
     for (const QPoint d : {QPoint(0, 0), QPoint(1, 1)})  // the k axis, one 2 x 2 block per pixel
@@ -474,7 +474,7 @@ TEST_F(Fenster, QtTexteAufDeutsch) {
     if (!Uebersetzungen_laden())
         GTEST_SKIP() << "Qt's German translation qtbase_de.qm is not installed (qt6-translations-l10n)";
     EXPECT_EQ(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText), "Strg+S");
-    EXPECT_EQ(f->SpeedButton_Grafik_speichern->toolTip(), "Grafik speichern … (Strg+S)");
+    EXPECT_EQ(f->SpeedButton_Grafik_speichern->toolTip(), "Grafik exportieren … (Strg+E)");
     QDialogButtonBox Knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
     EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
     EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Close)->text(), "Schließen");
@@ -520,7 +520,7 @@ TEST_P(Aktionsknopf, WirktOhneDenFokusZuNehmen) {
 INSTANTIATE_TEST_SUITE_P(
     Fenster, Aktionsknopf,
     ::testing::Values(
-        Aktionsknopffall{"Speichern", "SpeedButton_Grafik_speichern", "Grafik speichern …", "Ctrl+S",
+        Aktionsknopffall{"Speichern", "SpeedButton_Grafik_speichern", "Grafik exportieren …", "Ctrl+E",
                          [](Rekorder& r, TForm1&) { return r.Angebote.size() == 1; }},
         Aktionsknopffall{"Drucken", "SpeedButton_Grafik_drucken", "Grafik drucken …", "Ctrl+P",
                          [](Rekorder& r, TForm1&) { return r.Druckdialoge == 1; }},

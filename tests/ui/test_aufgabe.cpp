@@ -1,0 +1,279 @@
+// Lesson files: what is saved opens to the same window, a faulty file changes nothing and
+// says why, the caption follows the file, unsaved changes are asked about, and the chart
+// rendered from the command line is the window's.
+
+#include "Fensterhilfe.h"
+
+#include "ui/Aufgabe.h"
+
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <functional>
+
+namespace {
+
+QString Quelle(const char* Datei) { return QStringLiteral(QUORVEL_QUELLEN "/") + QString::fromUtf8(Datei); }
+
+bool Schreiben(const QString& Name, const QByteArray& Text) {
+    QFile f(Name);
+    return f.open(QIODevice::WriteOnly) && f.write(Text) == Text.size();
+}
+
+// Every edit field's text and every box: what the user sees of the settings.
+QStringList Ansicht(TForm1& f) {
+    QStringList l;
+    for (QLineEdit* e : f.findChildren<QLineEdit*>()) l << e->objectName() + "=" + e->text();
+    for (QCheckBox* k : f.findChildren<QCheckBox*>()) l << k->objectName() + (k->isChecked() ? "=1" : "=0");
+    for (QComboBox* c : f.findChildren<QComboBox*>()) l << c->objectName() + "=" + c->currentText();
+    for (QLabel* t : f.findChildren<QLabel*>()) l << t->objectName() + "=" + t->text();
+    return l;
+}
+
+class Aufgabentest : public Fenstertest {
+protected:
+    void SetUp() override {
+        // Recent files go to a folder of this test, never the user's settings.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Ordner.path());
+        QSettings::setDefaultFormat(QSettings::NativeFormat);
+        Fenstertest::SetUp();
+    }
+    void Ein(QCheckBox* k) {
+        if (!k->isChecked()) k->click();
+    }
+    QTemporaryDir Ordner;
+};
+
+struct Zustandsfall {
+    const char* Name;
+    std::function<void(Aufgabentest&, TForm1&)> Einstellen;
+};
+
+class Aufgabe_Rundreise : public Aufgabentest, public ::testing::WithParamInterface<Zustandsfall> {
+public:
+    using Fenstertest::Eingeben;
+    using Fenstertest::Waehlen;
+    using Aufgabentest::Ein;
+};
+
+}  // namespace
+
+// Saved, then opened in a fresh window: the same fields, boxes, labels and chart pixels.
+TEST_P(Aufgabe_Rundreise, GleichesFensterGleicheGrafik) {
+    GetParam().Einstellen(*this, *f);
+    const QString Datei = Ordner.filePath("a.quorvel");
+    rec->Speichern_Datei = Datei;
+    QTest::keyClick(f->Edit_n, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(QFile::exists(Datei));
+    EXPECT_EQ(f->windowTitle(), "a.quorvel[*] – " + Programmtitel);
+    EXPECT_FALSE(f->isWindowModified());
+
+    TForm1 g;
+    g.show();
+    ASSERT_TRUE(g.Aufgabe_oeffnen(Datei));
+    EXPECT_EQ(rec->Meldungen, QStringList{});
+    EXPECT_EQ(Ansicht(g).join('\n').toStdString(), Ansicht(*f).join('\n').toStdString());
+    EXPECT_TRUE(g.Image1->Bild() == f->Image1->Bild());
+    EXPECT_EQ(g.windowTitle(), f->windowTitle());
+    EXPECT_FALSE(g.isWindowModified());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Aufgabe, Aufgabe_Rundreise,
+    ::testing::Values(Zustandsfall{"Startwerte", [](Aufgabentest&, TForm1&) {}},
+                      Zustandsfall{"Belebt",
+                                   [](Aufgabentest& t, TForm1& f) {
+                                       auto& r = static_cast<Aufgabe_Rundreise&>(t);
+                                       r.Waehlen(f.ComboBox_Verteilung_p1, vaHypergeo);
+                                       r.Eingeben(f.Edit_N1, "200");
+                                       r.Eingeben(f.Edit_M1, "70");
+                                       r.Waehlen(f.ComboBox_Verteilung_p2, vaPoisson);
+                                       r.Eingeben(f.Edit_n, "50");
+                                       r.Eingeben(f.Edit_p0, "1/4");
+                                       r.Eingeben(f.Edit_Stichprobenergebnis, "17");
+                                       r.Ein(f.CheckBox_p1_zeichnen);
+                                       r.Ein(f.CheckBox_p2_zeichnen);
+                                       r.Ein(f.CheckBox_Vertrauensintervall_berechnen);
+                                       r.Eingeben(f.Edit_Alfali, "2,5");
+                                       r.Eingeben(f.Edit_kre, "22");
+                                       r.Ein(f.CheckBox_Alfa_zeigen);
+                                       r.Waehlen(f.ComboBox_Histo_Saeule, 1);
+                                       f.BitBtn_OC->click();
+                                   }}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+struct Fehlerfall {
+    const char* Name;
+    QByteArray Text;
+    const char* Meldung;  // after "„t.quorvel“ lässt sich nicht öffnen: "
+};
+
+class Aufgabe_abgewiesen : public Aufgabentest, public ::testing::WithParamInterface<Fehlerfall> {};
+
+// One message naming the file and its first problem; the window keeps what it had.
+TEST_P(Aufgabe_abgewiesen, EineMeldungNichtsGeaendert) {
+    Eingeben(f->Edit_n, "30");
+    const QStringList vorher = Ansicht(*f);
+    const QImage Bild = f->Image1->Bild();
+    const QString Titel = f->windowTitle();
+    const QString Datei = Ordner.filePath("t.quorvel");
+    ASSERT_TRUE(Schreiben(Datei, GetParam().Text));
+    EXPECT_FALSE(f->Aufgabe_oeffnen(Datei));
+    ASSERT_EQ(rec->Meldungen.size(), 1);
+    EXPECT_TRUE(rec->Meldungen[0].startsWith(QStringLiteral("„t.quorvel“ lässt sich nicht öffnen: ") +
+                                             QString::fromUtf8(GetParam().Meldung)))
+        << rec->Meldungen[0].toStdString();
+    EXPECT_EQ(Ansicht(*f).join('\n').toStdString(), vorher.join('\n').toStdString());
+    EXPECT_TRUE(f->Image1->Bild() == Bild);
+    EXPECT_EQ(f->windowTitle(), Titel);
+    EXPECT_EQ(rec->Toene, 0);
+}
+
+namespace {
+QByteArray Wuerfel() {
+    QFile f(Quelle("data/beispiele/wuerfel.quorvel"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+QByteArray Ersetzt(const char* alt, const char* neu) { return Wuerfel().replace(alt, neu); }
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Aufgabe, Aufgabe_abgewiesen,
+    ::testing::Values(
+        Fehlerfall{"Leer", "", "keine Quorvel-Aufgabe (Zeile 1, Spalte 1"},
+        Fehlerfall{"Abgebrochen", "{\"Format\": \"Quorvel-Aufgabe\",\n  \"Version\": 1,\n  \"Felder\": {",
+                   "keine Quorvel-Aufgabe (Zeile 3, Spalte 14: ein Objekt ist nicht mit „}“ geschlossen)"},
+        Fehlerfall{"AnderesFormat", "{\"Format\": \"Tabelle\"}", "keine Quorvel-Aufgabe (Format"},
+        Fehlerfall{"Liste", "[1, 2]", "keine Quorvel-Aufgabe (ein Objekt"},
+        Fehlerfall{"Neuer", Ersetzt("\"Version\": 1", "\"Version\": 2"), "Version 2: die Datei stammt aus einer neueren"},
+        Fehlerfall{"RiesenVersion", Ersetzt("\"Version\": 1", "\"Version\": 1e999999"), "keine Quorvel-Aufgabe (Zeile 3, Spalte 24: ungültige Zahl)"},
+        Fehlerfall{"FeldFehlt", Ersetzt("\"x\": \"5\",", ""), "Felder: „x“ fehlt"},
+        Fehlerfall{"Unbekannt", Ersetzt("\"x\": \"5\",", "\"x\": \"5\", \"y\": \"1\","), "Felder: unbekannter Schlüssel „y“"},
+        Fehlerfall{"ZahlStattText", Ersetzt("\"n\": \"60\"", "\"n\": 60"), "n: muss ein Text"},
+        Fehlerfall{"KeinWahrheitswert", Ersetzt("\"Info\": true", "\"Info\": 1"), "Info: muss true oder false"},
+        Fehlerfall{"Art", Ersetzt("\"Binomial\", \"Binomial\", \"Binomial\"", "\"Binomial\", \"Normal\", \"Binomial\""),
+                   "Verteilungen[1]: muss einer"},
+        Fehlerfall{"nZuGross", Ersetzt("\"n\": \"60\"", "\"n\": \"5000\""), "n: muss zwischen 1 und 4000 liegen"},
+        Fehlerfall{"nKeineZahl", Ersetzt("\"n\": \"60\"", "\"n\": \"sechzig\""), "n: muss zwischen 1 und 4000 liegen"},
+        Fehlerfall{"pAusserhalb", Ersetzt("\"p0\": \"1/6\"", "\"p0\": \"7/6\""), "p0: muss zwischen 0 und 1 liegen"},
+        Fehlerfall{"NKleinerAlsn",
+                   Ersetzt("\"Binomial\", \"Binomial\", \"Binomial\"", "\"Binomial\", \"Binomial\", \"Hypergeo\"")
+                       .replace("\"N2\": \"70\"", "\"N2\": \"40\""),
+                   "n: n zu groß für Hypergeo"},
+        Fehlerfall{"IntervallOhneBinomial",
+                   Ersetzt("\"Binomial\", \"Binomial\", \"Binomial\"", "\"Poisson\", \"Binomial\", \"Binomial\"")
+                       .replace("\"Vertrauensintervall_berechnen\": false", "\"Vertrauensintervall_berechnen\": true"),
+                   "Vertrauensintervall_berechnen: Keine Binomialverteilung"},
+        Fehlerfall{"SchalterSchliessenSichAus",
+                   Ersetzt("\"Annahmebereich_zeigen\": false", "\"Annahmebereich_zeigen\": true"), "Alfa_zeigen: lässt sich"},
+        Fehlerfall{"Nullbyte", QByteArray("{\"Format\"\0: 1}", 15), "keine Quorvel-Aufgabe (Zeile 1, Spalte 10: ein Nullbyte)"},
+        Fehlerfall{"KeinUtf8", Ersetzt("\"n\": \"60\"", "\"n\": \"6\xff\""), "keine Quorvel-Aufgabe (Zeile 5, Spalte"},
+        Fehlerfall{"TiefVerschachtelt", QByteArray(100000, '['), "keine Quorvel-Aufgabe (Zeile 1, Spalte"},
+        Fehlerfall{"Steuerzeichen", Ersetzt("\"n\": \"60\"", "\"n\": \"6\\u00010\""), "n: enthält ein Steuerzeichen"},
+        Fehlerfall{"ZuGross", QByteArray(Aufgabe_hoechstens + 1, ' '), "die Datei ist größer als 1 MB"}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+// A changed setting marks the caption; Std, another file and closing ask first; Abbrechen
+// keeps everything, Verwerfen goes on, Speichern writes the file first.
+TEST_F(Aufgabentest, UngespeicherteAenderungenFragen) {
+    const QString Datei = Ordner.filePath("w.quorvel");
+    ASSERT_TRUE(Schreiben(Datei, Wuerfel()));
+    ASSERT_TRUE(f->Aufgabe_oeffnen(Datei));
+    EXPECT_EQ(f->Edit_p0->text(), "1/6");
+    EXPECT_FALSE(f->isWindowModified());
+    f->CheckBox_Sigma_zeigen->click();
+    EXPECT_TRUE(f->isWindowModified());
+    EXPECT_TRUE(f->windowTitle().startsWith("w.quorvel[*] – "));
+    f->CheckBox_Sigma_zeigen->click();  // as in the file again
+    EXPECT_FALSE(f->isWindowModified());
+    Eingeben(f->Edit_n, "80");
+    EXPECT_TRUE(f->isWindowModified());
+
+    rec->Antwort_auf_Frage = Dienste::Antwort::Abbrechen;
+    f->SpeedButton_Standardwerte->click();
+    EXPECT_EQ(rec->Fragen, QStringList{"Änderungen an „w.quorvel“ speichern?"});
+    EXPECT_EQ(f->Edit_n->text(), "80");
+    EXPECT_FALSE(f->close());
+    EXPECT_TRUE(f->isVisible());
+
+    rec->Antwort_auf_Frage = Dienste::Antwort::Verwerfen;
+    f->SpeedButton_Standardwerte->click();
+    EXPECT_EQ(f->Edit_n->text(), "20");
+    EXPECT_EQ(f->Aufgabendatei(), QFileInfo(Datei).absoluteFilePath());
+    EXPECT_TRUE(f->isWindowModified());
+
+    rec->Antwort_auf_Frage = Dienste::Antwort::Speichern;
+    EXPECT_TRUE(f->close());
+    TForm1 g;
+    ASSERT_TRUE(g.Aufgabe_oeffnen(Datei));
+    EXPECT_EQ(g.Edit_n->text(), "20");
+    EXPECT_EQ(rec->Fragen.size(), 4);
+}
+
+// A file dropped on the window opens; the list of recent files keeps eight, newest first,
+// and survives a settings file that is not one.
+TEST_F(Aufgabentest, ZiehenUndZuletztGeoeffnet) {
+    ASSERT_TRUE(Schreiben(Ordner.filePath("Quorvel-Entwicklung/Quorvel.conf"), QByteArray("\xff\0[[[=\n", 7)) ||
+                (QDir().mkpath(Ordner.filePath("Quorvel-Entwicklung")) &&
+                 Schreiben(Ordner.filePath("Quorvel-Entwicklung/Quorvel.conf"), QByteArray("\xff\0[[[=\n", 7))));
+    EXPECT_EQ(TForm1::Zuletzt_geoeffnet(), QStringList{});
+
+    const QString Datei = Ordner.filePath("gezogen.quorvel");
+    ASSERT_TRUE(Schreiben(Datei, Wuerfel()));
+    QMimeData Daten;
+    Daten.setUrls({QUrl::fromLocalFile(Datei)});
+    const QPoint Stelle = f->Image1->geometry().center();
+    QDragEnterEvent Hinein(Stelle, Qt::CopyAction, &Daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.get(), &Hinein);
+    EXPECT_TRUE(Hinein.isAccepted());
+    QDropEvent Fallen(QPointF(Stelle), Qt::CopyAction, &Daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.get(), &Fallen);
+    QTRY_COMPARE(f->Edit_n->text(), QStringLiteral("60"));
+    EXPECT_TRUE(f->windowTitle().startsWith("gezogen.quorvel[*] – "));
+    EXPECT_EQ(TForm1::Zuletzt_geoeffnet(), QStringList{QFileInfo(Datei).absoluteFilePath()});
+
+    for (int i = 0; i < 9; ++i) {
+        rec->Speichern_Datei = Ordner.filePath(QStringLiteral("a%1.quorvel").arg(i));
+        ASSERT_TRUE(f->Aufgabe_speichern_unter());
+    }
+    const QStringList l = TForm1::Zuletzt_geoeffnet();
+    ASSERT_EQ(l.size(), 8);
+    EXPECT_EQ(QFileInfo(l.first()).fileName(), "a8.quorvel");
+    EXPECT_EQ(QFileInfo(l.last()).fileName(), "a1.quorvel");
+
+    // Writing into a folder that does not exist says so.
+    rec->Speichern_Datei = Ordner.filePath("fehlt/b.quorvel");
+    EXPECT_FALSE(f->Aufgabe_speichern_unter());
+    ASSERT_EQ(rec->Meldungen.size(), 1);
+    EXPECT_TRUE(rec->Meldungen[0].startsWith("„b.quorvel“ konnte nicht gespeichert werden"));
+}
+
+// quorvel --grafik: the die task's chart, pixel for pixel the window's after typing its values;
+// a faulty file gives its problem.
+TEST_F(Aufgabentest, GrafikVonDerKommandozeile) {
+    const QString Bild = Ordner.filePath("w.png");
+    ASSERT_EQ(TForm1::Grafik_aus_Aufgabe(Quelle("data/beispiele/wuerfel.quorvel"), Bild, 1), QString());
+    Eingeben(f->Edit_n, "60");
+    Eingeben(f->Edit_p0, "1/6");
+    Eingeben(f->Edit_p1, "0,1");
+    Eingeben(f->Edit_Stichprobenergebnis, "5");
+    Eingeben(f->Edit_Alfare, "0");
+    Ein(f->CheckBox_Erwartungswert_zeigen);
+    Ein(f->CheckBox_Alfa_zeigen);
+    Ein(f->CheckBox_Stichprobenergebnis_zeigen);
+    // At the form's size, which the chart from the command line has.
+    f->resize(1031, f->height());
+    const QImage Fenster = f->Image1->Bild().convertToFormat(QImage::Format_RGB888);
+    const QImage Datei = QImage(Bild).convertToFormat(QImage::Format_RGB888);
+    ASSERT_EQ(Datei.size(), Fenster.size());
+    EXPECT_TRUE(Datei == Fenster);
+
+    ASSERT_TRUE(Schreiben(Ordner.filePath("b.quorvel"), Ersetzt("\"n\": \"60\"", "\"n\": \"0\"")));
+    EXPECT_EQ(TForm1::Grafik_aus_Aufgabe(Ordner.filePath("b.quorvel"), Bild, 1),
+              "„" + Ordner.filePath("b.quorvel") + "“: n: muss zwischen 1 und 4000 liegen („0“)");
+}

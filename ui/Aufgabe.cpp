@@ -1,0 +1,217 @@
+#include "ui/Aufgabe.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSet>
+
+#include <cmath>
+
+const std::array<Aufgabenschluessel, 19> Aufgabenfelder{{
+    {"n", "Edit_n"},
+    {"x", "Edit_Stichprobenergebnis"},
+    {"k1", "Edit_k1"},
+    {"k2", "Edit_k2"},
+    {"p0", "Edit_p0"},
+    {"p1", "Edit_p1"},
+    {"p2", "Edit_p2"},
+    {"M0", "Edit_M0"},
+    {"M1", "Edit_M1"},
+    {"M2", "Edit_M2"},
+    {"N0", "Edit_N0"},
+    {"N1", "Edit_N1"},
+    {"N2", "Edit_N2"},
+    {"Alfa_links", "Edit_Alfali"},
+    {"Alfa_rechts", "Edit_Alfare"},
+    {"V_links", "Edit_kli"},
+    {"V_rechts", "Edit_kre"},
+    {"Sigmafaktor", "Edit_Sigmafaktor"},
+    {"Umgebung", "Edit_Umgebung"},
+}};
+
+const std::array<Aufgabenschluessel, 14> Aufgabenschalter{{
+    {"p1_zeichnen", "CheckBox_p1_zeichnen"},
+    {"p2_zeichnen", "CheckBox_p2_zeichnen"},
+    {"Erwartungswert_zeigen", "CheckBox_Erwartungswert_zeigen"},
+    {"Sigma_zeigen", "CheckBox_Sigma_zeigen"},
+    {"Umgebung_schraffieren", "CheckBox_Umgebung_schraffieren"},
+    {"Vertrauensintervall_berechnen", "CheckBox_Vertrauensintervall_berechnen"},
+    {"Normalverteilung", "CheckBox_Normalverteilung"},
+    {"Alfa_zeigen", "CheckBox_Alfa_zeigen"},
+    {"Annahmebereich_zeigen", "CheckBox_Annahmebereich_zeigen"},
+    {"Beta_zeigen", "CheckBox_Beta_zeigen"},
+    {"waagerechte_Strichelung", "CheckBox_waagerechte_Strichelung"},
+    {"p0_kumuliert", "CheckBox_p0_kumuliert"},
+    {"Stichprobenergebnis_zeigen", "CheckBox_Stichprobenergebnis_zeigen"},
+    {"Info", "CheckBox_Info"},
+}};
+
+// As the combo boxes name them.
+const std::array<const char*, 4> Verteilungsarten{"Binomial", "Hypergeo", "Poisson", "Geometr"};
+
+namespace {
+
+const QString Formatname = QStringLiteral("Quorvel-Aufgabe");
+// A field holds a number or a fraction; nothing a user types is this long.
+constexpr qsizetype Feldtext_hoechstens = 100;
+
+QString S(const char* t) { return QString::fromUtf8(t); }
+
+QString Syntaxfehler(QJsonParseError::ParseError e) {
+    switch (e) {
+    case QJsonParseError::UnterminatedObject: return QStringLiteral("ein Objekt ist nicht mit „}“ geschlossen");
+    case QJsonParseError::MissingNameSeparator: return QStringLiteral("nach einem Schlüssel fehlt „:“");
+    case QJsonParseError::UnterminatedArray: return QStringLiteral("eine Liste ist nicht mit „]“ geschlossen");
+    case QJsonParseError::MissingValueSeparator: return QStringLiteral("zwischen zwei Werten fehlt „,“");
+    case QJsonParseError::IllegalValue: return QStringLiteral("ungültiger Wert");
+    case QJsonParseError::TerminationByNumber: return QStringLiteral("die Datei endet mitten in einer Zahl");
+    case QJsonParseError::IllegalNumber: return QStringLiteral("ungültige Zahl");
+    case QJsonParseError::IllegalEscapeSequence: return QStringLiteral("ungültige Escape-Folge");
+    case QJsonParseError::IllegalUTF8String: return QStringLiteral("kein gültiges UTF-8");
+    case QJsonParseError::UnterminatedString: return QStringLiteral("ein Text ist nicht mit „\"“ geschlossen");
+    case QJsonParseError::MissingObject: return QStringLiteral("ein Objekt „{ … }“ erwartet");
+    case QJsonParseError::DeepNesting: return QStringLiteral("zu tief verschachtelt");
+    case QJsonParseError::DocumentTooLarge: return QStringLiteral("zu groß");
+    case QJsonParseError::GarbageAtEnd: return QStringLiteral("Zeichen nach dem Ende der Daten");
+    default: return QStringLiteral("ungültige Daten");
+    }
+}
+
+// Line and column (in characters, both from 1) of a byte offset.
+QString Stelle(const QByteArray& Text, qsizetype Versatz) {
+    Versatz = std::clamp<qsizetype>(Versatz, 0, Text.size());
+    const QByteArray vorher = Text.left(Versatz);
+    const qsizetype Zeilenanfang = vorher.lastIndexOf('\n') + 1;
+    const int Zeile = static_cast<int>(vorher.count('\n')) + 1;
+    const int Spalte = static_cast<int>(QString::fromUtf8(vorher.mid(Zeilenanfang)).size()) + 1;
+    return QStringLiteral("Zeile %1, Spalte %2").arg(Zeile).arg(Spalte);
+}
+
+struct Fehler {
+    QString Text;
+};
+
+// Exactly the keys Erwartet, each once; the first missing or unknown key is the problem.
+void Schluessel_pruefen(const QJsonObject& o, const QStringList& Erwartet, const QString& Ort) {
+    for (const QString& k : Erwartet)
+        if (!o.contains(k)) throw Fehler{QStringLiteral("%1„%2“ fehlt").arg(Ort, k)};
+    const QSet<QString> bekannt(Erwartet.begin(), Erwartet.end());
+    for (auto it = o.begin(); it != o.end(); ++it)
+        if (!bekannt.contains(it.key())) throw Fehler{QStringLiteral("%1unbekannter Schlüssel „%2“").arg(Ort, it.key())};
+}
+
+QString Text_von(const QJsonValue& v, const QString& Schluessel) {
+    if (!v.isString()) throw Fehler{QStringLiteral("%1: muss ein Text in Anführungszeichen sein").arg(Schluessel)};
+    const QString t = v.toString();
+    if (t.size() > Feldtext_hoechstens) throw Fehler{QStringLiteral("%1: zu lang").arg(Schluessel)};
+    for (QChar c : t)
+        if (c.category() == QChar::Other_Control) throw Fehler{QStringLiteral("%1: enthält ein Steuerzeichen").arg(Schluessel)};
+    return t;
+}
+
+bool Wahrheit_von(const QJsonValue& v, const QString& Schluessel) {
+    if (!v.isBool()) throw Fehler{QStringLiteral("%1: muss true oder false sein").arg(Schluessel)};
+    return v.toBool();
+}
+
+// One of Namen, as its index.
+int Auswahl_von(const QJsonValue& v, const QString& Schluessel, const QStringList& Namen) {
+    const int i = v.isString() ? static_cast<int>(Namen.indexOf(v.toString())) : -1;
+    if (i < 0)
+        throw Fehler{QStringLiteral("%1: muss einer dieser Texte sein: %2").arg(Schluessel, Namen.join(QStringLiteral(", ")))};
+    return i;
+}
+
+QStringList Liste(const char* const* b, const char* const* e) {
+    QStringList l;
+    for (auto p = b; p != e; ++p) l << S(*p);
+    return l;
+}
+
+const QStringList Darstellungen{QStringLiteral("Histogramm"), QStringLiteral("Säulendiagramm")};
+const QStringList Ansichten{QStringLiteral("Verteilung"), QStringLiteral("OC")};
+
+Aufgabe Lesen(const QByteArray& Text) {
+    if (Text.size() > Aufgabe_hoechstens) throw Fehler{QStringLiteral("die Datei ist größer als 1 MB")};
+    // JSON allows no NUL; Qt's parser would report it as garbage or a bad string.
+    if (const qsizetype nul = Text.indexOf('\0'); nul >= 0)
+        throw Fehler{QStringLiteral("keine Quorvel-Aufgabe (%1: ein Nullbyte)").arg(Stelle(Text, nul))};
+    QJsonParseError e{};
+    const QJsonDocument d = QJsonDocument::fromJson(Text, &e);
+    if (e.error != QJsonParseError::NoError)
+        throw Fehler{QStringLiteral("keine Quorvel-Aufgabe (%1: %2)").arg(Stelle(Text, e.offset), Syntaxfehler(e.error))};
+    if (!d.isObject()) throw Fehler{QStringLiteral("keine Quorvel-Aufgabe (ein Objekt „{ … }“ erwartet)")};
+    const QJsonObject o = d.object();
+    if (o.value(QStringLiteral("Format")).toString() != Formatname)
+        throw Fehler{QStringLiteral("keine Quorvel-Aufgabe (Format ist nicht „%1“)").arg(Formatname)};
+    const QJsonValue v = o.value(QStringLiteral("Version"));
+    const double Version = v.toDouble(-1);
+    if (!v.isDouble() || !std::isfinite(Version) || Version < 1 || Version != std::floor(Version))
+        throw Fehler{QStringLiteral("Version: muss eine ganze Zahl ab 1 sein")};
+    if (Version > Aufgabenversion)
+        throw Fehler{QStringLiteral("Version %1: die Datei stammt aus einer neueren Quorvel-Version (diese liest Version %2)")
+                         .arg(Version, 0, 'f', 0)
+                         .arg(Aufgabenversion)};
+
+    Schluessel_pruefen(o,
+                       {QStringLiteral("Format"), QStringLiteral("Version"), QStringLiteral("Felder"),
+                        QStringLiteral("Verteilungen"), QStringLiteral("Darstellung"), QStringLiteral("Schalter"),
+                        QStringLiteral("V_links getippt"), QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")},
+                       {});
+    Aufgabe a;
+    const QJsonValue Felder = o.value(QStringLiteral("Felder"));
+    if (!Felder.isObject()) throw Fehler{QStringLiteral("Felder: muss ein Objekt „{ … }“ sein")};
+    QStringList Feldnamen;
+    for (const auto& f : Aufgabenfelder) Feldnamen << S(f.Schluessel);
+    Schluessel_pruefen(Felder.toObject(), Feldnamen, QStringLiteral("Felder: "));
+    for (const QString& k : Feldnamen) a.Felder[k] = Text_von(Felder.toObject().value(k), k);
+
+    const QJsonValue Kaesten = o.value(QStringLiteral("Schalter"));
+    if (!Kaesten.isObject()) throw Fehler{QStringLiteral("Schalter: muss ein Objekt „{ … }“ sein")};
+    QStringList Schalternamen;
+    for (const auto& s : Aufgabenschalter) Schalternamen << S(s.Schluessel);
+    Schluessel_pruefen(Kaesten.toObject(), Schalternamen, QStringLiteral("Schalter: "));
+    for (const QString& k : Schalternamen) a.Schalter[k] = Wahrheit_von(Kaesten.toObject().value(k), k);
+
+    const QJsonValue Arten = o.value(QStringLiteral("Verteilungen"));
+    if (!Arten.isArray() || Arten.toArray().size() != 3)
+        throw Fehler{QStringLiteral("Verteilungen: muss eine Liste von drei Texten sein")};
+    const QStringList Artnamen = Liste(Verteilungsarten.data(), Verteilungsarten.data() + Verteilungsarten.size());
+    for (int i = 0; i < 3; ++i)
+        a.Verteilungen[i] = Auswahl_von(Arten.toArray().at(i), QStringLiteral("Verteilungen[%1]").arg(i), Artnamen);
+    a.Saeulendiagramm = Auswahl_von(o.value(QStringLiteral("Darstellung")), QStringLiteral("Darstellung"), Darstellungen) == 1;
+    a.OC = Auswahl_von(o.value(QStringLiteral("Ansicht")), QStringLiteral("Ansicht"), Ansichten) == 1;
+    a.V_links_getippt = Wahrheit_von(o.value(QStringLiteral("V_links getippt")), QStringLiteral("V_links getippt"));
+    a.V_rechts_getippt = Wahrheit_von(o.value(QStringLiteral("V_rechts getippt")), QStringLiteral("V_rechts getippt"));
+    return a;
+}
+
+}  // namespace
+
+Aufgabe_gelesen Aufgabe_lesen(const QByteArray& Text) {
+    try {
+        return {Lesen(Text), {}};
+    } catch (const Fehler& f) {
+        return {std::nullopt, f.Text};
+    }
+}
+
+QByteArray Aufgabe_schreiben(const Aufgabe& a) {
+    QJsonObject Felder, Kaesten;
+    for (const auto& f : Aufgabenfelder) Felder.insert(S(f.Schluessel), a.Felder.value(S(f.Schluessel)));
+    for (const auto& s : Aufgabenschalter) Kaesten.insert(S(s.Schluessel), a.Schalter.value(S(s.Schluessel)));
+    QJsonArray Arten;
+    for (int i : a.Verteilungen) Arten.append(S(Verteilungsarten.at(i)));
+    QJsonObject o;
+    o.insert(QStringLiteral("Format"), Formatname);
+    o.insert(QStringLiteral("Version"), Aufgabenversion);
+    o.insert(QStringLiteral("Felder"), Felder);
+    o.insert(QStringLiteral("Schalter"), Kaesten);
+    o.insert(QStringLiteral("Verteilungen"), Arten);
+    o.insert(QStringLiteral("Darstellung"), Darstellungen.at(a.Saeulendiagramm ? 1 : 0));
+    o.insert(QStringLiteral("Ansicht"), Ansichten.at(a.OC ? 1 : 0));
+    o.insert(QStringLiteral("V_links getippt"), a.V_links_getippt);
+    o.insert(QStringLiteral("V_rechts getippt"), a.V_rechts_getippt);
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
