@@ -32,7 +32,7 @@ void OC_Geometrie_setzen(const QImage& Bild, Zustand& z);
 void OC_KOS(QImage& Bild, const Zustand& z);
 
 // The acceptance probability as the chart uses it: always finite and within [0, 1]. Reads
-// z only, so several threads may call it at once.
+// z only.
 Extended OC_Annahme(const Zustand& z, Extended p);
 
 // OC_Geometrie_setzen, OC_KOS, the curve, the p0 marker. Changes only the geometry variables

@@ -37,6 +37,8 @@ struct Binomialschritte {
     // valid factor or divisor.
     Paar auf(int k) const { return durch(mal(p_durch_q, n - k), std::int64_t{k} + 1); }
     Paar ab(int k) const { return durch(mal(q_durch_p, k), std::int64_t{n} - k + 1); }
+    Extended auf_grob(int k) const { return p_durch_q.wert.hi * (n - k) / (k + 1.0L); }
+    Extended ab_grob(int k) const { return q_durch_p.wert.hi * k / (n - k + 1.0L); }
 };
 
 struct Hypergeoschritte {
@@ -60,6 +62,8 @@ struct Hypergeoschritte {
         return Quotient(static_cast<Extended>(k * (N - M - n + k)),
                         static_cast<Extended>((M - k + 1) * (n - k + 1)));
     }
+    Extended auf_grob(int k) const { return auf(k).hi; }
+    Extended ab_grob(int k) const { return ab(k).hi; }
 };
 
 struct Poissonschritte {
@@ -71,6 +75,8 @@ struct Poissonschritte {
     }
     Paar auf(int k) const { return durch(Paar{mu, 0}, std::int64_t{k} + 1); }
     Paar ab(int k) const { return Quotient(k, mu); }
+    Extended auf_grob(int k) const { return mu / (k + 1.0L); }
+    Extended ab_grob(int k) const { return k / mu; }
 };
 
 // Past the mode of a log-concave distribution (all four kinds here) the ratios fall, so the
@@ -82,8 +88,11 @@ inline bool Rest_vernachlaessigbar(Extended t, Extended r, Extended Summe, Exten
 
 // For the sum that seeds a table: far below the pair's own 2^-124.
 constexpr Extended Anteil_Tabelle = 0x1p-140L;
-// For a probability of acceptance: far below anything a long double result can show.
-constexpr Extended Anteil_Summe = 0x1p-100L;
+// For a probability of acceptance, which is exact to 2^-70 (Binomialintervall), the rest
+// below 2^-80 and the terms below 2^-20 in plain long doubles; a table's seed keeps pairs
+// throughout.
+constexpr Extended Anteil_Summe = 0x1p-80L;
+constexpr Extended Anteil_grob = 0x1p-20L;
 
 // The sum of the unscaled terms (1 at the start k) over the whole support, and its part
 // within a..b.
@@ -92,45 +101,94 @@ struct Summen {
     Paar innen{0, 0};
 };
 
-// One walk each way from the start k. It stops at the end of the support, where the terms
-// underflow to 0, or where the rest is negligible for the whole sum and, while the walk is
-// still inside a..b, for the inner sum too. A rest still outside a..b (the range lies beyond
-// it) is dropped: at most 2^-140 of the whole.
+// One way of the walk from the start k (richtung +1 up, −1 down) and what it has summed: in
+// pairs, and, after it has turned coarse, in plain long doubles.
+struct Weg {
+    int richtung;
+    int k;
+    enum { Paare, Grob, Fertig } Stand = Paare;
+    Paar t{1, 0};
+    Paar alle{0, 0}, innen{0, 0};
+    Extended t_grob = 0, alle_grob = 0, innen_grob = 0;
+};
+
+// The walk from the start k, both ways at once: the two chains of products do not depend on
+// each other, so the processor overlaps them. Each way stops at the end of the support, where
+// its terms underflow to 0, or where its rest is below the share g of the whole sum and, while
+// it is still inside a..b, of the inner sum too; a rest entirely outside a..b is dropped.
+// With grob > 0 a way whose terms have fallen below that share of the sums (and of the inner
+// sum while the way is inside a..b) goes on in plain long doubles. For n up to 4096 such a way
+// takes at most some 200 more steps of three roundings each, so its terms err by 2^-54 at
+// most; they sum to a few times grob, so with grob = 2^-20 the whole errs by less than 2^-70.
 template <class Schritte>
-Summen Summen_bilden(const Schritte& s, int a, int b, Extended g) {
-    Summen z;
-    auto nehmen = [&](int k, Paar t) {
-        z.alle = plus(z.alle, t);
-        if (a <= k && k <= b) z.innen = plus(z.innen, t);
+Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob) {
+    const bool leer = a > b;
+    auto drin = [&](int k) { return a <= k && k <= b; };
+    // Whether terms beyond k, going the given way, can still fall within a..b.
+    auto innen_offen = [&](int k, int richtung) {
+        return !leer && (richtung > 0 ? k >= a && k < b : k <= b && k > a);
     };
-    nehmen(s.modus, Eins);
-    Paar t = Eins;
-    for (int k = s.modus; k < s.bis; ++k) {
-        const Paar r = s.auf(k);
-        t = mal(t, r);
-        if (t.hi == 0) break;
-        nehmen(k + 1, t);
-        if (Rest_vernachlaessigbar(t.hi, r.hi, z.alle.hi, g) &&
-            (k + 1 >= b || k + 1 < a || Rest_vernachlaessigbar(t.hi, r.hi, z.innen.hi, g)))
-            break;
+    Weg hoch{+1, s.modus}, runter{-1, s.modus};
+    hoch.alle = Eins;
+    if (drin(s.modus)) hoch.innen = Eins;
+    auto ganz = [&] { return hoch.alle.hi + runter.alle.hi + (hoch.alle_grob + runter.alle_grob); };
+    auto innen = [&] {
+        return hoch.innen.hi + runter.innen.hi + (hoch.innen_grob + runter.innen_grob);
+    };
+    auto genug = [&](Extended t, Extended r, int k, int richtung) {
+        return Rest_vernachlaessigbar(t, r, ganz(), g) &&
+               (!innen_offen(k, richtung) || Rest_vernachlaessigbar(t, r, innen(), g));
+    };
+    auto schritt = [&](Weg& w) {
+        if (w.Stand == Weg::Fertig) return;
+        if (w.richtung > 0 ? w.k >= s.bis : w.k <= s.von) {
+            w.Stand = Weg::Fertig;
+            return;
+        }
+        if (w.Stand == Weg::Paare) {
+            const Paar r = w.richtung > 0 ? s.auf(w.k) : s.ab(w.k);
+            w.t = mal(w.t, r);
+            w.k += w.richtung;
+            if (w.t.hi == 0) {
+                w.Stand = Weg::Fertig;
+                return;
+            }
+            w.alle = plus(w.alle, w.t);
+            if (drin(w.k)) w.innen = plus(w.innen, w.t);
+            if (genug(w.t.hi, r.hi, w.k, w.richtung)) {
+                w.Stand = Weg::Fertig;
+            } else if (w.t.hi < grob * ganz() &&
+                       (!innen_offen(w.k, w.richtung) || w.t.hi < grob * innen())) {
+                w.Stand = Weg::Grob;
+                w.t_grob = w.t.hi;
+            }
+            return;
+        }
+        const Extended r = w.richtung > 0 ? s.auf_grob(w.k) : s.ab_grob(w.k);
+        w.t_grob *= r;
+        w.k += w.richtung;
+        if (w.t_grob == 0) {
+            w.Stand = Weg::Fertig;
+            return;
+        }
+        w.alle_grob += w.t_grob;
+        if (drin(w.k)) w.innen_grob += w.t_grob;
+        if (genug(w.t_grob, r, w.k, w.richtung)) w.Stand = Weg::Fertig;
+    };
+    while (hoch.Stand != Weg::Fertig || runter.Stand != Weg::Fertig) {
+        schritt(hoch);
+        schritt(runter);
     }
-    t = Eins;
-    for (int k = s.modus; k > s.von; --k) {
-        const Paar r = s.ab(k);
-        t = mal(t, r);
-        if (t.hi == 0) break;
-        nehmen(k - 1, t);
-        if (Rest_vernachlaessigbar(t.hi, r.hi, z.alle.hi, g) &&
-            (k - 1 <= a || k - 1 > b || Rest_vernachlaessigbar(t.hi, r.hi, z.innen.hi, g)))
-            break;
-    }
+    Summen z;
+    z.alle = plus(plus(plus(hoch.alle, runter.alle), hoch.alle_grob), runter.alle_grob);
+    z.innen = plus(plus(plus(hoch.innen, runter.innen), hoch.innen_grob), runter.innen_grob);
     return z;
 }
 
 // The value at the start k: 1/S, so that the terms sum to 1.
 template <class Schritte>
 Paar Startwert(const Schritte& s) {
-    return durch(Eins, Summen_bilden(s, 1, 0, Anteil_Tabelle).alle);
+    return durch(Eins, Summen_bilden(s, 1, 0, Anteil_Tabelle, 0).alle);
 }
 
 // t[k] for k = 0..n from the value at the start k, each the pair rounded once; zeros outside
@@ -309,7 +367,7 @@ Extended Binomialintervall(int n, int a, int b, Extended p) {
     // At the ends of the range the distribution is one point, k = 0 or k = n.
     if (!(p > 0)) return a <= 0 ? 1 : 0;
     if (!(p < 1)) return b >= n ? 1 : 0;
-    const Summen z = Summen_bilden(Binomialschritte(n, p), a, b, Anteil_Summe);
+    const Summen z = Summen_bilden(Binomialschritte(n, p), a, b, Anteil_Summe, Anteil_grob);
     return std::clamp(durch(z.innen, z.alle).hi, Extended{0}, Extended{1});
 }
 
