@@ -37,8 +37,4 @@ Extended OC_Annahme(const Zustand& z, Extended p);
 
 // OC_Geometrie_setzen, OC_KOS, the curve, the p0 marker. Changes only the geometry variables
 // of z. Returns the table with both columns filled.
-// The curve's values OC_Annahme(z, i / OC_Breite) are computed on several threads
-// (analysis/Parallel.h) before anything is drawn: each is an independent call that writes
-// only its own slot, and z is not written until all are done, so every value is what a plain
-// loop gives. Drawing stays on the calling thread.
 OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z);
