@@ -21,6 +21,10 @@ constexpr Paar Eins{1, 0};
 
 constexpr int Unbegrenzt = std::numeric_limits<int>::max();
 
+// Values below the smallest normal long double (3.4e-4932) are 0: a walk ends there. On the
+// subnormal grid a ratio close to 1 would round a value back to itself, step after slow step.
+constexpr Extended Kleinste_normale = std::numeric_limits<Extended>::min();
+
 struct Binomialschritte {
     int n;
     Geteilt p_durch_q;
@@ -149,7 +153,7 @@ Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob)
             const Paar r = w.richtung > 0 ? s.auf(w.k) : s.ab(w.k);
             w.t = mal(w.t, r);
             w.k += w.richtung;
-            if (w.t.hi == 0) {
+            if (w.t.hi < Kleinste_normale) {
                 w.Stand = Weg::Fertig;
                 return;
             }
@@ -167,7 +171,7 @@ Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob)
         const Extended r = w.richtung > 0 ? s.auf_grob(w.k) : s.ab_grob(w.k);
         w.t_grob *= r;
         w.k += w.richtung;
-        if (w.t_grob == 0) {
+        if (w.t_grob < Kleinste_normale) {
             w.Stand = Weg::Fertig;
             return;
         }
@@ -209,14 +213,14 @@ Extended Tabelle_aus_Startwert(const Schritte& s, Paar start, std::span<Extended
     for (int k = s.modus; k < s.bis; ++k) {
         const Paar r = s.auf(k);
         w = mal(w, r);
-        if (w.hi == 0) break;
+        if (w.hi < Kleinste_normale) break;
         ablegen(k + 1, w);
         if (k + 1 > n && Rest_vernachlaessigbar(w.hi, r.hi, jenseits.hi, Anteil_Tabelle)) break;
     }
     w = start;
     for (int k = s.modus; k > s.von; --k) {
         w = mal(w, s.ab(k));
-        if (w.hi == 0) break;
+        if (w.hi < Kleinste_normale) break;
         ablegen(k - 1, w);
     }
     return jenseits.hi;
@@ -227,9 +231,9 @@ template <class Schritte>
 Extended Einzelwert(const Schritte& s, int k) {
     if (k < s.von || k > s.bis) return 0;
     Paar w = Startwert(s);
-    for (int j = s.modus; j < k && w.hi != 0; ++j) w = mal(w, s.auf(j));
-    for (int j = s.modus; j > k && w.hi != 0; --j) w = mal(w, s.ab(j));
-    return w.hi;
+    for (int j = s.modus; j < k && w.hi >= Kleinste_normale; ++j) w = mal(w, s.auf(j));
+    for (int j = s.modus; j > k && w.hi >= Kleinste_normale; --j) w = mal(w, s.ab(j));
+    return w.hi >= Kleinste_normale ? w.hi : 0;
 }
 
 // Means beyond this take the logarithmic form: a walk would need some 28·sqrt(mu) steps for
@@ -332,6 +336,11 @@ Extended Poissontabelle(std::span<Extended> t, int n, Extended mu) {
         t[0] = 1;
         return 0;
     }
+    // An infinite mean leaves no mass at any finite k (and would give inf − inf below).
+    if (std::isinf(mu)) {
+        std::fill(t.begin(), t.begin() + n + 1, Extended{0});
+        return 1;
+    }
     if (mu > Groesster_Poisson_Mittelwert) {
         Extended innen = 0;
         for (int k = 0; k <= n; ++k) innen += t[k] = Poisson_logarithmisch(k, mu);
@@ -352,12 +361,13 @@ Extended Geometrische_Tabelle(std::span<Extended> t, int n, Extended p) {
     // The geometric kind needs no sum: the value at k = 1 is p itself, each next one q times it.
     const Paar q = Zweisumme(1, -p);
     Paar w{p, 0};
-    for (int k = 1; k <= n && w.hi != 0; ++k) {
+    for (int k = 1; k <= n && w.hi >= Kleinste_normale; ++k) {
         t[k] = w.hi;
         w = mal(w, q);
     }
     // P(X > n) = (1 − p)^n.
-    return Potenz(q, n).hi;
+    const Extended jenseits = Potenz(q, n).hi;
+    return jenseits >= Kleinste_normale ? jenseits : 0;
 }
 
 Extended Binomialintervall(int n, int a, int b, Extended p) {
@@ -390,6 +400,7 @@ Extended Poissonverteilung(int k, Extended mu) {
     // mu = 0 would take ln(0): all mass at k = 0, the limit of the formula. Negative or NaN mu
     // is no distribution and is treated the same way, so no NaN leaves here.
     if (!(mu > 0)) return k == 0 ? 1 : 0;
+    if (std::isinf(mu)) return 0;
     if (mu > Groesster_Poisson_Mittelwert) return Poisson_logarithmisch(k, mu);
     return Einzelwert(Poissonschritte(mu), k);
 }
@@ -400,8 +411,11 @@ Extended Geometrisch(int k, Extended p) {
     if (!(p < 1)) return k == 1 ? 1 : 0;
     // The table's walk, so that the value is its entry bit for bit.
     const Paar q = Zweisumme(1, -p);
-    if (k > Laengster_geometrischer_Weg) return mal(Potenz(q, k - 1), p).hi;
+    if (k > Laengster_geometrischer_Weg) {
+        const Extended w = mal(Potenz(q, k - 1), p).hi;
+        return w >= Kleinste_normale ? w : 0;
+    }
     Paar w{p, 0};
-    for (int j = 1; j < k && w.hi != 0; ++j) w = mal(w, q);
-    return w.hi;
+    for (int j = 1; j < k && w.hi >= Kleinste_normale; ++j) w = mal(w, q);
+    return w.hi >= Kleinste_normale ? w.hi : 0;
 }

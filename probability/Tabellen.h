@@ -16,8 +16,9 @@
 // 2^20. Rounding the pair once therefore gives the correctly rounded value, unless the exact
 // value lies that close to a midpoint between two long doubles; then it may be the other
 // neighbour, an ulp away. The reference test (tools/referenz/tabellenwerte.py) finds no value
-// beyond half an ulp. Below the smallest normal long double (3.4e-4932) the guarantee fades:
-// such a value is the pair's hi on the subnormal grid, and 0 below half its smallest step.
+// beyond half an ulp. A value below the smallest normal long double (3.4e-4932) is 0, not
+// subnormal: the walk ends there (on the subnormal grid it could stall, and every step there
+// is slow).
 //
 // A table covers k = 0..n; t must hold at least n + 1 entries, and entries beyond n are not
 // touched. Each function returns P(X > n), the mass the table cuts off (0 for the binomial and
