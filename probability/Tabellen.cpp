@@ -118,8 +118,8 @@ struct Weg {
 
 // The walk from the start k, both ways at once: the two chains of products do not depend on
 // each other, so the processor overlaps them. Each way stops at the end of the support, where
-// its terms underflow to 0, or where its rest is below the share g of the whole sum and, while
-// it is still inside a..b, of the inner sum too; a rest entirely outside a..b is dropped.
+// its terms fall below the smallest normal long double, or where its rest is below the share g
+// of the whole sum and, while it is still inside a..b, of the inner sum too.
 // With grob > 0 a way whose terms have fallen below that share of the sums (and of the inner
 // sum while the way is inside a..b) goes on in plain long doubles. For n up to 4096 such a way
 // takes at most some 200 more steps of three roundings each, so its terms err by 2^-54 at
@@ -128,7 +128,9 @@ template <class Schritte>
 Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob) {
     const bool leer = a > b;
     auto drin = [&](int k) { return a <= k && k <= b; };
-    // Whether terms beyond k, going the given way, can still fall within a..b.
+    // Whether the way stands inside a..b with more of it ahead: then the rest must be small
+    // against the inner sum too. A range still ahead of a way is no reason to go on; the rest
+    // it would get is below the share g of the whole.
     auto innen_offen = [&](int k, int richtung) {
         return !leer && (richtung > 0 ? k >= a && k < b : k <= b && k > a);
     };
