@@ -1,16 +1,19 @@
+# SPDX-FileCopyrightText: 2026 Quorvel-Entwicklung
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds and starts the window
 # make test  installs what is missing, builds and runs every test through CTest
 # make bench builds and prints the benchmark table
 # make asan  the whole suite built with -fsanitize=address,undefined
 # make screenshot  renders the start window and a busy state offscreen into docs/start.png, docs/belebt.png
 # make deb  builds the Debian package build/quorvel_<version>_amd64.deb
+# make paketprobe  installs that package on a bare Debian 12 (debootstrap), shows its window, removes it
 # make install  installs the program into PREFIX (default /usr/local), below DESTDIR if set
 # make zufall  the random-action run on the sanitizer build, 20 seeds (ZUFALL_SEEDS, ZUFALL_AKTIONEN)
 JOBS ?= $(shell nproc)
 BUILD ?= build
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench asan screenshot deb install zufall
+.PHONY: deps build run test bench asan screenshot deb paketprobe install zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -38,8 +41,10 @@ screenshot: deps
 	./$(BUILD)/quorvel_ansichten docs
 
 deb: build
-	./tools/abhaengigkeiten.sh deb
 	cd $(BUILD) && cpack -G DEB
+
+paketprobe:
+	./tools/paketprobe.sh $(BUILD)
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX) --strip

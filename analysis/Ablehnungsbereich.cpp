@@ -1,5 +1,6 @@
 #include "analysis/Ablehnungsbereich.h"
 
+#include "analysis/Zahlentexte.h"
 #include "probability/Tabellen.h"
 
 #include <algorithm>
@@ -21,8 +22,30 @@ Extended Kumuliert(const Zustand& z, int k)
     return z.P0_kumuliert[std::min(k, z.n)];
 }
 
+namespace {
+
+// The levels that the regions 0..k and k..n reach, in percent, as a field shows them.
+Extended Niveau_links(const Zustand& z, int k)
+{
+    return Schreibbarer_Wert(Als_Prozent(100 * Kumuliert(z, k)));
+}
+
+Extended Niveau_rechts(const Zustand& z, int k)
+{
+    const Extended wert = (1 - Kumuliert(z, k - 1)) * 100;
+    // The arithmetic cannot trap here; a non-finite result counts as its failure.
+    return std::isfinite(wert) ? Schreibbarer_Wert(Als_Prozent(wert)) : 0;
+}
+
+}  // namespace
+
 int kli_berechnen(Zustand& z)
 {
+    // A level derived from a bound reaches that bound exactly; where neighbouring k reach the
+    // very same level (a tail below the level's resolution), the scan alone would pick the
+    // largest of them, so the bound it came from is taken back directly.
+    const int b = z.kli_Ursprung;
+    if (b >= 0 && b <= z.n && Niveau_links(z, b) == z.Alfali) return z.kli = b;
     z.kli = -1;
     if (z.Alfali <= 0) return z.kli;
     const Extended a = z.Alfali / 100;
@@ -34,43 +57,56 @@ int kli_berechnen(Zustand& z)
 
 int kre_berechnen(Zustand& z)
 {
+    const int b = z.kre_Ursprung;
+    if (b >= 0 && b <= z.n && Niveau_rechts(z, b) == z.Alfare) return z.kre = b;
     z.kre = z.n + 1;
     if (z.Alfare <= 0) return z.kre;
-    const Extended b = 1 - z.Alfare / 100;
+    const Extended b_Grenze = 1 - z.Alfare / 100;
     int k = z.n;
-    while (k >= 0 && z.P0_kumuliert[k] >= b) --k;
+    while (k >= 0 && z.P0_kumuliert[k] >= b_Grenze) --k;
     // The scan stops at -1 at the latest, where P0(X <= -1) = 0; only b <= 0 (Alfare = 100)
     // lets it pass there too.
-    z.kre = Kumuliert(z, k) < b ? k + 2 : k + 1;
+    z.kre = Kumuliert(z, k) < b_Grenze ? k + 2 : k + 1;
     return z.kre;
 }
 
 Extended Alfali_erreicht(const Zustand& z)
 {
     if (z.kli < 0) return 0;
-    return Als_Prozent(100 * Kumuliert(z, z.kli));
+    return Niveau_links(z, z.kli);
 }
 
 Extended Alfare_erreicht(const Zustand& z)
 {
     if (z.kre > z.n) return 0;
-    const Extended wert = (1 - Kumuliert(z, z.kre - 1)) * 100;
-    // The arithmetic cannot trap here; a non-finite result counts as its failure.
-    return std::isfinite(wert) ? Als_Prozent(wert) : 0;
+    return Niveau_rechts(z, z.kre);
 }
 
 Extended Alfali_berechnen(Zustand& z)
 {
-    if (z.kli < 0) return 0;
     z.Alfali = Alfali_erreicht(z);
+    z.kli_Ursprung = z.kli < 0 ? kein_Ursprung : z.kli;
     return z.Alfali;
 }
 
 Extended Alfare_berechnen(Zustand& z)
 {
-    if (z.kre > z.n) return 0;
     z.Alfare = Alfare_erreicht(z);
+    z.kre_Ursprung = z.kre > z.n ? kein_Ursprung : z.kre;
     return z.Alfare;
+}
+
+Alfa_Anteile Alfa_Fehler_Anteile(const Zustand& z)
+{
+    Alfa_Anteile a;
+    if (z.Test_links || z.Test_beidseitig) a.links = Alfali_erreicht(z);
+    if (z.Test_rechts) a.rechts = Alfare_erreicht(z);
+    if (z.Test_beidseitig) {
+        // Where the regions meet or overlap, the k up to kli are the left tail's already.
+        const int ab = std::max(z.kre, z.kli + 1);
+        if (ab <= z.n) a.rechts = Niveau_rechts(z, ab);
+    }
+    return a;
 }
 
 Extended Alfa_Fehler(Zustand& z)
@@ -82,10 +118,8 @@ Extended Alfa_Fehler(Zustand& z)
 
 Extended Alfa_Fehler_erreicht(const Zustand& z)
 {
-    Extended a = 0;
-    if (z.Test_links || z.Test_beidseitig) a += Alfali_erreicht(z);
-    if (z.Test_rechts || z.Test_beidseitig) a += Alfare_erreicht(z);
-    return a;
+    const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
+    return Als_Prozent(a.links + a.rechts);
 }
 
 void Testart_setzen(Zustand& z)

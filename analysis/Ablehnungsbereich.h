@@ -11,18 +11,31 @@ Extended Kumuliert(const Zustand& z, int k);
 // in z and returns it. kli: the largest k with P0(X <= k) <= Alfali %, -1 when there is none
 // or Alfali <= 0 (no left region). kre: the smallest k with P0(X >= k) <= Alfare %, n + 1
 // when Alfare <= 0, n + 2 when even P0(X <= n) stays below 1 - Alfare/100; above n there is
-// no right region. Read P0_kumuliert for k = 0..n only.
+// no right region. A level that Alfali_berechnen or Alfare_berechnen derived from a bound
+// gives that bound back as long as the bound still reaches exactly that level (kli_Ursprung,
+// kre_Ursprung). Read P0_kumuliert for k = 0..n only.
 int kli_berechnen(Zustand& z);
 int kre_berechnen(Zustand& z);
-// The levels that the regions 0..kli and kre..n reach, in percent within 0..100; 0 without the
-// region (kli < 0, kre > n).
+// The levels that the regions 0..kli and kre..n reach, in percent within 0..100 and as a
+// field can show them (Schreibbarer_Wert); 0 without the region (kli < 0, kre > n).
 Extended Alfali_erreicht(const Zustand& z);
 Extended Alfare_erreicht(const Zustand& z);
-// The same, stored in Alfali and Alfare. Without the region: 0, and the stored level stays.
+// The same, stored in Alfali and Alfare together with the bound it came from. Without the
+// region the stored level is 0 too: the field that shows the 0 and the next recomputation
+// agree that there is no region on that side.
 Extended Alfali_berechnen(Zustand& z);
 Extended Alfare_berechnen(Zustand& z);
-// The level of the test kind that Testart_setzen set, in percent: the left, the right or the
-// sum of both levels, each stored as above; 0 without a rejection region.
+// The two tails of the rejection region of the test kind that Testart_setzen set, in percent.
+// Where the two regions meet or overlap, their union is the rejection region: the right tail
+// then counts only the k above kli, so that no k counts twice and the sum stays within 100.
+struct Alfa_Anteile {
+    Extended links = 0;
+    Extended rechts = 0;
+};
+Alfa_Anteile Alfa_Fehler_Anteile(const Zustand& z);
+// The level of the test kind in percent, P0(X in the rejection region): the sum of the two
+// tails above; 0 without a rejection region. Stores each side's own level as the _berechnen
+// routines do.
 Extended Alfa_Fehler(Zustand& z);
 // The same level without storing anything.
 Extended Alfa_Fehler_erreicht(const Zustand& z);

@@ -1,6 +1,7 @@
 #include "analysis/Berechnung.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Konfidenzintervall.h"
 #include "analysis/Startwerte.h"
 #include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
@@ -161,12 +162,13 @@ void Startwerte_setzen(Zustand& z)
     }
     z.Alfali = Start.Alfali;
     z.Alfare = Start.Alfare;
+    z.kli_Ursprung = kein_Ursprung;
+    z.kre_Ursprung = kein_Ursprung;
     z.kli = Start.kli;
     z.kre = Start.kre;
     z.Sigmafaktor = Start.Sigmafaktor;
     z.Umgebung = Start.Umgebung;
     z.Saeulendiagramm = false;
-    z.Serie_laeuft = false;
 }
 
 void Verteilung_berechnen(Zustand& z, const Schalter& s, int i)
@@ -226,8 +228,22 @@ Extended Sigmafaktor_aus_Umgebung(Extended Umgebung)
     return s;
 }
 
+Intervalltexte Intervallwahrscheinlichkeiten(const Zustand& z)
+{
+    const int k1 = std::clamp(z.k1, 0, z.n);
+    const int k2 = std::clamp(z.k2, k1, z.n);
+    const Extended geschlossen = Kumuliert(z, k2) - Kumuliert(z, k1 - 1);
+    const Extended offen = k2 >= k1 + 2 ? Kumuliert(z, k2 - 1) - Kumuliert(z, k1) : 0;
+    return {Prozenttext(geschlossen), Prozenttext(offen)};
+}
+
 Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s)
 {
+    Berechnungstexte texte;
+    // The interval's p0 = x/n is the test's p0: it goes in before anything is computed from
+    // p0, so tables, scale, bounds and labels all belong to it, as if x/n had been typed.
+    if (s.Vertrauensintervall_berechnen) texte.Edit_p0 = Konfidenz_p0_setzen(z);
+
     if (s.p1_zeichnen && s.p2_zeichnen) {
         Verteilungen_berechnen(z, s, {0, 1, 2});
     } else if (s.p1_zeichnen) {
@@ -239,16 +255,10 @@ Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s)
     }
     Pmax_berechnen(z, s.p1_zeichnen ? z.p1 : 0, s.p2_zeichnen ? z.p2 : 0);
 
-    Berechnungstexte texte;
     texte.Edit_kli = Zahl_ganz(kli_berechnen(z));
     texte.Edit_kre = Zahl_ganz(kre_berechnen(z));
     Umgebungsgrenzen_berechnen(z);
-
-    const int k1 = std::clamp(z.k1, 0, z.n);
-    const int k2 = std::clamp(z.k2, k1, z.n);
-    const Extended geschlossen = Kumuliert(z, k2) - Kumuliert(z, k1 - 1);
-    const Extended offen = k2 >= k1 + 2 ? Kumuliert(z, k2 - 1) - Kumuliert(z, k1) : 0;
-    texte.Label_Intervallwahrscheinlichkeit = Prozenttext(geschlossen);
-    texte.Label_Intervallwahrscheinlichkeit2 = Prozenttext(offen);
+    texte.Intervall = Intervallwahrscheinlichkeiten(z);
+    if (s.Vertrauensintervall_berechnen) texte.Label_Vertrauensintervall_ausgeben = Konfidenzintervall_Text(z);
     return texte;
 }

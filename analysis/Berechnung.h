@@ -31,14 +31,25 @@ Extended Umgebung_aus_Sigmafaktor(Extended f);
 // The factor f whose neighbourhood holds `Umgebung` percent, kept within 0..7.
 Extended Sigmafaktor_aus_Umgebung(Extended Umgebung);
 
+// The texts of the two interval labels: P0(k1 <= X <= k2) and P0(k1 < X < k2) of the range
+// k1..k2 as it stands (a narrowed range included), "P=100,00%".
+struct Intervalltexte {
+    std::string Label_Intervallwahrscheinlichkeit;
+    std::string Label_Intervallwahrscheinlichkeit2;
+};
+Intervalltexte Intervallwahrscheinlichkeiten(const Zustand& z);
+
 // What the recomputation puts on screen; the window writes these texts.
 struct Berechnungstexte {
     std::string Edit_kli;
     std::string Edit_kre;
-    std::string Label_Intervallwahrscheinlichkeit;   // "P=100,00%"
-    std::string Label_Intervallwahrscheinlichkeit2;  // "P=98,85%"
+    Intervalltexte Intervall;
+    // With the confidence interval on: p0 = x/n and the interval; empty otherwise.
+    std::string Edit_p0;
+    std::string Label_Vertrauensintervall_ausgeben;
 };
 
-// The recomputation: tables, moments, Pmax, kli, kre, neighbourhood and interval texts.
-// The value grid and the confidence interval are left to the window.
+// The recomputation: with the confidence interval on p0 = x/n first; then tables, moments,
+// Pmax, kli, kre, neighbourhood, the interval labels and the confidence interval. The value
+// grid is left to the window.
 Berechnungstexte Alles_berechnen(Zustand& z, const Schalter& s);

@@ -1,15 +1,16 @@
 #pragma once
-// Score (Wilson) interval for x/n with z = Sigmafaktor; makes x/n the new p0.
+// Score (Wilson) interval for x/n with z = Sigmafaktor; x/n is then the test's p0.
 
 #include "analysis/Zustand.h"
 
 #include <string>
 
-struct Konfidenztexte {
-    std::string Edit_p0;                            // p0 = x/n in the general format
-    std::string Label_Vertrauensintervall_ausgeben; // "[ 0,0089 ; 0,2361 ]"
-};
-
-Konfidenztexte Konfidenzintervall_berechnen(Zustand& z, const Schalter& s);
+// x/n, with x counted as at most n (a later, smaller n leaves x as it was typed); p0 as it
+// stands before the first reset (n = 0).
+Extended Konfidenz_p0(const Zustand& z);
+// p0 := Konfidenz_p0; returns the text of Edit_p0 for it. The caller recomputes from p0.
+std::string Konfidenz_p0_setzen(Zustand& z);
+// "[ 0,0089 ; 0,2361 ]" around p0 with the factor Sigmafaktor; reads z only.
+std::string Konfidenzintervall_Text(const Zustand& z);
 
 inline constexpr const char* Leeres_Konfidenzintervall = "[ 0,0000 ; 0,0000 ]";

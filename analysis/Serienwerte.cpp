@@ -7,13 +7,6 @@
 #include <cmath>
 #include <span>
 
-int Ganz_runden(Extended w, int lo, int hi) {
-    if (!std::isfinite(w)) return lo;
-    // nearbyint in the default rounding mode rounds halves to even.
-    const Extended r = std::nearbyint(std::clamp(w, static_cast<Extended>(lo), static_cast<Extended>(hi)));
-    return static_cast<int>(r);
-}
-
 Extended Pmax_mehrere_p0(int n) {
     // round(n/10) in integers: 0,1 has no exact binary form, and n = 15 must give 2.
     int m = n / 10;
@@ -24,11 +17,11 @@ Extended Pmax_mehrere_p0(int n) {
 
 Extended p0_mehrere_n(Extended p0) { return p0 == 0 ? 0.2L : p0; }
 
-Extended Pmax_mehrere_n(Extended p0) { return Binomialverteilung(10, Ganz_runden(10 * p0, 0, 10), p0); }
+Extended Pmax_mehrere_n(Extended p0) { return Binomialverteilung(10, Ganz_runden(10 * p0, 0, 10, 0), p0); }
 
 int k2_mehrere_n(Extended p0) {
     const Extended Varianz = std::max<Extended>(0, 200 * p0 * (1 - p0));
-    return Ganz_runden(200 * p0 + 3 * std::sqrt(Varianz), 0, k_Maximum);
+    return Ganz_runden(200 * p0 + 3 * std::sqrt(Varianz), 0, k_Maximum, 0);
 }
 
 void Binomialtabelle_setzen(Zustand& z, Extended p, int bis) {
@@ -52,4 +45,4 @@ Extended Pmax_p0_Animation(int n) {
     return std::max(Binomialverteilung(n, m, p), Binomialverteilung(n, m + 1, p));
 }
 
-Extended Pmax_n_Animation(Extended p0) { return Binomialverteilung(5, Ganz_runden(5 * p0, 0, 5), p0); }
+Extended Pmax_n_Animation(Extended p0) { return Binomialverteilung(5, Ganz_runden(5 * p0, 0, 5, 0), p0); }

@@ -2,13 +2,10 @@
 // The numbers behind the family charts and the animations: their fixed scales and k ranges,
 // the binomial table of one member and the family captions.
 
+#include "analysis/Runden.h"
 #include "analysis/Zustand.h"
 
 #include <string>
-
-// Nearest integer, halves to even. A value that is not finite gives lo; the result is
-// clamped to lo..hi, so the conversion to int is always defined.
-int Ganz_runden(Extended w, int lo, int hi);
 
 // Vertical scale of the p0 family: P(X = round(n/10)) for B(n; 0,1), the most peaked member.
 Extended Pmax_mehrere_p0(int n);

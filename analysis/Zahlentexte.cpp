@@ -1,5 +1,7 @@
 #include "analysis/Zahlentexte.h"
 
+#include "analysis/Zahlen_lesen.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -232,4 +234,16 @@ std::string Zahl_fest(Extended wert, int P, int D)
 std::string Zahl_ganz(int wert)
 {
     return std::to_string(wert);
+}
+
+Extended Schreibbarer_Wert(Extended wert)
+{
+    // Only magnitudes near the bottom of the extended range can read back as 0.
+    if (!std::isfinite(wert) || wert == 0 || std::fabs(wert) > 1e-4900L) return wert;
+    Extended zurueck = 0;
+    if (Dezimal_lesen(Zahl_allgemein(wert), zurueck) && zurueck != 0) return wert;
+    // The smallest normal long double, 3,36210314311209…E-4932, rounded up to 15 digits.
+    constexpr Extended kleinster = 3.3621031431121e-4932L;
+    const Extended betrag = std::fabs(wert) * 2 >= kleinster ? kleinster : 0;
+    return wert < 0 ? -betrag : betrag;
 }

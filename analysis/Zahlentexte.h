@@ -9,6 +9,12 @@
 // "2,5E-7" style below 0,0001 (and for very large magnitudes).
 std::string Zahl_allgemein(Extended wert);
 
+// The value a field can show for wert: wert itself, unless its general-format text would read
+// back as 0 (below the normal range the fields read every number as 0); then the nearer of 0
+// and the smallest magnitude whose text reads back as itself. A program-written field text
+// then always reads back as its value.
+Extended Schreibbarer_Wert(Extended wert);
+
 // Fixed format: rounded to P significant digits or D decimals, whichever is coarser, shown
 // with exactly D decimals: Zahl_fest(98.8470785, 5, 2) = "98,85". The rounding works on the
 // value's 18 significant decimal digits (what long double holds), halves away from zero, so a

@@ -7,6 +7,8 @@
 #include <cstdint>
 
 constexpr int k_Maximum = 4000;
+// A level that came from no bound (see Zustand::kli_Ursprung).
+constexpr int kein_Ursprung = -1000000;
 
 // P(X = k) and the like for k = 0..4000; only k = 0..n of the current computation are valid.
 using Wertefeld = std::array<Extended, k_Maximum + 1>;
@@ -40,7 +42,7 @@ struct Schalter {
 // Alfare and Umgebung are in percent (5 means 5 %); the geometry is in logical pixels.
 struct Zustand {
     int n = 0;          // trials (sample size), 0..k_Maximum; the tables hold k = 0..n
-    int k1 = 0;         // the shown range of k; a chart may narrow it (Geometrie_berechnen)
+    int k1 = 0;         // the shown range of k; the window narrows it where a chart must
     int k2 = 0;
     int kli = 0;        // left rejection region 0..kli; -1: no left region
     int kre = 0;        // right rejection region kre..n; above n (n + 1, or n + 2 when even
@@ -50,9 +52,14 @@ struct Zustand {
     int x = 0;          // the sample result (hits), marked on the chart; not checked against
                         // a later, smaller n
     Extended p0 = 0, p1 = 0, p2 = 0;  // p0 is the hypothesis, p1 and p2 the alternatives
-    Extended Pmax = 0;  // the chart's scale: largest shown probability (1 for P(X<=k))
+    Extended Pmax = 0;  // the chart's scale: largest shown probability
     Extended Alfali = 0;  // the levels asked for, in percent; after Alfali_berechnen and
     Extended Alfare = 0;  // Alfare_berechnen the levels the regions reach
+    // The bound that Alfali_berechnen or Alfare_berechnen derived the stored level from, so
+    // that the next recomputation finds that bound again (kli_berechnen, kre_berechnen);
+    // kein_Ursprung while the level is the user's own, typed or a start value.
+    int kli_Ursprung = kein_Ursprung;
+    int kre_Ursprung = kein_Ursprung;
     Extended mue0 = 0, mue1 = 0, mue2 = 0;
     Extended sigma0 = 0, sigma1 = 0, sigma2 = 0;
     Extended Sigmafaktor = 0;  // f of the neighbourhood mue0 +- f sigma0, 0..7
@@ -74,16 +81,4 @@ struct Zustand {
     Wertefeld P2_Tabelle{};
     Wertefeld P0_kumuliert{};  // P0(X <= k), held at 1 where the running sum would pass it
     Wertefeld P0_Rest{};       // P0(X >= k) = 1 - P0(X <= k - 1)
-
-    // Chart geometry. Every chart writes the fields it uses before it draws
-    // (Geometrie_berechnen, OC_Geometrie_setzen); the markings, the clipboard copy and the
-    // family charts read what the last chart left.
-    int x_Ursprung = 0;
-    int y_Ursprung = 0;
-    int x_Ende = 0;       // right end of the k axis; on the OC chart 30 px past the p1 axis
-    int y_Oben = 0;
-    int Hoehe_Skala = 0;  // pixels from probability 0 to Pmax (OC: to 1)
-    int k_Spanne = 0;     // k2 - k1
-    int Saeulenbreite = 0;  // slot of one k; 0 when k1..k2 does not fit the axis
-    int OC_Breite = 0;      // the OC chart's p1 axis, p1 = 0..1
 };

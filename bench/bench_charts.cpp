@@ -1,6 +1,7 @@
 #include "Ziele.h"
 
 #include "analysis/Zustand.h"
+#include "analysis/Ablehnungsbereich.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
 
@@ -81,10 +82,12 @@ void Neu_zeichnen_4000(benchmark::State& state, double Skala) {
     s.Umgebung_schraffieren = s.Normalverteilung = s.Alfa_zeigen = true;
     s.Annahmebereich_zeigen = s.Beta_zeigen = true;
     s.waagerechte_Strichelung = s.Stichprobenergebnis_zeigen = true;
-    const Diagramm_Rueckrufe r;
-    Histo_neu_zeichnen(Bild, z, s, r);
+    const Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
+    z.k1 = g.k1;
+    z.k2 = g.k2;
+    Testart_setzen(z);
     for (auto _ : state) {
-        Histo_neu_zeichnen(Bild, z, s, r);
+        Histo_neu_zeichnen(Bild, z, g, s);
         benchmark::DoNotOptimize(Bild.constBits());
     }
 }

@@ -12,55 +12,59 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
 // Width of one slot when `Spanne` + 1 values of k share the axis; 0 when they do not fit or
 // the range is empty (k2 < k1 cannot come from the input fields, but must not divide by 0).
-int Slotbreite(const Zustand& z, int Spanne) {
-    const int achse = z.x_Ende - z.x_Ursprung;
+int Slotbreite(const Diagrammgeometrie& g, int Spanne) {
+    const int achse = g.x_Ende - g.x_Ursprung;
     if (Spanne < 0 || achse <= 0) return 0;
     return achse / (Spanne + 1);  // both non-negative: integer division truncates
 }
 
 // Column of the centre of the slot of k.
-int Slotmitte(const Zustand& z, int k) {
-    return z.x_Ursprung + Pixel_trunc((static_cast<Extended>(k) - z.k1 + 0.5L) * z.Saeulenbreite);
+int Slotmitte(const Diagrammgeometrie& g, int k) {
+    return g.x_Ursprung + Pixel_trunc((static_cast<Extended>(k) - g.k1 + 0.5L) * g.Saeulenbreite);
 }
 
 }  // namespace
 
-bool Geometrie_berechnen(const QImage& Bild, Zustand& z) {
-    z.x_Ursprung = Diagramm_x_Ursprung;
-    z.y_Ursprung = Logische_Hoehe(Bild) - 24;
-    z.x_Ende = Logische_Breite(Bild) - 15;
-    z.y_Oben = Diagramm_y_Oben;
-    z.Hoehe_Skala = z.y_Ursprung - z.y_Oben;
+Diagrammgeometrie Geometrie_berechnen(const QImage& Bild, const Zustand& z, const Schalter& s) {
+    Diagrammgeometrie g;
+    g.x_Ursprung = Diagramm_x_Ursprung;
+    g.y_Ursprung = Logische_Hoehe(Bild) - 24;
+    g.x_Ende = Logische_Breite(Bild) - 15;
+    g.y_Oben = Diagramm_y_Oben;
+    g.Hoehe_Skala = g.y_Ursprung - g.y_Oben;
+    g.Pmax = s.p0_kumuliert ? 1.0L : z.Pmax;
+    g.k1 = z.k1;
+    g.k2 = z.k2;
 
-    z.k_Spanne = z.k2 - z.k1;
-    z.Saeulenbreite = Slotbreite(z, z.k_Spanne);
-    if (z.Saeulenbreite > Saeulenbreite_hoechstens) {
-        z.Saeulenbreite = Saeulenbreite_hoechstens;
-        z.x_Ende = z.x_Ursprung + Saeulenbreite_hoechstens * (z.k_Spanne + 1) + 10;
+    g.k_Spanne = g.k2 - g.k1;
+    g.Saeulenbreite = Slotbreite(g, g.k_Spanne);
+    if (g.Saeulenbreite > Saeulenbreite_hoechstens) {
+        g.Saeulenbreite = Saeulenbreite_hoechstens;
+        g.x_Ende = g.x_Ursprung + Saeulenbreite_hoechstens * (g.k_Spanne + 1) + 10;
     }
-    if (z.Saeulenbreite >= 1) return false;
+    if (g.Saeulenbreite >= 1) return g;
 
     // More values of k than pixels: show the bulk of p0, mue0 +- 3.5 sigma0.
+    g.verengt = true;
     const Extended links = z.mue0 - 3.5L * z.sigma0;
     const Extended rechts = z.mue0 + 3.5L * z.sigma0;
     // A moment that is not finite gives no bound on its side: keep 0 or n there.
-    z.k1 = std::isfinite(links) ? std::clamp(Pixel_runden(links), 0, std::max(z.n, 0)) : 0;
-    z.k2 = std::isfinite(rechts) ? std::clamp(Pixel_runden(rechts), 0, std::max(z.n, 0)) : std::max(z.n, 0);
-    z.k1 = std::min(z.k1, z.k2);
-    z.k_Spanne = z.k2 - z.k1;
-    z.Saeulenbreite = Slotbreite(z, z.k_Spanne);
+    g.k1 = std::isfinite(links) ? std::clamp(Pixel_runden(links), 0, std::max(z.n, 0)) : 0;
+    g.k2 = std::isfinite(rechts) ? std::clamp(Pixel_runden(rechts), 0, std::max(z.n, 0)) : std::max(z.n, 0);
+    g.k1 = std::min(g.k1, g.k2);
+    g.k_Spanne = g.k2 - g.k1;
+    g.Saeulenbreite = Slotbreite(g, g.k_Spanne);
     // A narrow distribution at a large n would get slots wider than the cap here, and the
     // next redraw of the very same range would cap them again; cap at once so that both
     // redraws look alike.
-    z.Saeulenbreite = std::min(z.Saeulenbreite, Saeulenbreite_hoechstens);
-    z.x_Ende = z.x_Ursprung + z.Saeulenbreite * (z.k_Spanne + 1) + 10;
-    return true;
+    g.Saeulenbreite = std::min(g.Saeulenbreite, Saeulenbreite_hoechstens);
+    g.x_Ende = g.x_Ursprung + g.Saeulenbreite * (g.k_Spanne + 1) + 10;
+    return g;
 }
 
 bool k_beschriftet(int k, int k_Spanne) {
@@ -89,71 +93,70 @@ void Pfeil_oben(int x, int y, QImage& Bild) {
                      clBlack, clWhite, Pinselart::bsSolid);
 }
 
-void Histo_KOS(QImage& Bild, const Zustand& z, const Schalter& s) {
+void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s) {
     Bild_loeschen(Bild, false);
     Schrift normal;  // "ms sans serif", 17, black; every text here gets a white box
     Schrift fett = normal;
     fett.fett = true;
 
-    Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ende, z.y_Ursprung, clBlack, 1, Stiftart::psSolid);
-    Text_ausgeben(Bild, z.x_Ende + 3, z.y_Ursprung + 5, QStringLiteral("k"), fett, true);
-    Pfeil_rechts(z.x_Ende, z.y_Ursprung, Bild);
+    Linie(Bild, g.x_Ursprung, g.y_Ursprung, g.x_Ende, g.y_Ursprung, clBlack, 1, Stiftart::psSolid);
+    Text_ausgeben(Bild, g.x_Ende + 3, g.y_Ursprung + 5, QStringLiteral("k"), fett, true);
+    Pfeil_rechts(g.x_Ende, g.y_Ursprung, Bild);
 
     // Slots without width would pile every tick and number onto the origin column.
-    if (z.Saeulenbreite >= 1) {
-        for (int k = z.k1; k <= z.k2; ++k) {
-            const int X = Slotmitte(z, k);
+    if (g.Saeulenbreite >= 1) {
+        for (int k = g.k1; k <= g.k2; ++k) {
+            const int X = Slotmitte(g, k);
             if (k % 10 == 0)
-                Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 8, clBlack, 2, Stiftart::psSolid);
+                Linie(Bild, X, g.y_Ursprung, X, g.y_Ursprung + 8, clBlack, 2, Stiftart::psSolid);
             else
-                Linie(Bild, X, z.y_Ursprung, X, z.y_Ursprung + 5, clBlack, 1, Stiftart::psSolid);
-            if (k_beschriftet(k, z.k_Spanne))
-                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), z.y_Ursprung + 7, Qt_Text(Zahl_ganz(k)), normal, true);
+                Linie(Bild, X, g.y_Ursprung, X, g.y_Ursprung + 5, clBlack, 1, Stiftart::psSolid);
+            if (k_beschriftet(k, g.k_Spanne))
+                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), g.y_Ursprung + 7, Qt_Text(Zahl_ganz(k)), normal, true);
         }
     }
 
-    Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
-    Text_ausgeben(Bild, z.x_Ursprung - 30, 5,
+    Linie(Bild, g.x_Ursprung, g.y_Ursprung, g.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
+    Text_ausgeben(Bild, g.x_Ursprung - 30, 5,
                   s.p0_kumuliert ? QStringLiteral("P(X<=k)") : QStringLiteral("P(X=k)"), fett, true);
-    Pfeil_oben(z.x_Ursprung, 30, Bild);
+    Pfeil_oben(g.x_Ursprung, 30, Bild);
 
     if (s.waagerechte_Strichelung) {
         for (int i = 0; i <= 4; ++i) {
-            const int Y = Hilfslinie_Zeile(z, i);
-            Linie(Bild, z.x_Ursprung - 3, Y, z.x_Ende, Y, clGray, 1, Stiftart::psDot);
-            Text_ausgeben(Bild, z.x_Ursprung - 37, Y - 8, Hilfslinie_Text(z, i), normal, true);
+            const int Y = Hilfslinie_Zeile(g, i);
+            Linie(Bild, g.x_Ursprung - 3, Y, g.x_Ende, Y, clGray, 1, Stiftart::psDot);
+            Text_ausgeben(Bild, g.x_Ursprung - 37, Y - 8, Hilfslinie_Text(g, i), normal, true);
         }
         // A label of five characters in the sans font is a pixel or two wider than the 37
         // pixels left of the axis; its white box must not cut the axis.
-        Linie(Bild, z.x_Ursprung, z.y_Ursprung, z.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
+        Linie(Bild, g.x_Ursprung, g.y_Ursprung, g.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
     }
 }
 
-int Hilfslinie_Zeile(const Zustand& z, int i) {
+int Hilfslinie_Zeile(const Diagrammgeometrie& g, int i) {
     // i * Hoehe_Skala / 5 never ends in exactly one half, so no tie arises.
-    return z.y_Oben + Pixel_runden(static_cast<Extended>(i) * z.Hoehe_Skala / 5.0L);
+    return g.y_Oben + Pixel_runden(static_cast<Extended>(i) * g.Hoehe_Skala / 5.0L);
 }
 
-QString Hilfslinie_Text(const Zustand& z, int i) {
-    // The scale in force when the frame is drawn; a cumulative chart sets Pmax = 1 only
-    // afterwards, for its bars. A Pmax that is not finite has no scale to label.
-    const Extended Pmax = std::isfinite(z.Pmax) ? z.Pmax : 0.0L;
+QString Hilfslinie_Text(const Diagrammgeometrie& g, int i) {
+    // The chart's scale, as its bars use it. A Pmax that is not finite has no scale to label.
+    const Extended Pmax = std::isfinite(g.Pmax) ? g.Pmax : 0.0L;
     return Qt_Text(Zahl_fest((1.0L - static_cast<Extended>(i) / 5.0L) * Pmax, 5, 3));
 }
 
-int Balkenhoehe(const Zustand& z, Extended v) {
+int Balkenhoehe(const Diagrammgeometrie& g, Extended v) {
     // Pmax = 0 (every shown probability 0), or a value that is not finite: no scale exists,
     // so the bar keeps height 0 and shows as its one-pixel outline on the axis.
-    const Extended anteil = v / z.Pmax;
+    const Extended anteil = v / g.Pmax;
     if (!std::isfinite(anteil)) return 0;
-    const Extended pixel = anteil * z.Hoehe_Skala;
+    const Extended pixel = anteil * g.Hoehe_Skala;
     if (!std::isfinite(pixel)) return 0;
     return Pixel_runden(pixel);
 }
 
-void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int k_von, int k_bis,
-                      bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil) {
-    const int w = z.Saeulenbreite;
+void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte,
+                      int k_von, int k_bis, bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil) {
+    const int w = g.Saeulenbreite;
     if (w < 1) return;
     // round(w / 2), halves to even: 1 -> 0, 5 -> 2, 7 -> 4.
     const int halb = (w % 2 == 0) ? w / 2 : ((w / 2) % 2 == 0 ? w / 2 : w / 2 + 1);
@@ -168,18 +171,18 @@ void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Wertefeld& Werte, in
     const int von = std::max(k_von, 0);
     const int bis = std::min({k_bis, z.n, k_Maximum});
     for (int k = von; k <= bis; ++k) {
-        const int h = Balkenhoehe(z, Werte[k]);
-        const int X = z.x_Ursprung + (k - z.k1) * w;
-        Rechteck(Bild, X + links_ab, z.y_Ursprung - h, X + w + 1 - rechts_ab, z.y_Ursprung + 1, clBlack, Farbe, 1,
+        const int h = Balkenhoehe(g, Werte[k]);
+        const int X = g.x_Ursprung + (k - g.k1) * w;
+        Rechteck(Bild, X + links_ab, g.y_Ursprung - h, X + w + 1 - rechts_ab, g.y_Ursprung + 1, clBlack, Farbe, 1,
                  Stiftart::psSolid, Pinselstil);
     }
 }
 
-QImage Zwischenablagebild(const QImage& Bild, const Zustand& z) {
+QImage Zwischenablagebild(const QImage& Bild, const Diagrammgeometrie& g) {
     // The copy keeps the image's scale: its logical width is the copy width, its device
     // pixels are the image's own.
     const int H = Bild.height();
-    const int Kopierbreite = Geraetepixel(Bild, z.x_Ende < 680 ? 680 : z.x_Ende + 15);
+    const int Kopierbreite = Geraetepixel(Bild, g.x_Ende < 680 ? 680 : g.x_Ende + 15);
     QImage Kopie(Kopierbreite, H, QImage::Format_RGB32);
     Kopie.setDevicePixelRatio(Bild.devicePixelRatio());
     Kopie.fill(Qt::white);
@@ -190,68 +193,49 @@ QImage Zwischenablagebild(const QImage& Bild, const Zustand& z) {
     return Kopie;
 }
 
-void Histo_neu_zeichnen(QImage& Bild, Zustand& z, const Schalter& s, const Diagramm_Rueckrufe& r) {
-    if (Geometrie_berechnen(Bild, z) && r.k_Bereich_verengt) r.k_Bereich_verengt(z.k1, z.k2);
-    Testart_setzen(z);
-    Histo_KOS(Bild, z, s);
-    if (r.Vertrauensintervall_Klick) r.Vertrauensintervall_Klick();
+void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    Histo_KOS(Bild, g, s);
 
-    const Wertefeld* p0_Werte = &z.P0_Tabelle;
-    if (s.p0_kumuliert) {
-        z.Pmax = 1.0L;
-        p0_Werte = &z.P0_kumuliert;
-    }
+    const Wertefeld& p0_Werte = s.p0_kumuliert ? z.P0_kumuliert : z.P0_Tabelle;
     if (z.Saeulendiagramm)
-        Saeulen_zeichnen(Bild, z, *p0_Werte, z.k1, z.k2, true, clRed, Pinselart::bsHorizontal);
+        Saeulen_zeichnen(Bild, z, g, p0_Werte, g.k1, g.k2, true, clRed, Pinselart::bsHorizontal);
     else
-        Saeulen_zeichnen(Bild, z, *p0_Werte, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
-    if (s.p1_zeichnen) Saeulen_zeichnen(Bild, z, z.P1_Tabelle, z.k1, z.k2, false, clBlue, Pinselart::bsBDiagonal);
-    if (s.p2_zeichnen) Saeulen_zeichnen(Bild, z, z.P2_Tabelle, z.k1, z.k2, false, clLime, Pinselart::bsBDiagonal);
+        Saeulen_zeichnen(Bild, z, g, p0_Werte, g.k1, g.k2, true, clBlack, Pinselart::bsClear);
+    if (s.p1_zeichnen) Saeulen_zeichnen(Bild, z, g, z.P1_Tabelle, g.k1, g.k2, false, clBlue, Pinselart::bsBDiagonal);
+    if (s.p2_zeichnen) Saeulen_zeichnen(Bild, z, g, z.P2_Tabelle, g.k1, g.k2, false, clLime, Pinselart::bsBDiagonal);
 
     if (s.Alfa_zeigen) {
-        Alfa_links_zeichnen(Bild, z, s);
-        Alfa_rechts_zeichnen(Bild, z, s);
+        Alfa_links_zeichnen(Bild, z, g, s);
+        Alfa_rechts_zeichnen(Bild, z, g, s);
     }
-    if (s.Beta_zeigen) Beta_zeichnen(Bild, z, s);
-    if (s.Annahmebereich_zeigen) Annahmebereich_zeichnen(Bild, z, s);
-    if (s.Umgebung_schraffieren) Umgebung_zeichnen(Bild, z, s);
-    if (s.Normalverteilung) Normalkurve_zeichnen(Bild, z, s);
-    if (s.Stichprobenergebnis_zeigen) Stichprobenergebnis_zeichnen(Bild, z, s);
+    if (s.Beta_zeigen) Beta_zeichnen(Bild, z, g, s);
+    if (s.Annahmebereich_zeigen) Annahmebereich_zeichnen(Bild, z, g, s);
+    if (s.Umgebung_schraffieren) Umgebung_zeichnen(Bild, z, g, s);
+    if (s.Normalverteilung) Normalkurve_zeichnen(Bild, z, g, s);
+    if (s.Stichprobenergebnis_zeigen) Stichprobenergebnis_zeichnen(Bild, z, g, s);
 
     // The information routines set their own text style (clear brush, bold, 17 px).
-    if (s.Info) Info_Zeile1_zeichnen(Bild, z, s);
+    if (s.Info) Info_Zeile1_zeichnen(Bild, z, g, s);
     if (s.Erwartungswert_zeigen) {
-        Erwartungswerte_zeichnen(Bild, z, s);
-        if (s.Info) Info_Erwartungswerte_zeichnen(Bild, z, s);
+        Erwartungswerte_zeichnen(Bild, z, g, s);
+        if (s.Info) Info_Erwartungswerte_zeichnen(Bild, z, g, s);
     }
     if (s.Sigma_zeigen) {
-        Sigmagrenzen_zeichnen(Bild, z, s);
-        if (s.Info) Info_Sigma_zeichnen(Bild, z, s);
+        Sigmagrenzen_zeichnen(Bild, z, g, s);
+        if (s.Info) Info_Sigma_zeichnen(Bild, z, g, s);
     }
-    if (s.Info) Info_Zeile2_zeichnen(Bild, z, s);
+    if (s.Info) Info_Zeile2_zeichnen(Bild, z, g, s);
 }
 
-void Umrisse_zeichnen(QImage& Bild, const Zustand& z) {
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
+void Umrisse_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g) {
+    Saeulen_zeichnen(Bild, z, g, z.P0_Tabelle, g.k1, g.k2, true, clBlack, Pinselart::bsClear);
 }
 
-void Serienbeschriftung_zeichnen(QImage& Bild, const Zustand& z, const QString& Text) {
-    Rechteck(Bild, z.x_Ursprung + 40, 5, z.x_Ende, 20, clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
+void Serienbeschriftung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, const QString& Text) {
+    Rechteck(Bild, g.x_Ursprung + 40, 5, g.x_Ende, 20, clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Schrift f;
     f.Name = QStringLiteral("ms sans serif");
     f.Hoehe = 17;
     f.fett = true;
-    Text_ausgeben(Bild, z.x_Ursprung + 40, 5, Text, f, false);
-}
-
-void Histo_nachzeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
-    auto Kopie = std::make_unique<Zustand>(z);  // 320 kB of tables: not on the stack
-    Histo_neu_zeichnen(Bild, *Kopie, s, Diagramm_Rueckrufe{});
-    z.x_Ursprung = Kopie->x_Ursprung;
-    z.y_Ursprung = Kopie->y_Ursprung;
-    z.x_Ende = Kopie->x_Ende;
-    z.y_Oben = Kopie->y_Oben;
-    z.Hoehe_Skala = Kopie->Hoehe_Skala;
-    z.k_Spanne = Kopie->k_Spanne;
-    z.Saeulenbreite = Kopie->Saeulenbreite;
+    Text_ausgeben(Bild, g.x_Ursprung + 40, 5, Text, f, false);
 }

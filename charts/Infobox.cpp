@@ -6,7 +6,11 @@
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
+#include <QRect>
+
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -39,6 +43,9 @@ void zeichnen(QImage& Bild, const Info_Texte& Texte) {
 }  // namespace
 
 QString Ablehnungsmenge(const Zustand& z) {
+    // Regions that overlap reject every k.
+    if (z.Test_beidseitig && z.kli >= z.kre)
+        return "{0; ... ;" + ganz(z.n) + "}";
     if (z.Test_links)
         return "{0; ... ;" + ganz(z.kli) + "}";
     if (z.Test_rechts)
@@ -49,6 +56,9 @@ QString Ablehnungsmenge(const Zustand& z) {
 }
 
 QString Annahmemenge(const Zustand& z) {
+    const Annahmebereich a = Annahmebereich_bestimmen(z);
+    if (a.A_links > a.A_rechts)
+        return QStringLiteral("{ }");
     if (z.Test_links)
         return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.n) + "}";
     if (z.Test_rechts)
@@ -66,23 +76,23 @@ Extended Umgebungswahrscheinlichkeit(const Zustand& z) {
     return Kumuliert(z, u.bis) - Kumuliert(z, u.von - 1);
 }
 
-Info_Texte Info_Zeile1_Texte(const Zustand& z, const Schalter& s) {
+Info_Texte Info_Zeile1_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     if (!s.Info)
         return {};
-    const int x = z.x_Ursprung;
+    const int x = g.x_Ursprung;
     return {{x + 40, Zeile1, "n=" + ganz(z.n)}, {x + 115, Zeile1, "p0=" + fest(z.p0, 5, 3)}};
 }
 
-Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Schalter& s) {
+Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     if (!s.Info || !s.Erwartungswert_zeigen)
         return {};
-    return {{z.x_Ursprung + 190, Zeile1, "µ=" + fest(z.mue0, 7, 2)}};
+    return {{g.x_Ursprung + 190, Zeile1, "µ=" + fest(z.mue0, 7, 2)}};
 }
 
-Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s) {
+Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     if (!s.Info || !s.Sigma_zeigen)
         return {};
-    const int x = z.x_Ursprung;
+    const int x = g.x_Ursprung;
     return {{x + 270, Zeile1, QStringLiteral("σ")},
             {x + 280, Zeile1, "=" + fest(z.sigma0, 5, 2)},
             {x + 335, Zeile1, fest(z.Sigmafaktor, 4, 2)},
@@ -90,53 +100,97 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s) {
             {x + 380, Zeile1, "=" + fest(z.Sigmafaktor * z.sigma0, 6, 2)}};
 }
 
-Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s) {
-    Info_Texte t;
-    if (!s.Info)
-        return t;
-    const int x = z.x_Ursprung;
-    if (s.p1_zeichnen)
-        t.push_back({x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)});
-    if (s.p2_zeichnen)
-        t.push_back({x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)});
-    if (s.Alfa_zeigen) {
-        t.push_back({x + 190, Zeile2, "V=" + Ablehnungsmenge(z)});
-        t.push_back({x + 410, Zeile2, QStringLiteral("α")});
-        t.push_back({x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler(z), 6, 2) + "%"});
-        if (z.Test_beidseitig && !s.Beta_zeigen) {
-            const Extended links = Alfali_berechnen(z);
-            const Extended rechts = Alfare_berechnen(z);
-            t.push_back({x + 520, Zeile2, "=" + fest(links, 6, 2) + "%+" + fest(rechts, 6, 2) + "%"});
+namespace {
+
+// Texts that stand together ("β" and its "-Fehler=…") move together.
+using Gruppe = Info_Texte;
+
+QRect Kasten(const Infotext& t) {
+    Schrift f;
+    f.fett = true;
+    return QRect(t.x, t.y, Textbreite(t.Text, f), Texthoehe(t.Text, f));
+}
+
+// Places the groups in order; a group that would cover a text placed before it moves right,
+// past the end of what it covers and a small gap, until it covers nothing. Groups that cover
+// nothing keep their places.
+Info_Texte Ohne_Ueberdeckung(const std::vector<Gruppe>& Gruppen) {
+    constexpr int Abstand = 8;
+    Info_Texte gesetzt;
+    std::vector<QRect> Kaesten;
+    for (Gruppe g : Gruppen) {
+        for (bool verschoben = true; verschoben;) {
+            verschoben = false;
+            for (const Infotext& t : g) {
+                const QRect k = Kasten(t);
+                for (const QRect& a : Kaesten) {
+                    if (!k.intersects(a)) continue;
+                    const int um = a.right() + 1 + Abstand - k.left();
+                    for (Infotext& u : g) u.x += um;
+                    verschoben = true;
+                    break;
+                }
+                if (verschoben) break;
+            }
+        }
+        for (const Infotext& t : g) {
+            Kaesten.push_back(Kasten(t));
+            gesetzt.push_back(t);
         }
     }
-    if (s.Beta_zeigen) {
-        t.push_back({x + 365, Zeile2, QStringLiteral("β")});
-        t.push_back({x + 375, Zeile2,
-                     "-Fehler=" + fest(100 * Annahmewahrscheinlichkeit(z, z.p1), 6, 2) + "%"});
+    return gesetzt;
+}
+
+}  // namespace
+
+Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    if (!s.Info)
+        return {};
+    const int x = g.x_Ursprung;
+    std::vector<Gruppe> t;
+    if (s.p1_zeichnen)
+        t.push_back({{x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)}});
+    if (s.p2_zeichnen)
+        t.push_back({{x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)}});
+    if (s.Alfa_zeigen) {
+        t.push_back({{x + 190, Zeile2, "V=" + Ablehnungsmenge(z)}});
+        t.push_back({{x + 410, Zeile2, QStringLiteral("α")},
+                     {x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler_erreicht(z), 6, 2) + "%"}});
+        if (z.Test_beidseitig && !s.Beta_zeigen) {
+            const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
+            t.push_back({{x + 520, Zeile2, "=" + fest(a.links, 6, 2) + "%+" + fest(a.rechts, 6, 2) + "%"}});
+        }
     }
     if (s.Umgebung_schraffieren) {
         const k_Bereich u = Umgebung_runden(z);
-        t.push_back({x + 190, Zeile2,
-                     allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"});
-        t.push_back({x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"});
+        t.push_back({{x + 190, Zeile2,
+                      allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"}});
+        t.push_back({{x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"}});
     }
     if (s.Annahmebereich_zeigen) {
-        t.push_back({x + 190, Zeile2, "A=" + Annahmemenge(z)});
-        t.push_back({x + 350, Zeile2, "P(A)=" + fest(100 - Alfa_Fehler(z), 6, 2) + "%"});
+        t.push_back({{x + 190, Zeile2, "A=" + Annahmemenge(z)}});
+        t.push_back({{x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)), 6, 2) + "%"}});
     }
-    return t;
+    // β comes last: where it would cover the α, A or neighbourhood texts, it moves behind them.
+    if (s.Beta_zeigen) {
+        t.push_back({{x + 365, Zeile2, QStringLiteral("β")},
+                     {x + 375, Zeile2, "-Fehler=" + fest(100 * Annahmewahrscheinlichkeit(z, z.p1), 6, 2) + "%"}});
+    }
+    return Ohne_Ueberdeckung(t);
 }
 
-void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    zeichnen(Bild, Info_Zeile1_Texte(z, s));
+void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Zeile1_Texte(z, g, s));
 }
 
-void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    zeichnen(Bild, Info_Erwartungswerte_Texte(z, s));
+void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Erwartungswerte_Texte(z, g, s));
 }
 
-void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    zeichnen(Bild, Info_Sigma_Texte(z, s));
+void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Sigma_Texte(z, g, s));
 }
 
-void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s) { zeichnen(Bild, Info_Zeile2_Texte(z, s)); }
+void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Zeile2_Texte(z, g, s));
+}

@@ -4,6 +4,7 @@
 // in bold "ms sans serif" 17, black, with a clear brush.
 
 #include "analysis/Zustand.h"
+#include "charts/Geometrie.h"
 
 #include <QImage>
 #include <QString>
@@ -19,21 +20,20 @@ using Info_Texte = std::vector<Infotext>;
 
 // Each returns nothing when CheckBox_Info (or the switch the text explains) is off.
 // "n=", "p0=" (row 5).
-Info_Texte Info_Zeile1_Texte(const Zustand& z, const Schalter& s);
+Info_Texte Info_Zeile1_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 // "µ=" (row 5).
-Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Schalter& s);
+Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 // "σ", "=…", factor, "·σ", "=…" (row 5).
-Info_Texte Info_Sigma_Texte(const Zustand& z, const Schalter& s);
-// Row 25. Not const: the alpha texts run Alfa_Fehler, Alfali_berechnen and Alfare_berechnen,
-// which store the levels reached in Alfali and Alfare. Reads the test-kind flags as the
-// current redraw set them.
-Info_Texte Info_Zeile2_Texte(Zustand& z, const Schalter& s);
+Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+// Row 25. Reads the test-kind flags as the current redraw set them; the levels reached are
+// the window's to store before it draws. No text covers another: where the β texts would
+// cover the α, A or neighbourhood texts, they stand right behind them instead.
+Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
-void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
-void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
-void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s);
-// Not const, as Info_Zeile2_Texte.
-void Info_Zeile2_zeichnen(QImage& Bild, Zustand& z, const Schalter& s);
+void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
 // Pieces of row 2, also used on their own.
 QString Ablehnungsmenge(const Zustand& z);   // "{0; ... ;12;20; ... ;20}"

@@ -1,6 +1,7 @@
 #include "charts/Markierungen.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Runden.h"
 #include "charts/Diagramm.h"
 #include "charts/UGrafik.h"
 
@@ -11,42 +12,33 @@ namespace {
 
 int Tabellenende(const Zustand& z) { return std::clamp(z.n, 0, k_Maximum); }
 
-// A bound given as a real value, rounded to the nearest k (ties to even) and cut to 0..n.
-// A NaN bound (a neighbourhood of an undefined sigma) counts as the nearest end of 0..n
-// given by Ersatz, so the conversion to int never sees it.
-int Grenze_runden(Extended Wert, int Ersatz, int n) {
-    if (std::isnan(Wert))
-        return Ersatz;
-    const Extended geschnitten = std::clamp<Extended>(Wert, 0.0L, static_cast<Extended>(n));
-    return static_cast<int>(std::nearbyint(geschnitten));
-}
-
-void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Wertefeld& Werte, int von, int bis,
-                          bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
-    const k_Bereich b = Bereich_schneiden(z, von, bis);
+void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte,
+                          int von, int bis, bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
+    const k_Bereich b = Bereich_schneiden(z, g, von, bis);
     if (b.von > b.bis)
         return;
-    Saeulen_zeichnen(Bild, z, Werte, b.von, b.bis, linke_Haelfte, Farbe, Stil);
+    Saeulen_zeichnen(Bild, z, g, Werte, b.von, b.bis, linke_Haelfte, Farbe, Stil);
 }
 
 }  // namespace
 
 // Every region is cut to the shown range as well as to the valid table: a bar left of the
 // origin would cover the axis numbers, and an entry beyond n belongs to no distribution.
-k_Bereich Bereich_schneiden(const Zustand& z, int von, int bis) {
-    return {std::max({von, z.k1, 0}), std::min({bis, z.k2, Tabellenende(z)})};
+k_Bereich Bereich_schneiden(const Zustand& z, const Diagrammgeometrie& g, int von, int bis) {
+    return {std::max({von, g.k1, 0}), std::min({bis, g.k2, Tabellenende(z)})};
 }
 
 k_Bereich Umgebung_runden(const Zustand& z) {
     const int n = Tabellenende(z);
-    return {Grenze_runden(z.Umgebung_li, 0, n), Grenze_runden(z.Umgebung_re, n, n)};
+    // A NaN bound (a neighbourhood of an undefined sigma) counts as the nearest end of 0..n.
+    return {Ganz_runden(z.Umgebung_li, 0, n, 0), Ganz_runden(z.Umgebung_re, 0, n, n)};
 }
 
-std::optional<int> Markierungsspalte(const QImage& Bild, const Zustand& z, Extended t) {
+std::optional<int> Markierungsspalte(const QImage& Bild, const Diagrammgeometrie& g, Extended t) {
     // Without a slot width no k has a column: every marker would pile up on the origin.
-    if (z.Saeulenbreite <= 0)
+    if (g.Saeulenbreite <= 0)
         return std::nullopt;
-    const Extended px = z.x_Ursprung + std::trunc((t + 0.5L - z.k1) * z.Saeulenbreite);
+    const Extended px = g.x_Ursprung + std::trunc((t + 0.5L - g.k1) * g.Saeulenbreite);
     if (std::isnan(px))
         return std::nullopt;
     // Anything left of column 0 or right of the last column is clipped away in the same way,
@@ -54,60 +46,60 @@ std::optional<int> Markierungsspalte(const QImage& Bild, const Zustand& z, Exten
     return static_cast<int>(std::clamp<Extended>(px, -1.0L, static_cast<Extended>(Logische_Breite(Bild))));
 }
 
-void Markierung_zeichnen(QImage& Bild, const Zustand& z, QRgb Farbe, Extended t) {
-    const std::optional<int> px = Markierungsspalte(Bild, z, t);
+void Markierung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, QRgb Farbe, Extended t) {
+    const std::optional<int> px = Markierungsspalte(Bild, g, t);
     if (!px)
         return;
-    Linie(Bild, *px, z.y_Ursprung + 3, *px, z.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
+    Linie(Bild, *px, g.y_Ursprung + 3, *px, g.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
 }
 
-void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.k1, z.kli, true, clRed, Pinselart::bsFDiagonal);
+void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, g.k1, z.kli, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kre, z.k2, true, clRed, Pinselart::bsFDiagonal);
+void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, z.kre, g.k2, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, Pinselart::bsFDiagonal);
+void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, Pinselart::bsFDiagonal);
 }
 
-void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
+void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
     const k_Bereich u = Umgebung_runden(z);
-    Bereich_schraffieren(Bild, z, z.P0_Tabelle, u.von, u.bis, true, clRed, Pinselart::bsFDiagonal);
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, u.von, u.bis, true, clRed, Pinselart::bsFDiagonal);
 }
 
 // Same direction and origin-anchored pattern as the p1 bars, so the p1 hatch lines inside
 // the acceptance region turn black.
-void Beta_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
+void Beta_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
     const Annahmebereich a = Annahmebereich_bestimmen(z);
-    Bereich_schraffieren(Bild, z, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, Pinselart::bsBDiagonal);
+    Bereich_schraffieren(Bild, z, g, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, Pinselart::bsBDiagonal);
 }
 
-void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
+void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
     // No curve where it is undefined: a degenerate or undefined sigma has no density, and a
     // zero scale or slot width leaves no mapping to pixels.
-    if (z.Saeulenbreite <= 0 || !(z.Pmax > 0) || !std::isfinite(z.Pmax) || !(z.sigma0 > 0) ||
+    if (g.Saeulenbreite <= 0 || !(g.Pmax > 0) || !std::isfinite(g.Pmax) || !(z.sigma0 > 0) ||
         !std::isfinite(z.sigma0) || !std::isfinite(z.mue0))
         return;
     // Drawn per device column, so that at a device scale the curve is as smooth as the
     // texts rather than a staircase of logical blocks; at scale 1 a device column is a
     // logical one. The pen is two logical pixels wide.
     const Extended s = Bild.devicePixelRatio();
-    const Extended Skala = z.Hoehe_Skala / z.Pmax * s;
-    const int Y0 = Geraetepixel(Bild, z.y_Ursprung);
-    const int X0 = Geraetepixel(Bild, z.x_Ursprung);
-    const Extended Slot = z.Saeulenbreite * s;
+    const Extended Skala = g.Hoehe_Skala / g.Pmax * s;
+    const int Y0 = Geraetepixel(Bild, g.y_Ursprung);
+    const int X0 = Geraetepixel(Bild, g.x_Ursprung);
+    const Extended Slot = g.Saeulenbreite * s;
     const int Stift = std::max(1, Geraetepixel(Bild, 2));
     auto Y = [&](Extended t) {
         return Y0 - Pixel_runden(Normaldichte(z.mue0, z.sigma0, t) * Skala);
     };
-    const Extended Start = z.k1 - 0.5L;
+    const Extended Start = g.k1 - 0.5L;
     int x_alt = X0;
     int y_alt = Y(Start);
     // Columns right of the image are clipped anyway; stopping there bounds the work.
-    const int x_bis = Geraetepixel(Bild, std::min(z.x_Ende, Logische_Breite(Bild)));
+    const int x_bis = Geraetepixel(Bild, std::min(g.x_Ende, Logische_Breite(Bild)));
     for (int px = X0 + 1; px <= x_bis; ++px) {
         const int y = Y(static_cast<Extended>(px - X0) / Slot + Start);
         Geraetelinie(Bild, x_alt, y_alt, px, y, clBlue, Stift);
@@ -116,19 +108,19 @@ void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
     }
 }
 
-void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
-    Markierung_zeichnen(Bild, z, clRed, z.mue0);
+void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    Markierung_zeichnen(Bild, g, clRed, z.mue0);
     if (s.p1_zeichnen)
-        Markierung_zeichnen(Bild, z, clRed, z.mue1);
+        Markierung_zeichnen(Bild, g, clRed, z.mue1);
     if (s.p2_zeichnen)
-        Markierung_zeichnen(Bild, z, clRed, z.mue2);
+        Markierung_zeichnen(Bild, g, clRed, z.mue2);
 }
 
 // The real bounds, not the rounded neighbourhood, and not cut to 0..n.
-void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
+void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     auto Grenzen = [&](Extended mue, Extended sigma, QRgb Farbe) {
-        Markierung_zeichnen(Bild, z, Farbe, mue + z.Sigmafaktor * sigma);
-        Markierung_zeichnen(Bild, z, Farbe, mue - z.Sigmafaktor * sigma);
+        Markierung_zeichnen(Bild, g, Farbe, mue + z.Sigmafaktor * sigma);
+        Markierung_zeichnen(Bild, g, Farbe, mue - z.Sigmafaktor * sigma);
     };
     Grenzen(z.mue0, z.sigma0, clBlack);
     if (s.p1_zeichnen)
@@ -137,6 +129,6 @@ void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Schalter& s) {
         Grenzen(z.mue2, z.sigma2, clGreen);
 }
 
-void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Schalter&) {
-    Markierung_zeichnen(Bild, z, clPurple, z.x);
+void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+    Markierung_zeichnen(Bild, g, clPurple, z.x);
 }

@@ -24,8 +24,7 @@ void Text(QImage& Bild, int x, int y, const QString& t) {
 }
 
 // The small circle on the curve at p0. Its outline keeps the dashed pen of the marker line
-// drawn just before, so it is painted here with that pen rather than the solid one of
-// Ellipse_zeichnen; the box covers x1..x2-1 like every rectangle of the charts.
+// drawn just before; the box covers x1..x2-1 like every rectangle of the charts.
 void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2) {
     Logisch_malen(Bild, QRect(x1, y1, x2 - x1, y2 - y1), [&](QPainter& p) {
         QPen stift(QColor::fromRgb(clRed), 1, Qt::DashLine);
@@ -44,17 +43,20 @@ OC_Tabelle OC_Tabelle_Spalte_p1() {
     return t;
 }
 
-void OC_Geometrie_setzen(const QImage& Bild, Zustand& z) {
-    z.x_Ursprung = 30;
-    z.y_Ursprung = Logische_Hoehe(Bild) - 30;
-    z.y_Oben = 45;
-    z.OC_Breite = OC_Achsenlaenge;
-    z.x_Ende = z.x_Ursprung + z.OC_Breite + 30;
-    z.Hoehe_Skala = z.y_Ursprung - z.y_Oben;
+Diagrammgeometrie OC_Geometrie(const QImage& Bild) {
+    Diagrammgeometrie g;
+    g.x_Ursprung = 30;
+    g.y_Ursprung = Logische_Hoehe(Bild) - 30;
+    g.y_Oben = 45;
+    g.OC_Breite = OC_Achsenlaenge;
+    g.x_Ende = g.x_Ursprung + g.OC_Breite + 30;
+    g.Hoehe_Skala = g.y_Ursprung - g.y_Oben;
+    g.Pmax = 1;
+    return g;
 }
 
-void OC_KOS(QImage& Bild, const Zustand& z) {
-    const int x0 = z.x_Ursprung, y0 = z.y_Ursprung, W = z.OC_Breite, H = z.Hoehe_Skala;
+void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g) {
+    const int x0 = g.x_Ursprung, y0 = g.y_Ursprung, W = g.OC_Breite, H = g.Hoehe_Skala;
 
     Bild_loeschen(Bild, false);
 
@@ -69,8 +71,8 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
         Text(Bild, xi - 5, y0 + 8, Qt_Text(Zahl_fest(static_cast<Extended>(i) / 10.0L, 3, 1)));
     }
 
-    Linie(Bild, x0, y0, x0, z.y_Oben - 10, clBlack, 1, Stiftart::psSolid);
-    Pfeil_oben(x0, z.y_Oben - 10, Bild);
+    Linie(Bild, x0, y0, x0, g.y_Oben - 10, clBlack, 1, Stiftart::psSolid);
+    Pfeil_oben(x0, g.y_Oben - 10, Bild);
     Text(Bild, x0 - 4, 3, QStringLiteral("β"));
 
     // Caption line; both alphas go before both level texts, which may overlap them.
@@ -83,7 +85,7 @@ void OC_KOS(QImage& Bild, const Zustand& z) {
 
     // Probability 0 has no grid line: the p1 axis stands there.
     for (int i = 0; i <= 4; ++i) {
-        const int yi = z.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
+        const int yi = g.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
         Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, Stiftart::psDot);
         Text(Bild, x0 - 25, yi - 8, Qt_Text(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
     }
@@ -114,11 +116,11 @@ std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
 }
 }  // namespace
 
-OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
-    OC_Geometrie_setzen(Bild, z);
-    OC_KOS(Bild, z);
+OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z) {
+    const Diagrammgeometrie g = OC_Geometrie(Bild);
+    OC_KOS(Bild, z, g);
 
-    const int x0 = z.x_Ursprung, y0 = z.y_Ursprung, W = z.OC_Breite, H = z.Hoehe_Skala;
+    const int x0 = g.x_Ursprung, y0 = g.y_Ursprung, W = g.OC_Breite, H = g.Hoehe_Skala;
     OC_Tabelle t = OC_Tabelle_Spalte_p1();
     const int Schritt = W / 50;
 
@@ -141,7 +143,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z) {
 
     const int xp = x0 + Pixel_runden(W * z.p0);
     const int yp = y_von(OC_Annahme(z, z.p0));
-    Linie(Bild, xp, z.y_Oben, xp, y0, clGray, 1, Stiftart::psDash);
+    Linie(Bild, xp, g.y_Oben, xp, y0, clGray, 1, Stiftart::psDash);
     Markierungskreis(Bild, xp - 3, yp - 3, xp + 3, yp + 3);
     return t;
 }

@@ -4,6 +4,7 @@
 // The chart knows no widgets; it hands the table texts back and the value grid shows them.
 
 #include "analysis/Zustand.h"
+#include "charts/Geometrie.h"
 
 #include <QImage>
 
@@ -25,16 +26,16 @@ struct OC_Tabelle {
 OC_Tabelle OC_Tabelle_Spalte_p1();
 
 // x_Ursprung, y_Ursprung, y_Oben, OC_Breite, x_Ende, Hoehe_Skala from the image's height.
-void OC_Geometrie_setzen(const QImage& Bild, Zustand& z);
+Diagrammgeometrie OC_Geometrie(const QImage& Bild);
 
 // The empty frame: white image, p1 axis with ticks, probability axis, caption line with n,
-// p0 and both levels, dotted grid lines. Reads the geometry that OC_Geometrie_setzen set.
-void OC_KOS(QImage& Bild, const Zustand& z);
+// p0 and both levels, dotted grid lines.
+void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g);
 
 // The acceptance probability as the chart uses it: always finite and within [0, 1]. Reads
 // z only.
 Extended OC_Annahme(const Zustand& z, Extended p);
 
-// OC_Geometrie_setzen, OC_KOS, the curve, the p0 marker. Changes only the geometry variables
-// of z. Returns the table with both columns filled.
-OC_Tabelle OC_zeichnen(QImage& Bild, Zustand& z);
+// OC_KOS at OC_Geometrie(Bild), the curve, the p0 marker; changes nothing but the image.
+// Returns the table with both columns filled.
+OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z);

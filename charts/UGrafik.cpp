@@ -1,5 +1,7 @@
 #include "charts/UGrafik.h"
 
+#include "analysis/Runden.h"
+
 #include "charts/Schriften.h"
 
 #include <QFontMetrics>
@@ -28,7 +30,7 @@ bool direkt_beschreibbar(const QImage& Bild) {
 inline int mod8(int v) { return ((v % 8) + 8) % 8; }
 
 // The 8 x 8 hatch patterns, anchored at the image origin. The phases are those of Qt's own
-// pattern brushes, so a polygon or ellipse hatched through QPainter lines up with a
+// pattern brushes, so a polygon hatched through QPainter lines up with a
 // rectangle hatched here.
 bool Muster_gesetzt(Pinselart Pinselstil, int x, int y) {
     const bool waagerecht = mod8(y) == 3;
@@ -139,8 +141,6 @@ bool Strich_an(Stiftart Stil, std::int64_t i) {
     switch (Stil) {
     case Stiftart::psDash: return i % 8 < 6;    // 6 on, 2 off
     case Stiftart::psDot: return i % 2 == 0;    // 1 on, 1 off
-    case Stiftart::psDashDot: { auto r = i % 10; return r < 6 || r == 8; }
-    case Stiftart::psDashDotDot: { auto r = i % 12; return r < 6 || r == 8 || r == 10; }
     case Stiftart::psClear: return false;
     default: return true;                       // solid, inside-frame
     }
@@ -210,7 +210,7 @@ void Linienpixel(int x1, int y1, int x2, int y2, int b, Stiftart Stil, int Breit
 // Paints through `malen` at logical resolution. At s = 1 straight onto the image, as every
 // chart was drawn before there was a scale. Otherwise onto a transparent logical scratch
 // image over `Bereich`, whose painted pixels are then written as device blocks, so a
-// polygon or ellipse stays as crisp as the rectangles around it. The scratch's offset is a
+// polygon stays as crisp as the rectangles around it. The scratch's offset is a
 // multiple of 8, which keeps the origin-anchored hatch patterns in phase.
 void Logisch_malen(QImage& Bild, const QRect& Bereich, const std::function<void(QPainter&)>& malen) {
     Raster r(Bild);
@@ -250,13 +250,7 @@ int Pixel_trunc(long double Wert) {
     return static_cast<int>(Wert);  // the cast truncates toward zero
 }
 
-int Pixel_runden(long double Wert) {
-    if (std::isnan(Wert)) return 0;
-    if (Wert >= static_cast<long double>(Pixel_Grenze)) return Pixel_Grenze;
-    if (Wert <= -static_cast<long double>(Pixel_Grenze)) return -Pixel_Grenze;
-    // nearbyintl in the default rounding mode: halves go to the even integer.
-    return static_cast<int>(std::nearbyint(Wert));
-}
+int Pixel_runden(long double Wert) { return Ganz_runden(Wert, -Pixel_Grenze, Pixel_Grenze, 0); }
 
 void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
               int Stiftbreite, Stiftart Stiftstil, Pinselart Pinselstil) {
@@ -272,7 +266,7 @@ void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRg
     // pixels stay min..max-1 whatever the width.
     const int b = std::max(1, Stiftbreite);
     Flaeche(r, xa + b, ya + b, xb - b, yb - b, Pinselfarbe, Pinselstil);
-    if (Stiftstil == Stiftart::psSolid || Stiftstil == Stiftart::psInsideFrame) {
+    if (Stiftstil == Stiftart::psSolid) {
         Flaeche(r, xa, ya, xb, std::min(ya + b, yb), Stiftfarbe, Pinselart::bsSolid);
         Flaeche(r, xa, std::max(yb - b, ya), xb, yb, Stiftfarbe, Pinselart::bsSolid);
         Flaeche(r, xa, ya, std::min(xa + b, xb), yb, Stiftfarbe, Pinselart::bsSolid);
@@ -344,20 +338,6 @@ void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRg
         else
             Linie(Bild, a.x(), a.y(), b.x(), b.y(), Stiftfarbe, 1, Stiftart::psSolid);
     }
-}
-
-void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      Pinselart Pinselstil) {
-    const int xa = std::min(x1, x2), xb = std::max(x1, x2);
-    const int ya = std::min(y1, y2), yb = std::max(y1, y2);
-    if (xa >= xb || ya >= yb) return;
-    Logisch_malen(Bild, QRect(xa, ya, xb - xa, yb - ya), [&](QPainter& p) {
-        p.setPen(QPen(QColor::fromRgb(Stiftfarbe), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        p.setBrush(QBrush(QColor::fromRgb(Pinselfarbe), Qt_Pinsel(Pinselstil)));
-        // An aliased one-pixel outline of QRect(x, y, w, h) covers x..x+w: shrink by one so
-        // the ellipse stays inside min..max-1 like a rectangle.
-        p.drawEllipse(QRect(xa, ya, xb - xa - 1, yb - ya - 1));
-    });
 }
 
 QFont Schrift_zu_QFont(const Schrift& s) {

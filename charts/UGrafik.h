@@ -1,17 +1,17 @@
 #pragma once
 // Drawing primitives on a chart image. Rectangles and lines are written pixel by pixel into the
-// image's scan lines, so each pixel lands exactly where the integer coordinates say and no
-// QPainter is opened per call: a 1 x 300 bar costs 2,6 us so and 4,2 us through a fresh QPainter
-// (measured on a 2-core build machine), and a redraw at n = 4000 makes tens of thousands of
-// such calls. Polygons, ellipses and texts go through a QPainter with antialiasing off. Hatch
+// image's scan lines, so each pixel lands exactly where the integer coordinates say, and
+// faster than any QPainter: 1,000 hatched bars take 8.7 ms written directly and 41.4 ms with
+// one QPainter for all of them (measured on the 2-core build machine), and a redraw at
+// n = 4000 draws thousands. Polygons and texts go through a QPainter with antialiasing off. Hatch
 // patterns are anchored at the image origin, not at the shape, so overlapping hatches line up.
 // Draw on QImage::Format_RGB32 images; colours are opaque ARGB32. Call them from one thread
 // only: the font look-ups are cached without a lock.
 //
 // Every coordinate is in logical pixels. An image may carry a device scale s as its
 // devicePixelRatio (Diagrammbild makes one); then logical pixel x covers the device pixels
-// Geraetepixel(s, x) <= X < Geraetepixel(s, x + 1), and rectangles, lines, hatches, polygons
-// and ellipses cover exactly the device blocks of their logical pixels, never smoothed.
+// Geraetepixel(s, x) <= X < Geraetepixel(s, x + 1), and rectangles, lines, hatches and
+// polygons cover exactly the device blocks of their logical pixels, never smoothed.
 // Texts are drawn at device resolution. At s = 1 nothing differs from an image without scale.
 
 #include <QFont>
@@ -25,7 +25,7 @@
 
 // Pen and brush styles. Scoped, so that a brush style cannot be passed for a pen style, nor a
 // width for either.
-enum class Stiftart { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum class Stiftart { psSolid, psDash, psDot, psClear };
 enum class Pinselart { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 constexpr QRgb clBlack = 0xFF000000, clWhite = 0xFFFFFFFF, clRed = 0xFFFF0000, clBlue = 0xFF0000FF,
@@ -49,10 +49,6 @@ void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite,
 
 // Closed polygon, outline with a one-pixel solid pen, inside with the brush.
 void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      Pinselart Pinselstil);
-
-// Ellipse inscribed in the rectangle with corners (x1, y1) and (x2, y2), one-pixel solid pen.
-void Ellipse_zeichnen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
                       Pinselart Pinselstil);
 
 // A chart font by its old name; Diagrammschrift (charts/Schriften.h) says which installed face

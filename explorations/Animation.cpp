@@ -4,6 +4,8 @@
 #include "explorations/Serien.h"
 #include "explorations/Uhr.h"
 #include "explorations/Erkundungsfenster.h"
+#include "explorations/Serie.h"
+#include "explorations/Serie.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -49,7 +51,6 @@ class Abbruch {
 public:
     explicit Abbruch(Erkundungsfenster& f) : Fenster(&f.Fenster()), Wache(&Fensterwache::von(f.Fenster())) {}
     bool operator()() const { return !Fenster || !Wache || Wache->geschlossen; }
-    bool Fenster_lebt() const { return !Fenster.isNull(); }
 
 private:
     QPointer<QWidget> Fenster;
@@ -68,24 +69,20 @@ void p0_Animationsbild(Erkundungsfenster& f, int i) {
 
 void p0_Animation(Erkundungsfenster& f) {
     const Abbruch vorbei(f);
-    // The frames run with the series flag false.
-    const Extended p0_vorher = p0_Serie_beginnen(f, Pmax_p0_Animation);
+    const Serie serie(f, Serienart::p0);
+    p0_Achse_setzen(f, Pmax_p0_Animation);
 
     for (int i = 10; i <= 190; ++i) {
         p0_Animationsbild(f, i);
         if (!Warten(i == 10 ? 2000 : 2, vorbei)) break;
     }
-    if (!vorbei.Fenster_lebt()) return;
-
-    p0_Serie_beenden(f, p0_vorher);
 }
 
 void n_Animation(Erkundungsfenster& f) {
     const Abbruch vorbei(f);
     Zustand& z = f.Stand();
-    z.Serie_laeuft = true;
-    f.Zuruecksetzen();
-    const int n_vorher = z.n;
+    Serie serie(f, Serienart::n);
+    serie.Tabellenende = 100;
 
     z.Pmax = Pmax_n_Animation(z.p0);
     z.k1 = 0;
@@ -102,7 +99,4 @@ void n_Animation(Erkundungsfenster& f) {
         f.Neu_zeichnen();
         if (!Warten(n == 5 || n == 100 ? 2000 : 25, vorbei)) break;
     }
-    if (!vorbei.Fenster_lebt()) return;
-
-    n_Serie_beenden(f, n_vorher, 100);
 }

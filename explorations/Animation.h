@@ -6,9 +6,9 @@
 
 class Erkundungsfenster;
 
-// p0 = 0,05 .. 0,95 in steps of 0,005 at the user's n; then the user's p0 back.
+// p0 = 0,05 .. 0,95 in steps of 0,005 at the user's n; then the start p0, recomputed.
 void p0_Animation(Erkundungsfenster& f);
-// n = 5 .. 100 at the start p0 on the axis 0..100; then the start n back.
+// n = 5 .. 100 at the start p0 on the axis 0..100; then the start n, recomputed.
 void n_Animation(Erkundungsfenster& f);
 
 // One frame of the p0 animation without its wait: p0 = i/200 into the state and Edit_p0, the

@@ -4,6 +4,7 @@
 // its controls.
 
 #include "analysis/Zustand.h"
+#include "charts/Geometrie.h"
 
 class QImage;
 class QString;
@@ -14,7 +15,6 @@ public:
     // The window's one analysis state.
     virtual Zustand& Stand() = 0;
     // What the reset button does: every field and variable to its start value, then a redraw.
-    // It clears Serie_laeuft at its end.
     virtual void Zuruecksetzen() = 0;
     // The state's n into the n field. Its change handler puts k1 to 0 and, unless
     // Serie_laeuft is set, k2 to n in their fields.
@@ -30,6 +30,8 @@ public:
     // The chart's bitmap, for drawing over the chart; Bild_zeigen puts it on screen, with the
     // words that tell a screen reader what it shows.
     virtual QImage& Bild() = 0;
+    // The geometry of the chart Neu_zeichnen drew last, for drawing over it.
+    virtual const Diagrammgeometrie& Geometrie_des_Bildes() const = 0;
     virtual void Bild_zeigen(const QString& Beschreibung) = 0;
     // The window itself, so that an animation notices its close during a wait.
     virtual QWidget& Fenster() = 0;

@@ -4,53 +4,25 @@
 #include "charts/Diagramm.h"
 #include "charts/Qt_Text.h"
 #include "explorations/Erkundungsfenster.h"
+#include "explorations/Serie.h"
 
 #include <QString>
 
 #include <algorithm>
 
-
-Extended p0_Serie_beginnen(Erkundungsfenster& f, Extended (*Pmax)(int n)) {
+void p0_Achse_setzen(Erkundungsfenster& f, Extended (*Pmax)(int n)) {
     Zustand& z = f.Stand();
-    const int n_Nutzer = z.n;
-    z.Serie_laeuft = true;
-    f.Zuruecksetzen();
-    z.n = n_Nutzer;
-    f.n_zeigen();
-    const Extended p0_vorher = z.p0;
-
     z.Pmax = Pmax(z.n);
     z.k1 = 0;
     f.k1_zeigen();
     z.k2 = z.n;
     f.k2_zeigen();
-    return p0_vorher;
-}
-
-void p0_Serie_beenden(Erkundungsfenster& f, Extended p0_vorher) {
-    Zustand& z = f.Stand();
-    z.Serie_laeuft = false;
-    z.p0 = p0_vorher;
-    f.p0_zeigen();
-    f.Neu_berechnen();
-}
-
-void n_Serie_beenden(Erkundungsfenster& f, int n_vorher, int bis) {
-    Zustand& z = f.Stand();
-    z.Serie_laeuft = false;
-    z.n = n_vorher;
-    f.n_zeigen();
-    z.k1 = 0;  // a k1 typed during a wait of the animation was held only to the series' axis
-    z.k2 = z.n;
-    f.k2_zeigen();
-    std::fill(z.P0_Tabelle.begin(), z.P0_Tabelle.begin() + std::clamp(bis, 0, k_Maximum) + 1, 0.0L);
-    f.Neu_berechnen();
 }
 
 void mehrere_p0_zeichnen(Erkundungsfenster& f) {
     Zustand& z = f.Stand();
-    // The family is computed and drawn with the series flag false.
-    const Extended p0_vorher = p0_Serie_beginnen(f, Pmax_mehrere_p0);
+    const Serie serie(f, Serienart::p0);
+    p0_Achse_setzen(f, Pmax_mehrere_p0);
 
     // The even steps only pass through Edit_p0; the odd ones are the family.
     for (int i = 1; i <= 9; ++i) {
@@ -61,23 +33,18 @@ void mehrere_p0_zeichnen(Erkundungsfenster& f) {
         if (i == 1)
             f.Neu_zeichnen();
         else
-            Umrisse_zeichnen(f.Bild(), z);
+            Umrisse_zeichnen(f.Bild(), z, f.Geometrie_des_Bildes());
     }
     const QString Beschriftung = Qt_Text(Beschriftung_mehrere_p0(z.n));
-    Serienbeschriftung_zeichnen(f.Bild(), z, Beschriftung);
+    Serienbeschriftung_zeichnen(f.Bild(), f.Geometrie_des_Bildes(), Beschriftung);
     f.Bild_zeigen(QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung);
-
-    p0_Serie_beenden(f, p0_vorher);
 }
 
 void mehrere_n_zeichnen(Erkundungsfenster& f) {
     Zustand& z = f.Stand();
-    const Extended p0_Nutzer = p0_mehrere_n(z.p0);
-    z.Serie_laeuft = true;
-    f.Zuruecksetzen();
-    z.p0 = p0_Nutzer;
+    Serie serie(f, Serienart::n);
+    z.p0 = p0_mehrere_n(serie.p0_des_Nutzers());
     f.p0_zeigen();
-    const int n_vorher = z.n;
 
     z.Pmax = Pmax_mehrere_n(z.p0);
     z.k1 = 0;
@@ -93,12 +60,12 @@ void mehrere_n_zeichnen(Erkundungsfenster& f) {
         if (z.n == 10)
             f.Neu_zeichnen();
         else
-            Umrisse_zeichnen(f.Bild(), z);
+            Umrisse_zeichnen(f.Bild(), z, f.Geometrie_des_Bildes());
     }
     const QString Beschriftung = Qt_Text(Beschriftung_mehrere_n(z.p0));
-    Serienbeschriftung_zeichnen(f.Bild(), z, Beschriftung);
+    Serienbeschriftung_zeichnen(f.Bild(), f.Geometrie_des_Bildes(), Beschriftung);
     f.Bild_zeigen(QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung);
 
     // Up to the family's k2 (202 for p0 = 0,99), not only up to 200.
-    n_Serie_beenden(f, n_vorher, std::max(z.k2, 200));
+    serie.Tabellenende = std::max(z.k2, 200);
 }

@@ -33,6 +33,7 @@ struct Konsole : Dienste {
 // What the user does: type the text, then leave the field (its exit handler runs).
 void Eingeben(QLineEdit* Feld, TForm1& f, const char* Text) {
     Feld->setText(QString::fromUtf8(Text));
+    Feld->setModified(true);
     f.Feld_verlassen(Feld);
 }
 

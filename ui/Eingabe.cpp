@@ -48,6 +48,8 @@ bool Anwenden(QLineEdit* Feld, const Urteil<T>& u, T& Ziel) {
         return false;
     }
     if (u.Art == Urteilsart::Korrigieren) Feld->setText(Qt_Text(u.Text));
+    // Taken: the text is the value's again, and leaving the field once more changes nothing.
+    Feld->setModified(false);
     Ziel = u.Wert;
     return true;
 }
@@ -125,13 +127,19 @@ void TForm1::Ausgaenge_verbinden() {
 // causes end no other entry.
 void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
     if (Ausgang_laeuft || !alt || !neu || alt == neu || neu->window() != this) return;
-    if (!alt->isVisible() || !alt->isEnabled()) return;
-    Feld_verlassen(alt);
+    if (alt->isVisible() && alt->isEnabled()) Feld_verlassen(alt);
+    // A field left for good shows its text from the first character again, however far the
+    // user moved the cursor in it.
+    if (auto* e = qobject_cast<QLineEdit*>(alt); e && !e->hasFocus()) e->setCursorPosition(0);
 }
 
+// Only a text the user edited since the program last wrote the field is an entry (Qt keeps
+// that fact as isModified): a field merely passed through by Tab, Enter or a click keeps its
+// value, even where its text is only the 15-digit form of it.
 void TForm1::Feld_verlassen(QWidget* Feld) {
     for (const auto& [f, Handler] : Ausgaenge) {
         if (f != Feld) continue;
+        if (!f->isModified()) return;
         Ausgang_laeuft = true;
         Handler();
         Ausgang_laeuft = false;
@@ -161,7 +169,7 @@ void TForm1::Edit_StichprobenergebnisExit() {
     // The marker goes over the chart as it stands; one drawn for an earlier x stays until
     // the next redraw.
     if (CheckBox_Stichprobenergebnis_zeigen->isChecked()) {
-        Stichprobenergebnis_zeichnen(Image1->Bild(), z, Schalter_lesen());
+        Stichprobenergebnis_zeichnen(Image1->Bild(), z, Geometrie, Schalter_lesen());
         Image1->update();
     }
 }
@@ -200,14 +208,17 @@ void TForm1::Edit_NExit(int i) {
 }
 
 // Levels and bounds leave the tables alone: only the other side of the pair and a redraw.
+// A typed level is the user's own: the bound comes from it by the scan alone.
 void TForm1::Edit_AlfaliExit() {
     if (!Anwenden(Edit_Alfali, Niveau_pruefen(Text_von(Edit_Alfali)), z.Alfali)) return;
+    z.kli_Ursprung = kein_Ursprung;
     Edit_kli->setText(Qt_Text(Zahl_ganz(kli_berechnen(z))));
     Histo_neu_zeichnen();
 }
 
 void TForm1::Edit_AlfareExit() {
     if (!Anwenden(Edit_Alfare, Niveau_pruefen(Text_von(Edit_Alfare)), z.Alfare)) return;
+    z.kre_Ursprung = kein_Ursprung;
     Edit_kre->setText(Qt_Text(Zahl_ganz(kre_berechnen(z))));
     Histo_neu_zeichnen();
 }

@@ -37,7 +37,7 @@ void TForm1::Bildgroesse_angepasst() {
     // Only the distribution chart of the current state is redrawn at the new size; any other
     // picture keeps its pixels. A resize changes no field, repeats no message, runs no handler.
     if (!erstellt || Gezeigt != Bildart::Verteilung) return;
-    Histo_nachzeichnen(Image1->Bild(), z, Schalter_lesen());
+    Geometrie = Verteilungsbild(Image1->Bild(), Schalter_lesen());
     Image1->update();
 }
 

@@ -1,8 +1,10 @@
 #include "ui/Formular.h"
 
 #include "charts/Schriften.h"
+#include "ui/Zugang.h"
 
 #include <QFont>
+#include <QGroupBox>
 #include <QList>
 #include <QPalette>
 #include <QVariant>
@@ -21,6 +23,7 @@ static void Bilder_anmelden() {
 
 void Formular_anmelden() {
     Fensterschriften_ersetzen();
+    Zugang_anmelden();
     Bilder_anmelden();
 }
 
@@ -42,6 +45,10 @@ void Formular_ergaenzen(QWidget* Fenster) {
     QList<QWidget*> Alle = Fenster->findChildren<QWidget*>();
     Alle.prepend(Fenster);
     for (QWidget* w : Alle) {
+        // A group is heard by its own caption; Qt would name a group inside another by the
+        // outer one's.
+        if (auto* g = qobject_cast<QGroupBox*>(w); g && g->accessibleName().isEmpty())
+            g->setAccessibleName(g->title().simplified());
         const QVariant Pixel = w->property("Pixelgroesse");
         if (!Pixel.isValid()) continue;
         const QFont f = w->font();

@@ -1,5 +1,5 @@
 // The chart out of the window: alone on a whole screen, into a PNG or PDF file, on paper.
-// Each draws the picture anew at the resolution it needs, on a copy of the state.
+// Each draws the picture anew at the resolution it needs; drawing changes nothing of the state.
 
 #include "ui/Quorvel.h"
 
@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include <memory>
 
 QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
     if (Groesse.isEmpty()) Groesse = QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
@@ -27,11 +26,10 @@ QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
         Bild.setDevicePixelRatio(s);
         return Bild;
     }
-    auto Kopie = std::make_unique<Zustand>(z);
     if (Gezeigt == Bildart::Verteilung)
-        ::Histo_neu_zeichnen(Bild, *Kopie, Schalter_lesen(), Diagramm_Rueckrufe{});
+        Verteilungsbild(Bild, Schalter_lesen());
     else
-        OC_zeichnen(Bild, *Kopie);
+        OC_zeichnen(Bild, z);
     return Bild;
 }
 

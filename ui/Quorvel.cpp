@@ -9,7 +9,9 @@
 #include "analysis/Startwerte.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Beschreibung.h"
+#include "analysis/Ablehnungsbereich.h"
 #include "charts/Diagramm.h"
+#include "charts/OC.h"
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 #include "explorations/Animation.h"
@@ -132,45 +134,86 @@ void TForm1::Alles_berechnen() {
     if (Zuruecksetzung_laeuft) return;
     // Until the next redraw the picture belongs to the state before this recomputation.
     Gezeigt = Bildart::Anderes;
-    const Berechnungstexte t = ::Alles_berechnen(z, Schalter_lesen());
+    const Schalter s = Schalter_lesen();
+    const Berechnungstexte t = ::Alles_berechnen(z, s);
     Edit_kli->setText(Qt_Text(t.Edit_kli));
     Edit_kre->setText(Qt_Text(t.Edit_kre));
+    Intervalltexte_zeigen(t.Intervall);
+    // Whatever the kind of distribution 0: only the box's own click asks for a binomial one.
+    if (s.Vertrauensintervall_berechnen) {
+        Edit_p0->setText(Qt_Text(t.Edit_p0));
+        Konfidenztext_zeigen(Qt_Text(t.Label_Vertrauensintervall_ausgeben));
+    }
+    if (!z.Serie_laeuft) StringGrid1->Tabelle_fuellen(z, s.p1_zeichnen, s.p2_zeichnen);
+}
+
+// The value labels say what they are: a screen reader hears the name with the value.
+void TForm1::Intervalltexte_zeigen(const Intervalltexte& t) {
     Label_Intervallwahrscheinlichkeit->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit));
     Label_Intervallwahrscheinlichkeit2->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit2));
-    if (!z.Serie_laeuft)
-        StringGrid1->Tabelle_fuellen(z, CheckBox_p1_zeichnen->isChecked(), CheckBox_p2_zeichnen->isChecked());
-    // Whatever the kind of distribution 0: only the box's own click asks for a binomial one.
-    if (CheckBox_Vertrauensintervall_berechnen->isChecked()) Konfidenzintervall_zeigen();
+    Label_Intervallwahrscheinlichkeit->setAccessibleName(
+        QStringLiteral("P0(k1<=x<=k2) ") + Label_Intervallwahrscheinlichkeit->text());
+    Label_Intervallwahrscheinlichkeit2->setAccessibleName(
+        QStringLiteral("P0(k1<x<k2) ") + Label_Intervallwahrscheinlichkeit2->text());
 }
 
+void TForm1::Konfidenztext_zeigen(const QString& Text) {
+    Label_Vertrauensintervall_ausgeben->setText(Text);
+    Label_Vertrauensintervall_ausgeben->setAccessibleName(QStringLiteral("Konfidenzintervall ") + Text);
+}
+
+// p0 = x/n is the test's p0: one that is not in force yet is taken like a typed p0, with the
+// recomputation and (unless a redraw is about to follow) the redraw; otherwise only the
+// interval's text is refreshed (the factor may have changed).
 void TForm1::Konfidenzintervall_zeigen() {
-    const Konfidenztexte k = Konfidenzintervall_berechnen(z, Schalter_lesen());
-    Edit_p0->setText(Qt_Text(k.Edit_p0));
-    Label_Vertrauensintervall_ausgeben->setText(Qt_Text(k.Label_Vertrauensintervall_ausgeben));
+    if (z.p0 != Konfidenz_p0(z)) {
+        Alles_berechnen();
+        if (!Vor_dem_Zeichnen) Histo_neu_zeichnen();
+        return;
+    }
+    Konfidenztext_zeigen(Qt_Text(Konfidenzintervall_Text(z)));
 }
 
+// The window's part of a redraw, in its order: the interval's click, the chart's geometry (a
+// narrowed k range becomes the state's and the fields'), the test kind, the levels reached
+// where the information box shows them; then the chart draws what it is given.
 void TForm1::Histo_neu_zeichnen() {
     if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
     Label_V_n->setText(V_n_Text(Qt_Text(Zahl_ganz(z.n))));
-    Diagramm_Rueckrufe r;
-    r.k_Bereich_verengt = [this](int k1, int k2) {
-        Edit_k1->setText(QString::number(k1));
-        Edit_k2->setText(QString::number(k2));
-    };
-    r.Vertrauensintervall_Klick = [this] { CheckBox_Vertrauensintervall_berechnenClick(); };
+    // Every redraw runs the interval box's click: before the drawing, so that the picture is
+    // that of p0 = x/n throughout (scale, bounds and bars alike).
+    if (CheckBox_Vertrauensintervall_berechnen->isChecked()) {
+        Vor_dem_Zeichnen = true;
+        CheckBox_Vertrauensintervall_berechnenClick();
+        Vor_dem_Zeichnen = false;
+    }
     const Schalter s = Schalter_lesen();
-    ::Histo_neu_zeichnen(Image1->Bild(), z, s, r);
+    const Diagrammgeometrie g = Geometrie_berechnen(Image1->Bild(), z, s);
+    if (g.verengt) {
+        z.k1 = g.k1;
+        z.k2 = g.k2;
+        k1_zeigen();
+        k2_zeigen();
+        Intervalltexte_zeigen(Intervallwahrscheinlichkeiten(z));
+    }
+    Testart_setzen(z);
+    if (s.Info && (s.Alfa_zeigen || s.Annahmebereich_zeigen)) Alfa_Fehler(z);
+    ::Histo_neu_zeichnen(Image1->Bild(), z, g, s);
+    Geometrie = g;
     Gezeigt = Bildart::Verteilung;
     Bild_zeigen(Diagrammbeschreibung(z, s));
 }
 
+Diagrammgeometrie TForm1::Verteilungsbild(QImage& Bild, const Schalter& s) const {
+    const Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
+    ::Histo_neu_zeichnen(Bild, z, g, s);
+    return g;
+}
+
 void TForm1::Standardwerte_setzen() {
-    // The variables first (every step's value at once); Serie_laeuft stays in force until the
-    // boxes are cleared below, whose handlers may recompute.
-    const bool Serie = z.Serie_laeuft;
+    // The variables first (every step's value at once).
     Startwerte_setzen(z);
-    z.Serie_laeuft = Serie;
 
     Edit_Stichprobenergebnis->setText(Qt_Text(Zahl_ganz(Start.x)));
     Edit_n->setText(Qt_Text(Zahl_ganz(Start.n)));
@@ -188,8 +231,8 @@ void TForm1::Standardwerte_setzen() {
     }
 
     Label_V_n->setText(V_n_Text(Edit_n->text()));
-    Label_Intervallwahrscheinlichkeit->setText(QStringLiteral("P=1,0"));
-    Label_Vertrauensintervall_ausgeben->setText(QString::fromLatin1(Leeres_Konfidenzintervall));
+    Intervalltexte_zeigen({"P=1,0", Label_Intervallwahrscheinlichkeit2->text().toStdString()});
+    Konfidenztext_zeigen(QString::fromLatin1(Leeres_Konfidenzintervall));
     Edit_Alfali->setText(Qt_Text(Zahl_allgemein(Start.Alfali)));
     Edit_Alfare->setText(Qt_Text(Zahl_allgemein(Start.Alfare)));
     Edit_kli->setText(Qt_Text(Zahl_ganz(Start.kli)));
@@ -218,8 +261,10 @@ void TForm1::Standardwerte_setzen() {
         k->setChecked(false);
     Zuruecksetzung_laeuft = false;
 
-    z.Serie_laeuft = false;
     Alles_berechnen();
+    // The reset's table is the grid's even where it starts a series (Serie_laeuft): the
+    // series' members leave the grid alone.
+    if (z.Serie_laeuft) StringGrid1->Tabelle_fuellen(z, false, false);
 }
 
 // --- Handlers -------------------------------------------------------------------------------
@@ -238,6 +283,7 @@ void TForm1::BitBtn_HistoneuClick() {
 
 void TForm1::BitBtn_OCClick() {
     OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
+    Geometrie = OC_Geometrie(Image1->Bild());
     Gezeigt = Bildart::OC;
     Bild_zeigen(OC_Beschreibung(z));
 }
@@ -250,7 +296,7 @@ void TForm1::SpeedButton_StandardwerteClick() {
 // A copy at scale 1 on every screen; the stripe right of it shows white until the next redraw.
 void TForm1::SpeedButton_ClipboardClick() {
     QImage& Bild = Image1->Bild();
-    const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), z);
+    const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), Geometrie);
     dienste().Bild_kopieren(Kopie);
     const int b = Logische_Breite(Bild);
     if (Kopie.width() < b) Rechteck(Bild, Kopie.width(), 0, b, Logische_Hoehe(Bild), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
@@ -312,7 +358,8 @@ void TForm1::CheckBox_Umgebung_schraffierenClick() {
         CheckBox_Alfa_zeigen->setChecked(false);
         CheckBox_p0_kumuliert->setChecked(false);
         Einschaltender = vorher;
-        Edit_UmgebungExit();
+        // A percentage typed but not yet taken is taken now; one the user did not touch stays.
+        if (Edit_Umgebung->isModified()) Edit_UmgebungExit();
     }
     Histo_neu_zeichnen();
 }
@@ -341,7 +388,7 @@ void TForm1::CheckBox_Stichprobenergebnis_zeigenClick() {
 
 void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
     if (!CheckBox_Vertrauensintervall_berechnen->isChecked()) {
-        Label_Vertrauensintervall_ausgeben->setText(QString::fromLatin1(Leeres_Konfidenzintervall));
+        Konfidenztext_zeigen(QString::fromLatin1(Leeres_Konfidenzintervall));
         return;
     }
     if (ComboBox_Verteilung_p0->currentIndex() != vaBinomial) {

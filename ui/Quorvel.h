@@ -5,7 +5,9 @@
 // The controls, their captions, places, fonts, colours and focus order are the form
 // ui/Quorvel.ui; each control is the member of Ui::Form1 named as its objectName.
 
+#include "analysis/Berechnung.h"
 #include "analysis/Zustand.h"
+#include "charts/Geometrie.h"
 #include "explorations/Erkundungsfenster.h"
 
 #include "ui_Quorvel.h"
@@ -35,6 +37,7 @@ public:
     QImage& Bild() override;
     void Bild_zeigen(const QString& Beschreibung) override;
     QWidget& Fenster() override { return *this; }
+    const Diagrammgeometrie& Geometrie_des_Bildes() const override { return Geometrie; }
 
     // The switch states at this moment; built anew for every call, never kept.
     Schalter Schalter_lesen() const;
@@ -43,6 +46,9 @@ public:
     void Alles_berechnen();
     // The distribution chart anew into Image1.
     void Histo_neu_zeichnen();
+    // The distribution chart of the state as it stands into Bild, at Bild's size; changes
+    // nothing (no narrowing, no levels stored). Returns its geometry.
+    Diagrammgeometrie Verteilungsbild(QImage& Bild, const Schalter& s) const;
     // Every input field and variable to its start value; ends with Alles_berechnen, no redraw.
     void Standardwerte_setzen();
 
@@ -134,8 +140,11 @@ private:
     // Runs the exit handler of the field that lost the focus to another control of this window.
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
     void Anordnen();
-    // x/n into p0 and Edit_p0, the interval into its label.
+    // p0 = x/n in force (recomputed if it was not), the interval into its label.
     void Konfidenzintervall_zeigen();
+    bool Vor_dem_Zeichnen = false;
+    void Intervalltexte_zeigen(const Intervalltexte& t);
+    void Konfidenztext_zeigen(const QString& Text);
 
     std::vector<std::pair<QLineEdit*, std::function<void()>>> Ausgaenge;
 
@@ -155,5 +164,8 @@ private:
     // anything else (a family chart, a picture a recomputation has since left behind).
     enum class Bildart { Verteilung, OC, Anderes };
     Bildart Gezeigt = Bildart::Anderes;
+    // The geometry of the chart last drawn into Image1: the clipboard copy's width and the
+    // family charts' axes.
+    Diagrammgeometrie Geometrie;
     void Bildgroesse_angepasst();
 };

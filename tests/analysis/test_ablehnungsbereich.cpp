@@ -118,15 +118,19 @@ TEST(Ablehnungsbereich, Getippte_Grenzen_lesen_nur_die_Tabelle)
     EXPECT_EQ(Alfali_berechnen(z), 100 * z.P0_kumuliert[20] > 100 ? 100 : 100 * z.P0_kumuliert[20]);
     EXPECT_GT(z.Alfali, 99.99L);
 
+    // No region typed: the level shown, 0, is the level stored, and the next recomputation
+    // finds no region either.
     z.kli = -1;
     z.Alfali = 7;
     EXPECT_EQ(Alfali_berechnen(z), 0.0L);
-    EXPECT_EQ(z.Alfali, 7.0L);
+    EXPECT_EQ(z.Alfali, 0.0L);
+    EXPECT_EQ(kli_berechnen(z), -1);
 
     z.kre = 21;
     z.Alfare = 3;
     EXPECT_EQ(Alfare_berechnen(z), 0.0L);
-    EXPECT_EQ(z.Alfare, 3.0L);
+    EXPECT_EQ(z.Alfare, 0.0L);
+    EXPECT_EQ(kre_berechnen(z), 21);
     z.kre = 0;
     EXPECT_EQ(Alfare_berechnen(z), 100.0L);
     z.kre = -5;
@@ -220,5 +224,85 @@ TEST_P(Binomialsummen, Wert)
 
 INSTANTIATE_TEST_SUITE_P(Zeilen, Binomialsummen, testing::ValuesIn(summenfaelle),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// A bound turned into a level gives that bound back, for every k of the table, also where
+// the tails lie below the level's resolution (the level rounds to 0 or 100 there) and where
+// neighbouring k reach the same level.
+struct Tabellenfall {
+    const char* name;
+    int Art;
+    int n;
+    long double p;
+    int M, N;
+};
+
+class Grenze_zurueck : public testing::TestWithParam<Tabellenfall> {};
+
+TEST_P(Grenze_zurueck, Fuer_jedes_k_beider_Seiten)
+{
+    const Tabellenfall& f = GetParam();
+    Schalter s;
+    s.Verteilung_p0 = f.Art;
+    Zustand z;
+    Startwerte_setzen(z);
+    z.n = z.k2 = f.n;
+    z.p0 = f.p;
+    z.M0 = f.M;
+    z.N0 = f.N;
+    Alles_berechnen(z, s);
+    for (int k = 0; k <= f.n; ++k) {
+        z.kli = k;
+        Alfali_berechnen(z);
+        z.kre = k;
+        Alfare_berechnen(z);
+        // The bounds are what the recomputation recomputes; the whole of it now and then.
+        if (k % 700 == 1) {
+            Alles_berechnen(z, s);
+        } else {
+            kli_berechnen(z);
+            kre_berechnen(z);
+        }
+        ASSERT_EQ(z.kli, k) << "Alfali " << static_cast<double>(z.Alfali);
+        ASSERT_EQ(z.kre, k) << "Alfare " << static_cast<double>(z.Alfare);
+    }
+    // A level the user types is compared as it stands again.
+    z.Alfali = 5;
+    z.kli_Ursprung = kein_Ursprung;
+    kli_berechnen(z);
+    EXPECT_LE(Kumuliert(z, z.kli), 0.05L);
+    EXPECT_GT(Kumuliert(z, z.kli + 1), 0.05L);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabellen, Grenze_zurueck,
+    testing::Values(Tabellenfall{"binomial_2000_0_3", vaBinomial, 2000, 0.3L, 0, 0},
+                    Tabellenfall{"binomial_60_ein_Sechstel", vaBinomial, 60, 1.0L / 6, 0, 0},
+                    Tabellenfall{"binomial_31_0_8", vaBinomial, 31, 0.8L, 0, 0},
+                    Tabellenfall{"binomial_4000_0_942", vaBinomial, 4000, 0.942L, 0, 0},
+                    Tabellenfall{"hypergeo_50_von_120", vaHypergeo, 50, 0.25L, 30, 120},
+                    Tabellenfall{"poisson_300_0_02", vaPoisson, 300, 0.02L, 0, 0},
+                    Tabellenfall{"geometrisch_200_0_1", vaGeometr, 200, 0.1L, 0, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the regions overlap, the rejection region is their union: no k counts twice, the α
+// error stays a probability and nothing is accepted.
+TEST(Ablehnungsbereich, Ueberlappende_Bereiche_zaehlen_einmal)
+{
+    Zustand z = Startzustand();
+    z.kli = 16;
+    z.kre = 16;
+    Testart_setzen(z);
+    const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
+    EXPECT_NEAR(a.links, 100 * z.P0_kumuliert[16], 1e-15L);
+    EXPECT_NEAR(a.links + a.rechts, 100, 1e-15L);
+    EXPECT_LE(Alfa_Fehler(z), 100);
+    EXPECT_EQ(z.kli_Ursprung, 16);
+    // Each side keeps its own level, so that the bounds survive the next recomputation.
+    EXPECT_NEAR(z.Alfare, 100 * (1 - z.P0_kumuliert[15]), 1e-15L);
+}
 
 }  // namespace

@@ -30,8 +30,8 @@ TEST(Berechnung, Startwerte_und_ihre_Neuberechnung)
     EXPECT_EQ(z.kre, 20);
     EXPECT_EQ(t.Edit_kli, "12");
     EXPECT_EQ(t.Edit_kre, "20");
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=100,00%");
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit2, "P=98,85%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit, "P=100,00%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit2, "P=98,85%");
     // The running sums of a full binomial table; P0(X >= 20) is summed from the top, so it is
     // the last entry itself.
     EXPECT_NEAR(z.P0_kumuliert[20], 1.0L, 2 * eps);
@@ -46,9 +46,9 @@ TEST(Berechnung, Gleiche_Grenzen_k1_k2)
     z.k1 = 16;
     z.k2 = 16;
     const Berechnungstexte t = Alles_berechnen(z, Schalter{});
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit2, "P=0,00%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit2, "P=0,00%");
     // P0(X = 16) = 0.218199... (exact binomial value)
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=21,82%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit, "P=21,82%");
     EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
 }
 
@@ -249,7 +249,7 @@ TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt)
     const Berechnungstexte t = Alles_berechnen(z, Schalter{});
     EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
     // P0(15 <= X <= 20) from the exact binomial table: 80,42 %
-    EXPECT_EQ(t.Label_Intervallwahrscheinlichkeit, "P=80,42%");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit, "P=80,42%");
 }
 
 }  // namespace

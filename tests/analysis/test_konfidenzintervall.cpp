@@ -1,5 +1,7 @@
 #include "analysis/Konfidenzintervall.h"
 
+#include "analysis/Berechnung.h"
+
 #include "Analysezustand.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +40,9 @@ TEST_P(Konfidenzintervalle, Texte_und_neues_p0)
     Zustand z = Startzustand();
     z.x = f.x;
     z.Sigmafaktor = f.Sigmafaktor;
-    const Konfidenztexte t = Konfidenzintervall_berechnen(z, Schalter{});
+    Schalter s;
+    s.Vertrauensintervall_berechnen = true;
+    const Berechnungstexte t = Alles_berechnen(z, s);
     EXPECT_EQ(t.Edit_p0, f.Edit_p0);
     EXPECT_EQ(t.Label_Vertrauensintervall_ausgeben, f.Label);
     // The table of distribution 0 now belongs to p0 = x/n.
@@ -49,24 +53,32 @@ TEST_P(Konfidenzintervalle, Texte_und_neues_p0)
 INSTANTIATE_TEST_SUITE_P(Zeilen, Konfidenzintervalle, testing::ValuesIn(intervallfaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Konfidenzintervall, Nur_Verteilung_null_wird_neu_berechnet)
+// x/n is the test's p0: bounds, scale and labels are those of typing x/n into p0.
+TEST(Konfidenzintervall, Alles_gehoert_zu_x_durch_n)
 {
-    Zustand z = Startzustand();
-    z.x = 4;
-    Konfidenzintervall_berechnen(z, Schalter{});
-    EXPECT_EQ(z.p0, 0.2L);
-    // kli, kre and Pmax wait for the next full recomputation.
-    EXPECT_EQ(z.kli, 12);
-    EXPECT_EQ(z.kre, 20);
-    EXPECT_EQ(z.Pmax, Binomialverteilung(20, 16, 0.8L));
+    Zustand mit = Startzustand();
+    mit.x = 1;
+    mit.n = mit.k2 = 30;
+    Schalter s;
+    s.Vertrauensintervall_berechnen = true;
+    const Berechnungstexte t = Alles_berechnen(mit, s);
+
+    Zustand getippt = Startzustand();
+    getippt.n = getippt.k2 = 30;
+    getippt.p0 = 1.0L / 30;
+    const Berechnungstexte g = Alles_berechnen(getippt, Schalter{});
+    EXPECT_EQ(mit.p0, getippt.p0);
+    EXPECT_EQ(t.Edit_kre, g.Edit_kre);
+    EXPECT_EQ(t.Edit_kre, "4");
+    EXPECT_EQ(t.Intervall.Label_Intervallwahrscheinlichkeit2, g.Intervall.Label_Intervallwahrscheinlichkeit2);
+    EXPECT_EQ(mit.Pmax, getippt.Pmax);
 }
 
 TEST(Konfidenzintervall, Vor_dem_ersten_Zuruecksetzen_keine_Division)
 {
     Zustand z;  // all zero, n = 0
-    const Konfidenztexte t = Konfidenzintervall_berechnen(z, Schalter{});
-    EXPECT_EQ(t.Label_Vertrauensintervall_ausgeben, Leeres_Konfidenzintervall);
-    EXPECT_EQ(t.Edit_p0, "0");
+    EXPECT_EQ(Konfidenzintervall_Text(z), Leeres_Konfidenzintervall);
+    EXPECT_EQ(Konfidenz_p0_setzen(z), "0");
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #include "charts/Diagramm.h"
+
+#include "analysis/Ablehnungsbereich.h"
 #include "charts/UGrafik.h"
 #include "Testzustand.h"
 
@@ -8,15 +10,28 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
+
+// What the window does around the drawing: the geometry, a narrowed range taken over, the test
+// kind; then the chart.
+Diagrammgeometrie Zeichnen(QImage& Bild, Zustand& z, const Schalter& s) {
+    const Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
+    z.k1 = g.k1;
+    z.k2 = g.k2;
+    Testart_setzen(z);
+    Histo_neu_zeichnen(Bild, z, g, s);
+    return g;
+}
 
 class Diagramm : public ::testing::Test {
 protected:
     void SetUp() override { Gui_sicherstellen(); }
     QImage Bild = Testbild();
     Zustand z = Startzustand();
+    Diagrammgeometrie g;
     Schalter aus = [] {
         Schalter s;
         s.Info = false;
@@ -46,13 +61,14 @@ TEST_P(Geometrie, SlotWidthAndAxisEndOnTheWindowImage) {
     Zustand z = Binomialzustand(4000, 0.8L);
     z.k1 = f.k1;
     z.k2 = f.k2;
-    EXPECT_FALSE(Geometrie_berechnen(Testbild(), z));
-    EXPECT_EQ(z.Saeulenbreite, f.Saeulenbreite);
-    EXPECT_EQ(z.x_Ende, f.x_Ende);
-    EXPECT_EQ(z.y_Ursprung, 349);
-    EXPECT_EQ(z.Hoehe_Skala, 297);
-    EXPECT_EQ(z.k1, f.k1);
-    EXPECT_EQ(z.k2, f.k2);
+    const Diagrammgeometrie g = Geometrie_berechnen(Testbild(), z, Schalter{});
+    EXPECT_FALSE(g.verengt);
+    EXPECT_EQ(g.Saeulenbreite, f.Saeulenbreite);
+    EXPECT_EQ(g.x_Ende, f.x_Ende);
+    EXPECT_EQ(g.y_Ursprung, 349);
+    EXPECT_EQ(g.Hoehe_Skala, 297);
+    EXPECT_EQ(g.k1, f.k1);
+    EXPECT_EQ(g.k2, f.k2);
 }
 
 // 943 = 998 - 15 - 40 pixels of axis.
@@ -70,66 +86,61 @@ TEST(Verengung, OneValueMoreThanPixelsNarrowsToMuePlusMinus3point5Sigma) {
     Zustand z = Binomialzustand(4000, 0.8L);
     z.k1 = 100;
     z.k2 = 1043;  // 944 values of k
-    int gemeldet_k1 = -1, gemeldet_k2 = -1, Meldungen = 0;
-    Diagramm_Rueckrufe r;
-    r.k_Bereich_verengt = [&](int k1, int k2) {
-        gemeldet_k1 = k1;
-        gemeldet_k2 = k2;
-        ++Meldungen;
-    };
     QImage Bild = Testbild();
     Schalter s;
     s.Info = false;
-    Histo_neu_zeichnen(Bild, z, s, r);
+    Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
     // mue0 = 3200, sigma0 = sqrt(640) = 25.29822...: 3200 -+ 88.5438 rounds to 3111 and 3289.
-    EXPECT_EQ(Meldungen, 1);
-    EXPECT_EQ(gemeldet_k1, 3111);
-    EXPECT_EQ(gemeldet_k2, 3289);
-    EXPECT_EQ(z.k1, 3111);
-    EXPECT_EQ(z.k2, 3289);
-    EXPECT_EQ(z.Saeulenbreite, 943 / 179);
-    EXPECT_EQ(z.x_Ende, 40 + 5 * 179 + 10);
+    EXPECT_TRUE(g.verengt);
+    EXPECT_EQ(g.k1, 3111);
+    EXPECT_EQ(g.k2, 3289);
+    EXPECT_EQ(g.Saeulenbreite, 943 / 179);
+    EXPECT_EQ(g.x_Ende, 40 + 5 * 179 + 10);
+    EXPECT_EQ(z.k1, 100) << "the state is the window's to change";
 
-    // The narrowed range is kept: the next redraw reports nothing.
-    Histo_neu_zeichnen(Bild, z, s, r);
-    EXPECT_EQ(Meldungen, 1);
+    // Once the window has taken the narrowed range, the next redraw keeps it.
+    z.k1 = g.k1;
+    z.k2 = g.k2;
+    EXPECT_FALSE(Geometrie_berechnen(Bild, z, s).verengt);
 
     z.k1 = 100;
     z.k2 = 1042;  // 943 values fit
-    Histo_neu_zeichnen(Bild, z, s, r);
-    EXPECT_EQ(Meldungen, 1);
-    EXPECT_EQ(z.k1, 100);
+    g = Geometrie_berechnen(Bild, z, s);
+    EXPECT_FALSE(g.verengt);
+    EXPECT_EQ(g.k1, 100);
 }
 
 TEST(Verengung, NarrowDistributionKeepsTheSlotCap) {
     Zustand z = Binomialzustand(4000, 0.001L);  // mue0 = 4, sigma0 ~ 2: 12 values after narrowing
     z.k2 = 4000;
-    EXPECT_TRUE(Geometrie_berechnen(Testbild(), z));
-    EXPECT_EQ(z.k1, 0);
-    EXPECT_EQ(z.k2, 11);
-    EXPECT_EQ(z.Saeulenbreite, 20);
-    EXPECT_EQ(z.x_Ende, 40 + 20 * 12 + 10);
+    const Diagrammgeometrie g = Geometrie_berechnen(Testbild(), z, Schalter{});
+    EXPECT_TRUE(g.verengt);
+    EXPECT_EQ(g.k1, 0);
+    EXPECT_EQ(g.k2, 11);
+    EXPECT_EQ(g.Saeulenbreite, 20);
+    EXPECT_EQ(g.x_Ende, 40 + 20 * 12 + 10);
 }
 
 TEST(Verengung, MomentsThatAreNotFiniteKeepTheWholeTableAndLeaveNoSlotWidth) {
     Zustand z = Binomialzustand(4000, 0.8L);
     z.sigma0 = std::numeric_limits<Extended>::infinity();
-    EXPECT_TRUE(Geometrie_berechnen(Testbild(), z));
-    EXPECT_EQ(z.k1, 0);
-    EXPECT_EQ(z.k2, 4000);
-    EXPECT_EQ(z.Saeulenbreite, 0);
+    Diagrammgeometrie g = Geometrie_berechnen(Testbild(), z, Schalter{});
+    EXPECT_TRUE(g.verengt);
+    EXPECT_EQ(g.k1, 0);
+    EXPECT_EQ(g.k2, 4000);
+    EXPECT_EQ(g.Saeulenbreite, 0);
     z.mue0 = std::numeric_limits<Extended>::quiet_NaN();
-    z.k1 = 0;
-    EXPECT_TRUE(Geometrie_berechnen(Testbild(), z));
-    EXPECT_EQ(z.k1, 0);
-    EXPECT_EQ(z.k2, 4000);
+    g = Geometrie_berechnen(Testbild(), z, Schalter{});
+    EXPECT_TRUE(g.verengt);
+    EXPECT_EQ(g.k1, 0);
+    EXPECT_EQ(g.k2, 4000);
 }
 
 TEST_F(Diagramm, ZeroSlotWidthDrawsFrameButNoTicksOrBars) {
     z = Binomialzustand(4000, 0.8L);
     z.sigma0 = 1e6L;  // still too wide after narrowing
-    Histo_neu_zeichnen(Bild, z, aus, {});
-    ASSERT_EQ(z.Saeulenbreite, 0);
+    g = Zeichnen(Bild, z, aus);
+    ASSERT_EQ(g.Saeulenbreite, 0);
     EXPECT_EQ(Bild.pixel(40, 349), clBlack);
     // x_Ende = 50: the arrowhead and the "k" stand at 50..70.
     EXPECT_TRUE(Bemalt(Bild, QRect(41, 52, 900, 290)).isEmpty()) << "no bar above the axis";
@@ -137,8 +148,8 @@ TEST_F(Diagramm, ZeroSlotWidthDrawsFrameButNoTicksOrBars) {
 }
 
 TEST_F(Diagramm, FrameAxesAndArrowheads) {
-    Geometrie_berechnen(Bild, z);
-    Histo_KOS(Bild, z, aus);
+    g = Geometrie_berechnen(Bild, z, aus);
+    Histo_KOS(Bild, g, aus);
     for (int x = 40; x <= 469; ++x) ASSERT_EQ(Bild.pixel(x, 349), clBlack) << x;
     // Arrowhead: base on column 470 from row 346 to 352, tip at 480, white inside.
     EXPECT_EQ(Bild.pixel(470, 346), clBlack);
@@ -157,8 +168,8 @@ TEST_F(Diagramm, FrameAxesAndArrowheads) {
 }
 
 TEST_F(Diagramm, TicksOfMultiplesOfTenAreLongerAndWider) {
-    Geometrie_berechnen(Bild, z);
-    Histo_KOS(Bild, z, aus);
+    g = Geometrie_berechnen(Bild, z, aus);
+    Histo_KOS(Bild, g, aus);
     // k = 10: centre 40 + trunc(10.5 * 20) = 250, two columns wide, down to row 355 where
     // the white box of its number begins.
     EXPECT_EQ(Bild.pixel(250, 355), clBlack);
@@ -210,16 +221,16 @@ TEST(k_Beschriftung, OffsetByCountOfDigits) {
 
 TEST_F(Diagramm, AuxiliaryLinesRowsLabelsAndDots) {
     z.Pmax = 0.25L;
-    Geometrie_berechnen(Bild, z);
+    g = Geometrie_berechnen(Bild, z, aus);
     Schalter s = aus;
     s.waagerechte_Strichelung = true;
-    Histo_KOS(Bild, z, s);
+    Histo_KOS(Bild, g, s);
     // Rows 52 + round(i * 297 / 5): 59.4, 118.8, 178.2 and 237.6 round to 59, 119, 178, 238.
     const int Zeilen[5] = {52, 111, 171, 230, 290};
     const char* Texte[5] = {"0,250", "0,200", "0,150", "0,100", "0,050"};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Hilfslinie_Zeile(z, i), Zeilen[i]);
-        EXPECT_EQ(Hilfslinie_Text(z, i), QString::fromLatin1(Texte[i]));
+        EXPECT_EQ(Hilfslinie_Zeile(g, i), Zeilen[i]);
+        EXPECT_EQ(Hilfslinie_Text(g, i), QString::fromLatin1(Texte[i]));
         // Dotted from column 37 on: even distances from 37 are painted.
         EXPECT_EQ(Bild.pixel(101, Zeilen[i]), clGray) << i;
         EXPECT_EQ(Bild.pixel(100, Zeilen[i]), clWhite) << i;
@@ -229,12 +240,12 @@ TEST_F(Diagramm, AuxiliaryLinesRowsLabelsAndDots) {
 }
 
 TEST_F(Diagramm, BarHeightsFollowTheScale) {
-    Geometrie_berechnen(Bild, z);
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, true, clBlack, Pinselart::bsClear);
+    g = Geometrie_berechnen(Bild, z, aus);
+    Saeulen_zeichnen(Bild, z, g, z.P0_Tabelle, 16, 16, true, clBlack, Pinselart::bsClear);
     // Pmax = P0(X=16), so k = 16 reaches y_Oben: columns 360..380, rows 52..349.
     EXPECT_EQ(Bemalt(Bild, QRect(0, 0, 998, 373)), QRect(QPoint(360, 52), QPoint(380, 349)));
     EXPECT_EQ(Bild.pixel(370, 200), clWhite);
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
+    Saeulen_zeichnen(Bild, z, g, z.P0_Tabelle, g.k1, g.k2, true, clBlack, Pinselart::bsClear);
     // P(X=15) / P(X=16) = (16/5)(0.2/0.8) = 0.8 exactly: 0.8 * 297 = 237.6 rounds to 238.
     EXPECT_EQ(Bild.pixel(350, 349 - 238), clBlack);
     EXPECT_EQ(Bild.pixel(350, 349 - 239), clWhite);
@@ -256,10 +267,10 @@ TEST_P(Saeulendiagramm, ColumnsTakeTheirPartOfTheSlot) {
     const Saeulenfall& f = GetParam();
     QImage Bild = Testbild();
     Zustand z = Startzustand();
-    Geometrie_berechnen(Bild, z);
+    Diagrammgeometrie g = Geometrie_berechnen(Bild, z, Schalter{});
     z.Saeulendiagramm = true;
-    z.Saeulenbreite = f.Saeulenbreite;
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, 16, 16, f.linke_Haelfte, clRed, Pinselart::bsHorizontal);
+    g.Saeulenbreite = f.Saeulenbreite;
+    Saeulen_zeichnen(Bild, z, g, z.P0_Tabelle, 16, 16, f.linke_Haelfte, clRed, Pinselart::bsHorizontal);
     const int X = 40 + 16 * f.Saeulenbreite;
     const QRect r = Bemalt(Bild, QRect(0, 0, 998, 373));
     EXPECT_EQ(r.left(), X + f.von);
@@ -277,52 +288,58 @@ INSTANTIATE_TEST_SUITE_P(Breiten, Saeulendiagramm,
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Diagramm, ScaleWithoutPmaxOrWithNonFiniteValuesGivesFlatBars) {
-    Geometrie_berechnen(Bild, z);
+    g = Geometrie_berechnen(Bild, z, aus);
     Wertefeld Werte{};
     Werte[3] = std::numeric_limits<Extended>::quiet_NaN();
     Werte[4] = std::numeric_limits<Extended>::infinity();
     Werte[5] = std::numeric_limits<Extended>::max();
-    z.Pmax = 0.0L;  // every shown probability 0
-    Saeulen_zeichnen(Bild, z, Werte, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
+    g.Pmax = 0.0L;  // every shown probability 0
+    Saeulen_zeichnen(Bild, z, g, Werte, g.k1, g.k2, true, clBlack, Pinselart::bsClear);
     EXPECT_EQ(Bemalt(Bild, QRect(0, 0, 998, 373)), QRect(QPoint(40, 349), QPoint(460, 349)));
-    EXPECT_EQ(Balkenhoehe(z, 0.0L), 0);
-    z.Pmax = std::numeric_limits<Extended>::denorm_min();
-    EXPECT_EQ(Balkenhoehe(z, 1.0L), 0) << "quotient overflows to infinity";
-    z.Pmax = 1.0L;
-    EXPECT_EQ(Balkenhoehe(z, std::numeric_limits<Extended>::max()), 0);
-    EXPECT_EQ(Balkenhoehe(z, 1e300L), Pixel_Grenze);
+    EXPECT_EQ(Balkenhoehe(g, 0.0L), 0);
+    g.Pmax = std::numeric_limits<Extended>::denorm_min();
+    EXPECT_EQ(Balkenhoehe(g, 1.0L), 0) << "quotient overflows to infinity";
+    g.Pmax = 1.0L;
+    EXPECT_EQ(Balkenhoehe(g, std::numeric_limits<Extended>::max()), 0);
+    EXPECT_EQ(Balkenhoehe(g, 1e300L), Pixel_Grenze);
 }
 
 TEST_F(Diagramm, EntriesAboveNAreNeverDrawn) {
     z.k2 = 25;  // beyond n = 20, as no input field allows
     z.P0_Tabelle[21] = z.Pmax;
-    Geometrie_berechnen(Bild, z);
-    Saeulen_zeichnen(Bild, z, z.P0_Tabelle, z.k1, z.k2, true, clBlack, Pinselart::bsClear);
-    const int X21 = 40 + 21 * z.Saeulenbreite;
-    EXPECT_TRUE(Bemalt(Bild, QRect(X21 + 1, 0, 5 * z.Saeulenbreite, 373)).isEmpty());
+    g = Geometrie_berechnen(Bild, z, aus);
+    Saeulen_zeichnen(Bild, z, g, z.P0_Tabelle, g.k1, g.k2, true, clBlack, Pinselart::bsClear);
+    const int X21 = 40 + 21 * g.Saeulenbreite;
+    EXPECT_TRUE(Bemalt(Bild, QRect(X21 + 1, 0, 5 * g.Saeulenbreite, 373)).isEmpty());
 }
 
 TEST_F(Diagramm, CumulativeChartScalesToOneAndTopsOutAtYOben) {
     Schalter s = aus;
     s.p0_kumuliert = true;
-    Histo_neu_zeichnen(Bild, z, s, {});
-    EXPECT_EQ(z.Pmax, 1.0L);
+    g = Zeichnen(Bild, z, s);
+    EXPECT_EQ(g.Pmax, 1.0L);
     // P0(X <= 20) = 1 up to rounding of the running sum: the last bar reaches row 52.
     EXPECT_EQ(Bild.pixel(450, 52), clBlack);
     EXPECT_EQ(Bild.pixel(450, 51), clWhite);
 }
 
-TEST_F(Diagramm, FullRedrawSetsTestKindAndRunsTheIntervalHandlerOnce) {
+// The clipboard copy: at least 680 px, else 15 px past the axis end.
+TEST(Zwischenablage, BreiteNachDemAchsenende) {
+    const QImage Bild = Testbild();
+    for (const auto& [x_Ende, Breite] : {std::pair{460, 680}, {600, 680}, {679, 680}, {680, 695}, {700, 715}}) {
+        Diagrammgeometrie g;
+        g.x_Ende = x_Ende;
+        EXPECT_EQ(Zwischenablagebild(Bild, g).width(), Breite) << x_Ende;
+    }
+}
+
+TEST_F(Diagramm, FullRedrawSetsTestKind) {
     Schalter alles;
     alles.p1_zeichnen = alles.p2_zeichnen = true;
     alles.Erwartungswert_zeigen = alles.Sigma_zeigen = alles.Normalverteilung = true;
     alles.Alfa_zeigen = alles.Beta_zeigen = alles.waagerechte_Strichelung = true;
     alles.Stichprobenergebnis_zeigen = true;
-    int Klicks = 0;
-    Diagramm_Rueckrufe r;
-    r.Vertrauensintervall_Klick = [&] { ++Klicks; };
-    Histo_neu_zeichnen(Bild, z, alles, r);
-    EXPECT_EQ(Klicks, 1);
+    Zeichnen(Bild, z, alles);
     // kli = 12 and kre = 20 = n: two-sided.
     EXPECT_TRUE(z.Test_beidseitig);
     EXPECT_FALSE(z.Test_links);
@@ -344,18 +361,18 @@ Schalter Formen() {
 
 // Logical boxes of the texts of the start chart, a pixel wider on every side: glyphs of a
 // larger font may reach a little beyond the box of the logical one.
-std::vector<QRect> Textkaesten(const Zustand& z, const Schalter& s) {
+std::vector<QRect> Textkaesten(const Diagrammgeometrie& g, const Schalter& s) {
     Schrift normal, fett;
     fett.fett = true;
     auto Kasten = [](int x, int y, const QString& t, const Schrift& f) {
         return QRect(x - 1, y - 1, Textbreite(t, f) + 2, Texthoehe(t, f) + 2);
     };
-    std::vector<QRect> k{Kasten(z.x_Ursprung - 30, 5, QStringLiteral("P(X=k)"), fett),
-                         Kasten(z.x_Ende + 3, z.y_Ursprung + 5, QStringLiteral("k"), fett),
-                         QRect(0, z.y_Ursprung + 6, 2000, 100)};  // the numbers of the k axis
+    std::vector<QRect> k{Kasten(g.x_Ursprung - 30, 5, QStringLiteral("P(X=k)"), fett),
+                         Kasten(g.x_Ende + 3, g.y_Ursprung + 5, QStringLiteral("k"), fett),
+                         QRect(0, g.y_Ursprung + 6, 2000, 100)};  // the numbers of the k axis
     if (s.waagerechte_Strichelung)
         for (int i = 0; i <= 4; ++i)
-            k.push_back(Kasten(z.x_Ursprung - 37, Hilfslinie_Zeile(z, i) - 8, Hilfslinie_Text(z, i), normal));
+            k.push_back(Kasten(g.x_Ursprung - 37, Hilfslinie_Zeile(g, i) - 8, Hilfslinie_Text(g, i), normal));
     return k;
 }
 
@@ -377,11 +394,11 @@ TEST_P(Geraeteskala, EveryLogicalPixelOutsideTheTextsBecomesOneCrispBlock) {
     ASSERT_EQ(Logische_Breite(Bild_s), 998);
     ASSERT_EQ(Logische_Hoehe(Bild_s), 373);
     Zustand z1 = Startzustand(), z_s = Startzustand();
-    Histo_neu_zeichnen(Bild1, z1, Formen(), {});
-    Histo_neu_zeichnen(Bild_s, z_s, Formen(), {});
-    EXPECT_EQ(z_s.Saeulenbreite, z1.Saeulenbreite) << "the geometry is logical";
-    EXPECT_EQ(z_s.x_Ende, z1.x_Ende);
-    const std::vector<QRect> Texte = Textkaesten(z1, Formen());
+    const Diagrammgeometrie g1 = Zeichnen(Bild1, z1, Formen());
+    const Diagrammgeometrie g_s = Zeichnen(Bild_s, z_s, Formen());
+    EXPECT_EQ(g_s.Saeulenbreite, g1.Saeulenbreite) << "the geometry is logical";
+    EXPECT_EQ(g_s.x_Ende, g1.x_Ende);
+    const std::vector<QRect> Texte = Textkaesten(g1, Formen());
     int Schwarz = 0, Fehler = 0;
     for (int y = 0; y < 373; ++y)
         for (int x = 0; x < 998; ++x) {
@@ -414,10 +431,10 @@ TEST(Geraeteskala, TextsAreDrawnAtDeviceResolutionNotBlownUp) {
     Zustand z = Startzustand();
     Schalter s;
     s.Info = false;
-    Histo_neu_zeichnen(Bild, z, s, {});
+    const Diagrammgeometrie g = Zeichnen(Bild, z, s);
     auto dunkel = [&](int X, int Y) { return qGray(Bild.pixel(X, Y)) < 128; };
     int an_Blockgrenzen = 0, in_Bloecken = 0;
-    for (const QRect& r : Textkaesten(z, s)) {
+    for (const QRect& r : Textkaesten(g, s)) {
         const QRect g = QRect(2 * r.left(), 2 * r.top(), 2 * r.width(), 2 * r.height())
                             .intersected(QRect(1, 1, Bild.width() - 1, Bild.height() - 1));
         for (int Y = g.top(); Y <= g.bottom(); ++Y)

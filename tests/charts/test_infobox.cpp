@@ -15,10 +15,16 @@
 
 namespace {
 
-// Start values with the frame's origin and the test kind that the redraw sets first.
+// The frame's origin on the window's chart.
+const Diagrammgeometrie G40 = [] {
+    Diagrammgeometrie g;
+    g.x_Ursprung = 40;
+    return g;
+}();
+
+// Start values with the test kind that the redraw sets first.
 Zustand Start() {
     Zustand z = Startzustand();
-    z.x_Ursprung = 40;
     Testart_setzen(z);
     return z;
 }
@@ -44,11 +50,11 @@ Schalter Alles_an() {
 TEST(Infotexte, Zeile1_der_Startwerte) {
     const Zustand z = Start();
     const Schalter s = Alles_an();
-    const Info_Texte t = Info_Zeile1_Texte(z, s);
+    const Info_Texte t = Info_Zeile1_Texte(z, G40, s);
     EXPECT_EQ(Text_bei(t, 80, 5), "n=20");
     EXPECT_EQ(Text_bei(t, 155, 5), "p0=0,800");
-    EXPECT_EQ(Text_bei(Info_Erwartungswerte_Texte(z, s), 230, 5), "µ=16,00");
-    const Info_Texte sig = Info_Sigma_Texte(z, s);
+    EXPECT_EQ(Text_bei(Info_Erwartungswerte_Texte(z, G40, s), 230, 5), "µ=16,00");
+    const Info_Texte sig = Info_Sigma_Texte(z, G40, s);
     ASSERT_EQ(sig.size(), 5u);
     EXPECT_EQ(Text_bei(sig, 310, 5), "σ");
     EXPECT_EQ(Text_bei(sig, 320, 5), "=1,79");
@@ -76,7 +82,7 @@ TEST_P(Zeile2_Startwerte, Text_an_seiner_Stelle) {
     s.Umgebung_schraffieren = f.Umgebung;
     s.p1_zeichnen = f.p1;
     s.p2_zeichnen = f.p2;
-    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, s), f.x, 25), f.Text);
+    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, G40, s), f.x, 25), f.Text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,16 +111,16 @@ TEST(Infotexte, Info_aus_entfernt_alle_Texte) {
     Schalter s = Alles_an();
     s.Alfa_zeigen = s.Beta_zeigen = s.p1_zeichnen = s.p2_zeichnen = s.Umgebung_schraffieren = true;
     s.Info = false;
-    EXPECT_TRUE(Info_Zeile1_Texte(z, s).empty());
-    EXPECT_TRUE(Info_Erwartungswerte_Texte(z, s).empty());
-    EXPECT_TRUE(Info_Sigma_Texte(z, s).empty());
-    EXPECT_TRUE(Info_Zeile2_Texte(z, s).empty());
+    EXPECT_TRUE(Info_Zeile1_Texte(z, G40, s).empty());
+    EXPECT_TRUE(Info_Erwartungswerte_Texte(z, G40, s).empty());
+    EXPECT_TRUE(Info_Sigma_Texte(z, G40, s).empty());
+    EXPECT_TRUE(Info_Zeile2_Texte(z, G40, s).empty());
 }
 
 TEST(Infotexte, Erwartungswert_und_Sigma_nur_mit_ihrem_Schalter) {
     const Zustand z = Start();
-    EXPECT_TRUE(Info_Erwartungswerte_Texte(z, Schalter{}).empty());
-    EXPECT_TRUE(Info_Sigma_Texte(z, Schalter{}).empty());
+    EXPECT_TRUE(Info_Erwartungswerte_Texte(z, G40, Schalter{}).empty());
+    EXPECT_TRUE(Info_Sigma_Texte(z, G40, Schalter{}).empty());
 }
 
 struct Mengenfall {
@@ -152,11 +158,11 @@ TEST(Infotexte, ohne_Ablehnungsbereich_kein_Alfa_Fehler_und_P_A_100) {
     Testart_setzen(z);
     Schalter s;
     s.Alfa_zeigen = true;
-    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, s), 460, 25), "-Fehler=0,00%");
-    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, s), 560, 25), "<keiner>");
+    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, G40, s), 460, 25), "-Fehler=0,00%");
+    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, G40, s), 560, 25), "<keiner>");
     s.Alfa_zeigen = false;
     s.Annahmebereich_zeigen = true;
-    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, s), 390, 25), "P(A)=100,00%");
+    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, G40, s), 390, 25), "P(A)=100,00%");
 }
 
 TEST(Infotexte, Umgebung_allgemein_formatiert_und_ab_0) {
@@ -166,7 +172,7 @@ TEST(Infotexte, Umgebung_allgemein_formatiert_und_ab_0) {
     z.Umgebung_re = 17.4L;
     Schalter s;
     s.Umgebung_schraffieren = true;
-    const Info_Texte t = Info_Zeile2_Texte(z, s);
+    const Info_Texte t = Info_Zeile2_Texte(z, G40, s);
     EXPECT_EQ(Text_bei(t, 230, 25), "99,5%-Umgebung={0; ... ;17}");
     // a = 0: P(U) = P0(X <= 17) = 1 - P(X >= 18) = 0.7939152 (exact rational sum).
     EXPECT_EQ(Text_bei(t, 460, 25), "P(U)=79,39%");
@@ -181,10 +187,10 @@ TEST(Infotexte, entartete_Momente_ohne_nan_und_inf) {
     z.Umgebung = std::numeric_limits<Extended>::quiet_NaN();
     Schalter s = Alles_an();
     s.Umgebung_schraffieren = true;
-    EXPECT_EQ(Text_bei(Info_Erwartungswerte_Texte(z, s), 230, 5), "µ=–");
-    EXPECT_EQ(Text_bei(Info_Sigma_Texte(z, s), 320, 5), "=–");
-    EXPECT_EQ(Text_bei(Info_Sigma_Texte(z, s), 420, 5), "=–");
-    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, s), 230, 25), "–%-Umgebung={12; ... ;20}");
+    EXPECT_EQ(Text_bei(Info_Erwartungswerte_Texte(z, G40, s), 230, 5), "µ=–");
+    EXPECT_EQ(Text_bei(Info_Sigma_Texte(z, G40, s), 320, 5), "=–");
+    EXPECT_EQ(Text_bei(Info_Sigma_Texte(z, G40, s), 420, 5), "=–");
+    EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, G40, s), 230, 25), "–%-Umgebung={12; ... ;20}");
 }
 
 // p just above 0, computed as the recomputation does, with the largest sigma factor and
@@ -211,10 +217,9 @@ TEST_P(Extreme_Eingaben, Infotexte_nur_mit_endlichen_Zahlen) {
     s.Verteilung_p0 = s.Verteilung_p1 = f.Art;
     s.p1_zeichnen = s.Alfa_zeigen = s.Beta_zeigen = s.Umgebung_schraffieren = s.Annahmebereich_zeigen = true;
     Alles_berechnen(z, s);
-    z.x_Ursprung = 40;
     Testart_setzen(z);
-    Info_Texte alle = Info_Zeile1_Texte(z, s);
-    for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, s), Info_Sigma_Texte(z, s), Info_Zeile2_Texte(z, s)})
+    Info_Texte alle = Info_Zeile1_Texte(z, G40, s);
+    for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, G40, s), Info_Sigma_Texte(z, G40, s), Info_Zeile2_Texte(z, G40, s)})
         alle.insert(alle.end(), t.begin(), t.end());
     ASSERT_GT(alle.size(), 10u);
     EXPECT_EQ(Text_bei(alle, 230, 5), f.mue_Text);
@@ -252,7 +257,7 @@ TEST(Infobox, zeichnet_genau_die_Texte_an_ihren_Stellen) {
     Zustand z = Start();
     Schalter s;
     QImage b = Testbild();
-    Info_Zeile1_zeichnen(b, z, s);
+    Info_Zeile1_zeichnen(b, z, G40, s);
     Schrift f;
     f.fett = true;
     const int h = Texthoehe("n=20", f);
@@ -324,7 +329,7 @@ TEST(Infobox, durchsichtig_die_Grafik_bleibt_zwischen_den_Buchstaben) {
     s.Alfa_zeigen = true;
     QImage b = Testbild();
     b.fill(clRed);
-    Info_Zeile2_zeichnen(b, z, s);
+    Info_Zeile2_zeichnen(b, z, G40, s);
     Schrift f;
     f.fett = true;
     const QString v = "V={0; ... ;12;20; ... ;20}";

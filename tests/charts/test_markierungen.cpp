@@ -21,21 +21,25 @@ constexpr Extended nan_ = std::numeric_limits<Extended>::quiet_NaN();
 
 // The geometry that the frame computes for k1 = 0, k2 = 20 on the window's 998 x 373 image
 // (trunc(943 / 21) = 44 capped to 20, x_Ende = 40 + 20 * 21 + 10 = 470).
-void Fenstergeometrie(Zustand& z) {
-    z.x_Ursprung = 40;
-    z.y_Ursprung = 349;
-    z.y_Oben = 52;
-    z.Hoehe_Skala = 297;
-    z.k_Spanne = z.k2 - z.k1;
-    z.Saeulenbreite = 20;
-    z.x_Ende = 40 + 20 * (z.k_Spanne + 1) + 10;
+Diagrammgeometrie Fenstergeometrie(const Zustand& z) {
+    Diagrammgeometrie g;
+    g.x_Ursprung = 40;
+    g.y_Ursprung = 349;
+    g.y_Oben = 52;
+    g.Hoehe_Skala = 297;
+    g.k1 = z.k1;
+    g.k2 = z.k2;
+    g.k_Spanne = z.k2 - z.k1;
+    g.Saeulenbreite = 20;
+    g.x_Ende = 40 + 20 * (g.k_Spanne + 1) + 10;
+    g.Pmax = z.Pmax;
+    return g;
 }
 
 // Start values with every table set to the same height, so that every bar is 149 px tall and
 // a hatch shows in every slot it covers.
 Zustand Flachzustand() {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
     for (int k = 0; k <= z.n; ++k) z.P0_Tabelle[k] = z.P1_Tabelle[k] = 0.5L;
     z.Pmax = 1.0L;
     Testart_setzen(z);
@@ -52,11 +56,11 @@ int Anzahl(const QImage& b, QRgb Farbe, int x0, int x1, int y0, int y1) {
 
 // Slots k (of the histogram slot grid) that show at least one pixel of the colour inside
 // the bar area, above the axis.
-std::vector<int> Gefaerbte_Slots(const QImage& b, const Zustand& z, QRgb Farbe, int k_bis) {
+std::vector<int> Gefaerbte_Slots(const QImage& b, const Diagrammgeometrie& g, QRgb Farbe, int k_bis) {
     std::vector<int> r;
-    for (int k = z.k1; k <= k_bis; ++k) {
-        const int x = z.x_Ursprung + (k - z.k1) * z.Saeulenbreite;
-        if (Anzahl(b, Farbe, x + 1, x + z.Saeulenbreite, z.y_Oben, z.y_Ursprung) > 0) r.push_back(k);
+    for (int k = g.k1; k <= k_bis; ++k) {
+        const int x = g.x_Ursprung + (k - g.k1) * g.Saeulenbreite;
+        if (Anzahl(b, Farbe, x + 1, x + g.Saeulenbreite, g.y_Oben, g.y_Ursprung) > 0) r.push_back(k);
     }
     return r;
 }
@@ -73,9 +77,9 @@ std::vector<int> Folge(int von, int bis) {
 // column 40 + trunc(16.5 * 20) = 370, from row y_Ursprung + 3 = 352 up to row 45.
 TEST(Markierungen, Erwartungswert_der_Startwerte_auf_Spalte_370) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     QImage b = Testbild();
-    Erwartungswerte_zeichnen(b, z, Schalter{});
+    Erwartungswerte_zeichnen(b, z, g, Schalter{});
     for (int y = 45; y <= 352; ++y) ASSERT_EQ(b.pixel(370, y), clRed) << "row " << y;
     EXPECT_EQ(b.pixel(370, 44), clWhite);
     EXPECT_EQ(b.pixel(370, 353), clWhite);
@@ -84,11 +88,11 @@ TEST(Markierungen, Erwartungswert_der_Startwerte_auf_Spalte_370) {
 
 TEST(Markierungen, Erwartungswerte_von_p1_und_p2_nur_wenn_gezeigt) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     Schalter s;
     s.p2_zeichnen = true;
     QImage b = Testbild();
-    Erwartungswerte_zeichnen(b, z, s);
+    Erwartungswerte_zeichnen(b, z, g, s);
     const int spalte_mue1 = 40 + static_cast<int>((12.0L + 0.5L) * 20);  // mue1 = 20 * 0.6
     const int spalte_mue2 = 40 + static_cast<int>((6.0L + 0.5L) * 20);   // mue2 = 20 * 0.3
     EXPECT_EQ(b.pixel(spalte_mue1, 200), clWhite);
@@ -107,12 +111,12 @@ class Markierungsspalten : public testing::TestWithParam<Spaltenfall> {};
 
 TEST_P(Markierungsspalten, Spalte) {
     const Spaltenfall& f = GetParam();
-    Zustand z = Startzustand();
-    z.k1 = 6;
-    z.x_Ursprung = 40;
-    z.Saeulenbreite = f.Saeulenbreite;
+    Diagrammgeometrie g;
+    g.k1 = 6;
+    g.x_Ursprung = 40;
+    g.Saeulenbreite = f.Saeulenbreite;
     const QImage b = Testbild();
-    const std::optional<int> px = Markierungsspalte(b, z, f.t);
+    const std::optional<int> px = Markierungsspalte(b, g, f.t);
     ASSERT_EQ(px.has_value(), f.vorhanden);
     if (f.vorhanden) {
         EXPECT_EQ(*px, f.Spalte);
@@ -138,11 +142,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Markierungen, Sigmagrenzen_in_ihren_Farben_und_ungerundet) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     Schalter s;
     s.p1_zeichnen = true;
     QImage b = Testbild();
-    Sigmagrenzen_zeichnen(b, z, s);
+    Sigmagrenzen_zeichnen(b, z, g, s);
     // mue0 +- 1.96 sqrt(3.2) = 16 +- 3.50615: columns 40 + trunc(20.00615 * 20) and
     // 40 + trunc(13.0062 * 20) (closed form n p and sqrt(n p q) of the binomial).
     const Extended d0 = 1.96L * std::sqrt(3.2L);
@@ -156,20 +160,20 @@ TEST(Markierungen, Sigmagrenzen_in_ihren_Farben_und_ungerundet) {
 
 TEST(Markierungen, Sigma_null_legt_beide_Grenzen_auf_den_Erwartungswert) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     z.sigma0 = 0;
     QImage b = Testbild();
-    Sigmagrenzen_zeichnen(b, z, Schalter{});
+    Sigmagrenzen_zeichnen(b, z, g, Schalter{});
     EXPECT_EQ(b.pixel(370, 200), clBlack);
     EXPECT_EQ(Anzahl(b, clBlack, 0, b.width(), 200, 201), 1);
 }
 
 TEST(Markierungen, Stichprobenergebnis_violett_bei_x) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     z.x = 3;
     QImage b = Testbild();
-    Stichprobenergebnis_zeichnen(b, z, Schalter{});
+    Stichprobenergebnis_zeichnen(b, z, g, Schalter{});
     EXPECT_EQ(b.pixel(40 + 70, 300), clPurple);
     EXPECT_EQ(Anzahl(b, clPurple, 0, b.width(), 300, 301), 1);
 }
@@ -179,7 +183,7 @@ TEST(Markierungen, Stichprobenergebnis_violett_bei_x) {
 struct Schraffurfall {
     const char* Name;
     int k1, kli, kre;
-    void (*Routine)(QImage&, const Zustand&, const Schalter&);
+    void (*Routine)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&);
     int von, bis;  // slots expected hatched in red; von > bis for none
 };
 
@@ -189,16 +193,16 @@ TEST_P(Schraffuren, rote_Slots) {
     const Schraffurfall& f = GetParam();
     Zustand z = Flachzustand();
     z.k1 = f.k1;
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     z.kli = f.kli;
     z.kre = f.kre;
     Testart_setzen(z);
     QImage b = Testbild();
-    f.Routine(b, z, Schalter{});
-    EXPECT_EQ(Gefaerbte_Slots(b, z, clRed, z.k2), Folge(f.von, f.bis));
+    f.Routine(b, z, g, Schalter{});
+    EXPECT_EQ(Gefaerbte_Slots(b, g, clRed, z.k2), Folge(f.von, f.bis));
     // Nothing of a region left of the origin, where the axis numbers stand.
-    EXPECT_EQ(Anzahl(b, clRed, 0, z.x_Ursprung, 0, b.height()), 0);
-    EXPECT_EQ(Anzahl(b, clBlack, 0, z.x_Ursprung, 0, b.height()), 0);
+    EXPECT_EQ(Anzahl(b, clRed, 0, g.x_Ursprung, 0, b.height()), 0);
+    EXPECT_EQ(Anzahl(b, clBlack, 0, g.x_Ursprung, 0, b.height()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -218,9 +222,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Schraffur, laesst_die_Pixel_zwischen_den_Linien_stehen) {
     Zustand z = Flachzustand();
+    const Diagrammgeometrie g = Fenstergeometrie(z);
     QImage b = Testbild();
     b.fill(clLime);
-    Alfa_links_zeichnen(b, z, Schalter{});
+    Alfa_links_zeichnen(b, z, g, Schalter{});
     // Inside slot 5 (away from its outline): red lines and lime between them.
     const int x = 40 + 5 * 20;
     const int rot = Anzahl(b, clRed, x + 2, x + 18, 250, 340);
@@ -232,8 +237,9 @@ TEST(Schraffur, laesst_die_Pixel_zwischen_den_Linien_stehen) {
 TEST(Schraffur, Beta_schwarz_auf_den_p1_Saeulen_rechts_im_Saeulendiagramm) {
     Zustand z = Flachzustand();
     z.Saeulendiagramm = true;
+    const Diagrammgeometrie g = Fenstergeometrie(z);
     QImage b = Testbild();
-    Beta_zeichnen(b, z, Schalter{});
+    Beta_zeichnen(b, z, g, Schalter{});
     // Two-sided start test: acceptance region 13..19. Column chart: the right part of the
     // slot (from X + halb = X + 10 on), the left part of slot 13 stays free.
     for (int k = 0; k <= 20; ++k) {
@@ -276,9 +282,10 @@ TEST(Schraffur, Umgebung_ab_gerundeter_Grenze) {
     Zustand z = Flachzustand();
     z.Umgebung_li = 2.5L;
     z.Umgebung_re = 5.5L;
+    const Diagrammgeometrie g = Fenstergeometrie(z);
     QImage b = Testbild();
-    Umgebung_zeichnen(b, z, Schalter{});
-    EXPECT_EQ(Gefaerbte_Slots(b, z, clRed, z.k2), Folge(2, 6));
+    Umgebung_zeichnen(b, z, g, Schalter{});
+    EXPECT_EQ(Gefaerbte_Slots(b, g, clRed, z.k2), Folge(2, 6));
 }
 
 // ---- normal curve ----
@@ -293,53 +300,53 @@ int Oberste_blaue_Zeile(const QImage& b, int x) {
 
 TEST(Normalkurve, Startwerte_Gipfel_ueber_y_Oben_und_ganze_Achse) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     QImage b = Testbild();
-    Normalkurve_zeichnen(b, z, Schalter{});
+    Normalkurve_zeichnen(b, z, g, Schalter{});
     // Peak at t = 16 (column 370): 349 - round(phi(0)/sigma0 * 297 / Pmax)
     // = 349 - round(0.223016 / 0.218199 * 297) = 349 - 304 = 45, above y_Oben = 52.
     const int spitze = Oberste_blaue_Zeile(b, 370);
     EXPECT_GE(spitze, 44);
     EXPECT_LE(spitze, 46);
     EXPECT_NE(Oberste_blaue_Zeile(b, 41), -1);
-    EXPECT_NE(Oberste_blaue_Zeile(b, z.x_Ende - 1), -1);  // includes the 10 px right of slot 20
+    EXPECT_NE(Oberste_blaue_Zeile(b, g.x_Ende - 1), -1);  // includes the 10 px right of slot 20
     // The 2-pixel pen may spread one column either side of the axis ends, no further.
-    EXPECT_EQ(Anzahl(b, clBlue, 0, z.x_Ursprung - 1, 0, b.height()), 0);
-    EXPECT_EQ(Anzahl(b, clBlue, z.x_Ende + 2, b.width(), 0, b.height()), 0);
+    EXPECT_EQ(Anzahl(b, clBlue, 0, g.x_Ursprung - 1, 0, b.height()), 0);
+    EXPECT_EQ(Anzahl(b, clBlue, g.x_Ende + 2, b.width(), 0, b.height()), 0);
 }
 
 struct Kurvenfall {
     const char* Name;
-    void (*Aendern)(Zustand&);
+    void (*Aendern)(Zustand&, Diagrammgeometrie&);
 };
 
 class Normalkurve_undefiniert : public testing::TestWithParam<Kurvenfall> {};
 
 TEST_P(Normalkurve_undefiniert, zeichnet_nichts) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
-    GetParam().Aendern(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
+    GetParam().Aendern(z, g);
     QImage b = Testbild();
-    Normalkurve_zeichnen(b, z, Schalter{});
+    Normalkurve_zeichnen(b, z, g, Schalter{});
     EXPECT_EQ(Anzahl(b, clBlue, 0, b.width(), 0, b.height()), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Normalkurve_undefiniert,
-    testing::Values(Kurvenfall{"sigma_0", [](Zustand& z) { z.sigma0 = 0; }},
-                    Kurvenfall{"sigma_NaN", [](Zustand& z) { z.sigma0 = nan_; }},
-                    Kurvenfall{"sigma_unendlich", [](Zustand& z) { z.sigma0 = inf; }},
-                    Kurvenfall{"mue_unendlich", [](Zustand& z) { z.mue0 = inf; }},
-                    Kurvenfall{"Pmax_0", [](Zustand& z) { z.Pmax = 0; }},
-                    Kurvenfall{"Saeulenbreite_0", [](Zustand& z) { z.Saeulenbreite = 0; }}),
+    testing::Values(Kurvenfall{"sigma_0", [](Zustand& z, Diagrammgeometrie&) { z.sigma0 = 0; }},
+                    Kurvenfall{"sigma_NaN", [](Zustand& z, Diagrammgeometrie&) { z.sigma0 = nan_; }},
+                    Kurvenfall{"sigma_unendlich", [](Zustand& z, Diagrammgeometrie&) { z.sigma0 = inf; }},
+                    Kurvenfall{"mue_unendlich", [](Zustand& z, Diagrammgeometrie&) { z.mue0 = inf; }},
+                    Kurvenfall{"Pmax_0", [](Zustand&, Diagrammgeometrie& g) { g.Pmax = 0; }},
+                    Kurvenfall{"Saeulenbreite_0", [](Zustand&, Diagrammgeometrie& g) { g.Saeulenbreite = 0; }}),
     [](const testing::TestParamInfo<Kurvenfall>& i) { return std::string(i.param.Name); });
 
 TEST(Normalkurve, winziges_sigma_bleibt_im_Ganzzahlbereich) {
     Zustand z = Startzustand();
-    Fenstergeometrie(z);
+    Diagrammgeometrie g = Fenstergeometrie(z);
     z.sigma0 = 1e-300L;  // density at mue0 far beyond any int
     QImage b = Testbild();
-    Normalkurve_zeichnen(b, z, Schalter{});
+    Normalkurve_zeichnen(b, z, g, Schalter{});
     // A spike to the top of the image at mue0, flat on the axis elsewhere.
     EXPECT_EQ(Oberste_blaue_Zeile(b, 370), 0);
     EXPECT_NE(Oberste_blaue_Zeile(b, 100), -1);
@@ -412,7 +419,7 @@ bool Text_sauber(const QString& t) {
 
 TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
     Gui_sicherstellen();
-    using Routine = void (*)(QImage&, const Zustand&, const Schalter&);
+    using Routine = void (*)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&);
     const Routine Bereiche[] = {Alfa_links_zeichnen, Alfa_rechts_zeichnen, Beta_zeichnen,
                                 Annahmebereich_zeichnen, Umgebung_zeichnen};
     const Routine Linien[] = {Normalkurve_zeichnen, Erwartungswerte_zeichnen, Sigmagrenzen_zeichnen,
@@ -423,18 +430,18 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
             Zustand z = f.z;
             z.Saeulendiagramm = Saeulen;
             QImage b = Testbild();
-            Geometrie_berechnen(b, z);
+            const Diagrammgeometrie g = Geometrie_berechnen(b, z, f.s);
             Testart_setzen(z);
             // Regions alone on a white image: nothing left of the origin or right of the axis.
-            for (Routine r : Bereiche) r(b, z, f.s);
+            for (Routine r : Bereiche) r(b, z, g, f.s);
             int fremd = 0;
             for (int y = 0; y < b.height(); ++y)
                 for (int x = 0; x < b.width(); ++x)
-                    if ((x < z.x_Ursprung || x > z.x_Ende) && b.pixel(x, y) != clWhite) ++fremd;
+                    if ((x < g.x_Ursprung || x > g.x_Ende) && b.pixel(x, y) != clWhite) ++fremd;
             EXPECT_EQ(fremd, 0);
-            for (Routine r : Linien) r(b, z, f.s);
+            for (Routine r : Linien) r(b, z, g, f.s);
             for (Extended t : {z.mue0, z.mue1, z.mue2, z.mue0 + z.Sigmafaktor * z.sigma0}) {
-                const std::optional<int> px = Markierungsspalte(b, z, t);
+                const std::optional<int> px = Markierungsspalte(b, g, t);
                 if (px) {
                     EXPECT_GE(*px, -1);
                     EXPECT_LE(*px, b.width());
@@ -446,7 +453,7 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
         for (int m = 0; m < 256; ++m) {
             Zustand z = f.z;
             QImage b = Testbild();
-            Geometrie_berechnen(b, z);
+            const Diagrammgeometrie g = Geometrie_berechnen(b, z, f.s);
             Testart_setzen(z);
             Schalter s = f.s;
             s.p1_zeichnen = m & 1;
@@ -457,16 +464,27 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
             s.Umgebung_schraffieren = m & 32;
             s.Erwartungswert_zeigen = m & 64;
             s.Sigma_zeigen = m & 128;
-            Info_Texte alle = Info_Zeile1_Texte(z, s);
-            for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, s), Info_Sigma_Texte(z, s),
-                                        Info_Zeile2_Texte(z, s)})
+            Info_Texte alle = Info_Zeile1_Texte(z, g, s);
+            for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, g, s), Info_Sigma_Texte(z, g, s),
+                                        Info_Zeile2_Texte(z, g, s)})
                 alle.insert(alle.end(), t.begin(), t.end());
             for (const Infotext& t : alle) EXPECT_TRUE(Text_sauber(t.Text)) << t.Text.toStdString();
+            // No text of the second row covers another, whichever boxes are on.
+            const Info_Texte zwei = Info_Zeile2_Texte(z, g, s);
+            Schrift fett;
+            fett.fett = true;
+            for (std::size_t i = 0; i < zwei.size(); ++i)
+                for (std::size_t j = i + 1; j < zwei.size(); ++j) {
+                    const QRect a(zwei[i].x, 25, Textbreite(zwei[i].Text, fett), 17);
+                    const QRect c(zwei[j].x, 25, Textbreite(zwei[j].Text, fett), 17);
+                    EXPECT_FALSE(a.intersects(c)) << m << ": " << zwei[i].Text.toStdString() << " / "
+                                                  << zwei[j].Text.toStdString();
+                }
             if (m == 255) {
-                Info_Zeile1_zeichnen(b, z, s);
-                Info_Erwartungswerte_zeichnen(b, z, s);
-                Info_Sigma_zeichnen(b, z, s);
-                Info_Zeile2_zeichnen(b, z, s);
+                Info_Zeile1_zeichnen(b, z, g, s);
+                Info_Erwartungswerte_zeichnen(b, z, g, s);
+                Info_Sigma_zeichnen(b, z, g, s);
+                Info_Zeile2_zeichnen(b, z, g, s);
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "charts/OC.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Zahlen_lesen.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/UGrafik.h"
 #include "charts/Testzustand.h"
@@ -15,11 +16,12 @@ namespace {
 
 constexpr Extended eps = std::numeric_limits<Extended>::epsilon();
 
-// "0,9521" -> 0.9521; the cell texts use the decimal comma.
-Extended Wert(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    return std::stold(text);
+// "0,9521" -> 0.9521; the cell texts use the decimal comma, whatever the locale, and so does
+// the fields' own reader.
+Extended Wert(const std::string& text) {
+    Extended w = std::numeric_limits<Extended>::quiet_NaN();
+    Dezimal_lesen(text, w);
+    return w;
 }
 
 // A state whose test kind the last redraw would have set from kli and kre.
@@ -40,14 +42,13 @@ protected:
 
 TEST_F(OC, GeometrieAusDerBildhoehe) {
     QImage b = Testbild();
-    Zustand z = Startzustand();
-    OC_Geometrie_setzen(b, z);
-    EXPECT_EQ(z.x_Ursprung, 30);
-    EXPECT_EQ(z.y_Ursprung, 343);
-    EXPECT_EQ(z.y_Oben, 45);
-    EXPECT_EQ(z.Hoehe_Skala, 298);
-    EXPECT_EQ(z.OC_Breite, 400);
-    EXPECT_EQ(z.x_Ende, 460);
+    const Diagrammgeometrie g = OC_Geometrie(b);
+    EXPECT_EQ(g.x_Ursprung, 30);
+    EXPECT_EQ(g.y_Ursprung, 343);
+    EXPECT_EQ(g.y_Oben, 45);
+    EXPECT_EQ(g.Hoehe_Skala, 298);
+    EXPECT_EQ(g.OC_Breite, 400);
+    EXPECT_EQ(g.x_Ende, 460);
 }
 
 TEST_F(OC, RahmenAchseBis440TickBei430) {

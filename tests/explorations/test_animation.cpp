@@ -79,7 +79,7 @@ TEST_F(Animationen, P0AnimationBehaeltDasNDesNutzers) {
     for (int n : n_je_Bild) ASSERT_EQ(n, 37);
     EXPECT_EQ(f->Stand().n, 37);
     EXPECT_EQ(f->Edit_n->text(), "37");
-    EXPECT_EQ(f->Stand().k_Spanne, 37);
+    EXPECT_EQ(f->Geometrie_des_Bildes().k_Spanne, 37);
 }
 
 // Any non-white pixel of the plot area right of the slot of k = n, up to the end of the axis
@@ -88,9 +88,9 @@ int Pixel_rechts_von_n(const TForm1& f, int n) {
     const Zustand& z = f.Stand();
     const QImage& b = f.Image1->Bild();
     int gefunden = 0;
-    const int von = z.x_Ursprung + (n + 1 - z.k1) * z.Saeulenbreite + 1;
-    const int bis = z.x_Ursprung + (100 + 1 - z.k1) * z.Saeulenbreite;
-    for (int y = z.y_Oben; y < z.y_Ursprung; ++y)
+    const int von = f.Geometrie_des_Bildes().x_Ursprung + (n + 1 - z.k1) * f.Geometrie_des_Bildes().Saeulenbreite + 1;
+    const int bis = f.Geometrie_des_Bildes().x_Ursprung + (100 + 1 - z.k1) * f.Geometrie_des_Bildes().Saeulenbreite;
+    for (int y = f.Geometrie_des_Bildes().y_Oben; y < f.Geometrie_des_Bildes().y_Ursprung; ++y)
         for (int x = von; x <= bis; ++x) gefunden += (b.pixel(x, y) | 0xFF000000u) != 0xFFFFFFFFu;
     return gefunden;
 }
@@ -107,7 +107,7 @@ TEST_F(Animationen, NAnimation) {
         EXPECT_EQ(f->Edit_k2->text(), QString::number(n));
         EXPECT_EQ(z.k1, 0);
         EXPECT_EQ(z.k2, 100);
-        EXPECT_EQ(z.k_Spanne, 100);
+        EXPECT_EQ(f->Geometrie_des_Bildes().k_Spanne, 100);
         EXPECT_NEAR(z.Pmax, 0.4096L, 64 * eps);
         for (int k = n + 1; k <= 100; ++k) ASSERT_EQ(z.P0_Tabelle[k], 0.0L) << "n=" << n << " k=" << k;
         EXPECT_EQ(Pixel_rechts_von_n(*f, n), 0) << "n=" << n;
@@ -124,7 +124,7 @@ TEST_F(Animationen, NAnimation) {
     EXPECT_EQ(f->Stand().n, 20);
     EXPECT_EQ(f->Stand().k2, 20);
     EXPECT_EQ(f->Stand().p0, 0.8L);
-    EXPECT_EQ(f->Stand().k_Spanne, 100);  // the last frame stays in the image
+    EXPECT_EQ(f->Geometrie_des_Bildes().k_Spanne, 100);  // the last frame stays in the image
     EXPECT_FALSE(f->Stand().Serie_laeuft);
 }
 

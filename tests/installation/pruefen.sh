@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks what a desktop and the package see:
-# exactly the program and its three data files, each one valid, and each naming the others.
+# exactly the program, its three desktop files, man page and documentation; the desktop files
+# valid, and each naming the others.
 # Usage: pruefen.sh <cmake> <build folder>
 # The validators are no optional extra: tools/abhaengigkeiten.sh installs them, so a
 # missing one fails this test.
@@ -21,11 +22,14 @@ DESTDIR=$ziel "$cmake" --install "$build" --prefix /usr >/dev/null
 
 erwartet="usr/bin/quorvel
 usr/share/applications/$id.desktop
+usr/share/doc/quorvel/changelog.gz
+usr/share/doc/quorvel/copyright
 usr/share/icons/hicolor/scalable/apps/quorvel.svg
+usr/share/man/man1/quorvel.1.gz
 usr/share/metainfo/$id.metainfo.xml"
 installiert=$(cd "$ziel" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
 [ "$installiert" = "$erwartet" ] ||
-  fehler "installed files differ from the expected four:"$'\n'"$installiert"
+  fehler "installed files differ from the expected ones:"$'\n'"$installiert"
 
 [ -x "$ziel/usr/bin/quorvel" ] || fehler "usr/bin/quorvel is not executable"
 

@@ -99,7 +99,7 @@ protected:
         s.Bild = f->Image1->Bild().copy();
         for (const char* name : Alle_Felder)
             if (Feld(name) != ausser) s.Texte[QString::fromLatin1(name)] = Feld(name)->text();
-        for (const QLabel* l : {f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
+        for (const QLabel* l : std::initializer_list<const QLabel*>{f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
                                 f->Label_Vertrauensintervall_ausgeben, f->Label_V_n})
             s.Texte[l->objectName()] = l->text();
         const Zustand& z = f->Stand();
@@ -261,9 +261,9 @@ TEST_F(Eingabefenster, Hypergeo_Wechsel_mit_n_ueber_N0_gibt_Edit_n_den_Fokus) {
 TEST_F(Eingabefenster, Stichprobenmarke_kommt_hinzu_und_die_alte_bleibt) {
     f->CheckBox_Stichprobenergebnis_zeigen->setChecked(true);
     const QImage& Bild = f->Image1->Bild();
-    const int zeile = f->Stand().y_Ursprung + 2;  // below the axis only the marker paints
-    const auto spalte1 = Markierungsspalte(Bild, f->Stand(), 1);
-    const auto spalte5 = Markierungsspalte(Bild, f->Stand(), 5);
+    const int zeile = f->Geometrie_des_Bildes().y_Ursprung + 2;  // below the axis only the marker paints
+    const auto spalte1 = Markierungsspalte(Bild, f->Geometrie_des_Bildes(), 1);
+    const auto spalte5 = Markierungsspalte(Bild, f->Geometrie_des_Bildes(), 5);
     ASSERT_TRUE(spalte1 && spalte5);
     const QRgb lila = 0xFF800080u;
     ASSERT_EQ(Bild.pixel(*spalte1, zeile), lila);

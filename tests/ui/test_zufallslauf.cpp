@@ -10,10 +10,13 @@
 
 #include "analysis/Zahlen_lesen.h"
 #include "explorations/Uhr.h"
+#include "ui/Vollbild.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QPointer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -271,12 +274,24 @@ protected:
             return;  // the field the focus is held in refuses to let it go
         }
         const QString Text = Text_fuer(F);
-        const bool einfuegen = Chance(0.4);
-        e->selectAll();
-        if (einfuegen)
-            e->setText(Text);
-        else
-            Tippen(e, Text);
+        const int Weise = Zahl(0, 9);
+        const bool einfuegen = Weise < 4;
+        if (Weise == 9) {
+            // An edit in place: the cursor somewhere in the text, a character out, another in.
+            QTest::keyClick(e, Chance(0.5) ? Qt::Key_End : Qt::Key_Home);
+            for (int i = Zahl(0, 3); i > 0; --i) QTest::keyClick(e, Chance(0.5) ? Qt::Key_Left : Qt::Key_Right);
+            QTest::keyClick(e, Chance(0.5) ? Qt::Key_Delete : Qt::Key_Backspace);
+            if (Chance(0.7)) Tippen(e, Text.left(1));
+        } else {
+            e->selectAll();
+            if (einfuegen) {
+                // Pasted the way the user pastes: through the clipboard, into the selection.
+                QApplication::clipboard()->setText(Text);
+                QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                Tippen(e, Text);
+            }
+        }
         const QString steht = e->text();
         const QString k2_steht = f->Edit_k2->text();
         Merken((einfuegen ? "einfuegen " : "tippen ") + e->objectName().toStdString() + " '" +
@@ -330,11 +345,129 @@ protected:
         --Tiefe;
     }
 
+    // --- Moving about without changing anything -----------------------------------------------
+    // Everything a user can see or that the next computation reads.
+    struct Anblick {
+        QStringList Texte;
+        std::vector<long double> Werte;
+        QImage Bild;
+        bool operator==(const Anblick&) const = default;
+    };
+    Anblick Ansehen() const {
+        Anblick a;
+        for (QLineEdit* e : f->findChildren<QLineEdit*>()) a.Texte << e->objectName() + "=" + e->text();
+        for (QLabel* l : f->findChildren<QLabel*>()) a.Texte << l->objectName() + "=" + l->text();
+        const Zustand& z = f->Stand();
+        a.Werte = {(long double)z.n, (long double)z.k1, (long double)z.k2, (long double)z.kli,
+                   (long double)z.kre, (long double)z.x, z.p0, z.p1, z.p2, z.Alfali, z.Alfare,
+                   z.Sigmafaktor, z.Umgebung, z.Pmax};
+        a.Bild = f->Image1->Bild();
+        return a;
+    }
+    QWidget* Vollbild_offen() const {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* v = qobject_cast<Vollbild*>(w); v && v->isVisible()) return v;
+        return nullptr;
+    }
+    // Tab, Shift+Tab, Enter, a click into a field, the cursor keys, full screen and back, the
+    // table copy: none of them may change a text, a value or a pixel, sound or speak.
+    void Navigieren() {
+        QWidget* w = Fokus();
+        auto* e = qobject_cast<QLineEdit*>(w);
+        // Leaving a field with the user's pending entry takes that entry: that is Eingeben's.
+        if (!w || w->window() != f.get() || (e && e->isModified())) return;
+        const Anblick vorher = Ansehen();
+        const qsizetype Meldungen_vorher = rec->Meldungen.size();
+        const int Toene_vorher = rec->Toene;
+        std::string was;
+        switch (Zahl(0, 6)) {
+        case 0: was = "Tab"; QTest::keyClick(w, Qt::Key_Tab); break;
+        case 1: was = "Shift+Tab"; QTest::keyClick(w, Qt::Key_Backtab, Qt::ShiftModifier); break;
+        case 2: was = "Enter"; QTest::keyClick(w, Qt::Key_Return); break;
+        case 3: {
+            std::vector<Feld> alle = Felder();
+            QLineEdit* ziel = Eins_von(alle).e;
+            if (!Bedienbar(ziel)) return;
+            was = "Klick in " + ziel->objectName().toStdString();
+            QTest::mouseClick(ziel, Qt::LeftButton, {}, ziel->rect().center());
+            break;
+        }
+        case 4:
+            if (!e) return;
+            was = "Pfeiltasten in " + e->objectName().toStdString();
+            for (Qt::Key t : {Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_Right}) QTest::keyClick(e, t);
+            break;
+        case 5: {
+            was = "F11 und zurueck";
+            QTest::keyClick(w, Qt::Key_F11);
+            QWidget* v = nullptr;
+            for (int i = 0; i < 20 && !(v = Vollbild_offen()); ++i) QTest::qWait(5);
+            if (!v) return Fehler_melden("F11 zeigt kein Vollbild");
+            QTest::keyClick(v, Qt::Key_Escape);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QApplication::setActiveWindow(f.get());
+            break;
+        }
+        default:
+            was = "Tabelle kopieren";
+            f->StringGrid1->setFocus();
+            QTest::keyClick(f->StringGrid1, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(f->StringGrid1, Qt::Key_C, Qt::ControlModifier);
+        }
+        Merken("navigieren: " + was);
+        const Anblick nachher = Ansehen();
+        if (nachher.Werte != vorher.Werte) Fehler_melden("'" + was + "' aendert einen Wert");
+        if (nachher.Bild != vorher.Bild) Fehler_melden("'" + was + "' aendert das Bild");
+        for (qsizetype i = 0; i < vorher.Texte.size() && i < nachher.Texte.size(); ++i)
+            if (vorher.Texte[i] != nachher.Texte[i])
+                Fehler_melden("'" + was + "': " + vorher.Texte[i].toStdString() + " -> " +
+                              nachher.Texte[i].toStdString());
+        if (rec->Meldungen.size() != Meldungen_vorher || rec->Toene != Toene_vorher)
+            Fehler_melden("'" + was + "' meldet oder piept");
+    }
+
+    // Keys a user presses on the window: Space on a box, the Alt shortcuts of the light buttons,
+    // a save to a folder that does not exist (said, never silently dropped).
+    void Tasten() {
+        switch (Zahl(0, 2)) {
+        case 0: {
+            const QList<QCheckBox*> k = f->findChildren<QCheckBox*>();
+            QCheckBox* c = k[Zahl(0, int(k.size()) - 1)];
+            if (!Bedienbar(c)) return;
+            c->setFocus();
+            if (Fokus() != c) return;
+            Merken("Leertaste auf " + c->objectName().toStdString());
+            QTest::keyClick(c, Qt::Key_Space);
+            break;
+        }
+        case 1: {
+            const Qt::Key t[] = {Qt::Key_H, Qt::Key_O, Qt::Key_S, Qt::Key_C};
+            const Qt::Key k = t[Zahl(0, 3)];
+            Merken("Alt+" + QKeySequence(k).toString().toStdString());
+            QTest::keyClick(Fokus() ? Fokus() : f.get(), k, Qt::AltModifier);
+            // The shortcut clicks its button once the pressed look has shown.
+            QTest::qWait(Zahl(0, 1) * 120);
+            break;
+        }
+        default: {
+            Merken("speichern nach /gibt-es-nicht");
+            rec->Speicherort = QStringLiteral("/gibt-es-nicht/bild.png");
+            rec->Speicherformat = QStringLiteral("PNG 1×");
+            const qsizetype vorher = rec->Meldungen.size();
+            f->Aktion_Grafik_speichern->trigger();
+            if (rec->Meldungen.size() != vorher + 1)
+                Fehler_melden("misslungenes Speichern ohne Meldung");
+        }
+        }
+    }
+
     void Leichte_Aktion() {
         const int w = Zahl(0, 99);
-        if (w < 50) Eingeben();
-        else if (w < 75) Kasten_klicken();
-        else if (w < 88) Auswaehlen();
+        if (w < 40) Eingeben();
+        else if (w < 55) Navigieren();
+        else if (w < 70) Kasten_klicken();
+        else if (w < 80) Auswaehlen();
+        else if (w < 88) Tasten();
         else {
             QAbstractButton* b[] = {f->BitBtn_Histoneu, f->BitBtn_OC, f->SpeedButton_Standardwerte,
                                     f->SpeedButton_Clipboard};
