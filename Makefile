@@ -13,13 +13,16 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 PREFIX ?= /usr/local
 
-.PHONY: deps build run test bench asan screenshot deb paketprobe install zufall
+.PHONY: deps konfigurieren build run test bench asan screenshot deb paketprobe install zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build: deps konfigurieren
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The presets (CMakePresets.json) name the builds; BUILD may put the release build elsewhere.
+konfigurieren:
+	cmake --preset release -B $(BUILD)
 
 run: build
 	./$(BUILD)/quorvel
@@ -31,12 +34,11 @@ bench: build
 	./$(BUILD)/bench/quorvel_bench
 
 asan: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
-	cmake --build build-asan -j $(JOBS)
-	cd build-asan && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --timeout 900
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
-screenshot: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+screenshot: deps konfigurieren
 	cmake --build $(BUILD) --target quorvel_ansichten -j $(JOBS)
 	./$(BUILD)/quorvel_ansichten docs
 
@@ -46,16 +48,18 @@ deb: build
 paketprobe:
 	./tools/paketprobe.sh $(BUILD)
 
-install: build
+# Installs the program only: nothing from apt (the build must already be possible).
+install: konfigurieren
+	cmake --build $(BUILD) --target quorvel -j $(JOBS)
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 ZUFALL_SEEDS ?= 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20
 ZUFALL_AKTIONEN ?= 5000
 zufall: deps
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON
-	cmake --build build-asan --target ui_tests -j $(JOBS)
+	cmake --preset asan
+	cmake --build --preset asan --target ui_tests -j $(JOBS)
 	@schlecht=""; for s in $(ZUFALL_SEEDS); do \
-	  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  QUORVEL_SEED=$$s QUORVEL_AKTIONEN=$(ZUFALL_AKTIONEN) \
 	  ./build-asan/tests/ui_tests --gtest_filter='Zufallslauf.Tausende*' || schlecht="$$schlecht $$s"; \

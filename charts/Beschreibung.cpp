@@ -1,6 +1,7 @@
 #include "charts/Beschreibung.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Konfidenzintervall.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Infobox.h"
 #include "charts/Qt_Text.h"
@@ -17,7 +18,18 @@ QString Prozent(Extended w) {
 
 QString Zahl(Extended w) { return std::isfinite(w) ? Qt_Text(Zahl_allgemein(w)) : QStringLiteral("–"); }
 
-// "der Binomialverteilung mit p0=0,8" and the like, for row i (0, 1, 2).
+// "Binomialverteilung mit p0=0,8" and the like, for row i (0, 1, 2).
+QString Verteilungsname(int Art, const QString& Name, Extended p, int M, int N) {
+    switch (Art) {
+    case vaBinomial: return QStringLiteral("Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaHypergeo: return QStringLiteral("hypergeometrische Verteilung mit M=%1 und N=%2").arg(M).arg(N);
+    case vaPoisson: return QStringLiteral("Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaGeometr: return QStringLiteral("geometrische Verteilung mit %1=%2").arg(Name, Zahl(p));
+    default: return QStringLiteral("keine Verteilung");
+    }
+}
+
+// The same in the dative: "der Binomialverteilung mit p0=0,8".
 QString Verteilung(int Art, const QString& Name, Extended p, int M, int N) {
     switch (Art) {
     case vaBinomial: return QStringLiteral("der Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
@@ -70,4 +82,28 @@ QString OC_Beschreibung(const Zustand& z) {
         .arg(Testart(z))
         .arg(z.n)
         .arg(Zahl(z.p0), Ablehnungsmenge(z));
+}
+
+QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QString& Alfa_links,
+                               const QString& Alfa_rechts) {
+    QStringList t;
+    t << QStringLiteral("Stichprobenumfang n=%1").arg(z.n);
+    t << QStringLiteral("Verteilung von p0: ") + Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), z.p0, z.M0, z.N0);
+    if (s.p1_zeichnen)
+        t << QStringLiteral("Verteilung von p1: ") + Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
+    if (s.p2_zeichnen)
+        t << QStringLiteral("Verteilung von p2: ") + Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
+    t << QStringLiteral("Hypothese H0: p=%1").arg(Zahl(z.p0));
+    t << QStringLiteral("Signifikanzniveaus: α links %1%, α rechts %2%").arg(Alfa_links, Alfa_rechts);
+    t << QStringLiteral("Verwerfungsbereich V=%1, Annahmebereich A=%2").arg(Ablehnungsmenge(z), Annahmemenge(z));
+    const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
+    t << QStringLiteral("erreichter α-Fehler: links %1, rechts %2, zusammen %3")
+             .arg(Prozent(a.links), Prozent(a.rechts), Prozent(Alfa_Fehler_erreicht(z)));
+    if (s.Beta_zeigen)
+        t << QStringLiteral("β-Fehler für p1=%1: %2").arg(Zahl(z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
+    t << QStringLiteral("Erwartungswert µ=%1, Standardabweichung σ=%2")
+             .arg(Qt_Text(Zahl_fest(z.mue0, 7, 2)), Qt_Text(Zahl_fest(z.sigma0, 7, 2)));
+    if (s.Vertrauensintervall_berechnen)
+        t << QStringLiteral("Konfidenzintervall zu x=%1: %2").arg(z.x).arg(Qt_Text(Konfidenzintervall_Text(z)));
+    return t;
 }

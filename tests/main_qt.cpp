@@ -1,11 +1,15 @@
+#include "ui/Dienste.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 // Widget tests run on the real window; they need one application object for the process.
-// CTest's discovery runs this binary too, so it must never need a display.
+// CTest's discovery runs this binary too, so it must never need a display. Qt's German texts
+// are loaded as the program loads them.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Uebersetzungen_laden();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

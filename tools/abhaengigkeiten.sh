@@ -6,11 +6,12 @@ set -euo pipefail
 # Usage: abhaengigkeiten.sh [deb|paketprobe]
 #   deb: also what `make deb` needs to build the package
 #   paketprobe: also what tools/paketprobe.sh needs to prove it on a bare Debian 12
-# libqt6svg6 draws the window icon; reuse and lintian are CTest checks of the licences and the
-# package, which CTest builds with cpack: dpkg-shlibdeps (dpkg-dev) reads the program's library
-# dependencies, file finds ELF files.
+# libqt6svg6 draws the window icon, qt6-translations-l10n holds Qt's German dialog texts; reuse
+# and lintian are CTest checks of the licences and the package, which CTest builds with cpack:
+# dpkg-shlibdeps (dpkg-dev) reads the program's library dependencies, file finds ELF files.
 pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
-        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 reuse lintian dpkg-dev file)
+        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 qt6-translations-l10n reuse lintian
+        dpkg-dev file)
 # A minimal system, its X server on the host, and what reads the window and takes its picture.
 [ "${1:-}" = paketprobe ] && pakete+=(debootstrap x11-utils imagemagick)
 fehlt=()

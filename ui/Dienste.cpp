@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTranslator>
 
 const QString Programmtitel = QStringLiteral(
     "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
@@ -30,12 +32,15 @@ void Dienste::Tabelle_kopieren(const QString& Text, const QString& Html) {
     QApplication::clipboard()->setMimeData(daten);  // the clipboard takes ownership
 }
 
-QString Dienste::Speicherort_waehlen(QWidget* Eltern, QString& Format) {
-    const QStringList Formate = {QStringLiteral("PNG 1× (*.png)"), QStringLiteral("PNG 2× (*.png)"),
-                                 QStringLiteral("PNG 4× (*.png)"), QStringLiteral("PDF (*.pdf)")};
-    QString gewaehlt = Formate[1];
-    const QString Name = QFileDialog::getSaveFileName(Eltern, QStringLiteral("Grafik speichern"),
-                                                      QStringLiteral("Grafik.png"), Formate.join(";;"), &gewaehlt);
+QString Dienste::Speicherort_waehlen(QWidget* Eltern, const Speicherangebot& Angebot, QString& Format) {
+    const auto Filter = [](const QString& f) {
+        return f + (f == QLatin1String("PDF") ? QStringLiteral(" (*.pdf)") : QStringLiteral(" (*.png)"));
+    };
+    QStringList Filterliste;
+    for (const QString& f : Angebot.Formate) Filterliste << Filter(f);
+    QString gewaehlt = Filter(Angebot.Format);
+    const QString Name = QFileDialog::getSaveFileName(Eltern, QStringLiteral("Grafik speichern"), Angebot.Datei,
+                                                      Filterliste.join(QStringLiteral(";;")), &gewaehlt);
     Format = gewaehlt.left(gewaehlt.indexOf(QStringLiteral(" (")));
     return Name;
 }
@@ -56,4 +61,18 @@ Dienste& dienste() { return *aktuelle(); }
 
 void Dienste_setzen(std::unique_ptr<Dienste> d) {
     aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
+}
+
+bool Uebersetzungen_laden() {
+    static QTranslator* qtbase = nullptr;
+    if (!qtbase) {
+        auto* t = new QTranslator(qApp);
+        if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete t;
+            return false;
+        }
+        QCoreApplication::installTranslator(t);
+        qtbase = t;
+    }
+    return true;
 }

@@ -4,11 +4,20 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
 
 #include <memory>
+
+// What the save dialog offers: the file (folder and suggested name), the formats in the order
+// listed ("PNG 1×", "PNG 2×", "PNG 4×", "PDF") and the one selected.
+struct Speicherangebot {
+    QString Datei;
+    QStringList Formate;
+    QString Format;
+};
 
 class Dienste {
 public:
@@ -19,9 +28,9 @@ public:
     virtual void Bild_kopieren(const QImage& Bild);
     // Cells for a spreadsheet: the same table as tab-separated text and as an HTML table.
     virtual void Tabelle_kopieren(const QString& Text, const QString& Html);
-    // The file to save the chart in, and the chosen format ("PNG 1×", "PNG 2×", "PNG 4×",
-    // "PDF"); an empty name when the user cancels.
-    virtual QString Speicherort_waehlen(QWidget* Eltern, QString& Format);
+    // The file to save the chart in, and the chosen format, one of Angebot.Formate; an empty
+    // name when the user cancels.
+    virtual QString Speicherort_waehlen(QWidget* Eltern, const Speicherangebot& Angebot, QString& Format);
     // Qt's print dialog on Drucker; false when the user cancels.
     virtual bool Drucker_waehlen(QWidget* Eltern, QPrinter& Drucker);
 };
@@ -32,3 +41,8 @@ void Dienste_setzen(std::unique_ptr<Dienste> d);
 
 // Caption of the window and of every message box.
 extern const QString Programmtitel;
+
+// Qt's own texts in German: the file and print dialogs, the standard buttons, the key names
+// ("Strg+S"). Once, after the QApplication exists and before the first window; false when the
+// translation file is not installed (then those texts stay English).
+bool Uebersetzungen_laden();

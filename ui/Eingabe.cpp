@@ -148,7 +148,8 @@ void TForm1::Feld_verlassen(QWidget* Feld) {
 }
 
 void TForm1::Edit_nExit() {
-    if (!Anwenden(Edit_n, n_pruefen(Text_von(Edit_n), z, Schalter_lesen()), z.n)) return;
+    const Schalter s = Schalter_lesen();
+    if (!Anwenden(Edit_n, n_pruefen(Text_von(Edit_n), z, s), z.n)) return;
     // k1 and k2 come from their fields, which the change handler of Edit_n normally set to
     // 0 and n; a range left over from a rejected entry, or from an exploration that kept
     // Edit_k2, is replaced.
@@ -159,8 +160,8 @@ void TForm1::Edit_nExit() {
     }
     z.k1 = k.k1;
     z.k2 = k.k2;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Alles_berechnen(s);
+    Histo_neu_zeichnen(s);
 }
 
 void TForm1::Edit_StichprobenergebnisExit() {
@@ -176,14 +177,12 @@ void TForm1::Edit_StichprobenergebnisExit() {
 
 void TForm1::Edit_k1Exit() {
     if (!Anwenden(Edit_k1, k1_pruefen(Text_von(Edit_k1), z.k2), z.k1)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 void TForm1::Edit_k2Exit() {
     if (!Anwenden(Edit_k2, k2_pruefen(Text_von(Edit_k2), z.k1, z.n), z.k2)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 void TForm1::Edit_pExit(int i) {
@@ -191,20 +190,17 @@ void TForm1::Edit_pExit(int i) {
     // first, whatever the outcome, and its handler resets the interval label.
     if (i == 0) CheckBox_Vertrauensintervall_berechnen->setChecked(false);
     if (!p_uebernehmen(Zeile_von(z, i), Zeilen[i].p)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 void TForm1::Edit_MExit(int i) {
     if (!M_uebernehmen(Zeile_von(z, i), Zeilen[i].M, Zeilen[i].p)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 void TForm1::Edit_NExit(int i) {
     if (!N_uebernehmen(Zeile_von(z, i), z.n, Zeilen[i].N, Zeilen[i].p)) return;
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 // Levels and bounds leave the tables alone: only the other side of the pair and a redraw.

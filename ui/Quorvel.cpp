@@ -61,6 +61,14 @@ void TForm1::Steuerelemente_anlegen() {
     // The window takes the face colour of the buttons, the box of mu the tooltip colour.
     Hintergrund(this, palette().color(QPalette::Button));
     Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
+    // The small picture buttons run the window's actions; each hint names the key in the words
+    // of the loaded translation ("Strg+S").
+    for (const auto& [Knopf, Aktion] : {std::pair{SpeedButton_Grafik_speichern, Aktion_Grafik_speichern},
+                                        std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
+                                        std::pair{SpeedButton_Vollbild, Aktion_Vollbild},
+                                        std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
+        Knopf->setToolTip(QStringLiteral("%1 (%2)").arg(Aktion->text(),
+                                                        Aktion->shortcut().toString(QKeySequence::NativeText)));
     Zeilen = {{{ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0},
                {ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1},
                {ComboBox_Verteilung_p2, Edit_p2, Edit_M2, Edit_N2, Label_M2, Label_N2}}};
@@ -72,6 +80,11 @@ void TForm1::Ereignisse_verbinden() {
     connect(Aktion_Vollbild, &QAction::triggered, this, &TForm1::Vollbild_zeigen);
     connect(Aktion_Grafik_speichern, &QAction::triggered, this, &TForm1::Grafik_speichern);
     connect(Aktion_Grafik_drucken, &QAction::triggered, this, &TForm1::Grafik_drucken);
+    connect(Aktion_Hilfe, &QAction::triggered, this, &TForm1::Hilfe_zeigen);
+    connect(SpeedButton_Grafik_speichern, &QToolButton::clicked, Aktion_Grafik_speichern, &QAction::trigger);
+    connect(SpeedButton_Grafik_drucken, &QToolButton::clicked, Aktion_Grafik_drucken, &QAction::trigger);
+    connect(SpeedButton_Vollbild, &QToolButton::clicked, Aktion_Vollbild, &QAction::trigger);
+    connect(SpeedButton_Hilfe, &QToolButton::clicked, Aktion_Hilfe, &QAction::trigger);
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
     connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
     connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);
@@ -130,11 +143,19 @@ Schalter TForm1::Schalter_lesen() const {
     return s;
 }
 
-void TForm1::Alles_berechnen() {
+void TForm1::Alles_berechnen() { Alles_berechnen(Schalter_lesen()); }
+void TForm1::Histo_neu_zeichnen() { Histo_neu_zeichnen(Schalter_lesen()); }
+
+void TForm1::Neu_berechnen_und_zeichnen() {
+    const Schalter s = Schalter_lesen();
+    Alles_berechnen(s);
+    Histo_neu_zeichnen(s);
+}
+
+void TForm1::Alles_berechnen(const Schalter& s) {
     if (Zuruecksetzung_laeuft) return;
     // Until the next redraw the picture belongs to the state before this recomputation.
     Gezeigt = Bildart::Anderes;
-    const Schalter s = Schalter_lesen();
     const Berechnungstexte t = ::Alles_berechnen(z, s);
     Edit_kli->setText(Qt_Text(t.Edit_kli));
     Edit_kre->setText(Qt_Text(t.Edit_kre));
@@ -177,7 +198,7 @@ void TForm1::Konfidenzintervall_zeigen() {
 // The window's part of a redraw, in its order: the interval's click, the chart's geometry (a
 // narrowed k range becomes the state's and the fields'), the test kind, the levels reached
 // where the information box shows them; then the chart draws what it is given.
-void TForm1::Histo_neu_zeichnen() {
+void TForm1::Histo_neu_zeichnen(const Schalter& s) {
     if (Zuruecksetzung_laeuft) return;
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
     Label_V_n->setText(V_n_Text(Qt_Text(Zahl_ganz(z.n))));
@@ -188,7 +209,6 @@ void TForm1::Histo_neu_zeichnen() {
         CheckBox_Vertrauensintervall_berechnenClick();
         Vor_dem_Zeichnen = false;
     }
-    const Schalter s = Schalter_lesen();
     const Diagrammgeometrie g = Geometrie_berechnen(Image1->Bild(), z, s);
     if (g.verengt) {
         z.k1 = g.k1;
@@ -276,8 +296,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::BitBtn_HistoneuClick() {
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
     StringGrid1->Tabelle_fuellen(z, CheckBox_p1_zeichnen->isChecked(), CheckBox_p2_zeichnen->isChecked());
 }
 
@@ -304,13 +323,11 @@ void TForm1::SpeedButton_ClipboardClick() {
 }
 
 void TForm1::CheckBox_p1_zeichnenClick() {
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 void TForm1::CheckBox_p2_zeichnenClick() {
-    Alles_berechnen();
-    Histo_neu_zeichnen();
+    Neu_berechnen_und_zeichnen();
 }
 
 // Clearing the cumulative chart from the handler of "Annahmebereich A" or of the neighbourhood

@@ -12,6 +12,8 @@
 
 #include "ui_Quorvel.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -46,6 +48,11 @@ public:
     void Alles_berechnen();
     // The distribution chart anew into Image1.
     void Histo_neu_zeichnen();
+    // The same at the switch states s, read once for the whole event.
+    void Alles_berechnen(const Schalter& s);
+    void Histo_neu_zeichnen(const Schalter& s);
+    // What most entries end with: both, the switches read once.
+    void Neu_berechnen_und_zeichnen();
     // The distribution chart of the state as it stands into Bild, at Bild's size; changes
     // nothing (no narrowing, no levels stored). Returns its geometry.
     Diagrammgeometrie Verteilungsbild(QImage& Bild, const Schalter& s) const;
@@ -104,6 +111,8 @@ public:
     QImage Grafik_in_Skala(qreal Skala, QSize Groesse = {}) const;
     // The image at its device pixels into a PNG file; false when it can't be written.
     static bool Als_PNG_schreiben(QImage Bild, const QString& Name);
+    // F1: the short help, in a window of its own beside this one (ui/Hilfe.cpp).
+    void Hilfe_zeigen();
 
     // Explorations
     void Button_p0_variabelClick();
@@ -168,4 +177,11 @@ private:
     // family charts' axes.
     Diagrammgeometrie Geometrie;
     void Bildgroesse_angepasst();
+
+    // What the save dialog suggests for the picture now shown, with the extension of Format:
+    // "binomial-n20-p0,8.png", "oc-n20-p0,8.pdf"; "grafik.png" for any other picture.
+    QString Dateiname_vorschlagen(const QString& Format) const;
+    // Folder and format of the last file chosen in this run; empty before the first.
+    QString Letzter_Ordner, Letztes_Format;
+    QPointer<QDialog> Hilfe;
 };

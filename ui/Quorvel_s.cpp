@@ -2,6 +2,7 @@
 // (--help, --version, an unknown option); then one window and the event loop until it is
 // closed; nothing is read or saved.
 
+#include "ui/Dienste.h"
 #include "ui/Quorvel.h"
 
 #include <QApplication>
@@ -115,6 +116,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Quorvel-Entwicklung"));
     QApplication::setDesktopFileName(QStringLiteral("de.quorvel.Quorvel"));
     QApplication app(argc, argv);
+    Uebersetzungen_laden();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
     TForm1 Form1;
     Form1.show();

@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -20,6 +22,13 @@ inline void Gui_sicherstellen() {
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
 }
+
+// Texts are measured wherever they are laid out (the information box), so every chart test
+// runs with the application, also alone in its own process as CTest runs it.
+struct Gui_Umgebung : ::testing::Environment {
+    void SetUp() override { Gui_sicherstellen(); }
+};
+inline ::testing::Environment* const Gui_fuer_alle = ::testing::AddGlobalTestEnvironment(new Gui_Umgebung);
 
 // The window's chart image: 998 x 373, white.
 inline QImage Testbild(int Breite = 998, int Hoehe = 373) {

@@ -31,13 +31,17 @@ struct Rekorder : Dienste {
         if (Bilder_behalten) Bilder.push_back(Bild);
     }
     // The file dialog's answer, and the PDF file the print dialog's printer writes (empty:
-    // the dialog is cancelled).
+    // the dialog is cancelled); what each file dialog offered, how often the print dialog came.
     QString Speicherort, Speicherformat, Druckdatei;
-    QString Speicherort_waehlen(QWidget*, QString& Format) override {
+    std::vector<Speicherangebot> Angebote;
+    int Druckdialoge = 0;
+    QString Speicherort_waehlen(QWidget*, const Speicherangebot& Angebot, QString& Format) override {
+        Angebote.push_back(Angebot);
         Format = Speicherformat;
         return Speicherort;
     }
     bool Drucker_waehlen(QWidget*, QPrinter& Drucker) override {
+        ++Druckdialoge;
         Drucker.setOutputFormat(QPrinter::PdfFormat);
         Drucker.setOutputFileName(Druckdatei);
         return !Druckdatei.isEmpty();

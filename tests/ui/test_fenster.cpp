@@ -4,6 +4,7 @@
 
 #include "Fensterhilfe.h"
 
+#include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 #include "ui/Vollbild.h"
 #include "ui/Wertetabelle.h"
@@ -12,7 +13,9 @@
 #include <QGroupBox>
 #include <QMap>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,11 +26,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <utility>
@@ -307,7 +312,11 @@ TEST_F(Fenster, KnopfbilderSindDa) {
     const std::pair<QAbstractButton*, QSize> Knoepfe[] = {{f->BitBtn_Histoneu, QSize(16, 16)},
                                                           {f->BitBtn_OC, QSize(16, 16)},
                                                           {f->SpeedButton_Standardwerte, QSize(28, 28)},
-                                                          {f->SpeedButton_Clipboard, QSize(24, 24)}};
+                                                          {f->SpeedButton_Clipboard, QSize(24, 24)},
+                                                          {f->SpeedButton_Grafik_speichern, QSize(16, 16)},
+                                                          {f->SpeedButton_Grafik_drucken, QSize(16, 16)},
+                                                          {f->SpeedButton_Vollbild, QSize(16, 16)},
+                                                          {f->SpeedButton_Hilfe, QSize(16, 16)}};
     for (const auto& [Knopf, Groesse] : Knoepfe) {
         EXPECT_EQ(Knopf->icon().availableSizes(), QList<QSize>{Groesse}) << Knopf->objectName().toStdString();
         if (qobject_cast<QToolButton*>(Knopf)) {
@@ -378,8 +387,12 @@ TEST_F(Fenster, VollbildUndZurueck) {
     ASSERT_NE(v, nullptr);
     EXPECT_TRUE(v->windowState() & Qt::WindowFullScreen);
     const QSize Schirm = f->screen()->size();
-    EXPECT_EQ(v->Bild().size(), Schirm);
-    EXPECT_EQ(v->Bild().pixel(100, Schirm.height() - 24), 0xFF000000u);  // the k axis, at the bottom
+    // The chart's width fills the screen; its height is what the screen leaves at that scale.
+    const double Skala = double(Schirm.width()) / Logische_Breite(f->Image1->Bild());
+    EXPECT_EQ(v->Bild().width(), Schirm.width());
+    EXPECT_NEAR(v->Bild().height(), Schirm.height(), 1);
+    const int Achse = Geraetepixel(Skala, int(Schirm.height() / Skala) - 24);
+    EXPECT_EQ(v->Bild().pixel(Geraetepixel(Skala, 100), Achse), 0xFF000000u);  // the k axis
     const QPointer<Vollbild> offen(v);
     QTest::keyClick(v, Qt::Key_Escape);
     QTest::qWait(0);
@@ -388,6 +401,39 @@ TEST_F(Fenster, VollbildUndZurueck) {
     EXPECT_EQ(f->Image1->Bild(), Bild_vorher);
     EXPECT_EQ(f->Geometrie_des_Bildes().x_Ende, vorher_Geometrie.x_Ende);
     EXPECT_EQ(f->Edit_k2->text(), "20");
+}
+
+// Full screen magnifies: on 1920 x 1080 every text, bar and line grows by 1920 over the chart's
+// width (about 1000 px), the k
+// axis spans the same share of the width, and "n=20" stands about 33 px high.
+TEST_F(Fenster, VollbildVergroessert) {
+    const QImage& Klein = f->Image1->Bild();
+    const double Skala = 1920.0 / Logische_Breite(Klein);
+    const QImage Gross = f->Grafik_in_Skala(Skala, QSize(Logische_Breite(Klein), int(1080 / Skala)));
+    ASSERT_EQ(Gross.width(), 1920);
+    // Rows with ink of the caption "n=20" (logical columns 80..115, rows 5..21).
+    auto Tintenzeilen = [](const QImage& b, double s) {
+        int oben = -1, unten = -1;
+        for (int y = 0; y < Geraetepixel(s, 25); ++y)
+            for (int x = Geraetepixel(s, 80); x < Geraetepixel(s, 115); ++x)
+                if (qGray(b.pixel(x, y)) < 128) {
+                    if (oben < 0) oben = y;
+                    unten = y;
+                }
+        return unten - oben + 1;
+    };
+    EXPECT_NEAR(Tintenzeilen(Gross, Skala), Skala * Tintenzeilen(Klein, 1), 3);
+    EXPECT_NEAR(Geraetepixel(Skala, 17), 33, 2);  // the text cell
+    // The k axis from the origin to its arrow, at the same share of the width.
+    auto Achsenende = [](const QImage& b, int y) {
+        int x = 0;
+        for (int i = 0; i < b.width(); ++i)
+            if (b.pixel(i, y) == 0xFF000000u) x = i;
+        return x;
+    };
+    const int y_Gross = Geraetepixel(Skala, int(1080 / Skala) - 24);
+    EXPECT_NEAR(double(Achsenende(Gross, y_Gross)) / Gross.width(), double(Achsenende(Klein, 349)) / Klein.width(),
+                2.0 / Gross.width());
 }
 
 // Ctrl+S writes the chart drawn anew at twice the resolution, or a PDF page; Ctrl+P prints it
@@ -407,7 +453,11 @@ TEST_F(Fenster, GrafikSpeichernUndDrucken) {
     f->Aktion_Grafik_speichern->trigger();
     QFile pdf(rec->Speicherort);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    const QByteArray Inhalt = pdf.readAll();
+    EXPECT_TRUE(Inhalt.startsWith("%PDF-"));
+    // The chart is stored losslessly (no JPEG stream), and the page stays small.
+    EXPECT_FALSE(Inhalt.contains("/DCTDecode"));
+    EXPECT_LT(Inhalt.size(), 500 * 1024);
 
     rec->Druckdatei = Ordner.filePath("druck.pdf");
     QTest::keyClick(f->Edit_n, Qt::Key_P, Qt::ControlModifier);
@@ -416,6 +466,129 @@ TEST_F(Fenster, GrafikSpeichernUndDrucken) {
     rec->Speicherort = Ordner.filePath("fehlt/g.png");
     f->Aktion_Grafik_speichern->trigger();
     EXPECT_EQ(rec->Meldungen, QStringList{"Die Grafik konnte nicht gespeichert werden."});
+}
+
+// Qt's own texts come in German, as the program loads them at start: key names in hints and
+// menus, the standard buttons of the file and print dialogs.
+TEST_F(Fenster, QtTexteAufDeutsch) {
+    if (!Uebersetzungen_laden())
+        GTEST_SKIP() << "Qt's German translation qtbase_de.qm is not installed (qt6-translations-l10n)";
+    EXPECT_EQ(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText), "Strg+S");
+    EXPECT_EQ(f->SpeedButton_Grafik_speichern->toolTip(), "Grafik speichern … (Strg+S)");
+    QDialogButtonBox Knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+    EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(Knoepfe.button(QDialogButtonBox::Close)->text(), "Schließen");
+}
+
+// The small picture buttons of "Aktionen": each runs its action, names its key in its hint and,
+// like the two tool buttons beside them, takes no focus, so an entry in progress goes on.
+struct Aktionsknopffall {
+    const char* Name;
+    const char* Knopf;
+    const char* Hinweis;  // before the key
+    const char* Taste;
+    std::function<bool(Rekorder&, TForm1&)> Gezeigt;
+};
+class Aktionsknopf : public Fenstertest, public ::testing::WithParamInterface<Aktionsknopffall> {};
+
+QWidget* Sichtbares_Fenster(const char* Name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String(Name)) return w;
+    return nullptr;
+}
+
+TEST_P(Aktionsknopf, WirktOhneDenFokusZuNehmen) {
+    const Aktionsknopffall& a = GetParam();
+    auto* Knopf = f->findChild<QToolButton*>(QString::fromLatin1(a.Knopf));
+    ASSERT_NE(Knopf, nullptr);
+    EXPECT_EQ(Knopf->focusPolicy(), Qt::NoFocus);
+    const QString Taste = QKeySequence(QString::fromLatin1(a.Taste)).toString(QKeySequence::NativeText);
+    EXPECT_EQ(Knopf->toolTip(), QString::fromUtf8(a.Hinweis) + " (" + Taste + ")");
+    f->Edit_p0->setFocus();
+    f->Edit_p0->selectAll();
+    QTest::keyClicks(f->Edit_p0, "0,5");
+    QTest::mouseClick(Knopf, Qt::LeftButton);
+    bool gezeigt = false;
+    for (int i = 0; i < 50 && !(gezeigt = a.Gezeigt(*rec, *f)); ++i) QTest::qWait(10);
+    EXPECT_TRUE(gezeigt);
+    EXPECT_EQ(f->focusWidget(), f->Edit_p0);
+    EXPECT_EQ(f->Edit_p0->text(), "0,5");
+    EXPECT_EQ(f->Stand().p0, 0.8L);
+    if (QWidget* v = Sichtbares_Fenster("Vollbild")) v->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, Aktionsknopf,
+    ::testing::Values(
+        Aktionsknopffall{"Speichern", "SpeedButton_Grafik_speichern", "Grafik speichern …", "Ctrl+S",
+                         [](Rekorder& r, TForm1&) { return r.Angebote.size() == 1; }},
+        Aktionsknopffall{"Drucken", "SpeedButton_Grafik_drucken", "Grafik drucken …", "Ctrl+P",
+                         [](Rekorder& r, TForm1&) { return r.Druckdialoge == 1; }},
+        Aktionsknopffall{"Vollbild", "SpeedButton_Vollbild", "Grafik im Vollbild", "F11",
+                         [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Vollbild") != nullptr; }},
+        Aktionsknopffall{"Hilfe", "SpeedButton_Hilfe", "Hilfe", "F1",
+                         [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Hilfe") != nullptr; }}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Every key the window knows is found in the window: F1's help lists them all, the grid's
+// menu names its own two, and its entries do what those keys do.
+TEST_F(Fenster, JedesTastenkuerzelIstZuFinden) {
+    QTest::keyClick(f->Edit_n, Qt::Key_F1);
+    QWidget* Hilfe = Sichtbares_Fenster("Hilfe");
+    ASSERT_NE(Hilfe, nullptr);
+    EXPECT_FALSE(Hilfe->isModal());
+    auto* Text = Hilfe->findChild<QTextBrowser*>();
+    ASSERT_NE(Text, nullptr);
+    const QString Hilfetext = Text->toPlainText();
+    QStringList Tasten = {QKeySequence(QKeySequence::SelectAll).toString(QKeySequence::NativeText),
+                          QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText), "Esc"};
+    for (const QAbstractButton* b : f->findChildren<QAbstractButton*>())
+        Tasten << b->shortcut().toString(QKeySequence::NativeText);
+    for (const QAction* a : f->findChildren<QAction*>()) Tasten << a->shortcut().toString(QKeySequence::NativeText);
+    Tasten.removeAll(QString());
+    EXPECT_GE(Tasten.size(), 15);
+    for (const QString& t : Tasten) EXPECT_TRUE(Hilfetext.contains(t)) << t.toStdString();
+    QTest::keyClick(f->Edit_n, Qt::Key_F1);
+    int Hilfefenster = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) Hilfefenster += w->objectName() == "Hilfe";
+    EXPECT_EQ(Hilfefenster, 1);
+
+    QStringList Menue;
+    for (const QAction* a : f->StringGrid1->actions()) Menue << a->text();
+    ASSERT_EQ(Menue, (QStringList{"Alles markieren\t" + Tasten[0], "Kopieren\t" + Tasten[1], "Tabelle kopieren"}));
+    f->StringGrid1->actions()[2]->trigger();
+    const QString Ganz = QApplication::clipboard()->text();
+    QApplication::clipboard()->clear();
+    f->StringGrid1->actions()[0]->trigger();
+    f->StringGrid1->actions()[1]->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), Ganz);
+    EXPECT_EQ(Ganz.count('\n'), 21);
+}
+
+// The file dialog suggests a name from what the picture shows, n and p0; the first offer of a
+// run is PNG 2×, later ones the folder and format chosen last. A cancelled dialog changes none.
+TEST_F(Fenster, SpeichernSchlaegtNamenOrdnerUndFormatVor) {
+    f->Aktion_Grafik_speichern->trigger();
+    ASSERT_EQ(rec->Angebote.size(), 1u);
+    EXPECT_EQ(QFileInfo(rec->Angebote[0].Datei).fileName(), "binomial-n20-p0,8.png");
+    EXPECT_EQ(rec->Angebote[0].Formate, (QStringList{"PNG 1×", "PNG 2×", "PNG 4×", "PDF"}));
+    EXPECT_EQ(rec->Angebote[0].Format, "PNG 2×");
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(rec->Angebote[1].Datei, rec->Angebote[0].Datei);
+
+    QTemporaryDir Ordner;
+    rec->Speicherort = Ordner.filePath("eigener Name.pdf");
+    rec->Speicherformat = "PDF";
+    f->Aktion_Grafik_speichern->trigger();
+    rec->Speicherort.clear();
+    Waehlen(f->ComboBox_Verteilung_p0, 1);
+    Eingeben(f->Edit_n, "30");
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(rec->Angebote.back().Datei, QDir(Ordner.path()).filePath("hypergeometrisch-n30-p0,8.pdf"));
+    EXPECT_EQ(rec->Angebote.back().Format, "PDF");
+    f->BitBtn_OC->click();
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(QFileInfo(rec->Angebote.back().Datei).fileName(), "oc-n30-p0,8.pdf");
 }
 
 TEST_F(Fenster, WerkzeugknopfBeendetKeineEingabe) {
