@@ -33,7 +33,7 @@ void BM_OC_zeichnen_4000(benchmark::State& state) {
     QImage Bild(998, 373, QImage::Format_RGB32);
     TStringGrid Gitter;
     for (auto _ : state) {
-        OC_anzeigen(Bild, z, Schalter{}, Gitter);
+        Gitter.OC_Tabelle_zeigen(OC_zeichnen(Bild, z));
         benchmark::DoNotOptimize(Bild.constBits());
     }
 }
@@ -47,7 +47,7 @@ void BM_OC_zeichnen_4000_ohne_Test(benchmark::State& state) {
     QImage Bild(998, 373, QImage::Format_RGB32);
     TStringGrid Gitter;
     for (auto _ : state) {
-        OC_anzeigen(Bild, z, Schalter{}, Gitter);
+        Gitter.OC_Tabelle_zeigen(OC_zeichnen(Bild, z));
         benchmark::DoNotOptimize(Bild.constBits());
     }
 }
@@ -67,17 +67,20 @@ void BM_OC_zeichnen_200_ohne_Test(benchmark::State& state) {
 BENCHMARK(BM_OC_zeichnen_200_ohne_Test)->Unit(benchmark::kMillisecond);
 static bool ziel_oc_200 = Ziel_setzen("BM_OC_zeichnen_200_ohne_Test", 5);
 
-// The grid refill that follows every recomputation: 4001 rows emptied and 24 006 cells
-// written. Target 20 ms, a small share of the 100 ms that an input change may take in all.
+// The grid refill that follows every recomputation, with all five columns: 4001 values per
+// column copied, then the texts of a screenful of rows, which the view formats when it paints
+// them. Target 5 ms: a small share of an input's time, next to the recomputation and the chart.
 void BM_Tabelle_fuellen_4000(benchmark::State& state) {
     Zustand z = Startzustand_bei(4000, true);
     TStringGrid Gitter;
     for (auto _ : state) {
         Gitter.Tabelle_fuellen(z, true, true);
-        benchmark::DoNotOptimize(Gitter.Zeilenzahl());
+        for (int zeile = 0; zeile <= 30; ++zeile)
+            for (int spalte = 0; spalte < Gitter.Spaltenzahl(); ++spalte)
+                benchmark::DoNotOptimize(Gitter.Zelle(spalte, zeile));
     }
 }
 BENCHMARK(BM_Tabelle_fuellen_4000)->Unit(benchmark::kMillisecond);
-static bool ziel_fuellen = Ziel_setzen("BM_Tabelle_fuellen_4000", 20);
+static bool ziel_fuellen = Ziel_setzen("BM_Tabelle_fuellen_4000", 5);
 
 }  // namespace

@@ -301,7 +301,9 @@ void TForm1::BitBtn_HistoneuClick() {
 }
 
 void TForm1::BitBtn_OCClick() {
-    OC_anzeigen(Image1->Bild(), z, Schalter_lesen(), *StringGrid1);
+    // The chart takes the test kind the last redraw of the distribution chart set; its beta
+    // table goes into the grid.
+    StringGrid1->OC_Tabelle_zeigen(OC_zeichnen(Image1->Bild(), z));
     Geometrie = OC_Geometrie(Image1->Bild());
     Gezeigt = Bildart::OC;
     Bild_zeigen(OC_Beschreibung(z));

@@ -5,14 +5,14 @@
 #include "ui/Dienste.h"
 
 #include <QAbstractButton>
-#include <QEvent>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionViewItem>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr int Wertespalten = 6;
-constexpr int OC_Spalten = 2;
-constexpr int OC_Zeilen = OC_Tabellenzeilen + 1;
 constexpr int Zeilenhoehe = 15;
 constexpr int Spaltenbreite = 56;
 constexpr int Spaltenbreite_k = 35;
@@ -43,42 +40,15 @@ void Zweite_Gitterlinie(QPainter* p, const QRect& r, const QColor& farbe) {
     p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), farbe);
 }
 
-}  // namespace
-
-QString Prozentzahl(Extended w) {
-    // Below 1000, five significant digits are never coarser than two decimals, so the fixed
-    // format is w rounded to hundredths, halves away from zero. Doing that directly is some
-    // fifty times faster than the general formatter, which matters for 20 000 cells per
-    // refill; a product within 1e-9 of a half (or a value outside 0..999,99) is left to
-    // Zahl_fest, which decides on the exact binary value.
-    if (w >= 0.0L && w < 999.99L) {
-        const Extended hundertstel = w * 100.0L;
-        const Extended ganz = std::floor(hundertstel);
-        const Extended rest = hundertstel - ganz;
-        if (std::fabs(rest - 0.5L) > 1e-9L) {
-            const long long r = static_cast<long long>(ganz) + (rest > 0.5L ? 1 : 0);
-            const long long nachkomma = r % 100;
-            QString t = QString::number(r / 100);
-            t += QLatin1Char(',');
-            t += QLatin1Char(static_cast<char>('0' + nachkomma / 10));
-            t += QLatin1Char(static_cast<char>('0' + nachkomma % 10));
-            return t;
-        }
-    }
-    return Qt_Text(Zahl_fest(w, 5, 2));
-}
-
-namespace {
-
 QString Prozenttext(Extended wert) {
     // A table never holds NaN or infinity; should one slip in, the cell stays empty rather
     // than showing it.
     if (!std::isfinite(wert)) return QString();
-    return Prozentzahl(100.0L * wert) + QLatin1Char('%');
+    return Qt_Text(Zahl_fest(100.0L * wert, 5, 2)) + QLatin1Char('%');
 }
 
-// Data cells: the state colour (window or highlight) over the whole cell, the text right-
-// aligned at the top edge with no inner margin.
+// Data cells: the state colour (window or highlight) over the whole cell, the text at the
+// model's alignment with no inner margin.
 class Zellenmaler : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -89,33 +59,40 @@ public:
         p->fillRect(option.rect, option.palette.brush(gewaehlt ? QPalette::Highlight : QPalette::Base));
         p->setPen(option.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
         p->setFont(option.font);
-        p->drawText(option.rect, Qt::AlignRight | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
+        p->drawText(option.rect, index.data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+                    index.data(Qt::DisplayRole).toString());
         Zweite_Gitterlinie(p, option.rect, Gitterfarbe(option.widget));
         p->restore();
     }
 };
 
-// The fixed row and column in the fixed colour. The header row keeps the standard painting
-// (text 2 pixels from the left and top edge); the fixed column is right-aligned like the data.
-class Festkopf : public QHeaderView {
+// The fixed row, the fixed column and the corner, flat in the grid's fixed colour with the
+// 2-pixel grid line at the right and bottom. Row 0 and the corner take the standard header's
+// place for the text, 2 pixels from the left and top edge; the fixed column's text stands
+// right-aligned on the edge like the data. The corner button is disabled (no select-all), so
+// its text takes the active colour.
+class Kopfstil : public QProxyStyle {
 public:
-    Festkopf(Qt::Orientation o, TStringGrid* gitter) : QHeaderView(o, gitter), gitter(gitter) {}
+    explicit Kopfstil(TStringGrid* gitter) : QProxyStyle(QApplication::style()->name()), gitter(gitter) {
+        setParent(gitter);
+    }
 
-protected:
-    void paintSection(QPainter* p, const QRect& rect, int logicalIndex) const override {
-        if (!rect.isValid()) return;
+    void drawControl(ControlElement e, const QStyleOption* o, QPainter* p, const QWidget* w) const override {
+        const auto* kopf = qstyleoption_cast<const QStyleOptionHeader*>(o);
+        if (e != CE_Header || !kopf) return QProxyStyle::drawControl(e, o, p, w);
+        const bool ecke = !qobject_cast<const QHeaderView*>(w);
+        const QRect& r = o->rect;
         p->save();
-        p->fillRect(rect, gitter->Fixfarbe());
-        p->setPen(palette().color(QPalette::WindowText));
-        p->setFont(font());
-        const QString text = model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString()
-                                     : QString();
-        if (orientation() == Qt::Horizontal)
-            p->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+        p->fillRect(r, gitter->Fixfarbe());
+        p->setPen(ecke ? o->palette.color(QPalette::Active, QPalette::WindowText)
+                       : o->palette.color(QPalette::WindowText));
+        p->setFont(w ? w->font() : gitter->font());
+        if (kopf->orientation == Qt::Horizontal)
+            p->drawText(r.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, ecke ? gitter->Zelle(0, 0) : kopf->text);
         else
-            p->drawText(rect, Qt::AlignRight | Qt::AlignTop, text);
-        p->fillRect(QRect(rect.right() - 1, rect.top(), 2, rect.height()), Gitterfarbe(gitter));
-        p->fillRect(QRect(rect.left(), rect.bottom() - 1, rect.width(), 2), Gitterfarbe(gitter));
+            p->drawText(r, Qt::AlignRight | Qt::AlignTop, kopf->text);
+        p->fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), Gitterfarbe(gitter));
+        p->fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), Gitterfarbe(gitter));
         p->restore();
     }
 
@@ -123,101 +100,96 @@ private:
     TStringGrid* gitter;
 };
 
-// Cell (0, 0) sits on the view's corner button, which Qt paints without text.
-class Eckmaler : public QObject {
-public:
-    explicit Eckmaler(TStringGrid* gitter) : QObject(gitter), gitter(gitter) {}
-
-protected:
-    bool eventFilter(QObject* obj, QEvent* e) override {
-        if (e->type() != QEvent::Paint) return false;
-        auto* w = static_cast<QWidget*>(obj);
-        QPainter p(w);
-        const QRect r = w->rect();
-        p.fillRect(r, gitter->Fixfarbe());
-        // The corner button is disabled (no select-all), so take the active text colour.
-        p.setPen(gitter->palette().color(QPalette::Active, QPalette::WindowText));
-        p.setFont(gitter->font());
-        p.drawText(r.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, gitter->Zelle(0, 0));
-        p.fillRect(QRect(r.right() - 1, r.top(), 2, r.height()), Gitterfarbe(gitter));
-        p.fillRect(QRect(r.left(), r.bottom() - 1, r.width(), 2), Gitterfarbe(gitter));
-        return true;
-    }
-
-private:
-    TStringGrid* gitter;
-};
-
-const QString leer;
-
 }  // namespace
 
-// ---------------------------------------------------------------- model
+// ---------------------------------------------------------------- models
 
-Wertetabellenmodell::Wertetabellenmodell(QObject* parent) : QAbstractTableModel(parent) {}
-
-int Wertetabellenmodell::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(0, Zeilen() - 1);
-}
-
-int Wertetabellenmodell::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(0, spalten - fix_spalten);
-}
-
-QVariant Wertetabellenmodell::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole) return Zelle(index.column() + fix_spalten, index.row() + 1);
+QVariant Gittermodell::data(const QModelIndex& index, int role) const {
+    // An accessibility cell made before a change of layout may still hold an index of the other
+    // model; it reads nothing rather than a row this table does not have.
+    if (index.model() != this || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+    if (role == Qt::DisplayRole) return Text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignTop));
     return {};
 }
 
-QVariant Wertetabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return Zelle(section + fix_spalten, 0);
-    return fix_spalten > 0 ? Zelle(0, section + 1) : QString();
-}
-
-Qt::ItemFlags Wertetabellenmodell::flags(const QModelIndex& index) const {
-    // Output only: cells can be selected but not edited.
+Qt::ItemFlags Gittermodell::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-const QString& Wertetabellenmodell::Zelle(int spalte, int zeile) const {
-    if (zeile < 0 || zeile >= Zeilen() || spalte < 0 || spalte >= spalten) return leer;
-    return zellen[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)];
+QString Wertetabellenmodell::Kopf_k() { return QStringLiteral("   k"); }
+
+void Wertetabellenmodell::Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen) {
+    // The tables hold k = 0..4000; a larger n must not read beyond them, a negative n has no row.
+    const auto k_Zahl = static_cast<size_t>(std::clamp(z.n + 1, 0, k_Maximum + 1));
+    const auto Kopie = [k_Zahl](const Wertefeld& t, bool gezeigt) {
+        return gezeigt ? std::vector<Extended>(t.begin(), t.begin() + k_Zahl) : std::vector<Extended>();
+    };
+    beginResetModel();
+    Werte = {Kopie(z.P0_Tabelle, true), Kopie(z.P0_kumuliert, true), Kopie(z.P0_Rest, true),
+             Kopie(z.P1_Tabelle, p1_zeichnen), Kopie(z.P2_Tabelle, p2_zeichnen)};
+    zeilen = std::clamp(z.n, 0, k_Maximum) + 1;
+    endResetModel();
 }
 
-void Wertetabellenmodell::Anfang() {
-    if (Tiefe++ == 0) beginResetModel();
+void Wertetabellenmodell::Zeilen_setzen(int n) {
+    // n outside 0..4000 never comes from the input fields; the table still gets a defined
+    // shape: at least one (empty) row, at most the rows of k = 0..4000.
+    beginResetModel();
+    zeilen = std::clamp(n, 0, k_Maximum) + 1;
+    for (auto& spalte : Werte)
+        if (spalte.size() > static_cast<size_t>(zeilen)) spalte.resize(static_cast<size_t>(zeilen));
+    endResetModel();
 }
 
-void Wertetabellenmodell::Ende() {
-    if (--Tiefe == 0) endResetModel();
+int Wertetabellenmodell::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : zeilen; }
+
+int Wertetabellenmodell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Spalten; }
+
+QString Wertetabellenmodell::Text(int zeile, int spalte) const {
+    const auto& werte = Werte[static_cast<size_t>(spalte)];
+    return static_cast<size_t>(zeile) < werte.size() ? Prozenttext(werte[static_cast<size_t>(zeile)]) : QString();
 }
 
-void Wertetabellenmodell::Groesse_setzen(int neue_spalten, int zeilen, int fixierte_spalten) {
-    // Cells of columns or rows that the new size drops are discarded, so a later, larger
-    // layout starts them empty instead of showing what a former table left there.
-    spalten = std::max(0, neue_spalten);
-    fix_spalten = std::clamp(fixierte_spalten, 0, spalten);
-    zellen.resize(static_cast<size_t>(std::max(0, zeilen)));
-    for (auto& zeile : zellen) zeile.resize(static_cast<size_t>(spalten));
+QVariant Wertetabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Horizontal) {
+        static const char* const Kopf[Spalten] = {"P0(X=k)", "P0(X<=k)", "P0(X>=k)", "P1(X=k)", "P2(X=k)"};
+        return section >= 0 && section < Spalten ? QString::fromLatin1(Kopf[section]) : QString();
+    }
+    // k and one blank, so that the right-aligned number stands clear of the grid line.
+    return section >= 0 && static_cast<size_t>(section) < Werte[0].size() ? QString::number(section) + QLatin1Char(' ')
+                                                                          : QString();
 }
 
-void Wertetabellenmodell::Zelle_setzen(int spalte, int zeile, QString text) {
-    if (zeile < 0 || zeile >= Zeilen() || spalte < 0 || spalte >= spalten) return;
-    zellen[static_cast<size_t>(zeile)][static_cast<size_t>(spalte)] = std::move(text);
+void OC_Tabellenmodell::Zeigen(const OC_Tabelle& t) {
+    beginResetModel();
+    Tabelle = t;
+    endResetModel();
+}
+
+int OC_Tabellenmodell::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : OC_Tabellenzeilen; }
+
+int OC_Tabellenmodell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+QString OC_Tabellenmodell::Text(int zeile, int spalte) const {
+    return Qt_Text((spalte == 0 ? Tabelle.p1 : Tabelle.Beta)[static_cast<size_t>(zeile)]);
+}
+
+QVariant OC_Tabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) return {};
+    if (orientation == Qt::Vertical) return QString();
+    return section == 0 ? QStringLiteral("p1") : section == 1 ? QStringLiteral("Beta (p1)") : QString();
 }
 
 // ---------------------------------------------------------------- grid
 
 QColor Helle_3D_Farbe() { return QColor(0xE3, 0xE3, 0xE3); }
 
-TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Wertetabellenmodell(this)) {
+TStringGrid::TStringGrid(QWidget* parent)
+    : QTableView(parent), Werte(new Wertetabellenmodell(this)), OC_Werte(new OC_Tabellenmodell(this)) {
     setObjectName(QStringLiteral("StringGrid1"));
-    setHorizontalHeader(new Festkopf(Qt::Horizontal, this));
-    setVerticalHeader(new Festkopf(Qt::Vertical, this));
-    setModel(modell);
+    setModel(Werte);
     setItemDelegate(new Zellenmaler(this));
 
     QFont f(QStringLiteral("Liberation Sans"));
@@ -234,13 +206,19 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
     setWordWrap(false);
     setCornerButtonEnabled(false);
 
+    auto* stil = new Kopfstil(this);
     for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+        h->setStyle(stil);
+        // The header texts are shown whole, as the cells are.
+        h->setTextElideMode(Qt::ElideNone);
         h->setSectionResizeMode(QHeaderView::Interactive);
         h->setSectionsClickable(false);
         h->setHighlightSections(false);
         h->setMinimumSectionSize(1);
         h->setCursor(Qt::PointingHandCursor);
     }
+    // QTableView offers no other way to its corner button than as its child.
+    if (auto* ecke = findChild<QAbstractButton*>()) ecke->setStyle(stil);
     // The header text stands 2 px below the top edge and the 2-px grid line closes the row:
     // with the row height of the data rows the descenders of "P0(X=k)" would be cut off.
     horizontalHeader()->setFixedHeight(std::max(Zeilenhoehe, 2 + QFontMetrics(f).height() + 2));
@@ -248,13 +226,10 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
     viewport()->setCursor(Qt::PointingHandCursor);
     setCursor(Qt::PointingHandCursor);
 
-    if (auto* ecke = findChild<QAbstractButton*>()) ecke->installEventFilter(new Eckmaler(this));
-
     // Fixed cells take the light 3-D edge colour.
     QPalette pal = palette();
     pal.setColor(QPalette::Light, Helle_3D_Farbe());
     setPalette(pal);
-    fixfarbe = palette().color(QPalette::Light);
 
     // The menu names the grid's keys Strg+A and Strg+C (after the tab, in the menu's key column);
     // the keys themselves stay with the view's key handling.
@@ -278,12 +253,39 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableView(parent), modell(new Werte
     });
     addAction(Aktion_Tabelle_kopieren);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    Layout_zeigen(Werte);
 }
+
+namespace {
+
+// A cell for a spreadsheet: a number with its value and format marked, so that LibreOffice
+// (sdval, sdnum) and Excel (x:num, mso-number-format) take "17,46%" as 0,1746 shown as a
+// percentage and "15" as the whole number 15; any other text as text. LibreOffice reads the
+// value in the language that sdnum names: in English, as x:num is written, it reads it in
+// every locale (tried with Calc under a German and an English locale).
+QString Html_Zelle(const QString& Text) {
+    QString zahl = Text;
+    const bool Prozent = zahl.endsWith(QLatin1Char('%'));
+    if (Prozent) zahl.chop(1);
+    zahl.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool gelesen = false;
+    const double w = zahl.toDouble(&gelesen);  // QString::toDouble reads the C locale's form
+    if (!gelesen || zahl.isEmpty()) return QStringLiteral("<td>%1</td>").arg(Text.toHtmlEscaped());
+    // The value shown, to the digits shown: "17,46%" is 0,1746, not the table's 0,174608…
+    const QString Wert = Prozent ? QString::number(w / 100, 'g', 12) : zahl;
+    const QString Format = Prozent ? QStringLiteral("0.00%") : QStringLiteral("0");
+    return QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;1033;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\">%3</td>")
+        .arg(Wert, Format, Text.toHtmlEscaped());
+}
+
+}  // namespace
 
 Tabellenauszug TStringGrid::Auszug(bool ganz) const {
     // Grid rows and columns (row 0 = header row) of the cells to copy.
-    int zeile_von = 0, zeile_bis = modell->Zeilen() - 1;
-    int spalte_von = modell->Fixierte_Spalten(), spalte_bis = modell->Spalten() - 1;
+    const int fix = Fixierte_Spalten();
+    int zeile_von = 0, zeile_bis = Zeilenzahl() - 1;
+    int spalte_von = fix, spalte_bis = Spaltenzahl() - 1;
     if (!ganz) {
         const QModelIndexList gewaehlt = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
         if (gewaehlt.isEmpty()) return {};
@@ -293,21 +295,20 @@ Tabellenauszug TStringGrid::Auszug(bool ganz) const {
         for (const QModelIndex& i : gewaehlt) {
             zeile_von = std::min(zeile_von, i.row() + 1);
             zeile_bis = std::max(zeile_bis, i.row() + 1);
-            spalte_von = std::min(spalte_von, i.column() + modell->Fixierte_Spalten());
-            spalte_bis = std::max(spalte_bis, i.column() + modell->Fixierte_Spalten());
+            spalte_von = std::min(spalte_von, i.column() + fix);
+            spalte_bis = std::max(spalte_bis, i.column() + fix);
         }
         // Whole columns come with their header.
-        if (zeile_von == 1 && zeile_bis == modell->Zeilen() - 1) zeile_von = 0;
+        if (zeile_von == 1 && zeile_bis == Zeilenzahl() - 1) zeile_von = 0;
     }
     QStringList Zeilen, Html_Zeilen;
     for (int r = zeile_von; r <= zeile_bis; ++r) {
         QStringList Texte;
-        for (int c = 0; c < modell->Fixierte_Spalten(); ++c) Texte << modell->Zelle(c, r).trimmed();
-        for (int c = spalte_von; c <= spalte_bis; ++c) Texte << modell->Zelle(c, r).trimmed();
+        for (int c = 0; c < fix; ++c) Texte << Zelle(c, r).trimmed();
+        for (int c = spalte_von; c <= spalte_bis; ++c) Texte << Zelle(c, r).trimmed();
         Zeilen << Texte.join(QLatin1Char('\t'));
-        const QString Tag = r == 0 ? QStringLiteral("th") : QStringLiteral("td");
         QString Html_Zeile = QStringLiteral("<tr>");
-        for (const QString& t : Texte) Html_Zeile += QStringLiteral("<%1>%2</%1>").arg(Tag, t.toHtmlEscaped());
+        for (const QString& t : Texte) Html_Zeile += r == 0 ? QStringLiteral("<th>%1</th>").arg(t.toHtmlEscaped()) : Html_Zelle(t);
         Html_Zeilen << Html_Zeile + QStringLiteral("</tr>");
     }
     return {Zeilen.join(QLatin1Char('\n')),
@@ -324,85 +325,52 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
     QTableView::keyPressEvent(e);
 }
 
-void TStringGrid::Aussehen_setzen(int fixierte_spalten, const QColor& farbe, int spaltenbreite) {
-    fixfarbe = farbe;
-    horizontalHeader()->setDefaultSectionSize(spaltenbreite);
-    for (int c = 0; c < horizontalHeader()->count(); ++c) horizontalHeader()->resizeSection(c, spaltenbreite);
+void TStringGrid::Layout_zeigen(Gittermodell* m) {
+    if (model() != m) {
+        // setModel gives the view a new selection model and leaves the old one to its caller.
+        QItemSelectionModel* alte_Auswahl = selectionModel();
+        setModel(m);
+        delete alte_Auswahl;
+    }
+    // Every layout sets the widths again, so what the user dragged is reset.
+    const bool werte = m == Werte;
+    const int breite = werte ? Spaltenbreite : OC_Spaltenbreite;
+    horizontalHeader()->setDefaultSectionSize(breite);
+    for (int c = 0; c < horizontalHeader()->count(); ++c) horizontalHeader()->resizeSection(c, breite);
     verticalHeader()->setDefaultSectionSize(Zeilenhoehe);
-    verticalHeader()->setVisible(fixierte_spalten > 0);
-    if (fixierte_spalten > 0) verticalHeader()->setFixedWidth(Spaltenbreite_k);
+    verticalHeader()->setVisible(werte);
+    if (werte) verticalHeader()->setFixedWidth(Spaltenbreite_k);
     viewport()->update();
     horizontalHeader()->viewport()->update();
     verticalHeader()->viewport()->update();
 }
 
-void TStringGrid::Tabelle_leeren() {
-    modell->Anfang();
-    for (int zeile = 1; zeile < modell->Zeilen(); ++zeile)
-        for (int spalte = 0; spalte < modell->Spalten(); ++spalte) modell->Zelle_setzen(spalte, zeile, QString());
-    modell->Ende();
-}
-
 void TStringGrid::Tabelle_einrichten(int n) {
-    // n outside 0..4000 never comes from the input fields; the grid still gets a defined
-    // shape: at least the header row and one (empty) data row, at most the rows of k = 0..4000.
-    const int zeilen = std::clamp(n, 0, k_Maximum) + 2;
-    modell->Anfang();
-    modell->Groesse_setzen(Wertespalten, zeilen, 1);
-    static const char* const Kopf[Wertespalten] = {"   k", "P0(X=k)", "P0(X<=k)", "P0(X>=k)", "P1(X=k)", "P2(X=k)"};
-    for (int c = 0; c < Wertespalten; ++c) modell->Zelle_setzen(c, 0, QString::fromLatin1(Kopf[c]));
-    modell->Ende();
-    Aussehen_setzen(1, palette().color(QPalette::Light), Spaltenbreite);
+    Werte->Zeilen_setzen(n);
+    Layout_zeigen(Werte);
 }
 
 void TStringGrid::Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen) {
-    modell->Anfang();
-    Tabelle_leeren();
-    Tabelle_einrichten(z.n);
-    // The tables hold k = 0..4000; a larger n must not read beyond them.
-    const int k_bis = std::min(z.n, k_Maximum);
-    for (int k = 0; k <= k_bis; ++k) {
-        const int zeile = k + 1;
-        modell->Zelle_setzen(0, zeile, QString::number(k) + QLatin1Char(' '));
-        modell->Zelle_setzen(1, zeile, Prozenttext(z.P0_Tabelle[static_cast<size_t>(k)]));
-        modell->Zelle_setzen(2, zeile, Prozenttext(z.P0_kumuliert[static_cast<size_t>(k)]));
-        modell->Zelle_setzen(3, zeile, Prozenttext(z.P0_Rest[static_cast<size_t>(k)]));
-        if (p1_zeichnen) modell->Zelle_setzen(4, zeile, Prozenttext(z.P1_Tabelle[static_cast<size_t>(k)]));
-        if (p2_zeichnen) modell->Zelle_setzen(5, zeile, Prozenttext(z.P2_Tabelle[static_cast<size_t>(k)]));
-    }
-    modell->Ende();
-    Aussehen_setzen(1, palette().color(QPalette::Light), Spaltenbreite);
+    Werte->Fuellen(z, p1_zeichnen, p2_zeichnen);
+    Layout_zeigen(Werte);
 }
 
-void TStringGrid::OC_Tabelle_einrichten() {
-    const OC_Tabelle t = OC_Tabelle_Spalte_p1();
-    modell->Anfang();
-    modell->Groesse_setzen(OC_Spalten, OC_Zeilen, 0);
-    modell->Zelle_setzen(0, 0, QStringLiteral("p1"));
-    modell->Zelle_setzen(1, 0, QStringLiteral("Beta (p1)"));
-    for (int r = 1; r <= OC_Tabellenzeilen; ++r) modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
-    modell->Ende();
-    Aussehen_setzen(0, OC_Fixfarbe, OC_Spaltenbreite);
-}
+void TStringGrid::OC_Tabelle_einrichten() { OC_Tabelle_zeigen(OC_Tabelle_Spalte_p1()); }
 
 void TStringGrid::OC_Tabelle_zeigen(const OC_Tabelle& t) {
-    if (modell->Spalten() != OC_Spalten) OC_Tabelle_einrichten();
-    modell->Anfang();
-    for (int r = 1; r <= OC_Tabellenzeilen; ++r) {
-        modell->Zelle_setzen(0, r, Qt_Text(t.p1[r - 1]));
-        modell->Zelle_setzen(1, r, Qt_Text(t.Beta[r - 1]));
-    }
-    modell->Ende();
+    OC_Werte->Zeigen(t);
+    Layout_zeigen(OC_Werte);
 }
 
-QString TStringGrid::Zelle(int spalte, int zeile) const { return modell->Zelle(spalte, zeile); }
-int TStringGrid::Spaltenzahl() const { return modell->Spalten(); }
-int TStringGrid::Zeilenzahl() const { return modell->Zeilen(); }
-int TStringGrid::Fixierte_Spalten() const { return modell->Fixierte_Spalten(); }
-QColor TStringGrid::Fixfarbe() const { return fixfarbe; }
-
-void OC_anzeigen(QImage& Bild, Zustand& z, const Schalter&, TStringGrid& Gitter) {
-    Gitter.Tabelle_leeren();
-    Gitter.OC_Tabelle_einrichten();
-    Gitter.OC_Tabelle_zeigen(OC_zeichnen(Bild, z));
+QString TStringGrid::Zelle(int spalte, int zeile) const {
+    if (zeile < 0 || zeile >= Zeilenzahl() || spalte < 0 || spalte >= Spaltenzahl()) return {};
+    const int fix = Fixierte_Spalten();
+    if (spalte < fix) return zeile == 0 ? Wertetabellenmodell::Kopf_k() : model()->headerData(zeile - 1, Qt::Vertical).toString();
+    if (zeile == 0) return model()->headerData(spalte - fix, Qt::Horizontal).toString();
+    return model()->index(zeile - 1, spalte - fix).data().toString();
 }
+
+int TStringGrid::Spaltenzahl() const { return model()->columnCount() + Fixierte_Spalten(); }
+int TStringGrid::Zeilenzahl() const { return model()->rowCount() + 1; }
+int TStringGrid::Fixierte_Spalten() const { return model() == Werte ? 1 : 0; }
+QColor TStringGrid::Fixfarbe() const { return model() == Werte ? palette().color(QPalette::Light) : OC_Fixfarbe; }

@@ -2,9 +2,11 @@
 // The value grid StringGrid1: the probability tables of the current analysis, one row per k,
 // or, after an OC chart, the table of beta(p1). Output only; nothing in it is read back.
 //
-// The grid's fixed row and fixed column are the view's real headers (horizontal header = row 0,
-// vertical header = column 0, the corner button = cell (0, 0)): they stay in view while 4000
-// rows scroll, and their handles are what lets the user resize rows and columns.
+// Each layout is a model of its own over a copy of its columns taken when the grid is filled;
+// a cell's text is made when the view asks for it. The grid's fixed row and fixed column are
+// the view's real headers (horizontal header = row 0, vertical header = column 0, the corner
+// button = cell (0, 0)): they stay in view while 4000 rows scroll, and their handles are what
+// lets the user resize rows and columns.
 
 #include "analysis/Zustand.h"
 #include "charts/OC.h"
@@ -12,44 +14,71 @@
 #include <QAbstractTableModel>
 #include <QAction>
 #include <QColor>
-#include <QImage>
 #include <QString>
 #include <QTableView>
 
+#include <array>
 #include <vector>
 
-// Zahl_fest(w, 5, 2), the format of the grid's percentages, with a fast path for 0..999,99.
-QString Prozentzahl(Extended w);
-
-// Every cell of the grid as text, fixed row and column included.
-class Wertetabellenmodell : public QAbstractTableModel {
+// Cells right-aligned at the top edge, selectable, never editable.
+class Gittermodell : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit Wertetabellenmodell(QObject* parent = nullptr);
+    using QAbstractTableModel::QAbstractTableModel;
+
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+protected:
+    virtual QString Text(int zeile, int spalte) const = 0;
+};
+
+// The value table: row k for k = 0..n, columns P0(X=k), P0(X<=k), P0(X>=k), P1(X=k), P2(X=k)
+// as percentages; the vertical header holds k.
+class Wertetabellenmodell : public Gittermodell {
+    Q_OBJECT
+public:
+    static constexpr int Spalten = 5;
+    // The header of the k column, shown in the corner.
+    static QString Kopf_k();
+
+    using Gittermodell::Gittermodell;
+
+    // The tables of z for k = 0..n; P1 and P2 stay empty unless their distribution is shown.
+    void Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen);
+    // Rows for k = 0..n. Rows beyond it are dropped with their values, so that a later, larger
+    // table shows them empty.
+    void Zeilen_setzen(int n);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Whole-grid access in grid coordinates (row 0 = header row).
-    int Spalten() const { return spalten; }
-    int Zeilen() const { return static_cast<int>(zellen.size()); }
-    int Fixierte_Spalten() const { return fix_spalten; }
-    const QString& Zelle(int spalte, int zeile) const;
-
-    // Bulk changes between Anfang and Ende show up in the view as one reset.
-    void Anfang();
-    void Ende();
-    void Groesse_setzen(int spalten, int zeilen, int fixierte_spalten);
-    void Zelle_setzen(int spalte, int zeile, QString text);
+protected:
+    QString Text(int zeile, int spalte) const override;
 
 private:
-    std::vector<std::vector<QString>> zellen;  // [zeile][spalte]
-    int spalten = 0;
-    int fix_spalten = 0;
-    int Tiefe = 0;  // nesting of Anfang/Ende
+    std::array<std::vector<Extended>, Spalten> Werte;  // [spalte][k], k = 0.. up to the copy
+    int zeilen = 0;
+};
+
+// The OC table: p1 and beta(p1) for p1 = 0,02 .. 0,98, the texts as the chart made them.
+class OC_Tabellenmodell : public Gittermodell {
+    Q_OBJECT
+public:
+    using Gittermodell::Gittermodell;
+
+    void Zeigen(const OC_Tabelle& t);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+protected:
+    QString Text(int zeile, int spalte) const override;
+
+private:
+    OC_Tabelle Tabelle;
 };
 
 // The light 3-D colour of the fixed cells and of the interval label. Qt's default palette makes
@@ -74,18 +103,17 @@ public:
     // Ctrl+C copies the selection, the context menu's "Tabelle kopieren" the whole table.
     QAction* Aktion_Tabelle_kopieren;
 
-    // Empties every data row of every current column; the header row keeps its texts.
-    void Tabelle_leeren();
     // Value layout: 6 columns, n + 2 rows, fixed row and column in the light 3-D colour.
     void Tabelle_einrichten(int n);
-    // Tabelle_leeren, Tabelle_einrichten, then rows k = 0..n from the tables of z.
+    // The value layout with rows k = 0..n from the tables of z.
     void Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen);
 
     // OC layout: 2 columns, 50 rows, yellow fixed row, no fixed column; column 0 filled.
     void OC_Tabelle_einrichten();
-    // Both columns of the OC table's data rows.
+    // The OC layout with both columns of t: what the "OC" button shows beside its chart.
     void OC_Tabelle_zeigen(const OC_Tabelle& t);
 
+    // In grid coordinates: row 0 is the header row, column 0 the k column of the value layout.
     QString Zelle(int spalte, int zeile) const;
     int Spaltenzahl() const;
     int Zeilenzahl() const;
@@ -93,18 +121,12 @@ public:
     // Colour of the fixed cells of the current layout.
     QColor Fixfarbe() const;
 
-    Wertetabellenmodell* Modell() const { return modell; }
-
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void Aussehen_setzen(int fixierte_spalten, const QColor& fixfarbe, int spaltenbreite);
+    void Layout_zeigen(Gittermodell* m);
 
-    Wertetabellenmodell* modell;
-    QColor fixfarbe;
+    Wertetabellenmodell* Werte;
+    OC_Tabellenmodell* OC_Werte;
 };
-
-// The "OC" button: the OC chart into Bild and its beta table into the grid. The switches are
-// not read: the chart uses the test kind that the last redraw of the distribution chart set.
-void OC_anzeigen(QImage& Bild, Zustand& z, const Schalter& s, TStringGrid& Gitter);
