@@ -60,7 +60,7 @@ void BM_OC_zeichnen_200_ohne_Test(benchmark::State& state) {
     QImage Bild(998, 373, QImage::Format_RGB32);
     TStringGrid Gitter;
     for (auto _ : state) {
-        OC_anzeigen(Bild, z, Schalter{}, Gitter);
+        Gitter.OC_Tabelle_zeigen(OC_zeichnen(Bild, z));
         benchmark::DoNotOptimize(Bild.constBits());
     }
 }
