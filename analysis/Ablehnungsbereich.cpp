@@ -1,10 +1,10 @@
 #include "analysis/Ablehnungsbereich.h"
 
 #include "analysis/Zahlentexte.h"
+#include "probability/Tabellen.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -137,48 +137,9 @@ Annahmebereich Annahmebereich_bestimmen(const Zustand& z)
     return {0, z.n};
 }
 
-namespace {
-// exp(x) rounds to 0 in extended precision for every x below this (ln of half the smallest
-// subnormal is about -11399.5).
-constexpr Extended Exponent_unterlaeuft = -11400.0L;
-}  // namespace
-
 Extended Binomialsumme(const Zustand& z, int a, int b, Extended p)
 {
-    // Terms outside 0..n are 0; cutting the range keeps every call within the table.
-    a = std::max(a, 0);
-    b = std::min(b, z.n);
-    if (b < a) return 0;
-
-    Extended summe = 0;
-    if (z.n <= 200) {
-        for (int k = a; k <= b; ++k) summe += Binomialverteilung(z.n, k, p);
-    } else if (p <= 0 || p >= 1) {
-        // Both approximations break down here (ln 0, a zero variance), while the binomial
-        // distribution is concentrated on 0 or on n: the sum is 1 or 0.
-        const int punkt = p <= 0 ? 0 : z.n;
-        summe = (a <= punkt && punkt <= b) ? 1 : 0;
-    } else if (p < 0.04L) {
-        // Poissonverteilung forms k! first and switches to ln k! where k! overflows (k >= 1755).
-        const Extended mu = z.n * p;
-        for (int k = a; k <= b; ++k) summe += Poissonverteilung(k, mu);
-    } else {
-        const Extended mu = z.n * p;
-        const Extended v = mu * (1 - p);
-        const Extended s = std::sqrt(v);
-        const Extended h = std::sqrt(2 * v * std::numbers::pi_v<Extended>);
-        for (int k = a; k <= b; ++k) {
-            const Extended u = (k - mu) / s;
-            const Extended e = -(u * u) / 2;
-            // Below about -11399 exp gives exactly 0 (beyond the smallest subnormal), and the
-            // library's underflow path is slow: the same 0 without calling it.
-            if (e < Exponent_unterlaeuft) continue;
-            summe += std::exp(e) / h;
-        }
-    }
-    // The density sum exceeds 1 when the variance is small (p close to 1), and a sum of
-    // probabilities can end some ulps above 1: the result is a probability.
-    return std::clamp(summe, Extended{0}, Extended{1});
+    return Binomialintervall(z.n, a, b, p);
 }
 
 Extended Annahmewahrscheinlichkeit(const Zustand& z, Extended p)

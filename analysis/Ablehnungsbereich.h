@@ -52,10 +52,7 @@ struct Annahmebereich {
 Annahmebereich Annahmebereich_bestimmen(const Zustand& z);
 
 // P(a <= X <= b) for X binomial with n trials and success probability p, within [0, 1]: the
-// exact sum up to n = 200, above it the Poisson sum for p < 0,04 and the normal density sum
-// otherwise. Reads n only.
+// exact sum at every n (probability/Tabellen.h says how exact). Reads n only.
 Extended Binomialsumme(const Zustand& z, int a, int b, Extended p);
-// Beta at p: P(A_links <= X <= A_rechts) for X binomial with n and p. The OC curve calls it
-// on several threads at once; that is safe because it only reads z (which nobody writes
-// meanwhile) and the UStochastik functions, which depend on their arguments alone.
+// Beta at p: P(A_links <= X <= A_rechts) for X binomial with n and p. Reads z only.
 Extended Annahmewahrscheinlichkeit(const Zustand& z, Extended p);

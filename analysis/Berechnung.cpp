@@ -2,13 +2,15 @@
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Konfidenzintervall.h"
-#include "analysis/Parallel.h"
 #include "analysis/Startwerte.h"
 #include "analysis/Verteilungszeile.h"
 #include "analysis/Zahlentexte.h"
+#include "probability/Paar.h"
+#include "probability/Tabellen.h"
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 namespace {
@@ -35,114 +37,17 @@ bool Art_gueltig(int art)
     return art >= vaBinomial && art <= vaGeometr;
 }
 
-// Four values of B(n; p) side by side, for k0..k0+3 all on one side of n/2. Each lane runs
-// exactly the steps of Binomialverteilung (above n/2 with k → n − k and the roles of p and
-// q swapped, q being the original p; divide by k − i, multiply by n − i, by p, by q, then
-// n − 2k more factors q, each rounded to extended) in the same order; only the four
-// independent chains are interleaved, so the slow divisions overlap instead of queueing.
-// A test compares every value bitwise with the single call.
-void Binomial_vier(Wertefeld& t, int n, Extended p, int k0)
+// Table k = 0..n of the row's kind (probability/Tabellen.h); returns the mass beyond n.
+Extended Tabelle_berechnen(const Zeile& zeile, int n)
 {
-    const bool gespiegelt = n < 2 * k0;
-    const Extended pp = gespiegelt ? 1 - p : p;
-    const Extended q = gespiegelt ? p : 1 - p;
-    int k[4];
-    for (int l = 0; l < 4; ++l) k[l] = gespiegelt ? n - (k0 + l) : k0 + l;
-    Extended r[4] = {1, 1, 1, 1};
-    const int gemeinsam = std::min(k[0], k[3]);
-    for (int i = 0; i < gemeinsam; ++i) {
-        r[0] = r[0] / (k[0] - i);
-        r[1] = r[1] / (k[1] - i);
-        r[2] = r[2] / (k[2] - i);
-        r[3] = r[3] / (k[3] - i);
-        r[0] = r[0] * (n - i);
-        r[1] = r[1] * (n - i);
-        r[2] = r[2] * (n - i);
-        r[3] = r[3] * (n - i);
-        r[0] = r[0] * pp;
-        r[1] = r[1] * pp;
-        r[2] = r[2] * pp;
-        r[3] = r[3] * pp;
-        r[0] = r[0] * q;
-        r[1] = r[1] * q;
-        r[2] = r[2] * q;
-        r[3] = r[3] * q;
-    }
-    int rest[4];
-    for (int l = 0; l < 4; ++l) {
-        for (int i = gemeinsam; i < k[l]; ++i) {
-            r[l] = r[l] / (k[l] - i);
-            r[l] = r[l] * (n - i);
-            r[l] = r[l] * pp;
-            r[l] = r[l] * q;
-        }
-        rest[l] = std::max(n - 2 * k[l], 0);
-    }
-    const int potenz = std::min(rest[0], rest[3]);
-    for (int j = 0; j < potenz; ++j) {
-        r[0] = r[0] * q;
-        r[1] = r[1] * q;
-        r[2] = r[2] * q;
-        r[3] = r[3] * q;
-    }
-    for (int l = 0; l < 4; ++l) {
-        for (int j = potenz; j < rest[l]; ++j) r[l] = r[l] * q;
-        t[k0 + l] = r[l];
-    }
-}
-
-void Binomialwerte(Wertefeld& t, int n, Extended p, int von, int bis)
-{
-    int k = von;
-    while (k < bis) {
-        if (k + 4 <= bis && (n < 2 * k) == (n < 2 * (k + 3))) {
-            Binomial_vier(t, n, p, k);
-            k += 4;
-        } else {
-            t[k] = Binomialverteilung(n, k, p);
-            ++k;
-        }
-    }
-}
-
-void Werte_berechnen(const Zeile& zeile, int n, int von, int bis)
-{
-    Wertefeld& t = *zeile.Tabelle;
+    const std::span<Extended> t(zeile.Tabelle->data(), static_cast<std::size_t>(n) + 1);
     switch (zeile.Art) {
-    case vaBinomial:
-        Binomialwerte(t, n, zeile.p, von, bis);
-        break;
-    case vaHypergeo:
-        for (int k = von; k < bis; ++k) t[k] = Hypergeometrisch(n, zeile.M, zeile.N, k);
-        break;
-    case vaPoisson: {
-        const Extended mu = n * zeile.p;
-        for (int k = von; k < bis; ++k) t[k] = Poissonverteilung(k, mu);
-        break;
+    case vaBinomial: return Binomialtabelle(t, n, zeile.p);
+    case vaHypergeo: return Hypergeometrische_Tabelle(t, n, zeile.M, zeile.N);
+    case vaPoisson: return Poissontabelle(t, n, n * zeile.p);
+    case vaGeometr: return Geometrische_Tabelle(t, n, zeile.p);
+    default: return 0;
     }
-    case vaGeometr:
-        for (int k = von; k < bis; ++k) t[k] = Geometrisch(k, zeile.p);
-        break;
-    default:
-        break;
-    }
-}
-
-// Fills the tables of the given rows for k = 0..n. Every value is one independent call
-// that writes only its own slot t[k], so k ranges are handed out in small blocks over the
-// cores; each value is computed exactly as a single-threaded loop would compute it.
-void Tabellen_fuellen(const std::vector<Zeile>& zeilen, int n)
-{
-    constexpr int Block = 64;
-    const int bloecke_je_zeile = (n + 1 + Block - 1) / Block;
-    const int bloecke = bloecke_je_zeile * static_cast<int>(zeilen.size());
-    // Small tables are done before a thread could even start.
-    const bool parallel = n >= 256;
-    Bloecke_verteilen(bloecke, parallel, [&](int b) {
-        const Zeile& zeile = zeilen[static_cast<std::size_t>(b / bloecke_je_zeile)];
-        const int von = (b % bloecke_je_zeile) * Block;
-        Werte_berechnen(zeile, n, von, std::min(von + Block, n + 1));
-    });
 }
 
 void Momente_berechnen(const Zeile& zeile, int n)
@@ -192,17 +97,26 @@ void Momente_berechnen(const Zeile& zeile, int n)
     }
 }
 
-// The running sum of a complete distribution can end some ulps above 1 (B(20; 0.8) does).
-// It is held at 1: a level of 100 % must take in every k, and 1 − P0(X <= k) must not turn
-// negative. Below 1 every entry is the plain running sum.
-void Summen_berechnen(Zustand& z)
+// P0_kumuliert[k] is the sum of P0_Tabelle[0..k], P0_Rest[k] (k >= 1) the sum of
+// P0_Tabelle[k..n] plus the mass beyond n, each summed exactly in pairs and rounded once, so
+// that both are within about one ulp of the exact values, and a sum whose terms are exact and
+// which a long double can hold is exact: a level typed equal to such a P0(X <= k) is decided
+// as equal. Summed from the top, P0_Rest keeps its relative accuracy in the upper tail, where
+// 1 − P0_kumuliert[k − 1] would be all rounding. P0_kumuliert is held at 1 where the sum of
+// rounded values passes it (a level of 100 % must take in every k); P0_Rest[0] is 1.
+void Summen_berechnen(Zustand& z, Extended jenseits)
 {
-    z.P0_kumuliert[0] = std::min(z.P0_Tabelle[0], Extended{1});
-    for (int k = 1; k <= z.n; ++k) {
-        z.P0_kumuliert[k] = std::min(z.P0_kumuliert[k - 1] + z.P0_Tabelle[k], Extended{1});
+    paar::Paar s{0, 0};
+    for (int k = 0; k <= z.n; ++k) {
+        s = paar::plus(s, z.P0_Tabelle[k]);
+        z.P0_kumuliert[k] = std::min(s.hi, Extended{1});
+    }
+    s = {jenseits, 0};
+    for (int k = z.n; k >= 1; --k) {
+        s = paar::plus(s, z.P0_Tabelle[k]);
+        z.P0_Rest[k] = std::min(s.hi, Extended{1});
     }
     z.P0_Rest[0] = 1;
-    for (int k = 1; k <= z.n; ++k) z.P0_Rest[k] = 1 - z.P0_kumuliert[k - 1];
 }
 
 // The rows in `zeilen` with a kind that selects a formula get table and moments.
@@ -218,9 +132,13 @@ void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list
         }
     }
     if (gueltig.empty()) return;
-    Tabellen_fuellen(gueltig, z.n);
-    for (const Zeile& zeile : gueltig) Momente_berechnen(zeile, z.n);
-    if (zeile0) Summen_berechnen(z);
+    Extended jenseits0 = 0;
+    for (const Zeile& zeile : gueltig) {
+        const Extended jenseits = Tabelle_berechnen(zeile, z.n);
+        if (zeile.Tabelle == &z.P0_Tabelle) jenseits0 = jenseits;
+        Momente_berechnen(zeile, z.n);
+    }
+    if (zeile0) Summen_berechnen(z, jenseits0);
 }
 
 std::string Prozenttext(Extended anteil)

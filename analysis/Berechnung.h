@@ -9,11 +9,12 @@
 void Startwerte_setzen(Zustand& z);
 
 // Table and moments of distribution i (0, 1, 2); for i = 0 also P0_kumuliert and P0_Rest.
-// Writes k = 0..n; a row whose kind selects no formula keeps all it had.
-// From n = 256 on the table is filled on several threads (analysis/Parallel.h). That is safe
-// and changes no value: each P(X = k) is one call of a UStochastik function, which depends on
-// its arguments alone, and writes only its own slot t[k]; the moments and running sums follow
-// on the calling thread once every value is there. Likewise in Alles_berechnen.
+// Writes k = 0..n; a row whose kind selects no formula keeps all it had. The table is built
+// in O(n), every entry the exact probability rounded once (probability/Tabellen.h), and equal
+// bit for bit to the single value of UStochastik.h. P0_kumuliert[k] is the sum of the entries
+// 0..k, P0_Rest[k] for k >= 1 that of the entries k..n plus the mass beyond n (Poisson and
+// geometric rows are cut at n), both summed in pairs and rounded once; P0_kumuliert is held
+// at 1, P0_Rest[0] is 1.
 void Verteilung_berechnen(Zustand& z, const Schalter& s, int i);
 
 void Pmax_berechnen(Zustand& z, Extended q1, Extended q2);

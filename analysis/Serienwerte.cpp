@@ -1,9 +1,11 @@
 #include "analysis/Serienwerte.h"
 
 #include "analysis/Zahlentexte.h"
+#include "probability/Tabellen.h"
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 Extended Pmax_mehrere_p0(int n) {
     // round(n/10) in integers: 0,1 has no exact binary form, and n = 15 must give 2.
@@ -26,7 +28,7 @@ void Binomialtabelle_setzen(Zustand& z, Extended p, int bis) {
     const int n = std::clamp(z.n, 0, k_Maximum);
     const int Ende = std::clamp(std::max(bis, n), 0, k_Maximum);
     std::fill(z.P0_Tabelle.begin(), z.P0_Tabelle.begin() + Ende + 1, 0.0L);
-    for (int k = 0; k <= n; ++k) z.P0_Tabelle[k] = Binomialverteilung(n, k, p);
+    Binomialtabelle(std::span<Extended>(z.P0_Tabelle.data(), static_cast<std::size_t>(n) + 1), n, p);
     z.mue0 = n * p;
     z.sigma0 = std::sqrt(std::max<Extended>(0, n * p * (1 - p)));
 }

@@ -1,7 +1,6 @@
 #include "charts/OC.h"
 
 #include "analysis/Ablehnungsbereich.h"
-#include "analysis/Parallel.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Diagramm.h"
 #include "charts/Qt_Text.h"
@@ -94,15 +93,13 @@ void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g) {
 
 Extended OC_Annahme(const Zustand& z, Extended p) {
     // At p = 0 or 1 the distribution sits on k = 0 or k = n, so acceptance is certain or
-    // impossible. Answered here, so the approximations for large n (log of 0, a zero variance)
-    // are never asked at the ends of the range.
+    // impossible.
     if (p <= 0.0L || p >= 1.0L) {
         const Annahmebereich A = Annahmebereich_bestimmen(z);
         const int k = p <= 0.0L ? 0 : z.n;
         return (A.A_links <= k && k <= A.A_rechts) ? 1.0L : 0.0L;
     }
     const Extended b = Annahmewahrscheinlichkeit(z, p);
-    // The density-sum approximation can overshoot 1 a little; a probability cannot.
     if (!std::isfinite(b)) return 0.0L;
     if (b < 0.0L) return 0.0L;
     if (b > 1.0L) return 1.0L;
@@ -110,15 +107,11 @@ Extended OC_Annahme(const Zustand& z, Extended p) {
 }
 
 namespace {
-// OC_Annahme(z, i / W) for i = 1..W-1. The values are independent (each call only reads z and
-// writes its own slot), and at large n without a test each one sums thousands of terms, so
-// they are shared out over the cores; each value is exactly what a plain loop computes.
+// OC_Annahme(z, i / W) for i = 1..W-1, before anything is drawn.
 std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
     std::vector<Extended> werte(static_cast<std::size_t>(std::max(W, 2)), 0.0L);
-    Bloecke_verteilen(std::max(W - 1, 0), true, [&](int b) {
-        const int i = b + 1;
+    for (int i = 1; i < W; ++i)
         werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
-    });
     return werte;
 }
 }  // namespace

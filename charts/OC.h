@@ -33,13 +33,9 @@ Diagrammgeometrie OC_Geometrie(const QImage& Bild);
 void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g);
 
 // The acceptance probability as the chart uses it: always finite and within [0, 1]. Reads
-// z only, so several threads may call it at once.
+// z only.
 Extended OC_Annahme(const Zustand& z, Extended p);
 
 // OC_KOS at OC_Geometrie(Bild), the curve, the p0 marker; changes nothing but the image.
 // Returns the table with both columns filled.
-// The curve's values OC_Annahme(z, i / OC_Breite) are computed on several threads
-// (analysis/Parallel.h) before anything is drawn: each is an independent call that writes
-// only its own slot, and z is not written until all are done, so every value is what a plain
-// loop gives. Drawing stays on the calling thread.
 OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z);

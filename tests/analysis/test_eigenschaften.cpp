@@ -77,10 +77,9 @@ bool Zahlentext(const std::string& t)
 
 TEST(Eigenschaften, Zufaellige_gueltige_Eingaben)
 {
-    // Probability functions round each factor, so a single value may land an ulp or two
-    // above 1 (1/C·C in the hypergeometric quotient); they are kept bitwise as computed.
-    // The running sums are held at 1 by the recomputation itself and checked exactly.
-    const long double Einzelwert_hoechstens = 1 + 4 * eps;
+    // Every table value is the exact probability correctly rounded, so never above 1; the
+    // running sums are held at 1 by the recomputation itself. Both are checked exactly.
+    const long double Einzelwert_hoechstens = 1;
 
     Zufall g(0x51a7e5u);
     for (int lauf = 0; lauf < 160; ++lauf) {

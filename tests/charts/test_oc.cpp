@@ -178,8 +178,8 @@ protected:
     void SetUp() override { Gui_sicherstellen(); }
 };
 
-// The approximations for n > 200 at the ends of the parameter range and with degenerate
-// regions: every table text is a number in [0, 1] and the marker sits where p0 maps.
+// Large n at the ends of the parameter range and with degenerate regions: every table text
+// is a number in [0, 1] and the marker sits where p0 maps.
 TEST_P(OC_Gross, KeinNaNInTabelleOderBild) {
     const Grosser_Fall& f = GetParam();
     QImage b = Testbild();
