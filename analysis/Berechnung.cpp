@@ -11,26 +11,8 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
-#include <vector>
 
 namespace {
-
-struct Zeile {
-    Wertefeld* Tabelle;
-    Extended* mue;
-    Extended* sigma;
-    int Art;
-    Extended p;
-    int M;
-    int N;
-};
-
-// Row i with its kind from the switches, and its parameters as they stand now.
-Zeile Zeile_mit_Art(Zustand& z, const Schalter& s, int i)
-{
-    const Verteilungszeile r = Zeile_von(z, i);
-    return {&r.Tabelle, &r.mue, &r.sigma, Art_von(s, i), r.p, r.M, r.N};
-}
 
 bool Art_gueltig(int art)
 {
@@ -38,41 +20,41 @@ bool Art_gueltig(int art)
 }
 
 // Table k = 0..n of the row's kind (probability/Tabellen.h); returns the mass beyond n.
-Extended Tabelle_berechnen(const Zeile& zeile, int n)
+Extended Tabelle_berechnen(const Verteilungszeile& r, int Art, int n)
 {
-    const std::span<Extended> t(zeile.Tabelle->data(), static_cast<std::size_t>(n) + 1);
-    switch (zeile.Art) {
-    case vaBinomial: return Binomialtabelle(t, n, zeile.p);
-    case vaHypergeo: return Hypergeometrische_Tabelle(t, n, zeile.M, zeile.N);
-    case vaPoisson: return Poissontabelle(t, n, n * zeile.p);
-    case vaGeometr: return Geometrische_Tabelle(t, n, zeile.p);
+    const std::span<Extended> t(r.Tabelle.data(), static_cast<std::size_t>(n) + 1);
+    switch (Art) {
+    case vaBinomial: return Binomialtabelle(t, n, r.p);
+    case vaHypergeo: return Hypergeometrische_Tabelle(t, n, r.M, r.N);
+    case vaPoisson: return Poissontabelle(t, n, n * r.p);
+    case vaGeometr: return Geometrische_Tabelle(t, n, r.p);
     default: return 0;
     }
 }
 
-void Momente_berechnen(const Zeile& zeile, int n)
+void Momente_berechnen(const Verteilungszeile& r, int Art, int n)
 {
-    const Extended p = zeile.p;
-    switch (zeile.Art) {
+    const Extended p = r.p;
+    switch (Art) {
     case vaBinomial:
-        *zeile.mue = n * p;
-        *zeile.sigma = std::sqrt((n * p) * (1 - p));
+        r.mue = n * p;
+        r.sigma = std::sqrt((n * p) * (1 - p));
         break;
     case vaHypergeo: {
-        const Extended M = zeile.M;
-        const Extended N = zeile.N;
-        *zeile.mue = (n * M) / N;
+        const Extended M = r.M;
+        const Extended N = r.N;
+        r.mue = (n * M) / N;
         // N = 1 forces n = 1 and M = 0: all mass on k = 0, so sigma is 0 rather than 0/0.
         // A population smaller than n (a kind switched before n was checked against N)
         // has an all-zero table; its sigma is 0 too instead of the root of a negative.
         const Extended varianz =
-            zeile.N > 1 ? *zeile.mue * (1 - M / N) * (N - n) / (N - 1) : 0;
-        *zeile.sigma = varianz > 0 ? std::sqrt(varianz) : 0;
+            r.N > 1 ? r.mue * (1 - M / N) * (N - n) / (N - 1) : 0;
+        r.sigma = varianz > 0 ? std::sqrt(varianz) : 0;
         break;
     }
     case vaPoisson:
-        *zeile.mue = n * p;
-        *zeile.sigma = std::sqrt(*zeile.mue);
+        r.mue = n * p;
+        r.sigma = std::sqrt(r.mue);
         break;
     case vaGeometr: {
         const Extended mue = 1 / p;
@@ -80,15 +62,15 @@ void Momente_berechnen(const Zeile& zeile, int n)
         // The farthest value drawn or written from the moments is mue + f sigma at the
         // largest factor f; a p of 4E-4932 keeps 1/p finite but not that.
         if (p > 0 && std::isfinite(mue + Sigmafaktor_hoechstens * sigma)) {
-            *zeile.mue = mue;
-            *zeile.sigma = sigma;
+            r.mue = mue;
+            r.sigma = sigma;
         } else {
             // p = 0, or so small that the moments leave the finite range: the first success
             // never comes within reach and the table is (all but) zeros. The mean is put at
             // n, the end of the table where the mass escapes, with sigma 0, so marks and the
             // neighbourhood stay on the axis.
-            *zeile.mue = n;
-            *zeile.sigma = 0;
+            r.mue = n;
+            r.sigma = 0;
         }
         break;
     }
@@ -119,26 +101,18 @@ void Summen_berechnen(Zustand& z, Extended jenseits)
     z.P0_Rest[0] = 1;
 }
 
-// The rows in `zeilen` with a kind that selects a formula get table and moments.
+// The rows in `zeilen` with a kind that selects a formula get table and moments; row 0 also
+// its running sums.
 void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list<int> zeilen)
 {
-    std::vector<Zeile> gueltig;
-    bool zeile0 = false;
     for (int i : zeilen) {
-        const Zeile zeile = Zeile_mit_Art(z, s, i);
-        if (Art_gueltig(zeile.Art)) {
-            gueltig.push_back(zeile);
-            zeile0 = zeile0 || i == 0;
-        }
+        const int Art = Art_von(s, i);
+        if (!Art_gueltig(Art)) continue;
+        const Verteilungszeile r = Zeile_von(z, i);
+        const Extended jenseits = Tabelle_berechnen(r, Art, z.n);
+        Momente_berechnen(r, Art, z.n);
+        if (r.Nummer == 0) Summen_berechnen(z, jenseits);
     }
-    if (gueltig.empty()) return;
-    Extended jenseits0 = 0;
-    for (const Zeile& zeile : gueltig) {
-        const Extended jenseits = Tabelle_berechnen(zeile, z.n);
-        if (zeile.Tabelle == &z.P0_Tabelle) jenseits0 = jenseits;
-        Momente_berechnen(zeile, z.n);
-    }
-    if (zeile0) Summen_berechnen(z, jenseits0);
 }
 
 std::string Prozenttext(Extended anteil)
