@@ -9,10 +9,7 @@
 namespace {
 
 // A running sum may end a few ulps above 1; a level is still a percentage.
-Extended Als_Prozent(Extended wert)
-{
-    return std::clamp(wert, Extended{0}, Extended{100});
-}
+Extended Als_Prozent(Extended wert) { return std::clamp(wert, Extended{0}, Extended{100}); }
 
 }  // namespace
 
@@ -25,10 +22,7 @@ Extended Kumuliert(const Zustand& z, int k)
 namespace {
 
 // The levels that the regions 0..k and k..n reach, in percent, as a field shows them.
-Extended Niveau_links(const Zustand& z, int k)
-{
-    return Schreibbarer_Wert(Als_Prozent(100 * Kumuliert(z, k)));
-}
+Extended Niveau_links(const Zustand& z, int k) { return Schreibbarer_Wert(Als_Prozent(100 * Kumuliert(z, k))); }
 
 Extended Niveau_rechts(const Zustand& z, int k)
 {
@@ -137,10 +131,7 @@ Annahmebereich Annahmebereich_bestimmen(const Zustand& z)
     return {0, z.n};
 }
 
-Extended Binomialsumme(const Zustand& z, int a, int b, Extended p)
-{
-    return Binomialintervall(z.n, a, b, p);
-}
+Extended Binomialsumme(const Zustand& z, int a, int b, Extended p) { return Binomialintervall(z.n, a, b, p); }
 
 Extended Annahmewahrscheinlichkeit(const Zustand& z, Extended p)
 {

@@ -14,21 +14,23 @@
 
 namespace {
 
-bool Art_gueltig(int art)
-{
-    return art >= vaBinomial && art <= vaGeometr;
-}
+bool Art_gueltig(int art) { return art >= vaBinomial && art <= vaGeometr; }
 
 // Table k = 0..n of the row's kind (probability/Tabellen.h); returns the mass beyond n.
 Extended Tabelle_berechnen(const Verteilungszeile& r, int Art, int n)
 {
     const std::span<Extended> t(r.Tabelle.data(), static_cast<std::size_t>(n) + 1);
     switch (Art) {
-    case vaBinomial: return Binomialtabelle(t, n, r.p);
-    case vaHypergeo: return Hypergeometrische_Tabelle(t, n, r.M, r.N);
-    case vaPoisson: return Poissontabelle(t, n, n * r.p);
-    case vaGeometr: return Geometrische_Tabelle(t, n, r.p);
-    default: return 0;
+    case vaBinomial:
+        return Binomialtabelle(t, n, r.p);
+    case vaHypergeo:
+        return Hypergeometrische_Tabelle(t, n, r.M, r.N);
+    case vaPoisson:
+        return Poissontabelle(t, n, n * r.p);
+    case vaGeometr:
+        return Geometrische_Tabelle(t, n, r.p);
+    default:
+        return 0;
     }
 }
 
@@ -47,8 +49,7 @@ void Momente_berechnen(const Verteilungszeile& r, int Art, int n)
         // N = 1 forces n = 1 and M = 0: all mass on k = 0, so sigma is 0 rather than 0/0.
         // A population smaller than n (a kind switched before n was checked against N)
         // has an all-zero table; its sigma is 0 too instead of the root of a negative.
-        const Extended varianz =
-            r.N > 1 ? r.mue * (1 - M / N) * (N - n) / (N - 1) : 0;
+        const Extended varianz = r.N > 1 ? r.mue * (1 - M / N) * (N - n) / (N - 1) : 0;
         r.sigma = varianz > 0 ? std::sqrt(varianz) : 0;
         break;
     }
@@ -115,10 +116,7 @@ void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list
     }
 }
 
-std::string Prozenttext(Extended anteil)
-{
-    return "P=" + Zahl_fest(100 * anteil, 5, 2) + "%";
-}
+std::string Prozenttext(Extended anteil) { return "P=" + Zahl_fest(100 * anteil, 5, 2) + "%"; }
 
 }  // namespace
 

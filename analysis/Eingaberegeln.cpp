@@ -10,22 +10,26 @@
 namespace {
 
 template <class T>
-Urteil<T> Abweisung(bool Ton, std::string Meldung = {}) {
+Urteil<T> Abweisung(bool Ton, std::string Meldung = {})
+{
     return {Urteilsart::Abweisen, T{}, {}, Ton, std::move(Meldung)};
 }
 
 template <class T>
-Urteil<T> Korrektur(T Wert, std::string Text) {
+Urteil<T> Korrektur(T Wert, std::string Text)
+{
     return {Urteilsart::Korrigieren, Wert, std::move(Text), false, {}};
 }
 
 template <class T>
-Urteil<T> Annahme(T Wert) {
+Urteil<T> Annahme(T Wert)
+{
     return {Urteilsart::Annehmen, Wert, {}, false, {}};
 }
 
 // "M0 muss kleiner als N0 sein !" and the like: every placeholder '#' becomes the row digit.
-std::string Zeilenmeldung(std::string Meldung, const Verteilungszeile& r) {
+std::string Zeilenmeldung(std::string Meldung, const Verteilungszeile& r)
+{
     for (char& c : Meldung)
         if (c == '#') c = r.Ziffer();
     return Meldung;
@@ -33,39 +37,42 @@ std::string Zeilenmeldung(std::string Meldung, const Verteilungszeile& r) {
 
 }  // namespace
 
-Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s) {
+Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w) || w < 1 || w > k_Maximum) return Abweisung<int>(true);
     const int N[] = {z.N0, z.N1, z.N2};
     for (int i = 0; i < 3; ++i)
-        if (Art_von(s, i) == vaHypergeo && w > N[i])
-            return Abweisung<int>(true, "n zu groß für Hypergeo");
+        if (Art_von(s, i) == vaHypergeo && w > N[i]) return Abweisung<int>(true, "n zu groß für Hypergeo");
     return Annahme(w);
 }
 
-k_Bereich_Urteil k_Bereich_nach_n(std::string_view k1_Text, std::string_view k2_Text, int n) {
+k_Bereich_Urteil k_Bereich_nach_n(std::string_view k1_Text, std::string_view k2_Text, int n)
+{
     int k1 = 0, k2 = 0;
-    if (!Ganzzahl_lesen(k1_Text, k1) || !Ganzzahl_lesen(k2_Text, k2) || k1 < 0 || k1 > k2 ||
-        k2 > n)
+    if (!Ganzzahl_lesen(k1_Text, k1) || !Ganzzahl_lesen(k2_Text, k2) || k1 < 0 || k1 > k2 || k2 > n)
         return {0, n, true, "0", Zahl_ganz(n)};
     return {k1, k2, false, {}, {}};
 }
 
-Urteil<int> x_pruefen(std::string_view Text, int n) {
+Urteil<int> x_pruefen(std::string_view Text, int n)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(false);
     if (w < 0 || w > n) return Korrektur(0, "0");
     return Annahme(w);
 }
 
-Urteil<int> k1_pruefen(std::string_view Text, int k2) {
+Urteil<int> k1_pruefen(std::string_view Text, int k2)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(false);
     if (w < 0 || w > k2) return Korrektur(0, "0");
     return Annahme(w);
 }
 
-Urteil<int> k2_pruefen(std::string_view Text, int k1, int n) {
+Urteil<int> k2_pruefen(std::string_view Text, int k1, int n)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(false);
     // The stored n rather than the text of Edit_n: the two agree whenever Edit_n was left,
@@ -74,7 +81,8 @@ Urteil<int> k2_pruefen(std::string_view Text, int k1, int n) {
     return Annahme(w);
 }
 
-Urteil<Extended> p_pruefen(std::string_view Text, const Verteilungszeile& r) {
+Urteil<Extended> p_pruefen(std::string_view Text, const Verteilungszeile& r)
+{
     Extended w = 0;
     if (!Dezimal_lesen(Text, w)) return Abweisung<Extended>(false);
     if (!(w >= 0 && w <= 1)) {
@@ -84,7 +92,8 @@ Urteil<Extended> p_pruefen(std::string_view Text, const Verteilungszeile& r) {
     return Annahme(w);
 }
 
-Urteil<int> M_pruefen(std::string_view Text, const Verteilungszeile& r) {
+Urteil<int> M_pruefen(std::string_view Text, const Verteilungszeile& r)
+{
     int w = 0;
     // A negative M, which only a pasted text can bring, would make p negative and the
     // hypergeometric terms meaningless.
@@ -93,7 +102,8 @@ Urteil<int> M_pruefen(std::string_view Text, const Verteilungszeile& r) {
     return Annahme(w);
 }
 
-Urteil<int> N_pruefen(std::string_view Text, const Verteilungszeile& r, int n) {
+Urteil<int> N_pruefen(std::string_view Text, const Verteilungszeile& r, int n)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w) || w == 0) return Abweisung<int>(true);
     if (!(w > r.M)) return Abweisung<int>(true, Zeilenmeldung("N# muss größer als M# sein !", r));
@@ -101,14 +111,16 @@ Urteil<int> N_pruefen(std::string_view Text, const Verteilungszeile& r, int n) {
     return Annahme(w);
 }
 
-Urteil<Extended> Niveau_pruefen(std::string_view Text) {
+Urteil<Extended> Niveau_pruefen(std::string_view Text)
+{
     Extended w = 0;
     if (!Dezimal_lesen(Text, w)) return Abweisung<Extended>(false);
     if (!(w >= 0 && w <= 100)) return Korrektur(Extended{0}, "0");
     return Annahme(w);
 }
 
-Urteil<int> kli_pruefen(std::string_view Text, int kre, int n) {
+Urteil<int> kli_pruefen(std::string_view Text, int kre, int n)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(false);
     Urteil<int> u = Annahme(w);
@@ -120,7 +132,8 @@ Urteil<int> kli_pruefen(std::string_view Text, int kre, int n) {
     return u;
 }
 
-Urteil<int> kre_pruefen(std::string_view Text, int kli, int n) {
+Urteil<int> kre_pruefen(std::string_view Text, int kli, int n)
+{
     int w = 0;
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(false);
     // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
@@ -129,14 +142,15 @@ Urteil<int> kre_pruefen(std::string_view Text, int kli, int n) {
     return Annahme(w);
 }
 
-Urteil<Extended> Sigmafaktor_pruefen(std::string_view Text) {
+Urteil<Extended> Sigmafaktor_pruefen(std::string_view Text)
+{
     Extended w = 0;
-    if (!Dezimal_lesen(Text, w) || !(w >= 0 && w <= Sigmafaktor_hoechstens))
-        return Abweisung<Extended>(true);
+    if (!Dezimal_lesen(Text, w) || !(w >= 0 && w <= Sigmafaktor_hoechstens)) return Abweisung<Extended>(true);
     return Annahme(w);
 }
 
-Urteil<Extended> Umgebung_pruefen(std::string_view Text) {
+Urteil<Extended> Umgebung_pruefen(std::string_view Text)
+{
     Extended w = 0;
     if (!Dezimal_lesen(Text, w) || !(w >= 0 && w <= 100)) return Abweisung<Extended>(true);
     return Annahme(w);

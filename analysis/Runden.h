@@ -10,7 +10,8 @@
 // The nearest integer to w within lo..hi, halves to the even integer (nearbyint in the default
 // rounding mode); w beyond the range, infinities included, gives the nearer end, NaN gives
 // bei_NaN.
-inline int Ganz_runden(Extended w, int lo, int hi, int bei_NaN) {
+inline int Ganz_runden(Extended w, int lo, int hi, int bei_NaN)
+{
     if (std::isnan(w)) return bei_NaN;
     return static_cast<int>(std::nearbyint(std::clamp(w, static_cast<Extended>(lo), static_cast<Extended>(hi))));
 }

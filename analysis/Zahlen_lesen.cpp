@@ -13,7 +13,8 @@ bool ist_Leerzeichen(char c) { return c == ' ' || c == '\t'; }
 bool ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 // Steps over an optional sign at i; true for a minus.
-bool Vorzeichen_lesen(std::string_view t, std::size_t& i) {
+bool Vorzeichen_lesen(std::string_view t, std::size_t& i)
+{
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) return t[i++] == '-';
     return false;
 }
@@ -21,7 +22,8 @@ bool Vorzeichen_lesen(std::string_view t, std::size_t& i) {
 // One number with the point as separator: blanks, sign, digits, fraction, exponent,
 // the whole text. The conversion itself is std::from_chars, which never looks at the
 // locale; the text is checked here first so that "inf", "nan" and hex forms never reach it.
-std::optional<Extended> Zahl_lesen(std::string_view t) {
+std::optional<Extended> Zahl_lesen(std::string_view t)
+{
     const std::size_t ende = t.size();
     std::size_t i = 0;
     while (i < ende && ist_Leerzeichen(t[i])) ++i;
@@ -78,7 +80,8 @@ std::optional<Extended> Zahl_lesen(std::string_view t) {
 
 }  // namespace
 
-bool Ganzzahl_lesen(std::string_view Text, int& Wert) {
+bool Ganzzahl_lesen(std::string_view Text, int& Wert)
+{
     const std::size_t ende = Text.size();
     std::size_t i = 0;
     while (i < ende && ist_Leerzeichen(Text[i])) ++i;
@@ -95,7 +98,8 @@ bool Ganzzahl_lesen(std::string_view Text, int& Wert) {
     return true;
 }
 
-bool Dezimal_lesen(std::string_view Text, Extended& Wert) {
+bool Dezimal_lesen(std::string_view Text, Extended& Wert)
+{
     std::string text(Text);
     for (char& c : text)
         if (c == ',') c = '.';

@@ -22,8 +22,8 @@ struct Ziffernfolge {
 Ziffernfolge Ziffern_holen(Extended a, int stellen)
 {
     std::string puffer(static_cast<std::size_t>(stellen) + 64, '\0');
-    const auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), a,
-                                              std::chars_format::scientific, stellen - 1);
+    const auto [ende, fehler] =
+        std::to_chars(puffer.data(), puffer.data() + puffer.size(), a, std::chars_format::scientific, stellen - 1);
     Ziffernfolge z;
     if (fehler != std::errc{}) {
         return z;
@@ -119,10 +119,7 @@ Ziffernfolge Runden(Extended a, int anzahl)
 // The value as a reader takes it: the 18 significant digits that long double holds for every
 // decimal of that length. A typed 0,0025 is stored just below the half, yet reads
 // 2,50000000000000000E-3 here, so that rounding these digits gives 0,003.
-Ziffernfolge Dezimalwert(Extended a)
-{
-    return Ziffern_holen(a, std::numeric_limits<Extended>::digits10);
-}
+Ziffernfolge Dezimalwert(Extended a) { return Ziffern_holen(a, std::numeric_limits<Extended>::digits10); }
 
 void Nullen_abschneiden(std::string& ziffern)
 {
@@ -231,10 +228,7 @@ std::string Zahl_fest(Extended wert, int P, int D)
     return vorzeichen + Positionell(d, D);
 }
 
-std::string Zahl_ganz(int wert)
-{
-    return std::to_string(wert);
-}
+std::string Zahl_ganz(int wert) { return std::to_string(wert); }
 
 Extended Schreibbarer_Wert(Extended wert)
 {

@@ -41,20 +41,20 @@ struct Schalter {
 // Units: k, n, M, N, x and the bounds are counts; p0..p2 are probabilities in 0..1; Alfali,
 // Alfare and Umgebung are in percent (5 means 5 %); the geometry is in logical pixels.
 struct Zustand {
-    int n = 0;          // trials (sample size), 0..k_Maximum; the tables hold k = 0..n
-    int k1 = 0;         // the shown range of k; the window narrows it where a chart must
+    int n = 0;   // trials (sample size), 0..k_Maximum; the tables hold k = 0..n
+    int k1 = 0;  // the shown range of k; the window narrows it where a chart must
     int k2 = 0;
-    int kli = 0;        // left rejection region 0..kli; -1: no left region
-    int kre = 0;        // right rejection region kre..n; above n (n + 1, or n + 2 when even
-                        // P0(X <= n) stays below 1 - Alfare/100): no right region
+    int kli = 0;                 // left rejection region 0..kli; -1: no left region
+    int kre = 0;                 // right rejection region kre..n; above n (n + 1, or n + 2 when even
+                                 // P0(X <= n) stays below 1 - Alfare/100): no right region
     int M0 = 0, M1 = 0, M2 = 0;  // hypergeometric: marked items and population of row 0, 1, 2
     int N0 = 0, N1 = 0, N2 = 0;
-    int x = 0;          // the sample result (hits), marked on the chart; not checked against
-                        // a later, smaller n
+    int x = 0;                        // the sample result (hits), marked on the chart; not checked against
+                                      // a later, smaller n
     Extended p0 = 0, p1 = 0, p2 = 0;  // p0 is the hypothesis, p1 and p2 the alternatives
-    Extended Pmax = 0;  // the chart's scale: largest shown probability
-    Extended Alfali = 0;  // the levels asked for, in percent; after Alfali_berechnen and
-    Extended Alfare = 0;  // Alfare_berechnen the levels the regions reach
+    Extended Pmax = 0;                // the chart's scale: largest shown probability
+    Extended Alfali = 0;              // the levels asked for, in percent; after Alfali_berechnen and
+    Extended Alfare = 0;              // Alfare_berechnen the levels the regions reach
     // The bound that Alfali_berechnen or Alfare_berechnen derived the stored level from, so
     // that the next recomputation finds that bound again (kli_berechnen, kre_berechnen);
     // kein_Ursprung while the level is the user's own, typed or a start value.
@@ -76,7 +76,7 @@ struct Zustand {
 
     // Only k = 0..n of the last computation are valid: the entries above n are left over from
     // a larger n and belong to no distribution, so nothing may read them.
-    Wertefeld P0_Tabelle{};    // P(X = k) under p0, p1, p2 with the row's kind
+    Wertefeld P0_Tabelle{};  // P(X = k) under p0, p1, p2 with the row's kind
     Wertefeld P1_Tabelle{};
     Wertefeld P2_Tabelle{};
     Wertefeld P0_kumuliert{};  // P0(X <= k), held at 1 where the running sum would pass it

@@ -43,9 +43,7 @@ BENCHMARK(BM_Alles_berechnen_4000)->Unit(benchmark::kMillisecond)->UseRealTime()
 bool ziel = Ziel_setzen("BM_Alles_berechnen_4000", 5);
 
 // The same with three hypergeometric rows.
-void BM_Alles_berechnen_4000_hypergeometrisch(benchmark::State& state) {
-    Neu_berechnen(state, 4000, vaHypergeo);
-}
+void BM_Alles_berechnen_4000_hypergeometrisch(benchmark::State& state) { Neu_berechnen(state, 4000, vaHypergeo); }
 BENCHMARK(BM_Alles_berechnen_4000_hypergeometrisch)->Unit(benchmark::kMillisecond)->UseRealTime();
 bool ziel_hypergeo = Ziel_setzen("BM_Alles_berechnen_4000_hypergeometrisch", 5);
 

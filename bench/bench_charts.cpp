@@ -49,9 +49,12 @@ Zustand Zustand_4000() {
     Binomial(z.P0_Tabelle, 4000, z.p0);
     Binomial(z.P1_Tabelle, 4000, z.p1);
     Binomial(z.P2_Tabelle, 4000, z.p2);
-    z.mue0 = 3200; z.sigma0 = std::sqrt(640.0L);
-    z.mue1 = 3160; z.sigma1 = std::sqrt(4000 * 0.79L * 0.21L);
-    z.mue2 = 3240; z.sigma2 = std::sqrt(4000 * 0.81L * 0.19L);
+    z.mue0 = 3200;
+    z.sigma0 = std::sqrt(640.0L);
+    z.mue1 = 3160;
+    z.sigma1 = std::sqrt(4000 * 0.79L * 0.21L);
+    z.mue2 = 3240;
+    z.sigma2 = std::sqrt(4000 * 0.81L * 0.19L);
     Extended s = 0.0L;
     for (int k = 0; k <= 4000; ++k) {
         s += z.P0_Tabelle[k];

@@ -29,8 +29,7 @@ public:
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
             // GetAdjustedRealTime is in the run's own unit; the multiplier is units per second.
-            double sekunden = run.GetAdjustedRealTime() /
-                              benchmark::GetTimeUnitMultiplier(run.time_unit);
+            double sekunden = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             zeilen.push_back({run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args),
                               sekunden * 1000.0});
         }
@@ -47,8 +46,7 @@ public:
             }
             bool ok = z.median_ms <= it->second;
             if (!ok) ++verfehlt;
-            std::printf("%-48s %14.4f %12.1f  %s\n", z.name.c_str(), z.median_ms, it->second,
-                        ok ? "ok" : "MISSED");
+            std::printf("%-48s %14.4f %12.1f  %s\n", z.name.c_str(), z.median_ms, it->second, ok ? "ok" : "MISSED");
         }
         std::printf("%d of %zu rows over their target\n", verfehlt, zeilen.size());
     }

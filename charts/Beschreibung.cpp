@@ -21,23 +21,32 @@ QString Zahl(Extended w) { return std::isfinite(w) ? Qt_Text(Zahl_allgemein(w)) 
 // "Binomialverteilung mit p0=0,8" and the like, for row i (0, 1, 2).
 QString Verteilungsname(int Art, const QString& Name, Extended p, int M, int N) {
     switch (Art) {
-    case vaBinomial: return QStringLiteral("Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
-    case vaHypergeo: return QStringLiteral("hypergeometrische Verteilung mit M=%1 und N=%2").arg(M).arg(N);
-    case vaPoisson: return QStringLiteral("Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
-    case vaGeometr: return QStringLiteral("geometrische Verteilung mit %1=%2").arg(Name, Zahl(p));
-    default: return QStringLiteral("keine Verteilung");
+    case vaBinomial:
+        return QStringLiteral("Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaHypergeo:
+        return QStringLiteral("hypergeometrische Verteilung mit M=%1 und N=%2").arg(M).arg(N);
+    case vaPoisson:
+        return QStringLiteral("Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaGeometr:
+        return QStringLiteral("geometrische Verteilung mit %1=%2").arg(Name, Zahl(p));
+    default:
+        return QStringLiteral("keine Verteilung");
     }
 }
 
 // The same in the dative: "der Binomialverteilung mit p0=0,8".
 QString Verteilung(int Art, const QString& Name, Extended p, int M, int N) {
     switch (Art) {
-    case vaBinomial: return QStringLiteral("der Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaBinomial:
+        return QStringLiteral("der Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
     case vaHypergeo:
         return QStringLiteral("der hypergeometrischen Verteilung mit M=%1 und N=%2").arg(M).arg(N);
-    case vaPoisson: return QStringLiteral("der Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
-    case vaGeometr: return QStringLiteral("der geometrischen Verteilung mit %1=%2").arg(Name, Zahl(p));
-    default: return QStringLiteral("ohne Verteilung");
+    case vaPoisson:
+        return QStringLiteral("der Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
+    case vaGeometr:
+        return QStringLiteral("der geometrischen Verteilung mit %1=%2").arg(Name, Zahl(p));
+    default:
+        return QStringLiteral("ohne Verteilung");
     }
 }
 
@@ -60,8 +69,10 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
                  .arg(z.n)
                  .arg(z.k1)
                  .arg(z.k2);
-    if (s.p1_zeichnen) Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
-    if (s.p2_zeichnen) Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
+    if (s.p1_zeichnen)
+        Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
+    if (s.p2_zeichnen)
+        Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
     if (s.Alfa_zeigen)
         Teile << QStringLiteral("Verwerfungsbereich V=%1, α-Fehler %2")
                      .arg(Ablehnungsmenge(z), Prozent(Alfa_Fehler_erreicht(z)));
@@ -69,16 +80,16 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
     if (s.Beta_zeigen)
         Teile << QStringLiteral("β-Fehler für p1 %1").arg(Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
     if (s.Erwartungswert_zeigen) Teile << QStringLiteral("Erwartungswert µ=") + Zahl(z.mue0);
-    if (s.Umgebung_schraffieren)
-        Teile << QStringLiteral("%1%-Umgebung von µ schraffiert").arg(Zahl(z.Umgebung));
+    if (s.Umgebung_schraffieren) Teile << QStringLiteral("%1%-Umgebung von µ schraffiert").arg(Zahl(z.Umgebung));
     if (s.Normalverteilung) Teile << QStringLiteral("mit Normalverteilungskurve");
     if (s.Stichprobenergebnis_zeigen) Teile << QStringLiteral("Stichprobenergebnis x=%1").arg(z.x);
     return Teile.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
 QString OC_Beschreibung(const Zustand& z) {
-    return QStringLiteral("OC-Kurve des %1 für n=%2 und p0=%3: Annahmewahrscheinlichkeit β(p1) für p1 von 0 bis 1, "
-                          "Verwerfungsbereich V=%4.")
+    return QStringLiteral(
+               "OC-Kurve des %1 für n=%2 und p0=%3: Annahmewahrscheinlichkeit β(p1) für p1 von 0 bis 1, "
+               "Verwerfungsbereich V=%4.")
         .arg(Testart(z))
         .arg(z.n)
         .arg(Zahl(z.p0), Ablehnungsmenge(z));
@@ -88,11 +99,14 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
                                const QString& Alfa_rechts) {
     QStringList t;
     t << QStringLiteral("Stichprobenumfang n=%1").arg(z.n);
-    t << QStringLiteral("Verteilung von p0: ") + Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), z.p0, z.M0, z.N0);
+    t << QStringLiteral("Verteilung von p0: ") +
+             Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), z.p0, z.M0, z.N0);
     if (s.p1_zeichnen)
-        t << QStringLiteral("Verteilung von p1: ") + Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
+        t << QStringLiteral("Verteilung von p1: ") +
+                 Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
     if (s.p2_zeichnen)
-        t << QStringLiteral("Verteilung von p2: ") + Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
+        t << QStringLiteral("Verteilung von p2: ") +
+                 Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
     t << QStringLiteral("Hypothese H0: p=%1").arg(Zahl(z.p0));
     t << QStringLiteral("Signifikanzniveaus: α links %1%, α rechts %2%").arg(Alfa_links, Alfa_rechts);
     t << QStringLiteral("Verwerfungsbereich V=%1, Annahmebereich A=%2").arg(Ablehnungsmenge(z), Annahmemenge(z));
@@ -100,7 +114,8 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
     t << QStringLiteral("erreichter α-Fehler: links %1, rechts %2, zusammen %3")
              .arg(Prozent(a.links), Prozent(a.rechts), Prozent(Alfa_Fehler_erreicht(z)));
     if (s.Beta_zeigen)
-        t << QStringLiteral("β-Fehler für p1=%1: %2").arg(Zahl(z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
+        t << QStringLiteral("β-Fehler für p1=%1: %2")
+                 .arg(Zahl(z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
     t << QStringLiteral("Erwartungswert µ=%1, Standardabweichung σ=%2")
              .arg(Qt_Text(Zahl_fest(z.mue0, 7, 2)), Qt_Text(Zahl_fest(z.sigma0, 7, 2)));
     if (s.Vertrauensintervall_berechnen)

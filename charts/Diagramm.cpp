@@ -112,13 +112,14 @@ void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s) {
             else
                 Linie(Bild, X, g.y_Ursprung, X, g.y_Ursprung + 5, clBlack, 1, Stiftart::psSolid);
             if (k_beschriftet(k, g.k_Spanne))
-                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), g.y_Ursprung + 7, Qt_Text(Zahl_ganz(k)), normal, true);
+                Text_ausgeben(Bild, X - k_Beschriftungsversatz(k), g.y_Ursprung + 7, Qt_Text(Zahl_ganz(k)), normal,
+                              true);
         }
     }
 
     Linie(Bild, g.x_Ursprung, g.y_Ursprung, g.x_Ursprung, 30, clBlack, 1, Stiftart::psSolid);
-    Text_ausgeben(Bild, g.x_Ursprung - 30, 5,
-                  s.p0_kumuliert ? QStringLiteral("P(X<=k)") : QStringLiteral("P(X=k)"), fett, true);
+    Text_ausgeben(Bild, g.x_Ursprung - 30, 5, s.p0_kumuliert ? QStringLiteral("P(X<=k)") : QStringLiteral("P(X=k)"),
+                  fett, true);
     Pfeil_oben(g.x_Ursprung, 30, Bild);
 
     if (s.waagerechte_Strichelung) {
@@ -154,8 +155,8 @@ int Balkenhoehe(const Diagrammgeometrie& g, Extended v) {
     return Pixel_runden(pixel);
 }
 
-void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte,
-                      int k_von, int k_bis, bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil) {
+void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte, int k_von,
+                      int k_bis, bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil) {
     const int w = g.Saeulenbreite;
     if (w < 1) return;
     // round(w / 2), halves to even: 1 -> 0, 5 -> 2, 7 -> 4.

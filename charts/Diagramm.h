@@ -42,8 +42,8 @@ int Balkenhoehe(const Diagrammgeometrie& g, Extended v);
 // One bar per k of k_von..k_bis (cut to the valid table entries 0..n), in the slot of k
 // measured from k1; the column chart uses the left (p0) or right (p1, p2) part of the slot.
 // Draws nothing while Saeulenbreite < 1: the slots then have no width.
-void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte,
-                      int k_von, int k_bis, bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil);
+void Saeulen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte, int k_von,
+                      int k_bis, bool linke_Haelfte, QRgb Farbe, Pinselart Pinselstil);
 
 // A further member of a family over the first one's chart: black, unfilled outlines of
 // P0_Tabelle over k1..k2, each over its whole slot (families are drawn as histograms).

@@ -8,7 +8,7 @@
 struct Diagrammgeometrie {
     int x_Ursprung = 0;
     int y_Ursprung = 0;
-    int x_Ende = 0;       // right end of the k axis; on the OC chart 30 px past the p1 axis
+    int x_Ende = 0;  // right end of the k axis; on the OC chart 30 px past the p1 axis
     int y_Oben = 0;
     int Hoehe_Skala = 0;  // pixels from probability 0 to Pmax (OC: to 1)
     int k1 = 0;           // the k range shown: the state's, or the narrowed one

@@ -20,14 +20,12 @@ constexpr int Zeile2 = 25;
 // A value that is not finite has no number to show: it is written as a dash rather than
 // handed to the number format, which would show the largest finite value instead.
 QString fest(Extended Wert, int P, int D) {
-    if (!std::isfinite(Wert))
-        return QStringLiteral("–");
+    if (!std::isfinite(Wert)) return QStringLiteral("–");
     return Qt_Text(Zahl_fest(Wert, P, D));
 }
 
 QString allgemein(Extended Wert) {
-    if (!std::isfinite(Wert))
-        return fest(Wert, 15, 0);
+    if (!std::isfinite(Wert)) return fest(Wert, 15, 0);
     return Qt_Text(Zahl_allgemein(Wert));
 }
 
@@ -36,62 +34,49 @@ QString ganz(int Wert) { return QString::number(Wert); }
 void zeichnen(QImage& Bild, const Info_Texte& Texte) {
     Schrift f;
     f.fett = true;
-    for (const Infotext& t : Texte)
-        Text_ausgeben(Bild, t.x, t.y, t.Text, f, false);
+    for (const Infotext& t : Texte) Text_ausgeben(Bild, t.x, t.y, t.Text, f, false);
 }
 
 }  // namespace
 
 QString Ablehnungsmenge(const Zustand& z) {
     // Regions that overlap reject every k.
-    if (z.Test_beidseitig && z.kli >= z.kre)
-        return "{0; ... ;" + ganz(z.n) + "}";
-    if (z.Test_links)
-        return "{0; ... ;" + ganz(z.kli) + "}";
-    if (z.Test_rechts)
-        return "{" + ganz(z.kre) + "; ... ;" + ganz(z.n) + "}";
-    if (z.Test_beidseitig)
-        return "{0; ... ;" + ganz(z.kli) + ";" + ganz(z.kre) + "; ... ;" + ganz(z.n) + "}";
+    if (z.Test_beidseitig && z.kli >= z.kre) return "{0; ... ;" + ganz(z.n) + "}";
+    if (z.Test_links) return "{0; ... ;" + ganz(z.kli) + "}";
+    if (z.Test_rechts) return "{" + ganz(z.kre) + "; ... ;" + ganz(z.n) + "}";
+    if (z.Test_beidseitig) return "{0; ... ;" + ganz(z.kli) + ";" + ganz(z.kre) + "; ... ;" + ganz(z.n) + "}";
     return QStringLiteral("{ }");
 }
 
 QString Annahmemenge(const Zustand& z) {
     const Annahmebereich a = Annahmebereich_bestimmen(z);
-    if (a.A_links > a.A_rechts)
-        return QStringLiteral("{ }");
-    if (z.Test_links)
-        return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.n) + "}";
-    if (z.Test_rechts)
-        return "{0; ... ;" + ganz(z.kre - 1) + "}";
-    if (z.Test_beidseitig)
-        return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.kre - 1) + "}";
+    if (a.A_links > a.A_rechts) return QStringLiteral("{ }");
+    if (z.Test_links) return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.n) + "}";
+    if (z.Test_rechts) return "{0; ... ;" + ganz(z.kre - 1) + "}";
+    if (z.Test_beidseitig) return "{" + ganz(z.kli + 1) + "; ... ;" + ganz(z.kre - 1) + "}";
     return "{0; ... ;" + ganz(z.n) + "}";
 }
 
 // Exact, from the cumulative table of p0 over the same rounded bounds that are hatched.
 Extended Umgebungswahrscheinlichkeit(const Zustand& z) {
     const k_Bereich u = Umgebung_runden(z);
-    if (u.von > u.bis)
-        return 0;
+    if (u.von > u.bis) return 0;
     return Kumuliert(z, u.bis) - Kumuliert(z, u.von - 1);
 }
 
 Info_Texte Info_Zeile1_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    if (!s.Info)
-        return {};
+    if (!s.Info) return {};
     const int x = g.x_Ursprung;
     return {{x + 40, Zeile1, "n=" + ganz(z.n)}, {x + 115, Zeile1, "p0=" + fest(z.p0, 5, 3)}};
 }
 
 Info_Texte Info_Erwartungswerte_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    if (!s.Info || !s.Erwartungswert_zeigen)
-        return {};
+    if (!s.Info || !s.Erwartungswert_zeigen) return {};
     return {{g.x_Ursprung + 190, Zeile1, "µ=" + fest(z.mue0, 7, 2)}};
 }
 
 Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    if (!s.Info || !s.Sigma_zeigen)
-        return {};
+    if (!s.Info || !s.Sigma_zeigen) return {};
     const int x = g.x_Ursprung;
     return {{x + 270, Zeile1, QStringLiteral("σ")},
             {x + 280, Zeile1, "=" + fest(z.sigma0, 5, 2)},
@@ -144,14 +129,11 @@ Info_Texte Ohne_Ueberdeckung(const std::vector<Gruppe>& Gruppen) {
 }  // namespace
 
 Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    if (!s.Info)
-        return {};
+    if (!s.Info) return {};
     const int x = g.x_Ursprung;
     std::vector<Gruppe> t;
-    if (s.p1_zeichnen)
-        t.push_back({{x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)}});
-    if (s.p2_zeichnen)
-        t.push_back({{x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)}});
+    if (s.p1_zeichnen) t.push_back({{x + 40, Zeile2, "p1=" + fest(z.p1, 5, 3)}});
+    if (s.p2_zeichnen) t.push_back({{x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)}});
     if (s.Alfa_zeigen) {
         t.push_back({{x + 190, Zeile2, "V=" + Ablehnungsmenge(z)}});
         t.push_back({{x + 410, Zeile2, QStringLiteral("α")},
@@ -163,13 +145,14 @@ Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const
     }
     if (s.Umgebung_schraffieren) {
         const k_Bereich u = Umgebung_runden(z);
-        t.push_back({{x + 190, Zeile2,
-                      allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"}});
+        t.push_back(
+            {{x + 190, Zeile2, allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"}});
         t.push_back({{x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"}});
     }
     if (s.Annahmebereich_zeigen) {
         t.push_back({{x + 190, Zeile2, "A=" + Annahmemenge(z)}});
-        t.push_back({{x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)), 6, 2) + "%"}});
+        t.push_back(
+            {{x + 350, Zeile2, "P(A)=" + fest(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)), 6, 2) + "%"}});
     }
     // β comes last: where it would cover the α, A or neighbourhood texts, it moves behind them.
     if (s.Beta_zeigen) {

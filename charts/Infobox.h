@@ -36,7 +36,7 @@ void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie
 void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
 // Pieces of row 2, also used on their own.
-QString Ablehnungsmenge(const Zustand& z);   // "{0; ... ;12;20; ... ;20}"
-QString Annahmemenge(const Zustand& z);      // "{13; ... ;19}"
+QString Ablehnungsmenge(const Zustand& z);  // "{0; ... ;12;20; ... ;20}"
+QString Annahmemenge(const Zustand& z);     // "{13; ... ;19}"
 // P(a <= X <= b) for the neighbourhood bounds, from the cumulative table of p0.
 Extended Umgebungswahrscheinlichkeit(const Zustand& z);

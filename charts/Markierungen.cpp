@@ -12,11 +12,10 @@ namespace {
 
 int Tabellenende(const Zustand& z) { return std::clamp(z.n, 0, k_Maximum); }
 
-void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte,
-                          int von, int bis, bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
+void Bereich_schraffieren(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Wertefeld& Werte, int von,
+                          int bis, bool linke_Haelfte, QRgb Farbe, Pinselart Stil) {
     const k_Bereich b = Bereich_schneiden(z, g, von, bis);
-    if (b.von > b.bis)
-        return;
+    if (b.von > b.bis) return;
     Saeulen_zeichnen(Bild, z, g, Werte, b.von, b.bis, linke_Haelfte, Farbe, Stil);
 }
 
@@ -36,11 +35,9 @@ k_Bereich Umgebung_runden(const Zustand& z) {
 
 std::optional<int> Markierungsspalte(const QImage& Bild, const Diagrammgeometrie& g, Extended t) {
     // Without a slot width no k has a column: every marker would pile up on the origin.
-    if (g.Saeulenbreite <= 0)
-        return std::nullopt;
+    if (g.Saeulenbreite <= 0) return std::nullopt;
     const Extended px = g.x_Ursprung + std::trunc((t + 0.5L - g.k1) * g.Saeulenbreite);
-    if (std::isnan(px))
-        return std::nullopt;
+    if (std::isnan(px)) return std::nullopt;
     // Anything left of column 0 or right of the last column is clipped away in the same way,
     // so the clamp changes no pixel and keeps huge moments (a geometric p near 0) convertible.
     return static_cast<int>(std::clamp<Extended>(px, -1.0L, static_cast<Extended>(Logische_Breite(Bild))));
@@ -48,8 +45,7 @@ std::optional<int> Markierungsspalte(const QImage& Bild, const Diagrammgeometrie
 
 void Markierung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, QRgb Farbe, Extended t) {
     const std::optional<int> px = Markierungsspalte(Bild, g, t);
-    if (!px)
-        return;
+    if (!px) return;
     Linie(Bild, *px, g.y_Ursprung + 3, *px, g.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
 }
 
@@ -92,9 +88,7 @@ void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometri
     const int X0 = Geraetepixel(Bild, g.x_Ursprung);
     const Extended Slot = g.Saeulenbreite * s;
     const int Stift = std::max(1, Geraetepixel(Bild, 2));
-    auto Y = [&](Extended t) {
-        return Y0 - Pixel_runden(Normaldichte(z.mue0, z.sigma0, t) * Skala);
-    };
+    auto Y = [&](Extended t) { return Y0 - Pixel_runden(Normaldichte(z.mue0, z.sigma0, t) * Skala); };
     const Extended Start = g.k1 - 0.5L;
     int x_alt = X0;
     int y_alt = Y(Start);
@@ -110,10 +104,8 @@ void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometri
 
 void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     Markierung_zeichnen(Bild, g, clRed, z.mue0);
-    if (s.p1_zeichnen)
-        Markierung_zeichnen(Bild, g, clRed, z.mue1);
-    if (s.p2_zeichnen)
-        Markierung_zeichnen(Bild, g, clRed, z.mue2);
+    if (s.p1_zeichnen) Markierung_zeichnen(Bild, g, clRed, z.mue1);
+    if (s.p2_zeichnen) Markierung_zeichnen(Bild, g, clRed, z.mue2);
 }
 
 // The real bounds, not the rounded neighbourhood, and not cut to 0..n.
@@ -123,10 +115,8 @@ void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometr
         Markierung_zeichnen(Bild, g, Farbe, mue - z.Sigmafaktor * sigma);
     };
     Grenzen(z.mue0, z.sigma0, clBlack);
-    if (s.p1_zeichnen)
-        Grenzen(z.mue1, z.sigma1, clBlue);
-    if (s.p2_zeichnen)
-        Grenzen(z.mue2, z.sigma2, clGreen);
+    if (s.p1_zeichnen) Grenzen(z.mue1, z.sigma1, clBlue);
+    if (s.p2_zeichnen) Grenzen(z.mue2, z.sigma2, clGreen);
 }
 
 void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {

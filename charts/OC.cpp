@@ -38,8 +38,7 @@ void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2) {
 
 OC_Tabelle OC_Tabelle_Spalte_p1() {
     OC_Tabelle t;
-    for (int r = 1; r <= OC_Tabellenzeilen; ++r)
-        t.p1[r - 1] = Zahl_fest(static_cast<Extended>(r) / 50.0L, 4, 2);
+    for (int r = 1; r <= OC_Tabellenzeilen; ++r) t.p1[r - 1] = Zahl_fest(static_cast<Extended>(r) / 50.0L, 4, 2);
     return t;
 }
 
@@ -110,8 +109,7 @@ namespace {
 // OC_Annahme(z, i / W) for i = 1..W-1, before anything is drawn.
 std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
     std::vector<Extended> werte(static_cast<std::size_t>(std::max(W, 2)), 0.0L);
-    for (int i = 1; i < W; ++i)
-        werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
+    for (int i = 1; i < W; ++i) werte[static_cast<std::size_t>(i)] = OC_Annahme(z, static_cast<Extended>(i) / W);
     return werte;
 }
 }  // namespace

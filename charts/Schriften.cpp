@@ -11,9 +11,9 @@ namespace {
 // too, so "symbol" maps to the same face. Liberation Sans has Arial's metrics.
 struct Ersatz {
     const char* Name;
-    const char* Fenster;   // nullptr: the window has no text in this font
+    const char* Fenster;  // nullptr: the window has no text in this font
     const char* Diagramm;
-    int Diagrammbreite;    // QFont stretch; 0 leaves the family's own width
+    int Diagrammbreite;  // QFont stretch; 0 leaves the family's own width
 };
 
 constexpr Ersatz Ersatzschriften[] = {
@@ -27,8 +27,7 @@ constexpr Ersatz Ersatzschriften[] = {
 void Fensterschriften_ersetzen() {
     static const bool einmal = [] {
         for (const Ersatz& e : Ersatzschriften)
-            if (e.Fenster)
-                QFont::insertSubstitution(QString::fromLatin1(e.Name), QString::fromLatin1(e.Fenster));
+            if (e.Fenster) QFont::insertSubstitution(QString::fromLatin1(e.Name), QString::fromLatin1(e.Fenster));
         return true;
     }();
     (void)einmal;

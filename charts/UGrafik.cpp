@@ -35,30 +35,46 @@ inline int mod8(int v) { return ((v % 8) + 8) % 8; }
 bool Muster_gesetzt(Pinselart Pinselstil, int x, int y) {
     const bool waagerecht = mod8(y) == 3;
     const bool senkrecht = mod8(x) == 4;
-    const bool fallend = mod8(x - y) == 0;    // top left to bottom right
-    const bool steigend = mod8(x + y) == 7;   // bottom left to top right
+    const bool fallend = mod8(x - y) == 0;   // top left to bottom right
+    const bool steigend = mod8(x + y) == 7;  // bottom left to top right
     switch (Pinselstil) {
-    case Pinselart::bsSolid: return true;
-    case Pinselart::bsHorizontal: return waagerecht;
-    case Pinselart::bsVertical: return senkrecht;
-    case Pinselart::bsFDiagonal: return fallend;
-    case Pinselart::bsBDiagonal: return steigend;
-    case Pinselart::bsCross: return waagerecht || senkrecht;
-    case Pinselart::bsDiagCross: return fallend || steigend;
-    default: return false;  // bsClear paints nothing
+    case Pinselart::bsSolid:
+        return true;
+    case Pinselart::bsHorizontal:
+        return waagerecht;
+    case Pinselart::bsVertical:
+        return senkrecht;
+    case Pinselart::bsFDiagonal:
+        return fallend;
+    case Pinselart::bsBDiagonal:
+        return steigend;
+    case Pinselart::bsCross:
+        return waagerecht || senkrecht;
+    case Pinselart::bsDiagCross:
+        return fallend || steigend;
+    default:
+        return false;  // bsClear paints nothing
     }
 }
 
 Qt::BrushStyle Qt_Pinsel(Pinselart Pinselstil) {
     switch (Pinselstil) {
-    case Pinselart::bsSolid: return Qt::SolidPattern;
-    case Pinselart::bsHorizontal: return Qt::HorPattern;
-    case Pinselart::bsVertical: return Qt::VerPattern;
-    case Pinselart::bsFDiagonal: return Qt::FDiagPattern;
-    case Pinselart::bsBDiagonal: return Qt::BDiagPattern;
-    case Pinselart::bsCross: return Qt::CrossPattern;
-    case Pinselart::bsDiagCross: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;
+    case Pinselart::bsSolid:
+        return Qt::SolidPattern;
+    case Pinselart::bsHorizontal:
+        return Qt::HorPattern;
+    case Pinselart::bsVertical:
+        return Qt::VerPattern;
+    case Pinselart::bsFDiagonal:
+        return Qt::FDiagPattern;
+    case Pinselart::bsBDiagonal:
+        return Qt::BDiagPattern;
+    case Pinselart::bsCross:
+        return Qt::CrossPattern;
+    case Pinselart::bsDiagCross:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::NoBrush;
     }
 }
 
@@ -69,14 +85,20 @@ Qt::BrushStyle Qt_Pinsel(Pinselart Pinselstil) {
 struct Raster {
     QImage& Bild;
     double s;
-    bool eins;  // s = 1: logical and device pixels are the same, the old fast path
+    bool eins;   // s = 1: logical and device pixels are the same, the old fast path
     int lb, lh;  // logical size
     int gb, gh;  // device size
     bool direkt;
 
     explicit Raster(QImage& b)
-        : Bild(b), s(b.devicePixelRatio()), eins(s == 1.0), lb(Logische_Breite(b)), lh(Logische_Hoehe(b)),
-          gb(b.width()), gh(b.height()), direkt(direkt_beschreibbar(b)) {}
+        : Bild(b),
+          s(b.devicePixelRatio()),
+          eins(s == 1.0),
+          lb(Logische_Breite(b)),
+          lh(Logische_Hoehe(b)),
+          gb(b.width()),
+          gh(b.height()),
+          direkt(direkt_beschreibbar(b)) {}
 
     int D(int x) const { return eins ? x : Geraetepixel(s, x); }
 
@@ -139,10 +161,14 @@ void Flaeche(Raster& r, int x0, int y0, int x1, int y1, QRgb Farbe, Pinselart Pi
 // Dash patterns of the pen styles, in pixels along the line, anchored at its start point.
 bool Strich_an(Stiftart Stil, std::int64_t i) {
     switch (Stil) {
-    case Stiftart::psDash: return i % 8 < 6;    // 6 on, 2 off
-    case Stiftart::psDot: return i % 2 == 0;    // 1 on, 1 off
-    case Stiftart::psClear: return false;
-    default: return true;                       // solid, inside-frame
+    case Stiftart::psDash:
+        return i % 8 < 6;  // 6 on, 2 off
+    case Stiftart::psDot:
+        return i % 2 == 0;  // 1 on, 1 off
+    case Stiftart::psClear:
+        return false;
+    default:
+        return true;  // solid, inside-frame
     }
 }
 
@@ -158,10 +184,10 @@ void Stiftpunkt(Raster& r, int x, int y, QRgb Farbe, int b) {
 }
 
 // The pixels of a line from (x1, y1) towards (x2, y2), each handed to `Stift`; only those
-// whose pen square of width b can reach 0 <= x < Breite, 0 <= y < Hoehe, and `Stift` clips. The pixels do not depend on the direction:
-// they are computed from the end with the smaller main coordinate, rounding the minor
-// coordinate to the nearest pixel and halves toward that end's row or column. Mirror-image
-// edges (the two sides of an arrowhead) then get mirror-image pixels.
+// whose pen square of width b can reach 0 <= x < Breite, 0 <= y < Hoehe, and `Stift` clips. The pixels do not depend on
+// the direction: they are computed from the end with the smaller main coordinate, rounding the minor coordinate to the
+// nearest pixel and halves toward that end's row or column. Mirror-image edges (the two sides of an arrowhead) then get
+// mirror-image pixels.
 template <class Stiftfunktion>
 void Linienpixel(int x1, int y1, int x2, int y2, int b, Stiftart Stil, int Breite, int Hoehe, Stiftfunktion Stift) {
     // 64-bit arithmetic: coordinates may come clamped to +-Pixel_Grenze, and a far end point
@@ -252,8 +278,8 @@ int Pixel_trunc(long double Wert) {
 
 int Pixel_runden(long double Wert) { return Ganz_runden(Wert, -Pixel_Grenze, Pixel_Grenze, 0); }
 
-void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-              int Stiftbreite, Stiftart Stiftstil, Pinselart Pinselstil) {
+void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite,
+              Stiftart Stiftstil, Pinselart Pinselstil) {
     const int xa = std::min(x1, x2), xb = std::max(x1, x2);
     const int ya = std::min(y1, y2), yb = std::max(y1, y2);
     if (xa >= xb || ya >= yb) return;
@@ -283,13 +309,11 @@ void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRg
 }
 
 void Bild_fuellen(QImage& Bild, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite) {
-    Rechteck(Bild, 0, 0, Logische_Breite(Bild), Logische_Hoehe(Bild), Stiftfarbe, Pinselfarbe, Stiftbreite, Stiftart::psSolid,
-             Pinselart::bsSolid);
+    Rechteck(Bild, 0, 0, Logische_Breite(Bild), Logische_Hoehe(Bild), Stiftfarbe, Pinselfarbe, Stiftbreite,
+             Stiftart::psSolid, Pinselart::bsSolid);
 }
 
-void Bild_loeschen(QImage& Bild, bool Rahmen) {
-    Bild_fuellen(Bild, Rahmen ? clBlack : clWhite, clWhite, 1);
-}
+void Bild_loeschen(QImage& Bild, bool Rahmen) { Bild_fuellen(Bild, Rahmen ? clBlack : clWhite, clWhite, 1); }
 
 void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, Stiftart Stil) {
     if (Stil == Stiftart::psClear) return;
@@ -316,8 +340,7 @@ void Geraetelinie(QImage& Bild, int X1, int Y1, int X2, int Y2, QRgb Farbe, int 
     });
 }
 
-void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      Pinselart Pinselstil) {
+void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe, Pinselart Pinselstil) {
     if (Punkte.isEmpty()) return;
     if (Pinselstil != Pinselart::bsClear) {
         Logisch_malen(Bild, Punkte.boundingRect(), [&](QPainter& p) {
@@ -374,12 +397,10 @@ int Textbreite(const QString& Text, const Schrift& f) {
     return QFontMetrics(Schrift_zu_QFont(f)).horizontalAdvance(Text);
 }
 
-int Texthoehe(const QString&, const Schrift& f) {
-    return QFontMetrics(Schrift_zu_QFont(f)).height();
-}
+int Texthoehe(const QString&, const Schrift& f) { return QFontMetrics(Schrift_zu_QFont(f)).height(); }
 
-void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrift& f,
-                   bool Hintergrund_fuellen, QRgb Hintergrund) {
+void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrift& f, bool Hintergrund_fuellen,
+                   QRgb Hintergrund) {
     if (Text.isEmpty()) return;
     const QFont font = Schrift_zu_QFont(f);
     const QFontMetrics m(font);
@@ -400,9 +421,7 @@ void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrif
 int Logische_Breite(const QImage& Bild) { return qRound(Bild.deviceIndependentSize().width()); }
 int Logische_Hoehe(const QImage& Bild) { return qRound(Bild.deviceIndependentSize().height()); }
 
-int Geraetepixel(double Skala, int x) {
-    return static_cast<int>(std::floor(static_cast<double>(x) * Skala + 0.5));
-}
+int Geraetepixel(double Skala, int x) { return static_cast<int>(std::floor(static_cast<double>(x) * Skala + 0.5)); }
 
 int Geraetepixel(const QImage& Bild, int x) {
     const double s = Bild.devicePixelRatio();

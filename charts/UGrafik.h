@@ -28,14 +28,14 @@
 enum class Stiftart { psSolid, psDash, psDot, psClear };
 enum class Pinselart { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
-constexpr QRgb clBlack = 0xFF000000, clWhite = 0xFFFFFFFF, clRed = 0xFFFF0000, clBlue = 0xFF0000FF,
-               clLime = 0xFF00FF00, clGreen = 0xFF008000, clPurple = 0xFF800080, clGray = 0xFF808080;
+constexpr QRgb clBlack = 0xFF000000, clWhite = 0xFFFFFFFF, clRed = 0xFFFF0000, clBlue = 0xFF0000FF, clLime = 0xFF00FF00,
+               clGreen = 0xFF008000, clPurple = 0xFF800080, clGray = 0xFF808080;
 
 // Covers min(x1,x2) <= x < max(x1,x2) and likewise in y, whatever the corner order: the
 // outermost ring with the pen, the inside with the brush (hatch lines only for a hatch
 // style, nothing for bsClear). A psClear pen leaves the ring to the brush.
-void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe,
-              int Stiftbreite, Stiftart Stiftstil, Pinselart Pinselstil);
+void Rechteck(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite,
+              Stiftart Stiftstil, Pinselart Pinselstil);
 
 // Rechteck over the whole image, solid pen and brush.
 void Bild_fuellen(QImage& Bild, QRgb Stiftfarbe, QRgb Pinselfarbe, int Stiftbreite);
@@ -48,8 +48,7 @@ void Bild_loeschen(QImage& Bild, bool Rahmen);
 void Linie(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe, int Breite, Stiftart Stil);
 
 // Closed polygon, outline with a one-pixel solid pen, inside with the brush.
-void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe,
-                      Pinselart Pinselstil);
+void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRgb Pinselfarbe, Pinselart Pinselstil);
 
 // A chart font by its old name; Diagrammschrift (charts/Schriften.h) says which installed face
 // stands in for it. Greek letters are Unicode characters (α β σ µ ·) in it.
@@ -66,8 +65,8 @@ QFont Schrift_zu_QFont(const Schrift& s);
 // Text with the top-left corner of its cell at (x, y). Hintergrund_fuellen (a solid brush):
 // the cell is filled with Hintergrund first; otherwise (clear brush) the pixels between the
 // letters stay as they were.
-void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrift& f,
-                   bool Hintergrund_fuellen, QRgb Hintergrund = clWhite);
+void Text_ausgeben(QImage& Bild, int x, int y, const QString& Text, const Schrift& f, bool Hintergrund_fuellen,
+                   QRgb Hintergrund = clWhite);
 int Textbreite(const QString& Text, const Schrift& f);
 int Texthoehe(const QString& Text, const Schrift& f);
 

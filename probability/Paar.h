@@ -18,13 +18,15 @@ struct Paar {
 };
 
 // a + b exactly, for |a| >= |b| (or a = 0).
-inline Paar Schnellsumme(Extended a, Extended b) {
+inline Paar Schnellsumme(Extended a, Extended b)
+{
     const Extended s = a + b;
     return {s, b - (s - a)};
 }
 
 // a + b exactly, for any order.
-inline Paar Zweisumme(Extended a, Extended b) {
+inline Paar Zweisumme(Extended a, Extended b)
+{
     const Extended s = a + b;
     const Extended bb = s - a;
     return {s, (a - (s - bb)) + (b - bb)};
@@ -32,14 +34,16 @@ inline Paar Zweisumme(Extended a, Extended b) {
 
 // Veltkamp's split at 32 of the 64 bits: a = h + l, each with at most 32 significant bits,
 // so that the products of two halves are exact.
-inline void Halbieren(Extended a, Extended& h, Extended& l) {
+inline void Halbieren(Extended a, Extended& h, Extended& l)
+{
     const Extended c = 4294967297.0L * a;  // 2^32 + 1
     h = c - (c - a);
     l = a - h;
 }
 
 // a · b exactly (Dekker), as long as nothing underflows.
-inline Paar Zweiprodukt(Extended a, Extended b) {
+inline Paar Zweiprodukt(Extended a, Extended b)
+{
     const Extended p = a * b;
     Extended ah, al, bh, bl;
     Halbieren(a, ah, al);
@@ -47,20 +51,23 @@ inline Paar Zweiprodukt(Extended a, Extended b) {
     return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
 }
 
-inline Paar mal(Paar a, Paar b) {
+inline Paar mal(Paar a, Paar b)
+{
     Paar p = Zweiprodukt(a.hi, b.hi);
     p.lo += a.hi * b.lo + a.lo * b.hi;
     return Schnellsumme(p.hi, p.lo);
 }
 
-inline Paar mal(Paar a, Extended b) {
+inline Paar mal(Paar a, Extended b)
+{
     Paar p = Zweiprodukt(a.hi, b);
     p.lo += a.lo * b;
     return Schnellsumme(p.hi, p.lo);
 }
 
 // a / b for long doubles a, b (b != 0): the quotient and the remainder's share.
-inline Paar Quotient(Extended a, Extended b) {
+inline Paar Quotient(Extended a, Extended b)
+{
     const Extended q = a / b;
     const Paar r = Zweiprodukt(q, b);
     return Schnellsumme(q, ((a - r.hi) - r.lo) / b);
@@ -74,14 +81,16 @@ struct Geteilt {
     explicit Geteilt(Paar w) : wert(w) { Halbieren(w.hi, h, l); }
 };
 
-inline Paar mal(const Geteilt& a, std::int64_t c) {
+inline Paar mal(const Geteilt& a, std::int64_t c)
+{
     const Extended x = static_cast<Extended>(c);
     const Extended p = a.wert.hi * x;
     return Schnellsumme(p, ((a.h * x - p) + a.l * x) + a.wert.lo * x);
 }
 
 // a / c for an integer 0 < c < 2^32.
-inline Paar durch(Paar a, std::int64_t c) {
+inline Paar durch(Paar a, std::int64_t c)
+{
     const Extended x = static_cast<Extended>(c);
     const Extended q = a.hi / x;
     Extended h, l;
@@ -91,7 +100,8 @@ inline Paar durch(Paar a, std::int64_t c) {
     return Schnellsumme(q, r / x);
 }
 
-inline Paar durch(Paar a, Paar b) {
+inline Paar durch(Paar a, Paar b)
+{
     const Extended q = a.hi / b.hi;
     const Paar r = mal(b, q);
     const Paar d = Zweisumme(a.hi, -r.hi);
@@ -99,16 +109,17 @@ inline Paar durch(Paar a, Paar b) {
 }
 
 // Sum of nonnegative pairs: no cancellation, so the cheap form keeps 2^-124.
-inline Paar plus(Paar a, Paar b) {
+inline Paar plus(Paar a, Paar b)
+{
     Paar s = Zweisumme(a.hi, b.hi);
     s.lo += a.lo + b.lo;
     return Schnellsumme(s.hi, s.lo);
 }
 
-
 // Adds a long double to a running pair sum: exact as long as the sum's exact value has at
 // most 128 significant bits, within 2^-124 of it otherwise.
-inline Paar plus(Paar a, Extended b) {
+inline Paar plus(Paar a, Extended b)
+{
     const Paar s = Zweisumme(a.hi, b);
     return Schnellsumme(s.hi, s.lo + a.lo);
 }

@@ -33,8 +33,12 @@ struct Binomialschritte {
 
     // q = 1 − p exactly as a pair; p/q and q/p to pair accuracy.
     Binomialschritte(int n_, Extended p)
-        : n(n_), p_durch_q(durch(Paar{p, 0}, Zweisumme(1, -p))),
-          q_durch_p(durch(Zweisumme(1, -p), Paar{p, 0})), von(0), bis(n_) {
+        : n(n_),
+          p_durch_q(durch(Paar{p, 0}, Zweisumme(1, -p))),
+          q_durch_p(durch(Zweisumme(1, -p), Paar{p, 0})),
+          von(0),
+          bis(n_)
+    {
         modus = static_cast<int>(std::clamp<Extended>(std::floor((n + 1.0L) * p), 0, n));
     }
     // (n − k) p / ((k + 1) q) and k q / ((n − k + 1) p); n < 2^31, so every integer is a
@@ -49,7 +53,8 @@ struct Hypergeoschritte {
     std::int64_t n, M, N;
     int von, bis, modus;
 
-    Hypergeoschritte(int n_, int M_, int N_) : n(n_), M(M_), N(N_) {
+    Hypergeoschritte(int n_, int M_, int N_) : n(n_), M(M_), N(N_)
+    {
         von = static_cast<int>(std::max<std::int64_t>(0, n - (N - M)));
         bis = static_cast<int>(std::min(n, M));
         // floor((n + 1)(M + 1)/(N + 2)) in integers: at most 2^31 · 2^31.
@@ -58,13 +63,13 @@ struct Hypergeoschritte {
     }
     // Numerator and denominator are products of two factors below 2^31 each, so below 2^62:
     // exact as long doubles.
-    Paar auf(int k) const {
-        return Quotient(static_cast<Extended>((M - k) * (n - k)),
-                        static_cast<Extended>((k + 1) * (N - M - n + k + 1)));
+    Paar auf(int k) const
+    {
+        return Quotient(static_cast<Extended>((M - k) * (n - k)), static_cast<Extended>((k + 1) * (N - M - n + k + 1)));
     }
-    Paar ab(int k) const {
-        return Quotient(static_cast<Extended>(k * (N - M - n + k)),
-                        static_cast<Extended>((M - k + 1) * (n - k + 1)));
+    Paar ab(int k) const
+    {
+        return Quotient(static_cast<Extended>(k * (N - M - n + k)), static_cast<Extended>((M - k + 1) * (n - k + 1)));
     }
     Extended auf_grob(int k) const { return auf(k).hi; }
     Extended ab_grob(int k) const { return ab(k).hi; }
@@ -74,7 +79,8 @@ struct Poissonschritte {
     Extended mu;
     int von, bis, modus;
 
-    explicit Poissonschritte(Extended mu_) : mu(mu_), von(0), bis(Unbegrenzt) {
+    explicit Poissonschritte(Extended mu_) : mu(mu_), von(0), bis(Unbegrenzt)
+    {
         modus = static_cast<int>(std::min<Extended>(std::floor(mu), Unbegrenzt - 1));
     }
     Paar auf(int k) const { return durch(Paar{mu, 0}, std::int64_t{k} + 1); }
@@ -86,7 +92,8 @@ struct Poissonschritte {
 // Past the mode of a log-concave distribution (all four kinds here) the ratios fall, so the
 // rest beyond a term t reached with ratio r < 1 is at most t·r/(1 − r). It is negligible
 // once that is below the share g of the sum it would be added to.
-inline bool Rest_vernachlaessigbar(Extended t, Extended r, Extended Summe, Extended g) {
+inline bool Rest_vernachlaessigbar(Extended t, Extended r, Extended Summe, Extended g)
+{
     return r < 1 && t * r <= (1 - r) * Summe * g;
 }
 
@@ -125,22 +132,19 @@ struct Weg {
 // takes at most some 200 more steps of three roundings each, so its terms err by 2^-54 at
 // most; they sum to a few times grob, so with grob = 2^-20 the whole errs by less than 2^-70.
 template <class Schritte>
-Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob) {
+Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob)
+{
     const bool leer = a > b;
     auto drin = [&](int k) { return a <= k && k <= b; };
     // Whether the way stands inside a..b with more of it ahead: then the rest must be small
     // against the inner sum too. A range still ahead of a way is no reason to go on; the rest
     // it would get is below the share g of the whole.
-    auto innen_offen = [&](int k, int richtung) {
-        return !leer && (richtung > 0 ? k >= a && k < b : k <= b && k > a);
-    };
+    auto innen_offen = [&](int k, int richtung) { return !leer && (richtung > 0 ? k >= a && k < b : k <= b && k > a); };
     Weg hoch{+1, s.modus}, runter{-1, s.modus};
     hoch.alle = Eins;
     if (drin(s.modus)) hoch.innen = Eins;
     auto ganz = [&] { return hoch.alle.hi + runter.alle.hi + (hoch.alle_grob + runter.alle_grob); };
-    auto innen = [&] {
-        return hoch.innen.hi + runter.innen.hi + (hoch.innen_grob + runter.innen_grob);
-    };
+    auto innen = [&] { return hoch.innen.hi + runter.innen.hi + (hoch.innen_grob + runter.innen_grob); };
     auto genug = [&](Extended t, Extended r, int k, int richtung) {
         return Rest_vernachlaessigbar(t, r, ganz(), g) &&
                (!innen_offen(k, richtung) || Rest_vernachlaessigbar(t, r, innen(), g));
@@ -165,8 +169,7 @@ Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob)
             // that may turn coarse tests only for that here.
             if (grob == 0) {
                 if (genug(w.t.hi, r.hi, w.k, w.richtung)) w.Stand = Weg::Fertig;
-            } else if (w.t.hi < grob * ganz() &&
-                       (!innen_offen(w.k, w.richtung) || w.t.hi < grob * innen())) {
+            } else if (w.t.hi < grob * ganz() && (!innen_offen(w.k, w.richtung) || w.t.hi < grob * innen())) {
                 w.Stand = Weg::Grob;
                 w.t_grob = w.t.hi;
             }
@@ -195,7 +198,8 @@ Summen Summen_bilden(const Schritte& s, int a, int b, Extended g, Extended grob)
 
 // The value at the start k: 1/S, so that the terms sum to 1.
 template <class Schritte>
-Paar Startwert(const Schritte& s) {
+Paar Startwert(const Schritte& s)
+{
     return durch(Eins, Summen_bilden(s, 1, 0, Anteil_Tabelle, 0).alle);
 }
 
@@ -203,7 +207,8 @@ Paar Startwert(const Schritte& s) {
 // the support and where the terms underflow. Returns the mass beyond n: the terms past n are
 // walked (not stored) until their rest is negligible.
 template <class Schritte>
-Extended Tabelle_aus_Startwert(const Schritte& s, Paar start, std::span<Extended> t, int n) {
+Extended Tabelle_aus_Startwert(const Schritte& s, Paar start, std::span<Extended> t, int n)
+{
     std::fill(t.begin(), t.begin() + n + 1, Extended{0});
     Paar jenseits{0, 0};
     auto ablegen = [&](int k, Paar w) {
@@ -232,7 +237,8 @@ Extended Tabelle_aus_Startwert(const Schritte& s, Paar start, std::span<Extended
 
 // The single value at k: the same walk from the same start, so bit for bit the table's entry.
 template <class Schritte>
-Extended Einzelwert(const Schritte& s, int k) {
+Extended Einzelwert(const Schritte& s, int k)
+{
     if (k < s.von || k > s.bis) return 0;
     Paar w = Startwert(s);
     for (int j = s.modus; j < k && w.hi >= Kleinste_normale; ++j) w = mal(w, s.auf(j));
@@ -250,7 +256,8 @@ constexpr Extended Ln_Wurzel_zwei_Pi = 0.918938533204672741780329736405617640L;
 
 // k·ln(k/mu) + mu − k without cancellation: near k = mu the direct form loses the digits
 // that decide the result, so a series in v = (k − mu)/(k + mu) is summed there.
-Extended Abweichung_bd0(Extended k, Extended mu) {
+Extended Abweichung_bd0(Extended k, Extended mu)
+{
     const Extended d = k - mu;
     if (std::fabs(d) < 0.1L * (k + mu)) {
         Extended v = d / (k + mu);
@@ -270,22 +277,24 @@ Extended Abweichung_bd0(Extended k, Extended mu) {
 
 // ln k! − ((k + ½)·ln k − k + ln √(2π)) by Stirling's series. Its first omitted term is
 // below 10^-30 for k >= 10^6; smaller k meet a mean above 2^24 only where e^(−bd0) is 0.
-Extended Stirlingfehler(Extended k) {
+Extended Stirlingfehler(Extended k)
+{
     const Extended k2 = k * k;
     return (1.0L / 12 - (1.0L / 360 - (1.0L / 1260) / k2) / k2) / k;
 }
 
 // P(k; mu) = exp(−bd0(k, mu) − stirlerr(k)) / √(2πk), and e^−mu at k = 0; relative error
 // about 1e-15 for mu far beyond the program's range.
-Extended Poisson_logarithmisch(int k, Extended mu) {
+Extended Poisson_logarithmisch(int k, Extended mu)
+{
     if (k == 0) return std::exp(-mu);
     const Extended kk = k;
-    return std::exp(-Abweichung_bd0(kk, mu) - Stirlingfehler(kk) - Ln_Wurzel_zwei_Pi -
-                    0.5L * std::log(kk));
+    return std::exp(-Abweichung_bd0(kk, mu) - Stirlingfehler(kk) - Ln_Wurzel_zwei_Pi - 0.5L * std::log(kk));
 }
 
 // q^e for a pair q, by squaring: 2 log2(e) products.
-Paar Potenz(Paar q, std::int64_t e) {
+Paar Potenz(Paar q, std::int64_t e)
+{
     Paar r = Eins;
     while (e > 0) {
         if (e & 1) r = mal(r, q);
@@ -299,13 +308,12 @@ Paar Potenz(Paar q, std::int64_t e) {
 // the program keeps is that long, so no table entry is compared with it).
 constexpr int Laengster_geometrischer_Weg = 1 << 16;
 
-bool Keine_Urne(int n, int M, int N) {
-    return n < 0 || M < 0 || N < 0 || n > N || M > N;
-}
+bool Keine_Urne(int n, int M, int N) { return n < 0 || M < 0 || N < 0 || n > N || M > N; }
 
 }  // namespace
 
-Extended Binomialtabelle(std::span<Extended> t, int n, Extended p) {
+Extended Binomialtabelle(std::span<Extended> t, int n, Extended p)
+{
     if (n < 0) return 0;
     std::fill(t.begin(), t.begin() + n + 1, Extended{0});
     // The recurrence divides by p and by 1 − p; at the ends the table is one point.
@@ -322,7 +330,8 @@ Extended Binomialtabelle(std::span<Extended> t, int n, Extended p) {
     return 0;
 }
 
-Extended Hypergeometrische_Tabelle(std::span<Extended> t, int n, int M, int N) {
+Extended Hypergeometrische_Tabelle(std::span<Extended> t, int n, int M, int N)
+{
     if (n < 0) return 0;
     if (Keine_Urne(n, M, N)) {
         std::fill(t.begin(), t.begin() + n + 1, Extended{0});
@@ -333,7 +342,8 @@ Extended Hypergeometrische_Tabelle(std::span<Extended> t, int n, int M, int N) {
     return 0;
 }
 
-Extended Poissontabelle(std::span<Extended> t, int n, Extended mu) {
+Extended Poissontabelle(std::span<Extended> t, int n, Extended mu)
+{
     if (n < 0) return 0;
     if (!(mu > 0)) {
         std::fill(t.begin(), t.begin() + n + 1, Extended{0});
@@ -354,7 +364,8 @@ Extended Poissontabelle(std::span<Extended> t, int n, Extended mu) {
     return Tabelle_aus_Startwert(s, Startwert(s), t, n);
 }
 
-Extended Geometrische_Tabelle(std::span<Extended> t, int n, Extended p) {
+Extended Geometrische_Tabelle(std::span<Extended> t, int n, Extended p)
+{
     if (n < 0) return 0;
     std::fill(t.begin(), t.begin() + n + 1, Extended{0});
     if (!(p > 0)) return 0;
@@ -374,7 +385,8 @@ Extended Geometrische_Tabelle(std::span<Extended> t, int n, Extended p) {
     return jenseits >= Kleinste_normale ? jenseits : 0;
 }
 
-Extended Binomialintervall(int n, int a, int b, Extended p) {
+Extended Binomialintervall(int n, int a, int b, Extended p)
+{
     a = std::max(a, 0);
     b = std::min(b, n);
     if (b < a) return 0;
@@ -387,19 +399,22 @@ Extended Binomialintervall(int n, int a, int b, Extended p) {
 
 // ---- The single probabilities of UStochastik.h ------------------------------------------------
 
-Extended Binomialverteilung(int n, int k, Extended p) {
+Extended Binomialverteilung(int n, int k, Extended p)
+{
     if (k < 0 || k > n) return 0;
     if (!(p > 0)) return k == 0 ? 1 : 0;
     if (!(p < 1)) return k == n ? 1 : 0;
     return Einzelwert(Binomialschritte(n, p), k);
 }
 
-Extended Hypergeometrisch(int n, int M, int N, int k) {
+Extended Hypergeometrisch(int n, int M, int N, int k)
+{
     if (k < 0 || k > n || Keine_Urne(n, M, N)) return 0;
     return Einzelwert(Hypergeoschritte(n, M, N), k);
 }
 
-Extended Poissonverteilung(int k, Extended mu) {
+Extended Poissonverteilung(int k, Extended mu)
+{
     if (k < 0) return 0;
     // mu = 0 would take ln(0): all mass at k = 0, the limit of the formula. Negative or NaN mu
     // is no distribution and is treated the same way, so no NaN leaves here.
@@ -409,7 +424,8 @@ Extended Poissonverteilung(int k, Extended mu) {
     return Einzelwert(Poissonschritte(mu), k);
 }
 
-Extended Geometrisch(int k, Extended p) {
+Extended Geometrisch(int k, Extended p)
+{
     if (k < 1 || !(p > 0)) return 0;
     // p = 1: the first trial always succeeds, the limit of p·(1 − p)^(k−1).
     if (!(p < 1)) return k == 1 ? 1 : 0;

@@ -31,14 +31,16 @@ constexpr Extended Zwei_Pi = 6.283185307179586476925286766559005768L;
 
 }  // namespace
 
-Extended Fakultaet(int k) {
+Extended Fakultaet(int k)
+{
     if (k < 2) return 1;
     // Beyond 1754 the product has left the extended range; the loop would end at +inf too.
     if (k > Groesste_Fakultaet) return std::numeric_limits<Extended>::infinity();
     return Fakultaeten[k];
 }
 
-Extended Binomialkoeffizient(int n, int k) {
+Extended Binomialkoeffizient(int n, int k)
+{
     if (k > n) return 0;
     if (n < 2 * static_cast<std::int64_t>(k)) k = n - k;
     Extended ergebnis = 1;
@@ -51,7 +53,8 @@ Extended Binomialkoeffizient(int n, int k) {
     return ergebnis;
 }
 
-Extended Normaldichte(Extended mu, Extended sigma, Extended x) {
+Extended Normaldichte(Extended mu, Extended sigma, Extended x)
+{
     // sigma = 0 (the normal curve of p0 = 0 or 1) would divide by zero and give NaN. The
     // density then has no finite curve to draw; 0 means nothing is drawn.
     if (!(sigma > 0)) return 0;
@@ -61,7 +64,8 @@ Extended Normaldichte(Extended mu, Extended sigma, Extended x) {
     return e / (std::sqrt(Zwei_Pi) * sigma);
 }
 
-Extended Phi(Extended x) {
+Extended Phi(Extended x)
+{
     if (std::isnan(x)) return 0.5L;
     // Beyond |x| = 8 the alternating series' rounding (10⁻⁸ at 8, growing like e^(x²/2))
     // exceeds the whole tail 1 − Φ(8) ≈ 6·10⁻¹⁶, and for |x| of some tens its terms overflow
@@ -92,7 +96,8 @@ Extended Phi(Extended x) {
     return summe / std::sqrt(Zwei_Pi) + 0.5L;
 }
 
-Extended Phi_invers(Extended y) {
+Extended Phi_invers(Extended y)
+{
     const Extended schritt = 0.0001L;
     // The search is bounded at ±7, the range of Sigmafaktor. Φ never reaches 1 or 0; the
     // series' rounding lets it "reach" them somewhere beyond 6.6, a place that carries no

@@ -60,21 +60,36 @@ QString S(const char* t) { return QString::fromUtf8(t); }
 
 QString Syntaxfehler(QJsonParseError::ParseError e) {
     switch (e) {
-    case QJsonParseError::UnterminatedObject: return QStringLiteral("ein Objekt ist nicht mit „}“ geschlossen");
-    case QJsonParseError::MissingNameSeparator: return QStringLiteral("nach einem Schlüssel fehlt „:“");
-    case QJsonParseError::UnterminatedArray: return QStringLiteral("eine Liste ist nicht mit „]“ geschlossen");
-    case QJsonParseError::MissingValueSeparator: return QStringLiteral("zwischen zwei Werten fehlt „,“");
-    case QJsonParseError::IllegalValue: return QStringLiteral("ungültiger Wert");
-    case QJsonParseError::TerminationByNumber: return QStringLiteral("die Datei endet mitten in einer Zahl");
-    case QJsonParseError::IllegalNumber: return QStringLiteral("ungültige Zahl");
-    case QJsonParseError::IllegalEscapeSequence: return QStringLiteral("ungültige Escape-Folge");
-    case QJsonParseError::IllegalUTF8String: return QStringLiteral("kein gültiges UTF-8");
-    case QJsonParseError::UnterminatedString: return QStringLiteral("ein Text ist nicht mit „\"“ geschlossen");
-    case QJsonParseError::MissingObject: return QStringLiteral("ein Objekt „{ … }“ erwartet");
-    case QJsonParseError::DeepNesting: return QStringLiteral("zu tief verschachtelt");
-    case QJsonParseError::DocumentTooLarge: return QStringLiteral("zu groß");
-    case QJsonParseError::GarbageAtEnd: return QStringLiteral("Zeichen nach dem Ende der Daten");
-    default: return QStringLiteral("ungültige Daten");
+    case QJsonParseError::UnterminatedObject:
+        return QStringLiteral("ein Objekt ist nicht mit „}“ geschlossen");
+    case QJsonParseError::MissingNameSeparator:
+        return QStringLiteral("nach einem Schlüssel fehlt „:“");
+    case QJsonParseError::UnterminatedArray:
+        return QStringLiteral("eine Liste ist nicht mit „]“ geschlossen");
+    case QJsonParseError::MissingValueSeparator:
+        return QStringLiteral("zwischen zwei Werten fehlt „,“");
+    case QJsonParseError::IllegalValue:
+        return QStringLiteral("ungültiger Wert");
+    case QJsonParseError::TerminationByNumber:
+        return QStringLiteral("die Datei endet mitten in einer Zahl");
+    case QJsonParseError::IllegalNumber:
+        return QStringLiteral("ungültige Zahl");
+    case QJsonParseError::IllegalEscapeSequence:
+        return QStringLiteral("ungültige Escape-Folge");
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("kein gültiges UTF-8");
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("ein Text ist nicht mit „\"“ geschlossen");
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("ein Objekt „{ … }“ erwartet");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("zu tief verschachtelt");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("zu groß");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("Zeichen nach dem Ende der Daten");
+    default:
+        return QStringLiteral("ungültige Daten");
     }
 }
 
@@ -98,7 +113,8 @@ void Schluessel_pruefen(const QJsonObject& o, const QStringList& Erwartet, const
         if (!o.contains(k)) throw Fehler{QStringLiteral("%1„%2“ fehlt").arg(Ort, k)};
     const QSet<QString> bekannt(Erwartet.begin(), Erwartet.end());
     for (auto it = o.begin(); it != o.end(); ++it)
-        if (!bekannt.contains(it.key())) throw Fehler{QStringLiteral("%1unbekannter Schlüssel „%2“").arg(Ort, it.key())};
+        if (!bekannt.contains(it.key()))
+            throw Fehler{QStringLiteral("%1unbekannter Schlüssel „%2“").arg(Ort, it.key())};
 }
 
 QString Text_von(const QJsonValue& v, const QString& Schluessel) {
@@ -106,7 +122,8 @@ QString Text_von(const QJsonValue& v, const QString& Schluessel) {
     const QString t = v.toString();
     if (t.size() > Feldtext_hoechstens) throw Fehler{QStringLiteral("%1: zu lang").arg(Schluessel)};
     for (QChar c : t)
-        if (c.category() == QChar::Other_Control) throw Fehler{QStringLiteral("%1: enthält ein Steuerzeichen").arg(Schluessel)};
+        if (c.category() == QChar::Other_Control)
+            throw Fehler{QStringLiteral("%1: enthält ein Steuerzeichen").arg(Schluessel)};
     return t;
 }
 
@@ -119,7 +136,8 @@ bool Wahrheit_von(const QJsonValue& v, const QString& Schluessel) {
 int Auswahl_von(const QJsonValue& v, const QString& Schluessel, const QStringList& Namen) {
     const int i = v.isString() ? static_cast<int>(Namen.indexOf(v.toString())) : -1;
     if (i < 0)
-        throw Fehler{QStringLiteral("%1: muss einer dieser Texte sein: %2").arg(Schluessel, Namen.join(QStringLiteral(", ")))};
+        throw Fehler{
+            QStringLiteral("%1: muss einer dieser Texte sein: %2").arg(Schluessel, Namen.join(QStringLiteral(", ")))};
     return i;
 }
 
@@ -140,7 +158,8 @@ Aufgabe Lesen(const QByteArray& Text) {
     QJsonParseError e{};
     const QJsonDocument d = QJsonDocument::fromJson(Text, &e);
     if (e.error != QJsonParseError::NoError)
-        throw Fehler{QStringLiteral("keine Quorvel-Aufgabe (%1: %2)").arg(Stelle(Text, e.offset), Syntaxfehler(e.error))};
+        throw Fehler{
+            QStringLiteral("keine Quorvel-Aufgabe (%1: %2)").arg(Stelle(Text, e.offset), Syntaxfehler(e.error))};
     if (!d.isObject()) throw Fehler{QStringLiteral("keine Quorvel-Aufgabe (ein Objekt „{ … }“ erwartet)")};
     const QJsonObject o = d.object();
     if (o.value(QStringLiteral("Format")).toString() != Formatname)
@@ -150,15 +169,17 @@ Aufgabe Lesen(const QByteArray& Text) {
     if (!v.isDouble() || !std::isfinite(Version) || Version < 1 || Version != std::floor(Version))
         throw Fehler{QStringLiteral("Version: muss eine ganze Zahl ab 1 sein")};
     if (Version > Aufgabenversion)
-        throw Fehler{QStringLiteral("Version %1: die Datei stammt aus einer neueren Quorvel-Version (diese liest Version %2)")
-                         .arg(Version, 0, 'f', 0)
-                         .arg(Aufgabenversion)};
+        throw Fehler{
+            QStringLiteral("Version %1: die Datei stammt aus einer neueren Quorvel-Version (diese liest Version %2)")
+                .arg(Version, 0, 'f', 0)
+                .arg(Aufgabenversion)};
 
-    Schluessel_pruefen(o,
-                       {QStringLiteral("Format"), QStringLiteral("Version"), QStringLiteral("Felder"),
-                        QStringLiteral("Verteilungen"), QStringLiteral("Darstellung"), QStringLiteral("Schalter"),
-                        QStringLiteral("V_links getippt"), QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")},
-                       {});
+    Schluessel_pruefen(
+        o,
+        {QStringLiteral("Format"), QStringLiteral("Version"), QStringLiteral("Felder"), QStringLiteral("Verteilungen"),
+         QStringLiteral("Darstellung"), QStringLiteral("Schalter"), QStringLiteral("V_links getippt"),
+         QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")},
+        {});
     Aufgabe a;
     const QJsonValue Felder = o.value(QStringLiteral("Felder"));
     if (!Felder.isObject()) throw Fehler{QStringLiteral("Felder: muss ein Objekt „{ … }“ sein")};
@@ -180,7 +201,8 @@ Aufgabe Lesen(const QByteArray& Text) {
     const QStringList Artnamen = Liste(Verteilungsarten.data(), Verteilungsarten.data() + Verteilungsarten.size());
     for (int i = 0; i < 3; ++i)
         a.Verteilungen[i] = Auswahl_von(Arten.toArray().at(i), QStringLiteral("Verteilungen[%1]").arg(i), Artnamen);
-    a.Saeulendiagramm = Auswahl_von(o.value(QStringLiteral("Darstellung")), QStringLiteral("Darstellung"), Darstellungen) == 1;
+    a.Saeulendiagramm =
+        Auswahl_von(o.value(QStringLiteral("Darstellung")), QStringLiteral("Darstellung"), Darstellungen) == 1;
     a.OC = Auswahl_von(o.value(QStringLiteral("Ansicht")), QStringLiteral("Ansicht"), Ansichten) == 1;
     a.V_links_getippt = Wahrheit_von(o.value(QStringLiteral("V_links getippt")), QStringLiteral("V_links getippt"));
     a.V_rechts_getippt = Wahrheit_von(o.value(QStringLiteral("V_rechts getippt")), QStringLiteral("V_rechts getippt"));

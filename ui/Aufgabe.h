@@ -35,11 +35,11 @@ extern const std::array<Aufgabenschluessel, 14> Aufgabenschalter;
 extern const std::array<const char*, 4> Verteilungsarten;
 
 struct Aufgabe {
-    QMap<QString, QString> Felder;  // by key of Aufgabenfelder
-    QMap<QString, bool> Schalter;   // by key of Aufgabenschalter
+    QMap<QString, QString> Felder;      // by key of Aufgabenfelder
+    QMap<QString, bool> Schalter;       // by key of Aufgabenschalter
     std::array<int, 3> Verteilungen{};  // index into Verteilungsarten
     bool Saeulendiagramm = false;
-    bool OC = false;                 // the OC chart was shown, else the distribution chart
+    bool OC = false;  // the OC chart was shown, else the distribution chart
     bool V_links_getippt = false;
     bool V_rechts_getippt = false;
     bool operator==(const Aufgabe&) const = default;

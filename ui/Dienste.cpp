@@ -12,14 +12,13 @@
 #include <QUrl>
 #include <QTranslator>
 
-const QString Programmtitel = QStringLiteral(
-    "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
+const QString Programmtitel =
+    QStringLiteral("Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
 
 Dienste::~Dienste() = default;
 
 void Dienste::Meldung(const QString& Text) {
-    QMessageBox box(QMessageBox::NoIcon, Programmtitel, Text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, Programmtitel, Text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
@@ -86,9 +85,12 @@ Dienste::Antwort Dienste::Aenderungen_fragen(QWidget* Eltern, const QString& Fra
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
-    case QMessageBox::Save: return Antwort::Speichern;
-    case QMessageBox::Discard: return Antwort::Verwerfen;
-    default: return Antwort::Abbrechen;
+    case QMessageBox::Save:
+        return Antwort::Speichern;
+    case QMessageBox::Discard:
+        return Antwort::Verwerfen;
+    default:
+        return Antwort::Abbrechen;
     }
 }
 
@@ -101,9 +103,7 @@ std::unique_ptr<Dienste>& aktuelle() {
 
 Dienste& dienste() { return *aktuelle(); }
 
-void Dienste_setzen(std::unique_ptr<Dienste> d) {
-    aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
-}
+void Dienste_setzen(std::unique_ptr<Dienste> d) { aktuelle() = d ? std::move(d) : std::make_unique<Dienste>(); }
 
 std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d) {
     std::unique_ptr<Dienste> vorher = std::move(aktuelle());

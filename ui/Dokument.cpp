@@ -78,7 +78,8 @@ Aufgabe TForm1::Aufgabe_erfassen() const {
     for (const auto& f : Aufgabenfelder)
         a.Felder[Schluessel_von(f.Schluessel)] = findChild<QLineEdit*>(QString::fromUtf8(f.Steuerelement))->text();
     for (const auto& s : Aufgabenschalter)
-        a.Schalter[Schluessel_von(s.Schluessel)] = findChild<QCheckBox*>(QString::fromUtf8(s.Steuerelement))->isChecked();
+        a.Schalter[Schluessel_von(s.Schluessel)] =
+            findChild<QCheckBox*>(QString::fromUtf8(s.Steuerelement))->isChecked();
     for (int i = 0; i < 3; ++i) a.Verteilungen[i] = std::clamp(Zeilen[i].Art->currentIndex(), 0, 3);
     a.Saeulendiagramm = ComboBox_Histo_Saeule->currentIndex() == 1;
     a.OC = Gezeigt == Bildart::OC;
@@ -100,7 +101,8 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
     Histo_neu_zeichnen();
     auto Feld = [this](const QString& Schluessel) {
         for (const auto& f : Aufgabenfelder)
-            if (Schluessel == QLatin1String(f.Schluessel)) return findChild<QLineEdit*>(QString::fromUtf8(f.Steuerelement));
+            if (Schluessel == QLatin1String(f.Schluessel))
+                return findChild<QLineEdit*>(QString::fromUtf8(f.Steuerelement));
         return static_cast<QLineEdit*>(nullptr);
     };
     auto Tippen = [&](const QString& Schluessel) -> QString {
@@ -109,8 +111,7 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
         const qsizetype m = Meldungen ? Meldungen->size() : 0;
         // A redraw may narrow the k range right after k1 or k2 was taken: only the rule tells
         // a correction from that.
-        if ((Schluessel == QLatin1String("k1") &&
-             k1_pruefen(t.toStdString(), z.k2).Art == Urteilsart::Korrigieren) ||
+        if ((Schluessel == QLatin1String("k1") && k1_pruefen(t.toStdString(), z.k2).Art == Urteilsart::Korrigieren) ||
             (Schluessel == QLatin1String("k2") &&
              k2_pruefen(t.toStdString(), z.k1, z.n).Art == Urteilsart::Korrigieren))
             return QStringLiteral("%1: %2 („%3“)").arg(Schluessel, Bereich(Schluessel), t);
@@ -118,8 +119,10 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
         e->setText(t);
         e->setModified(true);
         Feld_verlassen(e);
-        if (Meldungen && Meldungen->size() > m) return Schluessel + QStringLiteral(": ") + Meldungen->constLast().trimmed();
-        if (e->isModified() || (!k && e->text() != t)) return QStringLiteral("%1: %2 („%3“)").arg(Schluessel, Bereich(Schluessel), t);
+        if (Meldungen && Meldungen->size() > m)
+            return Schluessel + QStringLiteral(": ") + Meldungen->constLast().trimmed();
+        if (e->isModified() || (!k && e->text() != t))
+            return QStringLiteral("%1: %2 („%3“)").arg(Schluessel, Bereich(Schluessel), t);
         return {};
     };
 
@@ -184,8 +187,10 @@ QString TForm1::Aufgabe_eintragen(const Aufgabe& a, QStringList* Folge, const QS
     }
     // Boxes that clear each other cannot all be on.
     for (const auto& s : Aufgabenschalter)
-        if (findChild<QCheckBox*>(QString::fromUtf8(s.Steuerelement))->isChecked() != a.Schalter.value(Schluessel_von(s.Schluessel)))
-            return QStringLiteral("%1: lässt sich mit den übrigen Schaltern nicht so setzen").arg(Schluessel_von(s.Schluessel));
+        if (findChild<QCheckBox*>(QString::fromUtf8(s.Steuerelement))->isChecked() !=
+            a.Schalter.value(Schluessel_von(s.Schluessel)))
+            return QStringLiteral("%1: lässt sich mit den übrigen Schaltern nicht so setzen")
+                .arg(Schluessel_von(s.Schluessel));
     // A later change of p0 or n (the interval's x/n among them) moved levels or bounds on from
     // where they were typed: where they now show otherwise, the file's texts are typed again,
     // the level first, the bound after it.
@@ -317,9 +322,12 @@ bool TForm1::Aenderungen_sichern() {
     if (Datei.isEmpty() || !isWindowModified()) return true;
     switch (dienste().Aenderungen_fragen(
         this, QStringLiteral("Änderungen an „%1“ speichern?").arg(QFileInfo(Datei).fileName()))) {
-    case Dienste::Antwort::Speichern: return Aufgabe_speichern();
-    case Dienste::Antwort::Verwerfen: return true;
-    case Dienste::Antwort::Abbrechen: break;
+    case Dienste::Antwort::Speichern:
+        return Aufgabe_speichern();
+    case Dienste::Antwort::Verwerfen:
+        return true;
+    case Dienste::Antwort::Abbrechen:
+        break;
     }
     return false;
 }
@@ -365,7 +373,8 @@ void TForm1::Zuletzt_zeigen(QMenu* Menue) {
 
 QString TForm1::Beispielordner() {
     // Installed beside the program: <prefix>/bin/quorvel, <prefix>/share/quorvel/beispiele.
-    const QString d = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/quorvel/beispiele"));
+    const QString d =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/quorvel/beispiele"));
     return QFileInfo(d).isDir() ? QDir::cleanPath(d) : QString();
 }
 
@@ -390,8 +399,10 @@ void TForm1::dropEvent(QDropEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (Aenderungen_sichern()) e->accept();
-    else e->ignore();
+    if (Aenderungen_sichern())
+        e->accept();
+    else
+        e->ignore();
 }
 
 void TForm1::Dateimenue_anlegen() {

@@ -237,8 +237,7 @@ void TForm1::Edit_kreExit() {
 }
 
 void TForm1::Edit_SigmafaktorExit() {
-    if (!Anwenden(Edit_Sigmafaktor, Sigmafaktor_pruefen(Text_von(Edit_Sigmafaktor)), z.Sigmafaktor))
-        return;
+    if (!Anwenden(Edit_Sigmafaktor, Sigmafaktor_pruefen(Text_von(Edit_Sigmafaktor)), z.Sigmafaktor)) return;
     z.Umgebung = Umgebung_aus_Sigmafaktor(z.Sigmafaktor);
     Edit_Umgebung->setText(Qt_Text(Zahl_allgemein(z.Umgebung)));
     Umgebungsgrenzen_berechnen(z);

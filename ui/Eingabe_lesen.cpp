@@ -73,8 +73,7 @@ bool Tastenfilter::eventFilter(QObject* Objekt, QEvent* Ereignis) {
     if (!gefiltert.isEmpty()) {
         // A point typed into a decimal field arrives as a comma key press of its own, so the
         // field's undo and selection handling treat it like any typed character.
-        const int taste_neu =
-            gefiltert.size() == 1 ? int{gefiltert[0].unicode()} : int{Qt::Key_unknown};
+        const int taste_neu = gefiltert.size() == 1 ? int{gefiltert[0].unicode()} : int{Qt::Key_unknown};
         QKeyEvent ersatz(QEvent::KeyPress, taste_neu, taste->modifiers(), gefiltert);
         QCoreApplication::sendEvent(Objekt, &ersatz);
     }

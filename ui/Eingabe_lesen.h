@@ -35,13 +35,11 @@ private:
 class Ganzzahl_Tastenfilter : public Tastenfilter {
     Q_OBJECT
 public:
-    explicit Ganzzahl_Tastenfilter(QObject* Eltern = nullptr)
-        : Tastenfilter(Feldart::Ganzzahl, Eltern) {}
+    explicit Ganzzahl_Tastenfilter(QObject* Eltern = nullptr) : Tastenfilter(Feldart::Ganzzahl, Eltern) {}
 };
 
 class Dezimal_Tastenfilter : public Tastenfilter {
     Q_OBJECT
 public:
-    explicit Dezimal_Tastenfilter(QObject* Eltern = nullptr)
-        : Tastenfilter(Feldart::Dezimal, Eltern) {}
+    explicit Dezimal_Tastenfilter(QObject* Eltern = nullptr) : Tastenfilter(Feldart::Dezimal, Eltern) {}
 };

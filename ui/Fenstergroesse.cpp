@@ -67,7 +67,8 @@ void TForm1::Aussengroesse_anpassen() {
     Aussengroesse_gesetzt = true;
     Oeffnungshoehe = Fensterhoehe - Rahmen.height();
     resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {

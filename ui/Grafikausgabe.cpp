@@ -24,7 +24,6 @@
 
 #include <algorithm>
 
-
 QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
     if (Groesse.isEmpty()) Groesse = QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
     QImage Bild = Diagrammbild(Groesse.width(), Groesse.height(), Skala);
@@ -112,12 +111,13 @@ QString TForm1::Dateiname_vorschlagen(const QString& Format) const {
     static const char* const Arten[] = {"binomial", "hypergeometrisch", "poisson", "geometrisch"};
     const int Art = ComboBox_Verteilung_p0->currentIndex();
     QString Was;
-    if (Gezeigt == Bildart::OC) Was = QStringLiteral("oc");
+    if (Gezeigt == Bildart::OC)
+        Was = QStringLiteral("oc");
     else if (Gezeigt == Bildart::Verteilung && Art >= vaBinomial && Art <= vaGeometr)
         Was = QString::fromLatin1(Arten[Art]);
-    const QString Name = Was.isEmpty() ? QStringLiteral("grafik")
-                                       : QStringLiteral("%1-n%2-p%3").arg(Was, Qt_Text(Zahl_ganz(z.n)),
-                                                                          Qt_Text(Zahl_allgemein(z.p0)));
+    const QString Name =
+        Was.isEmpty() ? QStringLiteral("grafik")
+                      : QStringLiteral("%1-n%2-p%3").arg(Was, Qt_Text(Zahl_ganz(z.n)), Qt_Text(Zahl_allgemein(z.p0)));
     return Name + (Format == QLatin1String("PDF") ? QStringLiteral(".pdf") : QStringLiteral(".png"));
 }
 
@@ -125,7 +125,8 @@ QString TForm1::Dateiname_vorschlagen(const QString& Format) const {
 // chosen last.
 void TForm1::Grafik_speichern() {
     Speicherangebot Angebot{
-        {}, {QStringLiteral("PNG 1×"), QStringLiteral("PNG 2×"), QStringLiteral("PNG 4×"), QStringLiteral("PDF")},
+        {},
+        {QStringLiteral("PNG 1×"), QStringLiteral("PNG 2×"), QStringLiteral("PNG 4×"), QStringLiteral("PDF")},
         Letztes_Format.isEmpty() ? QStringLiteral("PNG 2×") : Letztes_Format};
     QString Ordner = Letzter_Ordner;
     if (Ordner.isEmpty()) Ordner = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -148,7 +149,8 @@ bool TForm1::Grafik_schreiben(const QString& Name, const QString& Format) {
         Datei.setPageOrientation(QPageLayout::Landscape);
         Datei.setTitle(Titel_ohne_Marke());
         Datei.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
-        return Auf_Seite(Datei, *this, Arbeitsblatt_Texte(z, Schalter_lesen(), Edit_Alfali->text(), Edit_Alfare->text()));
+        return Auf_Seite(Datei, *this,
+                         Arbeitsblatt_Texte(z, Schalter_lesen(), Edit_Alfali->text(), Edit_Alfare->text()));
     }
     // "PNG 2×": the factor before the sign.
     const int Skala = std::max(1, Format.mid(4).remove(QChar(0x00D7)).toInt());

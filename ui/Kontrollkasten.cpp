@@ -23,8 +23,8 @@ void Kontrollkasten::paintEvent(QPaintEvent*) {
     p.drawPrimitive(QStyle::PE_IndicatorCheckBox, k);
     if (!text().isEmpty()) {
         const QRect Textfeld(0, 0, std::max(0, width() - bw - Kastenabstand), height());
-        p.drawItemText(Textfeld, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(),
-                       isEnabled(), text(), QPalette::WindowText);
+        p.drawItemText(Textfeld, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
+                       text(), QPalette::WindowText);
     }
     if (hasFocus()) {
         QStyleOptionFocusRect f;

@@ -39,8 +39,7 @@ QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStr
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     Formular_anmelden();
     Steuerelemente_anlegen();
-    if (const QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
     Anordnen();
     Ereignisse_verbinden();
     Tastenfilter_einrichten();
@@ -63,12 +62,12 @@ void TForm1::Steuerelemente_anlegen() {
     Hintergrund(CheckBox_Erwartungswert_zeigen, palette().color(QPalette::ToolTipBase));
     // The small picture buttons run the window's actions; each hint names the key in the words
     // of the loaded translation ("Strg+E").
-    for (const auto& [Knopf, Aktion] : {std::pair{SpeedButton_Grafik_speichern, Aktion_Grafik_speichern},
-                                        std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
-                                        std::pair{SpeedButton_Vollbild, Aktion_Vollbild},
-                                        std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
-        Knopf->setToolTip(QStringLiteral("%1 (%2)").arg(Aktion->text(),
-                                                        Aktion->shortcut().toString(QKeySequence::NativeText)));
+    for (const auto& [Knopf, Aktion] :
+         {std::pair{SpeedButton_Grafik_speichern, Aktion_Grafik_speichern},
+          std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
+          std::pair{SpeedButton_Vollbild, Aktion_Vollbild}, std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
+        Knopf->setToolTip(
+            QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
     Dateimenue_anlegen();
     Zeilen = {{{ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0},
                {ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1},
@@ -97,8 +96,7 @@ void TForm1::Ereignisse_verbinden() {
     connect(ComboBox_Histo_Saeule, &QComboBox::activated, this, &TForm1::ComboBox_Histo_SaeuleChange);
     connect(CheckBox_Alfa_zeigen, &QCheckBox::toggled, this, &TForm1::CheckBox_Alfa_zeigenClick);
     connect(CheckBox_Annahmebereich_zeigen, &QCheckBox::toggled, this, &TForm1::CheckBox_Annahmebereich_zeigenClick);
-    connect(CheckBox_waagerechte_Strichelung, &QCheckBox::toggled, this,
-            &TForm1::CheckBox_Annahmebereich_zeigenClick);
+    connect(CheckBox_waagerechte_Strichelung, &QCheckBox::toggled, this, &TForm1::CheckBox_Annahmebereich_zeigenClick);
     connect(CheckBox_Umgebung_schraffieren, &QCheckBox::toggled, this, &TForm1::CheckBox_Umgebung_schraffierenClick);
     connect(CheckBox_Info, &QCheckBox::toggled, this, &TForm1::CheckBox_InfoClick);
     connect(CheckBox_Normalverteilung, &QCheckBox::toggled, this, &TForm1::CheckBox_NormalverteilungClick);
@@ -173,10 +171,10 @@ void TForm1::Alles_berechnen(const Schalter& s) {
 void TForm1::Intervalltexte_zeigen(const Intervalltexte& t) {
     Label_Intervallwahrscheinlichkeit->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit));
     Label_Intervallwahrscheinlichkeit2->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit2));
-    Label_Intervallwahrscheinlichkeit->setAccessibleName(
-        QStringLiteral("P0(k1<=x<=k2) ") + Label_Intervallwahrscheinlichkeit->text());
-    Label_Intervallwahrscheinlichkeit2->setAccessibleName(
-        QStringLiteral("P0(k1<x<k2) ") + Label_Intervallwahrscheinlichkeit2->text());
+    Label_Intervallwahrscheinlichkeit->setAccessibleName(QStringLiteral("P0(k1<=x<=k2) ") +
+                                                         Label_Intervallwahrscheinlichkeit->text());
+    Label_Intervallwahrscheinlichkeit2->setAccessibleName(QStringLiteral("P0(k1<x<k2) ") +
+                                                          Label_Intervallwahrscheinlichkeit2->text());
 }
 
 void TForm1::Konfidenztext_zeigen(const QString& Text) {
@@ -263,8 +261,7 @@ void TForm1::Standardwerte_setzen() {
     Edit_Umgebung->setText(Qt_Text(Zahl_allgemein(Start.Umgebung)));
 
     // Selecting from code runs no change handler (those are wired to activated).
-    for (QComboBox* c : {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2,
-                         ComboBox_Histo_Saeule})
+    for (QComboBox* c : {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2, ComboBox_Histo_Saeule})
         c->setCurrentIndex(0);
     z.Saeulendiagramm = false;
 
@@ -274,12 +271,10 @@ void TForm1::Standardwerte_setzen() {
     // and a recomputation with the interval box on would take x/n as p0.
     Zuruecksetzung_laeuft = true;
     for (QCheckBox* k : std::initializer_list<QCheckBox*>{
-                         CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, CheckBox_Erwartungswert_zeigen,
-                         CheckBox_Sigma_zeigen, CheckBox_Umgebung_schraffieren,
-                         CheckBox_Vertrauensintervall_berechnen, CheckBox_Normalverteilung,
-                         CheckBox_Alfa_zeigen, CheckBox_Annahmebereich_zeigen, CheckBox_Beta_zeigen,
-                         CheckBox_waagerechte_Strichelung, CheckBox_p0_kumuliert,
-                         CheckBox_Stichprobenergebnis_zeigen})
+             CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, CheckBox_Erwartungswert_zeigen, CheckBox_Sigma_zeigen,
+             CheckBox_Umgebung_schraffieren, CheckBox_Vertrauensintervall_berechnen, CheckBox_Normalverteilung,
+             CheckBox_Alfa_zeigen, CheckBox_Annahmebereich_zeigen, CheckBox_Beta_zeigen,
+             CheckBox_waagerechte_Strichelung, CheckBox_p0_kumuliert, CheckBox_Stichprobenergebnis_zeigen})
         k->setChecked(false);
     Zuruecksetzung_laeuft = false;
 
@@ -322,17 +317,15 @@ void TForm1::SpeedButton_ClipboardClick() {
     const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), Geometrie);
     dienste().Bild_kopieren(Kopie);
     const int b = Logische_Breite(Bild);
-    if (Kopie.width() < b) Rechteck(Bild, Kopie.width(), 0, b, Logische_Hoehe(Bild), clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
+    if (Kopie.width() < b)
+        Rechteck(Bild, Kopie.width(), 0, b, Logische_Hoehe(Bild), clWhite, clWhite, 1, Stiftart::psSolid,
+                 Pinselart::bsSolid);
     Image1->update();
 }
 
-void TForm1::CheckBox_p1_zeichnenClick() {
-    Neu_berechnen_und_zeichnen();
-}
+void TForm1::CheckBox_p1_zeichnenClick() { Neu_berechnen_und_zeichnen(); }
 
-void TForm1::CheckBox_p2_zeichnenClick() {
-    Neu_berechnen_und_zeichnen();
-}
+void TForm1::CheckBox_p2_zeichnenClick() { Neu_berechnen_und_zeichnen(); }
 
 // Clearing the cumulative chart from the handler of "Annahmebereich A" or of the neighbourhood
 // hatching must not clear the very box being switched on: otherwise a click on it while the
@@ -425,7 +418,8 @@ void TForm1::Verteilungsart_umschalten(int Zeile) {
     if (i >= vaBinomial && i <= vaGeometr) {
         const bool hypergeometrisch = i == vaHypergeo;
         r.p->setEnabled(!hypergeometrisch);
-        for (QWidget* w : std::initializer_list<QWidget*>{r.M, r.N, r.Label_M, r.Label_N}) w->setVisible(hypergeometrisch);
+        for (QWidget* w : std::initializer_list<QWidget*>{r.M, r.N, r.Label_M, r.Label_N})
+            w->setVisible(hypergeometrisch);
     }
     // p keeps its value: it becomes M/N only when an M or N field is left with a valid entry.
     Edit_nExit();

@@ -137,9 +137,9 @@ public:
     // All or nothing: after the question about unsaved changes, the file's values, or one
     // message naming the file and its first problem with the window as it was.
     bool Aufgabe_oeffnen(const QString& Datei);
-    void Aufgabe_oeffnen_waehlen();      // Ctrl+O
-    bool Aufgabe_speichern();            // Ctrl+S
-    bool Aufgabe_speichern_unter();      // Ctrl+Shift+S
+    void Aufgabe_oeffnen_waehlen();  // Ctrl+O
+    bool Aufgabe_speichern();        // Ctrl+S
+    bool Aufgabe_speichern_unter();  // Ctrl+Shift+S
     // Unsaved changes to the open file: asks; false when the user cancels (or saving failed).
     bool Aenderungen_sichern();
     const QString& Aufgabendatei() const { return Datei; }

@@ -20,14 +20,15 @@ namespace {
 struct Aufruf {
     enum Art { Fenster, Hilfe, Version, Fehler, Grafik };
     Art Was = Fenster;
-    QString Text;  // what goes to the terminal: the help, the version or the error
-    QString Datei;       // the lesson file to open, empty for none
-    QString Bilddatei;   // Grafik: where the chart goes
-    int Skala = 1;       // Grafik: the PNG's scale
+    QString Text;       // what goes to the terminal: the help, the version or the error
+    QString Datei;      // the lesson file to open, empty for none
+    QString Bilddatei;  // Grafik: where the chart goes
+    int Skala = 1;      // Grafik: the PNG's scale
 };
 
-const QString Aufrufzeile = QStringLiteral("Aufruf: quorvel [Optionen] [aufgabe.quorvel]\n"
-                                           "        quorvel --grafik bild.png|bild.pdf [--skala 2] aufgabe.quorvel\n");
+const QString Aufrufzeile = QStringLiteral(
+    "Aufruf: quorvel [Optionen] [aufgabe.quorvel]\n"
+    "        quorvel --grafik bild.png|bild.pdf [--skala 2] aufgabe.quorvel\n");
 
 QString Optionsnamen(const QCommandLineOption& o) {
     QStringList namen;
@@ -38,10 +39,10 @@ QString Optionsnamen(const QCommandLineOption& o) {
 QString Hilfetext(const QList<QCommandLineOption>& optionen) {
     qsizetype breite = 0;
     for (const QCommandLineOption& o : optionen) breite = std::max(breite, Optionsnamen(o).size());
-    QString text = Aufrufzeile +
-                   QStringLiteral("\nDiskrete Verteilungen und Hypothesentests erkunden: ein Fenster für den\n"
-                                  "Stochastikunterricht. Ohne Optionen öffnet sich das Fenster, mit einer\n"
-                                  "Aufgabendatei (.quorvel) die Aufgabe darin.\n\nOptionen:\n");
+    QString text = Aufrufzeile + QStringLiteral(
+                                     "\nDiskrete Verteilungen und Hypothesentests erkunden: ein Fenster für den\n"
+                                     "Stochastikunterricht. Ohne Optionen öffnet sich das Fenster, mit einer\n"
+                                     "Aufgabendatei (.quorvel) die Aufgabe darin.\n\nOptionen:\n");
     for (const QCommandLineOption& o : optionen)
         text += QStringLiteral("  %1  %2\n").arg(Optionsnamen(o).leftJustified(breite), o.description());
     return text + QStringLiteral("\nDazu die Optionen, die jedes Qt-Programm versteht, etwa -platform und -style.\n");
@@ -56,18 +57,20 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("diese Hilfe zeigen"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("die Versionsnummer zeigen"));
-    const QCommandLineOption grafik(QStringLiteral("grafik"),
-                                    QStringLiteral("die Grafik der Aufgabe ohne Fenster in <datei> schreiben (.png oder .pdf)"),
-                                    QStringLiteral("datei"));
-    const QCommandLineOption skala(QStringLiteral("skala"), QStringLiteral("mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)"),
+    const QCommandLineOption grafik(
+        QStringLiteral("grafik"),
+        QStringLiteral("die Grafik der Aufgabe ohne Fenster in <datei> schreiben (.png oder .pdf)"),
+        QStringLiteral("datei"));
+    const QCommandLineOption skala(QStringLiteral("skala"),
+                                   QStringLiteral("mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)"),
                                    QStringLiteral("faktor"));
     const QList<QCommandLineOption> eigene{hilfe, version, grafik, skala};
     parser.addOptions(eigene);
     // The options QApplication takes out of argv itself (Qt's documented ones, the X11 ones
     // included): accepted here unseen, so that they reach it.
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "session", "display", "name", "geometry", "title",
-                             "icon", "style", "stylesheet"}) {
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+          "session", "display", "name", "geometry", "title", "icon", "style", "stylesheet"}) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("wert"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(o);
@@ -80,7 +83,8 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
 
     const bool gelesen = parser.parse(argumente);
     if (parser.isSet(hilfe)) return {Aufruf::Hilfe, Hilfetext(eigene)};
-    if (parser.isSet(version)) return {Aufruf::Version, QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION))};
+    if (parser.isSet(version))
+        return {Aufruf::Version, QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION))};
 
     QString fehler;
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -96,8 +100,7 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
             }
         }
         fehler = QStringLiteral("unbekannte Option „%1“").arg(getippt);
-    }
-    else if (!gelesen)  // the only other parse error: a value option at the very end
+    } else if (!gelesen)  // the only other parse error: a value option at the very end
         fehler = QStringLiteral("der Option „%1“ fehlt ihr Wert").arg(argumente.constLast());
     else if (parser.positionalArguments().size() > 1)
         fehler = QStringLiteral("unerwartetes Argument „%1“").arg(parser.positionalArguments().at(1));
@@ -106,8 +109,10 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     if (fehler.isEmpty() && parser.isSet(skala)) {
         bool Zahl = false;
         a.Skala = parser.value(skala).toInt(&Zahl);
-        if (!Zahl || a.Skala < 1 || a.Skala > 8) fehler = QStringLiteral("--skala: 1 bis 8 erwartet, nicht „%1“").arg(parser.value(skala));
-        else if (!parser.isSet(grafik)) fehler = QStringLiteral("--skala gilt nur mit --grafik");
+        if (!Zahl || a.Skala < 1 || a.Skala > 8)
+            fehler = QStringLiteral("--skala: 1 bis 8 erwartet, nicht „%1“").arg(parser.value(skala));
+        else if (!parser.isSet(grafik))
+            fehler = QStringLiteral("--skala gilt nur mit --grafik");
     }
     if (fehler.isEmpty() && parser.isSet(grafik)) {
         a.Was = Aufruf::Grafik;
@@ -115,8 +120,8 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
         if (a.Datei.isEmpty()) fehler = QStringLiteral("--grafik braucht eine Aufgabendatei");
     }
     if (!fehler.isEmpty())
-        return {Aufruf::Fehler,
-                QStringLiteral("quorvel: %1\n").arg(fehler) + Aufrufzeile + QStringLiteral("„quorvel --help“ zeigt die Hilfe.\n")};
+        return {Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Aufrufzeile +
+                                    QStringLiteral("„quorvel --help“ zeigt die Hilfe.\n")};
     return a;
 }
 

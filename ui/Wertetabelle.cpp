@@ -275,7 +275,8 @@ QString Html_Zelle(const QString& Text) {
     // The value shown, to the digits shown: "17,46%" is 0,1746, not the table's 0,174608…
     const QString Wert = Prozent ? QString::number(w / 100, 'g', 12) : zahl;
     const QString Format = Prozent ? QStringLiteral("0.00%") : QStringLiteral("0");
-    return QStringLiteral("<td sdval=\"%1\" sdnum=\"1033;1033;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\">%3</td>")
+    return QStringLiteral(
+               "<td sdval=\"%1\" sdnum=\"1033;1033;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\">%3</td>")
         .arg(Wert, Format, Text.toHtmlEscaped());
 }
 
@@ -308,7 +309,8 @@ Tabellenauszug TStringGrid::Auszug(bool ganz) const {
         for (int c = spalte_von; c <= spalte_bis; ++c) Texte << Zelle(c, r).trimmed();
         Zeilen << Texte.join(QLatin1Char('\t'));
         QString Html_Zeile = QStringLiteral("<tr>");
-        for (const QString& t : Texte) Html_Zeile += r == 0 ? QStringLiteral("<th>%1</th>").arg(t.toHtmlEscaped()) : Html_Zelle(t);
+        for (const QString& t : Texte)
+            Html_Zeile += r == 0 ? QStringLiteral("<th>%1</th>").arg(t.toHtmlEscaped()) : Html_Zelle(t);
         Html_Zeilen << Html_Zeile + QStringLiteral("</tr>");
     }
     return {Zeilen.join(QLatin1Char('\n')),
@@ -365,7 +367,8 @@ void TStringGrid::OC_Tabelle_zeigen(const OC_Tabelle& t) {
 QString TStringGrid::Zelle(int spalte, int zeile) const {
     if (zeile < 0 || zeile >= Zeilenzahl() || spalte < 0 || spalte >= Spaltenzahl()) return {};
     const int fix = Fixierte_Spalten();
-    if (spalte < fix) return zeile == 0 ? Wertetabellenmodell::Kopf_k() : model()->headerData(zeile - 1, Qt::Vertical).toString();
+    if (spalte < fix)
+        return zeile == 0 ? Wertetabellenmodell::Kopf_k() : model()->headerData(zeile - 1, Qt::Vertical).toString();
     if (zeile == 0) return model()->headerData(spalte - fix, Qt::Horizontal).toString();
     return model()->index(zeile - 1, spalte - fix).data().toString();
 }

@@ -31,8 +31,7 @@ public:
 };
 
 QAccessibleInterface* Fabrik(const QString& Klasse, QObject* o) {
-    if (Klasse == QLatin1String("Benannte_Auswahl"))
-        return new Auswahl_Zugang(static_cast<QComboBox*>(o));
+    if (Klasse == QLatin1String("Benannte_Auswahl")) return new Auswahl_Zugang(static_cast<QComboBox*>(o));
     if (Klasse == QLatin1String("Textstueck")) return new Textstueck_Zugang(static_cast<QLabel*>(o));
     return nullptr;
 }

@@ -5,8 +5,7 @@
 
 #include <limits>
 
-inline Zustand Startzustand(const Schalter& s = {})
-{
+inline Zustand Startzustand(const Schalter& s = {}) {
     Zustand z;
     Startwerte_setzen(z);
     Alles_berechnen(z, s);

@@ -9,15 +9,22 @@
 #include <ostream>
 #include <vector>
 
-enum class Vorbereitung { keine, Zeile0_Hypergeo, Zeile0_Hypergeo_M5, Zeile1_Hypergeo, Zeile2_Hypergeo,
-                          Konfidenzintervall_an, Alfare_0 };
+enum class Vorbereitung {
+    keine,
+    Zeile0_Hypergeo,
+    Zeile0_Hypergeo_M5,
+    Zeile1_Hypergeo,
+    Zeile2_Hypergeo,
+    Konfidenzintervall_an,
+    Alfare_0
+};
 
 struct Eingabefall {
     const char* name;
     Vorbereitung vor;
-    const char* feld;                // objectName
-    const char* text;                // UTF-8
-    bool einfuegen;                  // pasted, so a minus passes the key filter
+    const char* feld;  // objectName
+    const char* text;  // UTF-8
+    bool einfuegen;    // pasted, so a minus passes the key filter
     Urteilsart Art;
     bool Ton = false;                // Abweisen
     const char* Meldung = nullptr;   // Abweisen; nullptr for none
@@ -67,29 +74,29 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         {"Umgebung_100_5", V::keine, "Edit_Umgebung", "100,5", false, Ab, true},
         {"Umgebung_Bruch_durch_Null", V::keine, "Edit_Umgebung", "5/0", false, Ab, true},
         // Corrected and taken; the value is the one the field shows afterwards.
-        {"Alfali_150", V::keine, "Edit_Alfali", "150", false, Ko, false, nullptr, "0", 0,
-         "Edit_kli", "-1", [](auto& z) { return z.Alfali; }, 0},
-        {"Alfare_150", V::keine, "Edit_Alfare", "150", false, Ko, false, nullptr, "0", 0,
-         "Edit_kre", "21", [](auto& z) { return Extended(z.kre); }, 21},
-        {"kre_99_bei_n_20", V::keine, "Edit_kre", "99", false, Ko, false, nullptr, "21", 21,
-         "Edit_Alfare", "0", [](auto& z) { return Extended(z.kre); }, 21},
-        {"kli_ueber_kre", V::keine, "Edit_kli", "99", false, Ko, false, nullptr, "-1", -1,
-         "Edit_Alfali", "0", [](auto& z) { return Extended(z.kli); }, -1},
+        {"Alfali_150", V::keine, "Edit_Alfali", "150", false, Ko, false, nullptr, "0", 0, "Edit_kli", "-1",
+         [](auto& z) { return z.Alfali; }, 0},
+        {"Alfare_150", V::keine, "Edit_Alfare", "150", false, Ko, false, nullptr, "0", 0, "Edit_kre", "21",
+         [](auto& z) { return Extended(z.kre); }, 21},
+        {"kre_99_bei_n_20", V::keine, "Edit_kre", "99", false, Ko, false, nullptr, "21", 21, "Edit_Alfare", "0",
+         [](auto& z) { return Extended(z.kre); }, 21},
+        {"kli_ueber_kre", V::keine, "Edit_kli", "99", false, Ko, false, nullptr, "-1", -1, "Edit_Alfali", "0",
+         [](auto& z) { return Extended(z.kli); }, -1},
         {"kli_minus_3_eingefuegt", V::keine, "Edit_kli", "-3", true, Ko, false, nullptr, "-1", -1},
         // Without a right region kre = 21 lets 21 pass the first step; the second puts it at n.
         {"kli_ueber_n", V::Alfare_0, "Edit_kli", "21", false, Ko, false, nullptr, "20", 20},
         {"kre_negativ_eingefuegt", V::keine, "Edit_kre", "-1", true, Ko, false, nullptr, "21", 21},
-        {"p0_1_5", V::keine, "Edit_p0", "1,5", false, Ko, false, nullptr, "0,8", 0.8L,
-         "Edit_kli", "12", [](auto& z) { return z.p0; }, 0.8L},
+        {"p0_1_5", V::keine, "Edit_p0", "1,5", false, Ko, false, nullptr, "0,8", 0.8L, "Edit_kli", "12",
+         [](auto& z) { return z.p0; }, 0.8L},
         {"p0_minus_eingefuegt", V::keine, "Edit_p0", "-0,5", true, Ko, false, nullptr, "0,8", 0.8L},
         {"p1_2", V::keine, "Edit_p1", "2", false, Ko, false, nullptr, "0,6", 0.6L},
-        {"p2_drei_Halbe", V::keine, "Edit_p2", "3/2", false, Ko, false, nullptr, "0,3", 0.3L,
-         "Edit_p0", "0,8", [](auto& z) { return z.p2; }, 0.3L},
+        {"p2_drei_Halbe", V::keine, "Edit_p2", "3/2", false, Ko, false, nullptr, "0,3", 0.3L, "Edit_p0", "0,8",
+         [](auto& z) { return z.p2; }, 0.3L},
         {"x_ueber_n", V::keine, "Edit_Stichprobenergebnis", "25", false, Ko, false, nullptr, "0", 0,
          "Label_Vertrauensintervall_ausgeben", "[ 0,0000 ; 0,0000 ]", [](auto& z) { return Extended(z.x); }, 0},
         {"k1_ueber_k2", V::keine, "Edit_k1", "25", false, Ko, false, nullptr, "0", 0},
-        {"k2_ueber_n", V::keine, "Edit_k2", "25", false, Ko, false, nullptr, "20", 20,
-         "Edit_k1", "0", [](auto& z) { return Extended(z.k2); }, 20},
+        {"k2_ueber_n", V::keine, "Edit_k2", "25", false, Ko, false, nullptr, "20", 20, "Edit_k1", "0",
+         [](auto& z) { return Extended(z.k2); }, 20},
         // Binomial values for n = 20, p0 = 0,8 are exact sums of the terms C(20,k)·0,8^k·0,2^(20-k)
         // in rational arithmetic: P(X<=10) = 0,0025948274..., P(X>=18) = 0,2060847189...,
         // P(X<=13) = 0,0866925..., P(X<=14) = 0,1957922... (so a level of 10 % gives kli = 13).
@@ -99,40 +106,39 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         {"Sigmafaktor_1_96", V::keine, "Edit_Sigmafaktor", "1,96", false, An, false, nullptr, "1,96", 1.96L,
          "Edit_Umgebung", "95,0004", [](auto& z) { return z.Umgebung; }, 95.00042L, 1e-5L},
         // 19600 additions of 0,0001, each rounded once.
-        {"Umgebung_95", V::keine, "Edit_Umgebung", "95", false, An, false, nullptr, "95", 95,
-         "Edit_Sigmafaktor", "1,96", [](auto& z) { return z.Sigmafaktor; }, 1.96L, 19600 * 2 * eps},
+        {"Umgebung_95", V::keine, "Edit_Umgebung", "95", false, An, false, nullptr, "95", 95, "Edit_Sigmafaktor",
+         "1,96", [](auto& z) { return z.Sigmafaktor; }, 1.96L, 19600 * 2 * eps},
         {"Umgebung_100_Faktor_7", V::keine, "Edit_Umgebung", "100", false, An, false, nullptr, "100", 100,
          "Edit_Sigmafaktor", "7", [](auto& z) { return z.Sigmafaktor; }, 7},
-        {"Umgebung_0", V::keine, "Edit_Umgebung", "0", false, An, false, nullptr, "0", 0,
-         "Edit_Sigmafaktor", "0", [](auto& z) { return z.Sigmafaktor; }, 0},
+        {"Umgebung_0", V::keine, "Edit_Umgebung", "0", false, An, false, nullptr, "0", 0, "Edit_Sigmafaktor", "0",
+         [](auto& z) { return z.Sigmafaktor; }, 0},
         // At 7 the series' rounding (about 1e-11) exceeds the true tail, so only the value
         // near 100 is asserted, not its last digits.
-        {"Sigmafaktor_7", V::keine, "Edit_Sigmafaktor", "7", false, An, false, nullptr, "7", 7,
-         "Edit_Umgebung", "", [](auto& z) { return z.Umgebung; }, 100, 1e-8L},
+        {"Sigmafaktor_7", V::keine, "Edit_Sigmafaktor", "7", false, An, false, nullptr, "7", 7, "Edit_Umgebung", "",
+         [](auto& z) { return z.Umgebung; }, 100, 1e-8L},
         // 2·Phi(5) - 1 = 0,999999426696856 (standard normal table); the series' omitted tail
         // keeps about 1e-11 of it, hence 1e-8 in percent.
-        {"Sigmafaktor_5", V::keine, "Edit_Sigmafaktor", "5", false, An, false, nullptr, "5", 5,
-         "Edit_Umgebung", "99,99994266", [](auto& z) { return z.Umgebung; }, 99.9999426696856L, 1e-8L},
+        {"Sigmafaktor_5", V::keine, "Edit_Sigmafaktor", "5", false, An, false, nullptr, "5", 5, "Edit_Umgebung",
+         "99,99994266", [](auto& z) { return z.Umgebung; }, 99.9999426696856L, 1e-8L},
         // The redraw narrows the k range of so large an n; the bound label shows the new n.
-        {"n_4000", V::keine, "Edit_n", "4000", false, An, false, nullptr, "4000", 4000,
-         "Label_V_n", "; ... ;4000]", [](auto& z) { return Extended(z.n); }, 4000},
-        {"kli_10", V::keine, "Edit_kli", "10", false, An, false, nullptr, "10", 10,
-         "Edit_Alfali", "0,25948274006740", [](auto& z) { return z.Alfali; }, 0.25948274006740174L, 1e-15L},
-        {"kre_18", V::keine, "Edit_kre", "18", false, An, false, nullptr, "18", 18,
-         "Edit_Alfare", "20,608471894847", [](auto& z) { return z.Alfare; }, 20.60847189484739L, 1e-13L},
-        {"Alfali_10", V::keine, "Edit_Alfali", "10", false, An, false, nullptr, "10", 10,
-         "Edit_kli", "13", [](auto& z) { return Extended(z.kli); }, 13},
-        {"k1_5", V::keine, "Edit_k1", "5", false, An, false, nullptr, "5", 5,
-         "Edit_k2", "20", [](auto& z) { return Extended(z.k1); }, 5},
-        {"M0_40", V::Zeile0_Hypergeo, "Edit_M0", "40", false, An, false, nullptr, "40", 40,
-         "Edit_p0", "0,4", [](auto& z) { return z.p0; }, 0.4L},
-        {"N0_gleich_n", V::Zeile0_Hypergeo_M5, "Edit_N0", "20", false, An, false, nullptr, "20", 20,
-         "Edit_p0", "0,25", [](auto& z) { return z.p0; }, 0.25L},
-        {"N2_mit_Zeile2", V::Zeile2_Hypergeo, "Edit_N2", "84", false, An, false, nullptr, "84", 84,
-         "Edit_p2", "0,25", [](auto& z) { return z.p2; }, 0.25L},
+        {"n_4000", V::keine, "Edit_n", "4000", false, An, false, nullptr, "4000", 4000, "Label_V_n", "; ... ;4000]",
+         [](auto& z) { return Extended(z.n); }, 4000},
+        {"kli_10", V::keine, "Edit_kli", "10", false, An, false, nullptr, "10", 10, "Edit_Alfali", "0,25948274006740",
+         [](auto& z) { return z.Alfali; }, 0.25948274006740174L, 1e-15L},
+        {"kre_18", V::keine, "Edit_kre", "18", false, An, false, nullptr, "18", 18, "Edit_Alfare", "20,608471894847",
+         [](auto& z) { return z.Alfare; }, 20.60847189484739L, 1e-13L},
+        {"Alfali_10", V::keine, "Edit_Alfali", "10", false, An, false, nullptr, "10", 10, "Edit_kli", "13",
+         [](auto& z) { return Extended(z.kli); }, 13},
+        {"k1_5", V::keine, "Edit_k1", "5", false, An, false, nullptr, "5", 5, "Edit_k2", "20",
+         [](auto& z) { return Extended(z.k1); }, 5},
+        {"M0_40", V::Zeile0_Hypergeo, "Edit_M0", "40", false, An, false, nullptr, "40", 40, "Edit_p0", "0,4",
+         [](auto& z) { return z.p0; }, 0.4L},
+        {"N0_gleich_n", V::Zeile0_Hypergeo_M5, "Edit_N0", "20", false, An, false, nullptr, "20", 20, "Edit_p0", "0,25",
+         [](auto& z) { return z.p0; }, 0.25L},
+        {"N2_mit_Zeile2", V::Zeile2_Hypergeo, "Edit_N2", "84", false, An, false, nullptr, "84", 84, "Edit_p2", "0,25",
+         [](auto& z) { return z.p2; }, 0.25L},
         // Score interval for x = 10 of n = 20 at z = 1,96, which also makes x/n the new p0.
-        {"x_10_mit_Intervall", V::Konfidenzintervall_an, "Edit_Stichprobenergebnis", "10", false, An, false,
-         nullptr, "10", 10, "Label_Vertrauensintervall_ausgeben", "[ 0,2993 ; 0,7007 ]",
-         [](auto& z) { return z.p0; }, 0.5L},
+        {"x_10_mit_Intervall", V::Konfidenzintervall_an, "Edit_Stichprobenergebnis", "10", false, An, false, nullptr,
+         "10", 10, "Label_Vertrauensintervall_ausgeben", "[ 0,2993 ; 0,7007 ]", [](auto& z) { return z.p0; }, 0.5L},
     };
 }();

@@ -13,8 +13,7 @@
 namespace {
 
 // Reference values: exact binomial sums of B(20; 0.8) in Python's fractions module.
-TEST(Ablehnungsbereich, Startwerte_zweiseitig)
-{
+TEST(Ablehnungsbereich, Startwerte_zweiseitig) {
     Zustand z = Startzustand();
     EXPECT_EQ(z.kli, 12);
     EXPECT_EQ(z.kre, 20);
@@ -54,8 +53,7 @@ const Niveaufall niveaufaelle[] = {
 
 class Niveaus : public testing::TestWithParam<Niveaufall> {};
 
-TEST_P(Niveaus, Grenzen_aus_den_Niveaus)
-{
+TEST_P(Niveaus, Grenzen_aus_den_Niveaus) {
     const Niveaufall& f = GetParam();
     Zustand z;
     Startwerte_setzen(z);
@@ -74,8 +72,7 @@ TEST_P(Niveaus, Grenzen_aus_den_Niveaus)
 INSTANTIATE_TEST_SUITE_P(Zeilen, Niveaus, testing::ValuesIn(niveaufaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Ablehnungsbereich, Niveau_gleich_Tabellenwert_gehoert_zum_Bereich)
-{
+TEST(Ablehnungsbereich, Niveau_gleich_Tabellenwert_gehoert_zum_Bereich) {
     // B(2; 0.5) is exact in binary: 0.25, 0.75, 1.
     Zustand z;
     Startwerte_setzen(z);
@@ -90,8 +87,7 @@ TEST(Ablehnungsbereich, Niveau_gleich_Tabellenwert_gehoert_zum_Bereich)
     EXPECT_EQ(z.kre, 2);
 }
 
-TEST(Ablehnungsbereich, Ohne_Test_ist_alles_Annahme)
-{
+TEST(Ablehnungsbereich, Ohne_Test_ist_alles_Annahme) {
     Zustand z;
     Startwerte_setzen(z);
     z.Alfali = 0;
@@ -108,8 +104,7 @@ TEST(Ablehnungsbereich, Ohne_Test_ist_alles_Annahme)
     }
 }
 
-TEST(Ablehnungsbereich, Getippte_Grenzen_lesen_nur_die_Tabelle)
-{
+TEST(Ablehnungsbereich, Getippte_Grenzen_lesen_nur_die_Tabelle) {
     Zustand z = Startzustand();
     // Stale entries beyond n must never be read.
     z.P0_kumuliert[21] = 0.5L;
@@ -137,8 +132,7 @@ TEST(Ablehnungsbereich, Getippte_Grenzen_lesen_nur_die_Tabelle)
     EXPECT_EQ(Alfare_berechnen(z), 100.0L);
 }
 
-TEST(Ablehnungsbereich, Niveau_aus_Summe_knapp_ueber_eins_bleibt_in_0_bis_100)
-{
+TEST(Ablehnungsbereich, Niveau_aus_Summe_knapp_ueber_eins_bleibt_in_0_bis_100) {
     Zustand z = Startzustand();
     z.P0_kumuliert[20] = 1 + 8 * eps;
     z.P0_kumuliert[19] = 1 + 4 * eps;
@@ -148,8 +142,7 @@ TEST(Ablehnungsbereich, Niveau_aus_Summe_knapp_ueber_eins_bleibt_in_0_bis_100)
     EXPECT_EQ(Alfare_berechnen(z), 0.0L);
 }
 
-TEST(Ablehnungsbereich, Ueberlappende_Bereiche_leere_Annahme)
-{
+TEST(Ablehnungsbereich, Ueberlappende_Bereiche_leere_Annahme) {
     Zustand z = Startzustand();
     z.kli = 15;
     z.kre = 16;  // kli = kre − 1: A = [16; 15]
@@ -160,8 +153,7 @@ TEST(Ablehnungsbereich, Ueberlappende_Bereiche_leere_Annahme)
     EXPECT_EQ(Annahmewahrscheinlichkeit(z, 0.5L), 0.0L);
 }
 
-TEST(Ablehnungsbereich, Einseitige_Annahmebereiche)
-{
+TEST(Ablehnungsbereich, Einseitige_Annahmebereiche) {
     Zustand z = Startzustand();
     z.kre = 21;
     Testart_setzen(z);
@@ -213,8 +205,7 @@ const Summenfall summenfaelle[] = {
 
 class Binomialsummen : public testing::TestWithParam<Summenfall> {};
 
-TEST_P(Binomialsummen, Wert)
-{
+TEST_P(Binomialsummen, Wert) {
     const Summenfall& f = GetParam();
     Zustand z;
     z.n = f.n;
@@ -242,8 +233,7 @@ struct Tabellenfall {
 
 class Grenze_zurueck : public testing::TestWithParam<Tabellenfall> {};
 
-TEST_P(Grenze_zurueck, Fuer_jedes_k_beider_Seiten)
-{
+TEST_P(Grenze_zurueck, Fuer_jedes_k_beider_Seiten) {
     const Tabellenfall& f = GetParam();
     Schalter s;
     s.Verteilung_p0 = f.Art;
@@ -277,21 +267,19 @@ TEST_P(Grenze_zurueck, Fuer_jedes_k_beider_Seiten)
     EXPECT_GT(Kumuliert(z, z.kli + 1), 0.05L);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabellen, Grenze_zurueck,
-    testing::Values(Tabellenfall{"binomial_2000_0_3", vaBinomial, 2000, 0.3L, 0, 0},
-                    Tabellenfall{"binomial_60_ein_Sechstel", vaBinomial, 60, 1.0L / 6, 0, 0},
-                    Tabellenfall{"binomial_31_0_8", vaBinomial, 31, 0.8L, 0, 0},
-                    Tabellenfall{"binomial_4000_0_942", vaBinomial, 4000, 0.942L, 0, 0},
-                    Tabellenfall{"hypergeo_50_von_120", vaHypergeo, 50, 0.25L, 30, 120},
-                    Tabellenfall{"poisson_300_0_02", vaPoisson, 300, 0.02L, 0, 0},
-                    Tabellenfall{"geometrisch_200_0_1", vaGeometr, 200, 0.1L, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tabellen, Grenze_zurueck,
+                         testing::Values(Tabellenfall{"binomial_2000_0_3", vaBinomial, 2000, 0.3L, 0, 0},
+                                         Tabellenfall{"binomial_60_ein_Sechstel", vaBinomial, 60, 1.0L / 6, 0, 0},
+                                         Tabellenfall{"binomial_31_0_8", vaBinomial, 31, 0.8L, 0, 0},
+                                         Tabellenfall{"binomial_4000_0_942", vaBinomial, 4000, 0.942L, 0, 0},
+                                         Tabellenfall{"hypergeo_50_von_120", vaHypergeo, 50, 0.25L, 30, 120},
+                                         Tabellenfall{"poisson_300_0_02", vaPoisson, 300, 0.02L, 0, 0},
+                                         Tabellenfall{"geometrisch_200_0_1", vaGeometr, 200, 0.1L, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Where the regions overlap, the rejection region is their union: no k counts twice, the α
 // error stays a probability and nothing is accepted.
-TEST(Ablehnungsbereich, Ueberlappende_Bereiche_zaehlen_einmal)
-{
+TEST(Ablehnungsbereich, Ueberlappende_Bereiche_zaehlen_einmal) {
     Zustand z = Startzustand();
     z.kli = 16;
     z.kre = 16;

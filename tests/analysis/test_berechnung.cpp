@@ -14,8 +14,7 @@ namespace {
 
 // Reference values: exact binomial sums in Python's fractions module, and closed forms
 // (sqrt(20·0.8·0.2), 16 ± 1.96·sqrt(3.2)) evaluated in double precision.
-TEST(Berechnung, Startwerte_und_ihre_Neuberechnung)
-{
+TEST(Berechnung, Startwerte_und_ihre_Neuberechnung) {
     Zustand z;
     Startwerte_setzen(z);
     EXPECT_EQ(z.p2, 0.3L);
@@ -39,8 +38,7 @@ TEST(Berechnung, Startwerte_und_ihre_Neuberechnung)
     EXPECT_EQ(z.P0_Rest[20], z.P0_Tabelle[20]);
 }
 
-TEST(Berechnung, Gleiche_Grenzen_k1_k2)
-{
+TEST(Berechnung, Gleiche_Grenzen_k1_k2) {
     Zustand z;
     Startwerte_setzen(z);
     z.k1 = 16;
@@ -52,8 +50,7 @@ TEST(Berechnung, Gleiche_Grenzen_k1_k2)
     EXPECT_EQ(z.Pmax, z.P0_Tabelle[16]);
 }
 
-TEST(Berechnung, Linke_Umgebungsgrenze_nicht_negativ)
-{
+TEST(Berechnung, Linke_Umgebungsgrenze_nicht_negativ) {
     Zustand z;
     Startwerte_setzen(z);
     z.p0 = 0.1L;
@@ -63,8 +60,7 @@ TEST(Berechnung, Linke_Umgebungsgrenze_nicht_negativ)
     EXPECT_NEAR(z.Umgebung_re, 4.629615941539752L, 4.62962L * sechs_Stellen);
 }
 
-TEST(Berechnung, Geometrisch_abgeschnitten_bei_n)
-{
+TEST(Berechnung, Geometrisch_abgeschnitten_bei_n) {
     Zustand z;
     Startwerte_setzen(z);
     z.p0 = 0.3L;
@@ -77,8 +73,7 @@ TEST(Berechnung, Geometrisch_abgeschnitten_bei_n)
     EXPECT_NEAR(z.P0_kumuliert[20], 0.9992020773370239L, sechs_Stellen);   // 1 − 0.7^20
 }
 
-TEST(Berechnung, Hypergeometrisch_Momente)
-{
+TEST(Berechnung, Hypergeometrisch_Momente) {
     Zustand z;
     Startwerte_setzen(z);
     Schalter s;
@@ -89,8 +84,7 @@ TEST(Berechnung, Hypergeometrisch_Momente)
     EXPECT_NEAR(z.sigma0, 1.6080605044147394L, 1.60806L * sechs_Stellen);
 }
 
-TEST(Berechnung, Zweite_Verteilung_mit_p_null_zaehlt_nicht_fuer_Pmax)
-{
+TEST(Berechnung, Zweite_Verteilung_mit_p_null_zaehlt_nicht_fuer_Pmax) {
     Zustand z;
     Startwerte_setzen(z);
     z.p1 = 0;
@@ -134,8 +128,7 @@ const Randfall randfaelle[] = {
 
 class Randfaelle : public testing::TestWithParam<Randfall> {};
 
-TEST_P(Randfaelle, Endliche_Momente_und_Tabelle)
-{
+TEST_P(Randfaelle, Endliche_Momente_und_Tabelle) {
     const Randfall& f = GetParam();
     Zustand z;
     Startwerte_setzen(z);
@@ -168,8 +161,7 @@ TEST_P(Randfaelle, Endliche_Momente_und_Tabelle)
 INSTANTIATE_TEST_SUITE_P(Zeilen, Randfaelle, testing::ValuesIn(randfaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Berechnung, Population_kleiner_als_n_gibt_sigma_null)
-{
+TEST(Berechnung, Population_kleiner_als_n_gibt_sigma_null) {
     Zustand z;
     Startwerte_setzen(z);
     z.M0 = 3;
@@ -181,8 +173,7 @@ TEST(Berechnung, Population_kleiner_als_n_gibt_sigma_null)
     EXPECT_EQ(z.P0_kumuliert[20], 0.0L);
 }
 
-TEST(Berechnung, Umgebung_bleibt_auf_der_Achse)
-{
+TEST(Berechnung, Umgebung_bleibt_auf_der_Achse) {
     Zustand z;
     Startwerte_setzen(z);
     z.p0 = 0.01L;  // geometric mean 100, far beyond n = 20
@@ -194,8 +185,7 @@ TEST(Berechnung, Umgebung_bleibt_auf_der_Achse)
     EXPECT_EQ(z.Umgebung_re, 20.0L);
 }
 
-TEST(Berechnung, Ohne_gewaehlte_Art_bleibt_alles_stehen)
-{
+TEST(Berechnung, Ohne_gewaehlte_Art_bleibt_alles_stehen) {
     Zustand z = Startzustand();
     const Zustand vorher = z;
     z.p0 = 0.5L;
@@ -214,8 +204,7 @@ TEST(Berechnung, Ohne_gewaehlte_Art_bleibt_alles_stehen)
 
 // A single value walks the table's recurrence from the table's seed: every entry of every kind
 // is bit for bit the single value, which Pmax and the explorations' scales rely on.
-TEST(Berechnung, Tabellen_gleich_den_Einzelwerten)
-{
+TEST(Berechnung, Tabellen_gleich_den_Einzelwerten) {
     Zustand z;
     Startwerte_setzen(z);
     z.n = 4000;
@@ -238,8 +227,7 @@ TEST(Berechnung, Tabellen_gleich_den_Einzelwerten)
     }
 }
 
-TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt)
-{
+TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt) {
     Zustand z;
     Startwerte_setzen(z);
     z.k1 = 15;
@@ -257,8 +245,7 @@ TEST(Berechnung, Grenzen_ausserhalb_der_Tabelle_werden_gekappt)
 namespace {
 
 // The same for binomial tables at small and odd n and at p = 0 and 1.
-TEST(Berechnung, Binomialtabelle_bitgleich_mit_Einzelwerten)
-{
+TEST(Berechnung, Binomialtabelle_bitgleich_mit_Einzelwerten) {
     Zustand z;
     Startwerte_setzen(z);
     for (int n : {1, 2, 3, 9, 20, 255, 1001}) {
@@ -286,8 +273,7 @@ struct Summenwert {
 // long double hi and the remainder lo (tools/referenz/tabellenwerte.py).
 #include "tools/referenz/summenwerte.inc"
 
-long double Fehler_in_ulp(long double ist, long double hi, long double lo)
-{
+long double Fehler_in_ulp(long double ist, long double hi, long double lo) {
     if (hi == 0) return ist == 0 ? 0 : std::numeric_limits<long double>::infinity();
     int e = 0;
     std::frexp(hi, &e);
@@ -299,13 +285,11 @@ long double Fehler_in_ulp(long double ist, long double hi, long double lo)
 // summed from the top and keeps that in the upper tail, down to 1e-1000 and beyond, where
 // 1 − P0_kumuliert would be rounding only; for the Poisson and geometric rows it takes in
 // the mass beyond n.
-TEST(Berechnung, Laufende_Summen_auf_anderthalb_ulp)
-{
+TEST(Berechnung, Laufende_Summen_auf_anderthalb_ulp) {
     Zustand z;
     Startwerte_setzen(z);
     for (const Summenwert& r : Summenwerte) {
-        SCOPED_TRACE("kind " + std::to_string(r.Art) + ", n = " + std::to_string(r.n) + ", k = " +
-                     std::to_string(r.k));
+        SCOPED_TRACE("kind " + std::to_string(r.Art) + ", n = " + std::to_string(r.n) + ", k = " + std::to_string(r.k));
         z.n = r.n;
         z.k2 = r.n;
         z.p0 = r.Art == vaPoisson ? r.Parameter / r.n : r.Parameter;
@@ -334,16 +318,14 @@ struct Gleichstand {
 // but the first row were decided wrongly on at least one side while each entry was a product
 // of rounded ratios (471 of the 2324 such ties with n up to 50, 27, 27, 18).
 const Gleichstand gleichstaende[] = {
-    {"Halb_n9_k0", 9, 0.5L, 0},           {"Halb_n14_k3", 14, 0.5L, 3},
-    {"Halb_n29_k5", 29, 0.5L, 5},         {"Halb_n31_k20", 31, 0.5L, 20},
-    {"Viertel_n14_k3", 14, 0.25L, 3},     {"Viertel_n17_k6", 17, 0.25L, 6},
-    {"Dreiviertel_n7_k3", 7, 0.75L, 3},   {"Dreiviertel_n12_k6", 12, 0.75L, 6},
-    {"Achtel_n16_k3", 16, 0.125L, 3},     {"Achtel_n16_k6", 16, 0.125L, 6},
+    {"Halb_n9_k0", 9, 0.5L, 0},         {"Halb_n14_k3", 14, 0.5L, 3},         {"Halb_n29_k5", 29, 0.5L, 5},
+    {"Halb_n31_k20", 31, 0.5L, 20},     {"Viertel_n14_k3", 14, 0.25L, 3},     {"Viertel_n17_k6", 17, 0.25L, 6},
+    {"Dreiviertel_n7_k3", 7, 0.75L, 3}, {"Dreiviertel_n12_k6", 12, 0.75L, 6}, {"Achtel_n16_k3", 16, 0.125L, 3},
+    {"Achtel_n16_k6", 16, 0.125L, 6},
 };
 
 // P0(X <= k) and P0(X >= k) exactly, from integers: C(n, j) a^j b^(n−j) / d^n for p = a/d.
-long double Exakt(const Gleichstand& f, bool unten)
-{
+long double Exakt(const Gleichstand& f, bool unten) {
     const int d = f.p == 0.125L ? 8 : f.p == 0.5L ? 2 : 4;
     const auto a = static_cast<unsigned __int128>(f.p * d);
     const unsigned __int128 b = d - a;
@@ -361,11 +343,9 @@ long double Exakt(const Gleichstand& f, bool unten)
 
 // The largest level in percent below the tie that the search tells apart from it: the left
 // search compares a = level/100 with P0(X <= k), the right one b = 1 − level/100.
-long double Knapp_darunter(long double x, bool rechts)
-{
+long double Knapp_darunter(long double x, bool rechts) {
     long double Niveau = 100 * x;
-    while (rechts ? 1 - Niveau / 100 <= 1 - x : Niveau / 100 >= x)
-        Niveau = std::nextafter(Niveau, 0.0L);
+    while (rechts ? 1 - Niveau / 100 <= 1 - x : Niveau / 100 >= x) Niveau = std::nextafter(Niveau, 0.0L);
     return Niveau;
 }
 
@@ -373,8 +353,7 @@ class Gleichstaende : public testing::TestWithParam<Gleichstand> {};
 
 // A level equal to P0(X <= k) puts k into the left region, one just below leaves it out; a
 // level equal to P0(X >= k) puts k into the right region.
-TEST_P(Gleichstaende, Werden_genau_entschieden)
-{
+TEST_P(Gleichstaende, Werden_genau_entschieden) {
     const Gleichstand& f = GetParam();
     Zustand z;
     Startwerte_setzen(z);

@@ -17,51 +17,48 @@ namespace {
 
 using Zufall = std::mt19937_64;
 
-int Ganz(Zufall& g, int von, int bis)
-{
-    return std::uniform_int_distribution<int>(von, bis)(g);
-}
+int Ganz(Zufall& g, int von, int bis) { return std::uniform_int_distribution<int>(von, bis)(g); }
 
-long double Wahrscheinlichkeit(Zufall& g)
-{
+long double Wahrscheinlichkeit(Zufall& g) {
     switch (Ganz(g, 0, 7)) {
-    case 0: return 0;
-    case 1: return 1;
-    case 2: return std::uniform_real_distribution<long double>(0, 0.04L)(g);
-    default: return std::uniform_real_distribution<long double>(0, 1)(g);
+    case 0:
+        return 0;
+    case 1:
+        return 1;
+    case 2:
+        return std::uniform_real_distribution<long double>(0, 0.04L)(g);
+    default:
+        return std::uniform_real_distribution<long double>(0, 1)(g);
     }
 }
 
-long double Niveau(Zufall& g)
-{
+long double Niveau(Zufall& g) {
     switch (Ganz(g, 0, 5)) {
-    case 0: return 0;
-    case 1: return 100;
-    default: return std::uniform_real_distribution<long double>(0, 100)(g);
+    case 0:
+        return 0;
+    case 1:
+        return 100;
+    default:
+        return std::uniform_real_distribution<long double>(0, 100)(g);
     }
 }
 
 // A hypergeometric row as Edit_M/Edit_N accept it: M < N, N >= n, N up to 2^31 − 1, and p = M/N.
-void Population(Zufall& g, int n, int& M, int& N, long double& p)
-{
+void Population(Zufall& g, int n, int& M, int& N, long double& p) {
     const long double log_N =
-        std::uniform_real_distribution<long double>(std::log(static_cast<long double>(n)),
-                                                    std::log(2147483647.0L))(g);
+        std::uniform_real_distribution<long double>(std::log(static_cast<long double>(n)), std::log(2147483647.0L))(g);
     N = static_cast<int>(std::clamp(std::exp(log_N), static_cast<long double>(n), 2147483647.0L));
     N = std::max(N, 1);
     M = std::uniform_int_distribution<int>(0, N - 1)(g);
     p = static_cast<long double>(M) / N;
 }
 
-bool Endlich(const Zustand& z)
-{
-    for (long double v : {z.p0, z.p1, z.p2, z.Pmax, z.Alfali, z.Alfare, z.mue0, z.mue1, z.mue2,
-                          z.sigma0, z.sigma1, z.sigma2, z.Sigmafaktor, z.Umgebung,
-                          z.Umgebung_li, z.Umgebung_re}) {
+bool Endlich(const Zustand& z) {
+    for (long double v : {z.p0, z.p1, z.p2, z.Pmax, z.Alfali, z.Alfare, z.mue0, z.mue1, z.mue2, z.sigma0, z.sigma1,
+                          z.sigma2, z.Sigmafaktor, z.Umgebung, z.Umgebung_li, z.Umgebung_re}) {
         if (!std::isfinite(v)) return false;
     }
-    for (const Wertefeld* t :
-         {&z.P0_Tabelle, &z.P1_Tabelle, &z.P2_Tabelle, &z.P0_kumuliert, &z.P0_Rest}) {
+    for (const Wertefeld* t : {&z.P0_Tabelle, &z.P1_Tabelle, &z.P2_Tabelle, &z.P0_kumuliert, &z.P0_Rest}) {
         for (long double v : *t) {
             if (!std::isfinite(v)) return false;
         }
@@ -69,14 +66,12 @@ bool Endlich(const Zustand& z)
     return true;
 }
 
-bool Zahlentext(const std::string& t)
-{
+bool Zahlentext(const std::string& t) {
     return t.find("nan") == std::string::npos && t.find("inf") == std::string::npos &&
            t.find("-0,00") == std::string::npos;
 }
 
-TEST(Eigenschaften, Zufaellige_gueltige_Eingaben)
-{
+TEST(Eigenschaften, Zufaellige_gueltige_Eingaben) {
     // Every table value is the exact probability correctly rounded, so never above 1; the
     // running sums are held at 1 by the recomputation itself. Both are checked exactly.
     const long double Einzelwert_hoechstens = 1;
@@ -110,9 +105,9 @@ TEST(Eigenschaften, Zufaellige_gueltige_Eingaben)
         z.Alfare = Niveau(g);
         z.Sigmafaktor = std::uniform_real_distribution<long double>(0, 7)(g);
 
-        const std::string fall = "Lauf " + std::to_string(lauf) + ", n = " + std::to_string(n) +
-                                 ", Arten " + std::to_string(s.Verteilung_p0) +
-                                 std::to_string(s.Verteilung_p1) + std::to_string(s.Verteilung_p2);
+        const std::string fall = "Lauf " + std::to_string(lauf) + ", n = " + std::to_string(n) + ", Arten " +
+                                 std::to_string(s.Verteilung_p0) + std::to_string(s.Verteilung_p1) +
+                                 std::to_string(s.Verteilung_p2);
         SCOPED_TRACE(fall);
 
         const Berechnungstexte t = Alles_berechnen(z, s);

@@ -44,22 +44,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Dezimalfall{"Komma", "0,8", 0.8L}, Dezimalfall{"Punkt", "0.8", 0.8L},
         Dezimalfall{"Drittel", "1/3", 1.0L / 3.0L}, Dezimalfall{"Dreiviertel", "3/4", 0.75L},
-        Dezimalfall{"Dezimalbruch", "2,5/10", 0.25L},
-        Dezimalfall{"Nenner_mit_Komma", "1/0,5", 2.0L},
-        Dezimalfall{"Leerzeichen_vorn", "  1,5", 1.5L},
-        Dezimalfall{"Leerzeichen_vor_Nenner", "1/ 4", 0.25L},
+        Dezimalfall{"Dezimalbruch", "2,5/10", 0.25L}, Dezimalfall{"Nenner_mit_Komma", "1/0,5", 2.0L},
+        Dezimalfall{"Leerzeichen_vorn", "  1,5", 1.5L}, Dezimalfall{"Leerzeichen_vor_Nenner", "1/ 4", 0.25L},
         Dezimalfall{"Plus", "+2", 2.0L}, Dezimalfall{"Minus", "-0,5", -0.5L},
-        Dezimalfall{"negativer_Bruch", "-1/8", -0.125L},
-        Dezimalfall{"Exponent", "1e3", 1000.0L}, Dezimalfall{"Exponent_gross", "2,5E-7", 2.5e-7L},
-        Dezimalfall{"ohne_Ganzteil", ",5", 0.5L}, Dezimalfall{"ohne_Nachkomma", "5,", 5.0L},
-        Dezimalfall{"fuehrende_Nullen", "007", 7.0L},
-        Dezimalfall{"Sigmafaktor_Start", "1,96", 1.96L},
-        Dezimalfall{"Null", "0", 0.0L}, Dezimalfall{"minus_Null", "-0", 0.0L},
-        Dezimalfall{"minus_Null_Bruch", "-0/5", 0.0L},
+        Dezimalfall{"negativer_Bruch", "-1/8", -0.125L}, Dezimalfall{"Exponent", "1e3", 1000.0L},
+        Dezimalfall{"Exponent_gross", "2,5E-7", 2.5e-7L}, Dezimalfall{"ohne_Ganzteil", ",5", 0.5L},
+        Dezimalfall{"ohne_Nachkomma", "5,", 5.0L}, Dezimalfall{"fuehrende_Nullen", "007", 7.0L},
+        Dezimalfall{"Sigmafaktor_Start", "1,96", 1.96L}, Dezimalfall{"Null", "0", 0.0L},
+        Dezimalfall{"minus_Null", "-0", 0.0L}, Dezimalfall{"minus_Null_Bruch", "-0/5", 0.0L},
         Dezimalfall{"Unterlauf_liest_Null", "1e-5000", 0.0L},
         Dezimalfall{"Quotient_unterlaeuft", "1e-4000/1e935", 0.0L},
-        Dezimalfall{"groesster_Wert", "1,18973149535723176502e4932",
-                    std::numeric_limits<Extended>::max()},
+        Dezimalfall{"groesster_Wert", "1,18973149535723176502e4932", std::numeric_limits<Extended>::max()},
         Dezimalfall{"viele_Ziffern", "0,333333333333333333333333333333333", 0.333333333333333333333333333333333L}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -78,21 +73,18 @@ TEST_P(Dezimal_abgelehnt, laesst_den_Wert_stehen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Zeilen, Dezimal_abgelehnt,
-    ::testing::Values(
-        Fehlerfall{"leer", ""}, Fehlerfall{"nur_Leerzeichen", "  "},
-        Fehlerfall{"Division_durch_Null", "1/0"}, Fehlerfall{"Nenner_Null_Komma", "1/0,0"},
-        Fehlerfall{"Nenner_unterlaeuft_zu_Null", "1/1e-5000"},
-        Fehlerfall{"ohne_Zaehler", "/3"}, Fehlerfall{"ohne_Nenner", "3/"},
-        Fehlerfall{"zwei_Striche", "1/2/3"}, Fehlerfall{"zwei_Kommas", "1,2,3"},
-        Fehlerfall{"Leerzeichen_hinten", "1 "}, Fehlerfall{"Leerzeichen_vor_Strich", "1 /3"},
-        Fehlerfall{"Exponent_ohne_Ziffern", "1e"}, Fehlerfall{"nur_Exponent", "e5"},
-        Fehlerfall{"nur_Komma", ","}, Fehlerfall{"nur_Vorzeichen", "-"},
-        Fehlerfall{"doppeltes_Vorzeichen", "--1"}, Fehlerfall{"Minus_hinten", "1-"},
-        Fehlerfall{"Buchstaben", "abc"}, Fehlerfall{"inf", "inf"}, Fehlerfall{"nan", "nan"},
-        Fehlerfall{"Hex", "0x10"}, Fehlerfall{"Ueberlauf", "1e5000"},
-        Fehlerfall{"Ueberlauf_knapp", "1,2e4932"},
-        Fehlerfall{"Quotient_laeuft_ueber", "1e4000/1e-4000"},
-        Fehlerfall{"arabische_Ziffer", "\u0663"}, Fehlerfall{"breite_Ziffer", "\uff11"}),
+    ::testing::Values(Fehlerfall{"leer", ""}, Fehlerfall{"nur_Leerzeichen", "  "},
+                      Fehlerfall{"Division_durch_Null", "1/0"}, Fehlerfall{"Nenner_Null_Komma", "1/0,0"},
+                      Fehlerfall{"Nenner_unterlaeuft_zu_Null", "1/1e-5000"}, Fehlerfall{"ohne_Zaehler", "/3"},
+                      Fehlerfall{"ohne_Nenner", "3/"}, Fehlerfall{"zwei_Striche", "1/2/3"},
+                      Fehlerfall{"zwei_Kommas", "1,2,3"}, Fehlerfall{"Leerzeichen_hinten", "1 "},
+                      Fehlerfall{"Leerzeichen_vor_Strich", "1 /3"}, Fehlerfall{"Exponent_ohne_Ziffern", "1e"},
+                      Fehlerfall{"nur_Exponent", "e5"}, Fehlerfall{"nur_Komma", ","}, Fehlerfall{"nur_Vorzeichen", "-"},
+                      Fehlerfall{"doppeltes_Vorzeichen", "--1"}, Fehlerfall{"Minus_hinten", "1-"},
+                      Fehlerfall{"Buchstaben", "abc"}, Fehlerfall{"inf", "inf"}, Fehlerfall{"nan", "nan"},
+                      Fehlerfall{"Hex", "0x10"}, Fehlerfall{"Ueberlauf", "1e5000"},
+                      Fehlerfall{"Ueberlauf_knapp", "1,2e4932"}, Fehlerfall{"Quotient_laeuft_ueber", "1e4000/1e-4000"},
+                      Fehlerfall{"arabische_Ziffer", "\u0663"}, Fehlerfall{"breite_Ziffer", "\uff11"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Ganzzahl_lesen -----------------------------------------------------------------------
@@ -115,19 +107,17 @@ TEST_P(Ganzzahl, liest_oder_laesst_stehen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Zeilen, Ganzzahl,
-    ::testing::Values(
-        Ganzfall{"einfach", "20", true, 20}, Ganzfall{"Leerzeichen_vorn", "  7", true, 7},
-        Ganzfall{"Plus", "+5", true, 5}, Ganzfall{"Minus", "-3", true, -3},
-        Ganzfall{"fuehrende_Nullen", "0007", true, 7},
-        Ganzfall{"Maximum", "2147483647", true, 2147483647},
-        Ganzfall{"Minimum", "-2147483648", true, std::numeric_limits<int>::min()},
-        Ganzfall{"ueber_Maximum", "2147483648", false, 0},
-        Ganzfall{"unter_Minimum", "-2147483649", false, 0},
-        Ganzfall{"riesig", "99999999999999999999999", false, 0},
-        Ganzfall{"leer", "", false, 0}, Ganzfall{"nur_Minus", "-", false, 0},
-        Ganzfall{"Leerzeichen_hinten", "1 ", false, 0}, Ganzfall{"Komma", "1,0", false, 0},
-        Ganzfall{"Exponent", "1e3", false, 0}, Ganzfall{"Buchstabe", "12a", false, 0},
-        Ganzfall{"arabische_Ziffer", "\u0663", false, 0}),
+    ::testing::Values(Ganzfall{"einfach", "20", true, 20}, Ganzfall{"Leerzeichen_vorn", "  7", true, 7},
+                      Ganzfall{"Plus", "+5", true, 5}, Ganzfall{"Minus", "-3", true, -3},
+                      Ganzfall{"fuehrende_Nullen", "0007", true, 7},
+                      Ganzfall{"Maximum", "2147483647", true, 2147483647},
+                      Ganzfall{"Minimum", "-2147483648", true, std::numeric_limits<int>::min()},
+                      Ganzfall{"ueber_Maximum", "2147483648", false, 0},
+                      Ganzfall{"unter_Minimum", "-2147483649", false, 0},
+                      Ganzfall{"riesig", "99999999999999999999999", false, 0}, Ganzfall{"leer", "", false, 0},
+                      Ganzfall{"nur_Minus", "-", false, 0}, Ganzfall{"Leerzeichen_hinten", "1 ", false, 0},
+                      Ganzfall{"Komma", "1,0", false, 0}, Ganzfall{"Exponent", "1e3", false, 0},
+                      Ganzfall{"Buchstabe", "12a", false, 0}, Ganzfall{"arabische_Ziffer", "\u0663", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Zufallseingaben ----------------------------------------------------------------------
@@ -151,13 +141,19 @@ std::string Zufallstext(std::mt19937_64& zufall) {
         };
         if (zufall() % 5 == 0) text += '-';
         ziffern(25);
-        if (zufall() % 2) { text += ','; ziffern(25); }
+        if (zufall() % 2) {
+            text += ',';
+            ziffern(25);
+        }
         if (zufall() % 3 == 0) {
             text += 'e';
             if (zufall() % 2) text += '-';
             ziffern(4);
         }
-        if (zufall() % 2) { text += '/'; ziffern(20); }
+        if (zufall() % 2) {
+            text += '/';
+            ziffern(20);
+        }
         return text;
     }
     const int laenge = static_cast<int>(zufall() % 13);
@@ -182,10 +178,8 @@ TEST(Dezimal_Zufall, eine_Million_Texte_nie_NaN_und_allgemeines_Format_kehrt_zur
         // unit of the 15th digit, and formatting that again gives the same text.
         const std::string allgemein = Zahl_allgemein(wert);
         Extended zurueck = 0;
-        ASSERT_TRUE(Dezimal_lesen(allgemein, zurueck))
-            << text << " -> " << allgemein;
-        ASSERT_LE(std::fabs(zurueck - wert), (5e-15L + 4 * eps) * std::fabs(wert))
-            << text << " -> " << allgemein;
+        ASSERT_TRUE(Dezimal_lesen(allgemein, zurueck)) << text << " -> " << allgemein;
+        ASSERT_LE(std::fabs(zurueck - wert), (5e-15L + 4 * eps) * std::fabs(wert)) << text << " -> " << allgemein;
         ASSERT_EQ(Zahl_allgemein(zurueck), allgemein) << text;
     }
     // The generator must exercise both outcomes in earnest.
@@ -223,7 +217,9 @@ TEST(Ganzzahl_Zufall, stimmt_mit_Vergleichsweg_ueberein) {
 // ---- Regeln ---------------------------------------------------------------------------------
 
 template <class T>
-Urteil<Extended> reell(const Urteil<T>& u) { return {u.Art, Extended(u.Wert), u.Text, u.Ton, u.Meldung}; }
+Urteil<Extended> reell(const Urteil<T>& u) {
+    return {u.Art, Extended(u.Wert), u.Text, u.Ton, u.Meldung};
+}
 
 // The field's rule with the state values its exit handler passes.
 Urteil<Extended> Urteilen(const Eingabefall& f, Zustand& z, const Schalter& s) {
@@ -251,8 +247,8 @@ TEST_P(Regel, urteilt) {
     // What the window's preparation changes, as far as the rules read it.
     Schalter s;
     Zustand z = Startzustand();
-    s.Verteilung_p0 = f.vor == Vorbereitung::Zeile0_Hypergeo || f.vor == Vorbereitung::Zeile0_Hypergeo_M5
-                          ? vaHypergeo : vaBinomial;
+    s.Verteilung_p0 =
+        f.vor == Vorbereitung::Zeile0_Hypergeo || f.vor == Vorbereitung::Zeile0_Hypergeo_M5 ? vaHypergeo : vaBinomial;
     s.Verteilung_p1 = f.vor == Vorbereitung::Zeile1_Hypergeo ? vaHypergeo : vaBinomial;
     s.Verteilung_p2 = f.vor == Vorbereitung::Zeile2_Hypergeo ? vaHypergeo : vaBinomial;
     if (f.vor == Vorbereitung::Zeile0_Hypergeo_M5) z.M0 = 5;

@@ -34,8 +34,7 @@ const Intervallfall intervallfaelle[] = {
 
 class Konfidenzintervalle : public testing::TestWithParam<Intervallfall> {};
 
-TEST_P(Konfidenzintervalle, Texte_und_neues_p0)
-{
+TEST_P(Konfidenzintervalle, Texte_und_neues_p0) {
     const Intervallfall& f = GetParam();
     Zustand z = Startzustand();
     z.x = f.x;
@@ -54,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Zeilen, Konfidenzintervalle, testing::ValuesIn(interval
                          [](const auto& info) { return std::string(info.param.name); });
 
 // x/n is the test's p0: bounds, scale and labels are those of typing x/n into p0.
-TEST(Konfidenzintervall, Alles_gehoert_zu_x_durch_n)
-{
+TEST(Konfidenzintervall, Alles_gehoert_zu_x_durch_n) {
     Zustand mit = Startzustand();
     mit.x = 1;
     mit.n = mit.k2 = 30;
@@ -74,8 +72,7 @@ TEST(Konfidenzintervall, Alles_gehoert_zu_x_durch_n)
     EXPECT_EQ(mit.Pmax, getippt.Pmax);
 }
 
-TEST(Konfidenzintervall, Vor_dem_ersten_Zuruecksetzen_keine_Division)
-{
+TEST(Konfidenzintervall, Vor_dem_ersten_Zuruecksetzen_keine_Division) {
     Zustand z;  // all zero, n = 0
     EXPECT_EQ(Konfidenzintervall_Text(z), Leeres_Konfidenzintervall);
     EXPECT_EQ(Konfidenz_p0_setzen(z), "0");

@@ -37,17 +37,13 @@ const Allgemein_Fall allgemein_faelle[] = {
     {"Gross_mit_Mantisse", 123456789012345678.0L, "1,23456789012346E17"},
     // 123456789012344,5 is exact in binary: halves go away from zero, not to even.
     {"Haelfte_weg_von_Null", 123456789012344.5L, "123456789012345"},
-    {"Kleinster_Subnormaler", std::numeric_limits<long double>::denorm_min(),
-     "3,64519953188247E-4951"},
+    {"Kleinster_Subnormaler", std::numeric_limits<long double>::denorm_min(), "3,64519953188247E-4951"},
     {"Groesster_Wert", std::numeric_limits<long double>::max(), "1,18973149535723E4932"},
 };
 
 class Zahl_allgemein_Test : public testing::TestWithParam<Allgemein_Fall> {};
 
-TEST_P(Zahl_allgemein_Test, Text)
-{
-    EXPECT_EQ(Zahl_allgemein(GetParam().wert), GetParam().text);
-}
+TEST_P(Zahl_allgemein_Test, Text) { EXPECT_EQ(Zahl_allgemein(GetParam().wert), GetParam().text); }
 
 INSTANTIATE_TEST_SUITE_P(Zeilen, Zahl_allgemein_Test, testing::ValuesIn(allgemein_faelle),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -97,8 +93,7 @@ const Fest_Fall fest_faelle[] = {
 
 class Zahl_fest_Test : public testing::TestWithParam<Fest_Fall> {};
 
-TEST_P(Zahl_fest_Test, Text)
-{
+TEST_P(Zahl_fest_Test, Text) {
     const Fest_Fall& f = GetParam();
     EXPECT_EQ(Zahl_fest(f.wert, f.P, f.D), f.text);
 }
@@ -106,8 +101,7 @@ TEST_P(Zahl_fest_Test, Text)
 INSTANTIATE_TEST_SUITE_P(Zeilen, Zahl_fest_Test, testing::ValuesIn(fest_faelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Zahlentexte, Nicht_endliche_Werte_ergeben_Zahlen)
-{
+TEST(Zahlentexte, Nicht_endliche_Werte_ergeben_Zahlen) {
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
     EXPECT_EQ(Zahl_allgemein(nan), "0");
@@ -118,8 +112,7 @@ TEST(Zahlentexte, Nicht_endliche_Werte_ergeben_Zahlen)
     EXPECT_EQ(Zahl_fest(-inf, 6, 4), "-1,18973E4932");
 }
 
-TEST(Zahlentexte, Ganzzahlen)
-{
+TEST(Zahlentexte, Ganzzahlen) {
     EXPECT_EQ(Zahl_ganz(-1), "-1");
     EXPECT_EQ(Zahl_ganz(0), "0");
     EXPECT_EQ(Zahl_ganz(4001), "4001");
@@ -127,20 +120,17 @@ TEST(Zahlentexte, Ganzzahlen)
 }
 
 // Builds de_DE.UTF-8 into a private directory when the system lacks it.
-bool Deutsches_Gebietsschema_setzen()
-{
+bool Deutsches_Gebietsschema_setzen() {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8")) return true;
     const std::string ordner = testing::TempDir() + "quorvel_locale";
     const std::string befehl =
-        "mkdir -p " + ordner + " && localedef -i de_DE -f UTF-8 " + ordner +
-        "/de_DE.UTF-8 >/dev/null 2>&1";
+        "mkdir -p " + ordner + " && localedef -i de_DE -f UTF-8 " + ordner + "/de_DE.UTF-8 >/dev/null 2>&1";
     if (std::system(befehl.c_str()) != 0) return false;
     setenv("LOCPATH", ordner.c_str(), 1);
     return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
 }
 
-TEST(Zahlentexte, Unabhaengig_vom_Gebietsschema)
-{
+TEST(Zahlentexte, Unabhaengig_vom_Gebietsschema) {
     const std::string vorher = std::setlocale(LC_ALL, nullptr);
     if (!Deutsches_Gebietsschema_setzen()) {
         GTEST_SKIP() << "no German locale can be built here";

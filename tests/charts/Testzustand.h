@@ -42,8 +42,14 @@ inline QImage Testbild(int Breite = 998, int Hoehe = 373) {
 // term underflows before the mode even at n = 4000. Independent of the analysis layer.
 inline void Binomialtabelle(Wertefeld& t, int n, Extended p) {
     t.fill(0.0L);
-    if (p <= 0.0L) { t[0] = 1.0L; return; }
-    if (p >= 1.0L) { t[n] = 1.0L; return; }
+    if (p <= 0.0L) {
+        t[0] = 1.0L;
+        return;
+    }
+    if (p >= 1.0L) {
+        t[n] = 1.0L;
+        return;
+    }
     const int modus = std::min(n, static_cast<int>(std::floor((n + 1) * p)));
     const Extended q = 1.0L - p;
     t[modus] = 1.0L;
@@ -63,18 +69,28 @@ inline Zustand Binomialzustand(int n, Extended p0, Extended p1 = 0.6L, Extended 
     z.k1 = 0;
     z.k2 = n;
     z.x = 1;
-    z.M0 = 80; z.M1 = 30; z.M2 = 21;
-    z.N0 = 100; z.N1 = 50; z.N2 = 70;
-    z.p0 = p0; z.p1 = p1; z.p2 = p2;
-    z.Alfali = 5; z.Alfare = 5;
+    z.M0 = 80;
+    z.M1 = 30;
+    z.M2 = 21;
+    z.N0 = 100;
+    z.N1 = 50;
+    z.N2 = 70;
+    z.p0 = p0;
+    z.p1 = p1;
+    z.p2 = p2;
+    z.Alfali = 5;
+    z.Alfare = 5;
     z.Sigmafaktor = 1.96L;
     z.Umgebung = 95;
     Binomialtabelle(z.P0_Tabelle, n, p0);
     Binomialtabelle(z.P1_Tabelle, n, p1);
     Binomialtabelle(z.P2_Tabelle, n, p2);
-    z.mue0 = n * p0; z.sigma0 = std::sqrt(n * p0 * (1.0L - p0));
-    z.mue1 = n * p1; z.sigma1 = std::sqrt(n * p1 * (1.0L - p1));
-    z.mue2 = n * p2; z.sigma2 = std::sqrt(n * p2 * (1.0L - p2));
+    z.mue0 = n * p0;
+    z.sigma0 = std::sqrt(n * p0 * (1.0L - p0));
+    z.mue1 = n * p1;
+    z.sigma1 = std::sqrt(n * p1 * (1.0L - p1));
+    z.mue2 = n * p2;
+    z.sigma2 = std::sqrt(n * p2 * (1.0L - p2));
     Extended s = 0.0L;
     for (int k = 0; k <= n; ++k) {
         s += z.P0_Tabelle[k];
@@ -82,7 +98,8 @@ inline Zustand Binomialzustand(int n, Extended p0, Extended p1 = 0.6L, Extended 
         z.P0_Rest[k] = k == 0 ? 1.0L : 1.0L - z.P0_kumuliert[k - 1];
     }
     z.Pmax = 0.0L;
-    for (int k = 0; k <= n; ++k) if (z.P0_Tabelle[k] > z.Pmax) z.Pmax = z.P0_Tabelle[k];
+    for (int k = 0; k <= n; ++k)
+        if (z.P0_Tabelle[k] > z.Pmax) z.Pmax = z.P0_Tabelle[k];
     z.kli = -1;
     while (z.kli + 1 <= n && z.P0_kumuliert[z.kli + 1] <= 0.05L) ++z.kli;
     z.kre = n + 1;

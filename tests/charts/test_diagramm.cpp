@@ -197,19 +197,14 @@ TEST_P(k_Beschriftung, LabelRuleBySpan) {
 
 INSTANTIATE_TEST_SUITE_P(
     Regeln, k_Beschriftung,
-    ::testing::Values(Beschriftungsfall{"Spanne30_ungerade", 30, 17, true},
-                      Beschriftungsfall{"Spanne31_ungerade", 31, 17, false},
-                      Beschriftungsfall{"Spanne31_gerade", 31, 18, true},
-                      Beschriftungsfall{"Spanne69_gerade", 69, 18, true},
-                      Beschriftungsfall{"Spanne70_gerade", 70, 18, false},
-                      Beschriftungsfall{"Spanne140_fuenf", 140, 35, true},
-                      Beschriftungsfall{"Spanne141_fuenf", 141, 35, false},
-                      Beschriftungsfall{"Spanne280_zehn", 280, 40, true},
-                      Beschriftungsfall{"Spanne281_zehn", 281, 40, false},
-                      Beschriftungsfall{"Spanne281_dreissig", 281, 90, true},
-                      Beschriftungsfall{"Spanne499_dreissig", 499, 90, true},
-                      Beschriftungsfall{"Spanne500_dreissig", 500, 90, false},
-                      Beschriftungsfall{"Spanne500_fuenfzig", 500, 3150, true}),
+    ::testing::Values(
+        Beschriftungsfall{"Spanne30_ungerade", 30, 17, true}, Beschriftungsfall{"Spanne31_ungerade", 31, 17, false},
+        Beschriftungsfall{"Spanne31_gerade", 31, 18, true}, Beschriftungsfall{"Spanne69_gerade", 69, 18, true},
+        Beschriftungsfall{"Spanne70_gerade", 70, 18, false}, Beschriftungsfall{"Spanne140_fuenf", 140, 35, true},
+        Beschriftungsfall{"Spanne141_fuenf", 141, 35, false}, Beschriftungsfall{"Spanne280_zehn", 280, 40, true},
+        Beschriftungsfall{"Spanne281_zehn", 281, 40, false}, Beschriftungsfall{"Spanne281_dreissig", 281, 90, true},
+        Beschriftungsfall{"Spanne499_dreissig", 499, 90, true}, Beschriftungsfall{"Spanne500_dreissig", 500, 90, false},
+        Beschriftungsfall{"Spanne500_fuenfzig", 500, 3150, true}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(k_Beschriftung, OffsetByCountOfDigits) {
@@ -402,8 +397,7 @@ TEST_P(Geraeteskala, EveryLogicalPixelOutsideTheTextsBecomesOneCrispBlock) {
     int Schwarz = 0, Fehler = 0;
     for (int y = 0; y < 373; ++y)
         for (int x = 0; x < 998; ++x) {
-            if (std::any_of(Texte.begin(), Texte.end(), [&](const QRect& r) { return r.contains(x, y); }))
-                continue;
+            if (std::any_of(Texte.begin(), Texte.end(), [&](const QRect& r) { return r.contains(x, y); })) continue;
             const QRgb c = Bild1.pixel(x, y);
             if (c == clBlack) ++Schwarz;
             // Every device pixel of the block has the logical pixel's colour: a black

@@ -87,23 +87,22 @@ TEST_P(Zeile2_Startwerte, Text_an_seiner_Stelle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Zeile2_Startwerte,
-    testing::Values(
-        Zeile2fall{"V", true, false, false, false, false, false, 230, "V={0; ... ;12;20; ... ;20}"},
-        Zeile2fall{"alpha", true, false, false, false, false, false, 450, "α"},
-        Zeile2fall{"Alfa_Fehler", true, false, false, false, false, false, 460, "-Fehler=4,37%"},
-        Zeile2fall{"Aufteilung", true, false, false, false, false, false, 560, "=3,21%+1,15%"},
-        // The split is not drawn while the beta error is shown (the two would overlap).
-        Zeile2fall{"keine_Aufteilung_mit_Beta", true, true, false, false, true, false, 560, "<keiner>"},
-        Zeile2fall{"A", false, false, true, false, false, false, 230, "A={13; ... ;19}"},
-        Zeile2fall{"P_A", false, false, true, false, false, false, 390, "P(A)=95,63%"},
-        Zeile2fall{"Umgebung", false, false, false, true, false, false, 230, "95%-Umgebung={12; ... ;20}"},
-        Zeile2fall{"P_U", false, false, false, true, false, false, 460, "P(U)=99,00%"},
-        // beta at p1 = 0.6: P(13 <= X <= 19) for X ~ B(20; 0.6) = 0.415856376 (exact rational sum).
-        Zeile2fall{"beta", false, true, false, false, true, false, 405, "β"},
-        Zeile2fall{"Beta_Fehler", false, true, false, false, true, false, 415, "-Fehler=41,59%"},
-        Zeile2fall{"p1", false, false, false, false, true, false, 80, "p1=0,600"},
-        Zeile2fall{"p2", false, false, false, false, false, true, 155, "p2=0,300"},
-        Zeile2fall{"p1_aus", false, false, false, false, false, true, 80, "<keiner>"}),
+    testing::Values(Zeile2fall{"V", true, false, false, false, false, false, 230, "V={0; ... ;12;20; ... ;20}"},
+                    Zeile2fall{"alpha", true, false, false, false, false, false, 450, "α"},
+                    Zeile2fall{"Alfa_Fehler", true, false, false, false, false, false, 460, "-Fehler=4,37%"},
+                    Zeile2fall{"Aufteilung", true, false, false, false, false, false, 560, "=3,21%+1,15%"},
+                    // The split is not drawn while the beta error is shown (the two would overlap).
+                    Zeile2fall{"keine_Aufteilung_mit_Beta", true, true, false, false, true, false, 560, "<keiner>"},
+                    Zeile2fall{"A", false, false, true, false, false, false, 230, "A={13; ... ;19}"},
+                    Zeile2fall{"P_A", false, false, true, false, false, false, 390, "P(A)=95,63%"},
+                    Zeile2fall{"Umgebung", false, false, false, true, false, false, 230, "95%-Umgebung={12; ... ;20}"},
+                    Zeile2fall{"P_U", false, false, false, true, false, false, 460, "P(U)=99,00%"},
+                    // beta at p1 = 0.6: P(13 <= X <= 19) for X ~ B(20; 0.6) = 0.415856376 (exact rational sum).
+                    Zeile2fall{"beta", false, true, false, false, true, false, 405, "β"},
+                    Zeile2fall{"Beta_Fehler", false, true, false, false, true, false, 415, "-Fehler=41,59%"},
+                    Zeile2fall{"p1", false, false, false, false, true, false, 80, "p1=0,600"},
+                    Zeile2fall{"p2", false, false, false, false, false, true, 155, "p2=0,300"},
+                    Zeile2fall{"p1_aus", false, false, false, false, false, true, 80, "<keiner>"}),
     [](const testing::TestParamInfo<Zeile2fall>& i) { return std::string(i.param.Name); });
 
 TEST(Infotexte, Info_aus_entfernt_alle_Texte) {
@@ -142,14 +141,13 @@ TEST_P(Mengen, je_Testart) {
     EXPECT_EQ(Annahmemenge(z).toStdString(), f.A);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Mengen,
-    testing::Values(Mengenfall{"beidseitig", 2, 18, "{0; ... ;2;18; ... ;20}", "{3; ... ;17}"},
-                    Mengenfall{"links", 3, 21, "{0; ... ;3}", "{4; ... ;20}"},
-                    Mengenfall{"rechts", -1, 15, "{15; ... ;20}", "{0; ... ;14}"},
-                    Mengenfall{"keiner", -1, 21, "{ }", "{0; ... ;20}"},
-                    Mengenfall{"keiner_kre_n_plus_2", -1, 22, "{ }", "{0; ... ;20}"}),
-    [](const testing::TestParamInfo<Mengenfall>& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, Mengen,
+                         testing::Values(Mengenfall{"beidseitig", 2, 18, "{0; ... ;2;18; ... ;20}", "{3; ... ;17}"},
+                                         Mengenfall{"links", 3, 21, "{0; ... ;3}", "{4; ... ;20}"},
+                                         Mengenfall{"rechts", -1, 15, "{15; ... ;20}", "{0; ... ;14}"},
+                                         Mengenfall{"keiner", -1, 21, "{ }", "{0; ... ;20}"},
+                                         Mengenfall{"keiner_kre_n_plus_2", -1, 22, "{ }", "{0; ... ;20}"}),
+                         [](const testing::TestParamInfo<Mengenfall>& i) { return std::string(i.param.Name); });
 
 TEST(Infotexte, ohne_Ablehnungsbereich_kein_Alfa_Fehler_und_P_A_100) {
     Zustand z = Start();
@@ -176,8 +174,7 @@ TEST(Infotexte, Umgebung_allgemein_formatiert_und_ab_0) {
     EXPECT_EQ(Text_bei(t, 230, 25), "99,5%-Umgebung={0; ... ;17}");
     // a = 0: P(U) = P0(X <= 17) = 1 - P(X >= 18) = 0.7939152 (exact rational sum).
     EXPECT_EQ(Text_bei(t, 460, 25), "P(U)=79,39%");
-    EXPECT_NEAR(Umgebungswahrscheinlichkeit(z), z.P0_kumuliert[17],
-                4 * std::numeric_limits<Extended>::epsilon());
+    EXPECT_NEAR(Umgebungswahrscheinlichkeit(z), z.P0_kumuliert[17], 4 * std::numeric_limits<Extended>::epsilon());
 }
 
 TEST(Infotexte, entartete_Momente_ohne_nan_und_inf) {
@@ -219,7 +216,8 @@ TEST_P(Extreme_Eingaben, Infotexte_nur_mit_endlichen_Zahlen) {
     Alles_berechnen(z, s);
     Testart_setzen(z);
     Info_Texte alle = Info_Zeile1_Texte(z, G40, s);
-    for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, G40, s), Info_Sigma_Texte(z, G40, s), Info_Zeile2_Texte(z, G40, s)})
+    for (const Info_Texte& t :
+         {Info_Erwartungswerte_Texte(z, G40, s), Info_Sigma_Texte(z, G40, s), Info_Zeile2_Texte(z, G40, s)})
         alle.insert(alle.end(), t.begin(), t.end());
     ASSERT_GT(alle.size(), 10u);
     EXPECT_EQ(Text_bei(alle, 230, 5), f.mue_Text);
@@ -231,14 +229,13 @@ TEST_P(Extreme_Eingaben, Infotexte_nur_mit_endlichen_Zahlen) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Extreme_Eingaben,
-    testing::Values(Extremfall{"Geometrisch_4E_4932", vaGeometr, 4e-4932L, "µ=20,00"},
-                    Extremfall{"Geometrisch_kleinster_Subnormaler", vaGeometr,
-                               std::numeric_limits<Extended>::denorm_min(), "µ=20,00"},
-                    Extremfall{"Poisson_4E_4932", vaPoisson, 4e-4932L, "µ=0,00"},
-                    Extremfall{"Binomial_4E_4932", vaBinomial, 4e-4932L, "µ=0,00"}),
-    [](const testing::TestParamInfo<Extremfall>& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, Extreme_Eingaben,
+                         testing::Values(Extremfall{"Geometrisch_4E_4932", vaGeometr, 4e-4932L, "µ=20,00"},
+                                         Extremfall{"Geometrisch_kleinster_Subnormaler", vaGeometr,
+                                                    std::numeric_limits<Extended>::denorm_min(), "µ=20,00"},
+                                         Extremfall{"Poisson_4E_4932", vaPoisson, 4e-4932L, "µ=0,00"},
+                                         Extremfall{"Binomial_4E_4932", vaBinomial, 4e-4932L, "µ=0,00"}),
+                         [](const testing::TestParamInfo<Extremfall>& i) { return std::string(i.param.Name); });
 
 // ---- drawing ----
 

@@ -123,22 +123,20 @@ TEST_P(Markierungsspalten, Spalte) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Markierungsspalten,
-    testing::Values(
-        Spaltenfall{"linker_Slotrand_auf_dem_Ursprung", 20, 5.5L, true, 40},
-        // trunc(-0.2 * w) is 0 up to w = 4 and -1 from w = 5 on (w = 5 itself sits exactly
-        // on -1, where the binary 5.3 decides; w = 6 gives -1.2).
-        Spaltenfall{"knapp_links_Breite_4", 4, 5.3L, true, 40},
-        Spaltenfall{"knapp_links_Breite_6", 6, 5.3L, true, 39},
-        Spaltenfall{"Slotmitte", 20, 7.0L, true, 40 + 30},
-        Spaltenfall{"weit_rechts_am_Bildrand_festgehalten", 20, 1e30L, true, 998},
-        Spaltenfall{"plus_unendlich", 1, inf, true, 998},
-        Spaltenfall{"minus_unendlich", 1, -inf, true, -1},
-        Spaltenfall{"weit_links", 20, -1e30L, true, -1},
-        Spaltenfall{"NaN_keine_Spalte", 20, nan_, false, 0},
-        Spaltenfall{"Saeulenbreite_0_keine_Spalte", 0, 7.0L, false, 0}),
-    [](const testing::TestParamInfo<Spaltenfall>& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, Markierungsspalten,
+                         testing::Values(Spaltenfall{"linker_Slotrand_auf_dem_Ursprung", 20, 5.5L, true, 40},
+                                         // trunc(-0.2 * w) is 0 up to w = 4 and -1 from w = 5 on (w = 5 itself sits
+                                         // exactly on -1, where the binary 5.3 decides; w = 6 gives -1.2).
+                                         Spaltenfall{"knapp_links_Breite_4", 4, 5.3L, true, 40},
+                                         Spaltenfall{"knapp_links_Breite_6", 6, 5.3L, true, 39},
+                                         Spaltenfall{"Slotmitte", 20, 7.0L, true, 40 + 30},
+                                         Spaltenfall{"weit_rechts_am_Bildrand_festgehalten", 20, 1e30L, true, 998},
+                                         Spaltenfall{"plus_unendlich", 1, inf, true, 998},
+                                         Spaltenfall{"minus_unendlich", 1, -inf, true, -1},
+                                         Spaltenfall{"weit_links", 20, -1e30L, true, -1},
+                                         Spaltenfall{"NaN_keine_Spalte", 20, nan_, false, 0},
+                                         Spaltenfall{"Saeulenbreite_0_keine_Spalte", 0, 7.0L, false, 0}),
+                         [](const testing::TestParamInfo<Spaltenfall>& i) { return std::string(i.param.Name); });
 
 TEST(Markierungen, Sigmagrenzen_in_ihren_Farben_und_ungerundet) {
     Zustand z = Startzustand();
@@ -207,17 +205,16 @@ TEST_P(Schraffuren, rote_Slots) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Schraffuren,
-    testing::Values(
-        Schraffurfall{"Alfa_links_Startwerte", 0, 12, 20, Alfa_links_zeichnen, 0, 12},
-        Schraffurfall{"Alfa_rechts_Startwerte", 0, 12, 20, Alfa_rechts_zeichnen, 20, 20},
-        Schraffurfall{"Alfa_links_ohne_Bereich", 0, -1, 20, Alfa_links_zeichnen, 1, 0},
-        Schraffurfall{"Alfa_rechts_kre_ueber_n", 0, 12, 21, Alfa_rechts_zeichnen, 1, 0},
-        Schraffurfall{"Alfa_links_vor_k1", 6, 4, 20, Alfa_links_zeichnen, 1, 0},
-        Schraffurfall{"Annahme_Startwerte", 0, 12, 20, Annahmebereich_zeichnen, 13, 19},
-        Schraffurfall{"Annahme_einseitig_links", 0, 12, 21, Annahmebereich_zeichnen, 13, 20},
-        Schraffurfall{"Annahme_einseitig_rechts", 0, -1, 18, Annahmebereich_zeichnen, 0, 17},
-        Schraffurfall{"Annahme_kre_n_plus_2", 0, -1, 22, Annahmebereich_zeichnen, 0, 20},
-        Schraffurfall{"Annahme_vor_k1_geschnitten", 6, 3, 20, Annahmebereich_zeichnen, 6, 19}),
+    testing::Values(Schraffurfall{"Alfa_links_Startwerte", 0, 12, 20, Alfa_links_zeichnen, 0, 12},
+                    Schraffurfall{"Alfa_rechts_Startwerte", 0, 12, 20, Alfa_rechts_zeichnen, 20, 20},
+                    Schraffurfall{"Alfa_links_ohne_Bereich", 0, -1, 20, Alfa_links_zeichnen, 1, 0},
+                    Schraffurfall{"Alfa_rechts_kre_ueber_n", 0, 12, 21, Alfa_rechts_zeichnen, 1, 0},
+                    Schraffurfall{"Alfa_links_vor_k1", 6, 4, 20, Alfa_links_zeichnen, 1, 0},
+                    Schraffurfall{"Annahme_Startwerte", 0, 12, 20, Annahmebereich_zeichnen, 13, 19},
+                    Schraffurfall{"Annahme_einseitig_links", 0, 12, 21, Annahmebereich_zeichnen, 13, 20},
+                    Schraffurfall{"Annahme_einseitig_rechts", 0, -1, 18, Annahmebereich_zeichnen, 0, 17},
+                    Schraffurfall{"Annahme_kre_n_plus_2", 0, -1, 22, Annahmebereich_zeichnen, 0, 20},
+                    Schraffurfall{"Annahme_vor_k1_geschnitten", 6, 3, 20, Annahmebereich_zeichnen, 6, 19}),
     [](const testing::TestParamInfo<Schraffurfall>& i) { return std::string(i.param.Name); });
 
 TEST(Schraffur, laesst_die_Pixel_zwischen_den_Linien_stehen) {
@@ -268,15 +265,14 @@ TEST_P(Umgebungsgrenzen, gerundet_und_geschnitten) {
     EXPECT_EQ(u.bis, f.b);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, Umgebungsgrenzen,
-    testing::Values(Umgebungsfall{"Startwerte", 16.0L - 1.96L * std::sqrt(3.2L), 20, 12, 20},
-                    Umgebungsfall{"halbe_gerade_abwaerts", 2.5L, 17.5L, 2, 18},
-                    Umgebungsfall{"halbe_gerade_aufwaerts", 3.5L, 16.5L, 4, 16},
-                    Umgebungsfall{"ausserhalb_0_n", -3, 27, 0, 20},
-                    Umgebungsfall{"unendlich", -inf, inf, 0, 20},
-                    Umgebungsfall{"NaN_ganzer_Bereich", nan_, nan_, 0, 20}),
-    [](const testing::TestParamInfo<Umgebungsfall>& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, Umgebungsgrenzen,
+                         testing::Values(Umgebungsfall{"Startwerte", 16.0L - 1.96L * std::sqrt(3.2L), 20, 12, 20},
+                                         Umgebungsfall{"halbe_gerade_abwaerts", 2.5L, 17.5L, 2, 18},
+                                         Umgebungsfall{"halbe_gerade_aufwaerts", 3.5L, 16.5L, 4, 16},
+                                         Umgebungsfall{"ausserhalb_0_n", -3, 27, 0, 20},
+                                         Umgebungsfall{"unendlich", -inf, inf, 0, 20},
+                                         Umgebungsfall{"NaN_ganzer_Bereich", nan_, nan_, 0, 20}),
+                         [](const testing::TestParamInfo<Umgebungsfall>& i) { return std::string(i.param.Name); });
 
 TEST(Schraffur, Umgebung_ab_gerundeter_Grenze) {
     Zustand z = Flachzustand();
@@ -367,8 +363,8 @@ struct Extremfall {
     Schalter s;
 };
 
-Extremfall Fall(std::string Name, int n, Extended p0, int Art = vaBinomial,
-                void (*nachher)(Zustand&) = nullptr, void (*vorher)(Zustand&) = nullptr) {
+Extremfall Fall(std::string Name, int n, Extended p0, int Art = vaBinomial, void (*nachher)(Zustand&) = nullptr,
+                void (*vorher)(Zustand&) = nullptr) {
     Extremfall f{std::move(Name), Binomialzustand(n, p0), Schalter{}};
     f.s.Verteilung_p0 = Art;
     f.s.p1_zeichnen = f.s.p2_zeichnen = true;
@@ -389,11 +385,12 @@ std::vector<Extremfall> Extremfaelle() {
     v.push_back(Fall("p0_1", 20, 1.0L));
     for (int art : {vaHypergeo, vaPoisson, vaGeometr})
         for (Extended p : {0.0L, 0.8L, 1.0L})
-            v.push_back(Fall("Art_" + std::to_string(art) + "_p_" + std::to_string(static_cast<int>(p * 10)), 20, p, art));
+            v.push_back(
+                Fall("Art_" + std::to_string(art) + "_p_" + std::to_string(static_cast<int>(p * 10)), 20, p, art));
     v.push_back(Fall("Geometr_n_4000_p_klein", 4000, 0.0005L, vaGeometr));
     v.push_back(Fall("k1_gleich_k2", 20, 0.8L, vaBinomial, nullptr, [](Zustand& z) { z.k1 = z.k2 = 16; }));
-    v.push_back(Fall("ohne_Ablehnungsbereich", 20, 0.8L, vaBinomial, nullptr,
-                     [](Zustand& z) { z.Alfali = z.Alfare = 0; }));
+    v.push_back(
+        Fall("ohne_Ablehnungsbereich", 20, 0.8L, vaBinomial, nullptr, [](Zustand& z) { z.Alfali = z.Alfare = 0; }));
     v.push_back(Fall("Niveaus_100", 20, 0.8L, vaBinomial, nullptr, [](Zustand& z) { z.Alfali = z.Alfare = 100; }));
     v.push_back(Fall("kre_n_plus_2", 20, 0.8L, vaBinomial, [](Zustand& z) { z.kre = z.n + 2; }));
     v.push_back(Fall("Bereiche_ueberlappend", 20, 0.8L, vaBinomial, [](Zustand& z) { z.kli = 15, z.kre = 10; }));
@@ -420,8 +417,8 @@ bool Text_sauber(const QString& t) {
 TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
     Gui_sicherstellen();
     using Routine = void (*)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&);
-    const Routine Bereiche[] = {Alfa_links_zeichnen, Alfa_rechts_zeichnen, Beta_zeichnen,
-                                Annahmebereich_zeichnen, Umgebung_zeichnen};
+    const Routine Bereiche[] = {Alfa_links_zeichnen, Alfa_rechts_zeichnen, Beta_zeichnen, Annahmebereich_zeichnen,
+                                Umgebung_zeichnen};
     const Routine Linien[] = {Normalkurve_zeichnen, Erwartungswerte_zeichnen, Sigmagrenzen_zeichnen,
                               Stichprobenergebnis_zeichnen};
     for (Extremfall& f : Extremfaelle()) {
@@ -465,8 +462,8 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
             s.Erwartungswert_zeigen = m & 64;
             s.Sigma_zeigen = m & 128;
             Info_Texte alle = Info_Zeile1_Texte(z, g, s);
-            for (const Info_Texte& t : {Info_Erwartungswerte_Texte(z, g, s), Info_Sigma_Texte(z, g, s),
-                                        Info_Zeile2_Texte(z, g, s)})
+            for (const Info_Texte& t :
+                 {Info_Erwartungswerte_Texte(z, g, s), Info_Sigma_Texte(z, g, s), Info_Zeile2_Texte(z, g, s)})
                 alle.insert(alle.end(), t.begin(), t.end());
             for (const Infotext& t : alle) EXPECT_TRUE(Text_sauber(t.Text)) << t.Text.toStdString();
             // No text of the second row covers another, whichever boxes are on.
@@ -477,8 +474,8 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
                 for (std::size_t j = i + 1; j < zwei.size(); ++j) {
                     const QRect a(zwei[i].x, 25, Textbreite(zwei[i].Text, fett), 17);
                     const QRect c(zwei[j].x, 25, Textbreite(zwei[j].Text, fett), 17);
-                    EXPECT_FALSE(a.intersects(c)) << m << ": " << zwei[i].Text.toStdString() << " / "
-                                                  << zwei[j].Text.toStdString();
+                    EXPECT_FALSE(a.intersects(c))
+                        << m << ": " << zwei[i].Text.toStdString() << " / " << zwei[j].Text.toStdString();
                 }
             if (m == 255) {
                 Info_Zeile1_zeichnen(b, z, g, s);

@@ -155,15 +155,14 @@ TEST_P(OC_Rand, AnnahmeAmRandDefiniert) {
     EXPECT_EQ(OC_Annahme(z, f.p), f.erwartet);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, OC_Rand,
-    ::testing::Values(Randfall{"p0_enthaelt_0_gross", 1000, 0.0L, -1, 1, 0.0L, 1.0L},
-                      Randfall{"p0_links_abgelehnt_gross", 1000, 0.5L, 3, 1001, 0.0L, 0.0L},
-                      Randfall{"p1_enthaelt_n_gross", 1000, 1.0L, 999, 1001, 1.0L, 1.0L},
-                      Randfall{"p1_rechts_abgelehnt_gross", 1000, 0.5L, -1, 600, 1.0L, 0.0L},
-                      Randfall{"p0_klein_ohne_Test", 20, 0.5L, -1, 21, 0.0L, 1.0L},
-                      Randfall{"p1_leerer_Bereich", 20, 0.5L, 15, 10, 1.0L, 0.0L}),
-    [](const ::testing::TestParamInfo<Randfall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, OC_Rand,
+                         ::testing::Values(Randfall{"p0_enthaelt_0_gross", 1000, 0.0L, -1, 1, 0.0L, 1.0L},
+                                           Randfall{"p0_links_abgelehnt_gross", 1000, 0.5L, 3, 1001, 0.0L, 0.0L},
+                                           Randfall{"p1_enthaelt_n_gross", 1000, 1.0L, 999, 1001, 1.0L, 1.0L},
+                                           Randfall{"p1_rechts_abgelehnt_gross", 1000, 0.5L, -1, 600, 1.0L, 0.0L},
+                                           Randfall{"p0_klein_ohne_Test", 20, 0.5L, -1, 21, 0.0L, 1.0L},
+                                           Randfall{"p1_leerer_Bereich", 20, 0.5L, 15, 10, 1.0L, 0.0L}),
+                         [](const ::testing::TestParamInfo<Randfall>& i) { return std::string(i.param.name); });
 
 struct Grosser_Fall {
     const char* name;
@@ -201,14 +200,13 @@ TEST_P(OC_Gross, KeinNaNInTabelleOderBild) {
     EXPECT_GT(rote, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, OC_Gross,
-    ::testing::Values(Grosser_Fall{"p0_null", 1000, 0.0L, -1, 1, 30},
-                      Grosser_Fall{"p0_eins", 1000, 1.0L, 999, 1001, 430},
-                      Grosser_Fall{"n4000_klein", 4000, 0.01L, 28, 53, 34},
-                      Grosser_Fall{"ohne_Test_gross", 4000, 0.5L, -1, 4001, 230},
-                      Grosser_Fall{"alles_abgelehnt", 4000, 0.5L, 4000, 0, 230},
-                      Grosser_Fall{"Bereiche_ueberlappend", 300, 0.5L, 200, 100, 230}),
-    [](const ::testing::TestParamInfo<Grosser_Fall>& i) { return std::string(i.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, OC_Gross,
+                         ::testing::Values(Grosser_Fall{"p0_null", 1000, 0.0L, -1, 1, 30},
+                                           Grosser_Fall{"p0_eins", 1000, 1.0L, 999, 1001, 430},
+                                           Grosser_Fall{"n4000_klein", 4000, 0.01L, 28, 53, 34},
+                                           Grosser_Fall{"ohne_Test_gross", 4000, 0.5L, -1, 4001, 230},
+                                           Grosser_Fall{"alles_abgelehnt", 4000, 0.5L, 4000, 0, 230},
+                                           Grosser_Fall{"Bereiche_ueberlappend", 300, 0.5L, 200, 100, 230}),
+                         [](const ::testing::TestParamInfo<Grosser_Fall>& i) { return std::string(i.param.name); });
 
 }  // namespace

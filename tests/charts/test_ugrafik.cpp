@@ -122,9 +122,12 @@ TEST(Schraffur, HatchOverABarKeepsOutlineAndPixelsBetweenLines) {
     for (int y = 6; y < 34; ++y)
         for (int x = 6; x < 29; ++x) {
             const QRgb c = Bild.pixel(x, y);
-            if (c == clBlue) ++blau;
-            else if (c == clRed) ++rot;
-            else ADD_FAILURE() << "pixel " << x << "," << y << " neither hatch nor bar";
+            if (c == clBlue)
+                ++blau;
+            else if (c == clRed)
+                ++rot;
+            else
+                ADD_FAILURE() << "pixel " << x << "," << y << " neither hatch nor bar";
         }
     EXPECT_GT(blau, 0);
     EXPECT_GT(rot, blau);  // one line in eight diagonals: most of the bar stays visible
@@ -259,16 +262,15 @@ TEST_P(Pixelumrechnung, TruncAndRoundWithoutUndefinedConversion) {
 }
 
 constexpr long double inf = std::numeric_limits<long double>::infinity();
-INSTANTIATE_TEST_SUITE_P(
-    Werte, Pixelumrechnung,
-    ::testing::Values(Rundungsfall{"halb_zu_gerade_abwaerts", 2.5L, 2, 2},
-                      Rundungsfall{"halb_zu_gerade_aufwaerts", 3.5L, 3, 4},
-                      Rundungsfall{"negativ_zur_null", -0.7L, 0, -1},
-                      Rundungsfall{"negativ_halb", -4.5L, -4, -4},
-                      Rundungsfall{"NaN", std::numeric_limits<long double>::quiet_NaN(), 0, 0},
-                      Rundungsfall{"plus_unendlich", inf, Pixel_Grenze, Pixel_Grenze},
-                      Rundungsfall{"minus_unendlich", -inf, -Pixel_Grenze, -Pixel_Grenze},
-                      Rundungsfall{"riesig", 1e30L, Pixel_Grenze, Pixel_Grenze}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Werte, Pixelumrechnung,
+                         ::testing::Values(Rundungsfall{"halb_zu_gerade_abwaerts", 2.5L, 2, 2},
+                                           Rundungsfall{"halb_zu_gerade_aufwaerts", 3.5L, 3, 4},
+                                           Rundungsfall{"negativ_zur_null", -0.7L, 0, -1},
+                                           Rundungsfall{"negativ_halb", -4.5L, -4, -4},
+                                           Rundungsfall{"NaN", std::numeric_limits<long double>::quiet_NaN(), 0, 0},
+                                           Rundungsfall{"plus_unendlich", inf, Pixel_Grenze, Pixel_Grenze},
+                                           Rundungsfall{"minus_unendlich", -inf, -Pixel_Grenze, -Pixel_Grenze},
+                                           Rundungsfall{"riesig", 1e30L, Pixel_Grenze, Pixel_Grenze}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -53,10 +53,12 @@ protected:
 
     // Column of the top outline of bar k, and its row for probability v on the scale Pmax.
     int Balkenmitte(int k) const {
-        return f->Geometrie_des_Bildes().x_Ursprung + (k - f->Stand().k1) * f->Geometrie_des_Bildes().Saeulenbreite + f->Geometrie_des_Bildes().Saeulenbreite / 2;
+        return f->Geometrie_des_Bildes().x_Ursprung + (k - f->Stand().k1) * f->Geometrie_des_Bildes().Saeulenbreite +
+               f->Geometrie_des_Bildes().Saeulenbreite / 2;
     }
     int Balkenoberkante(long double v, long double Pmax) const {
-        return f->Geometrie_des_Bildes().y_Ursprung - static_cast<int>(std::nearbyint(v / Pmax * f->Geometrie_des_Bildes().Hoehe_Skala));
+        return f->Geometrie_des_Bildes().y_Ursprung -
+               static_cast<int>(std::nearbyint(v / Pmax * f->Geometrie_des_Bildes().Hoehe_Skala));
     }
     QRgb Pixel(int x, int y) const { return f->Image1->Bild().pixel(x, y) | 0xFF000000u; }
 

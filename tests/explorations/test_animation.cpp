@@ -134,11 +134,20 @@ TEST_F(Animationen, EingabenUndKnoepfeWaehrendDesWartens) {
     int Runde = 0;
     uhr_->Haken = [&] {
         switch (++Runde) {
-            case 3: Eingeben(f->Edit_n, "60"); break;
-            case 5: f->Button_p0_variabel->click(); break;
-            case 7: f->Button_n_variabel->click(); break;
-            case 9: f->BitBtn_OC->click(); break;
-            default: break;
+        case 3:
+            Eingeben(f->Edit_n, "60");
+            break;
+        case 5:
+            f->Button_p0_variabel->click();
+            break;
+        case 7:
+            f->Button_n_variabel->click();
+            break;
+        case 9:
+            f->BitBtn_OC->click();
+            break;
+        default:
+            break;
         }
         // Never a bar from a table entry above the current n within the axis.
         for (int k = f->Stand().n + 1; k <= f->Stand().k2; ++k) ASSERT_EQ(f->Stand().P0_Tabelle[k], 0.0L) << "k=" << k;
@@ -191,8 +200,7 @@ TEST_P(Schliessen_im_Warten, EndetNachDiesemWartenOhneWeiteresBild) {
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Schliessen_im_Warten,
                          ::testing::Values(Schliessfall{"p0_erstes_Bild", false, 1},
-                                           Schliessfall{"p0_mitten", false, 40},
-                                           Schliessfall{"n_mitten", true, 10},
+                                           Schliessfall{"p0_mitten", false, 40}, Schliessfall{"n_mitten", true, 10},
                                            Schliessfall{"n_letztes_Bild", true, 96}),
                          [](const auto& i) { return std::string(i.param.Name); });
 

@@ -56,9 +56,7 @@ struct Achsenfall {
 
 class k2_n_Familie : public ::testing::TestWithParam<Achsenfall> {};
 
-TEST_P(k2_n_Familie, DreiSigmaUeberDemMittelVonN200) {
-    EXPECT_EQ(k2_mehrere_n(GetParam().p0), GetParam().k2);
-}
+TEST_P(k2_n_Familie, DreiSigmaUeberDemMittelVonN200) { EXPECT_EQ(k2_mehrere_n(GetParam().p0), GetParam().k2); }
 
 // 200 p0 + 3 sqrt(200 p0 (1 - p0)), rounded: 160 + 16,97; 100 + 21,21; 198 + 4,22; 40 + 16,97.
 INSTANTIATE_TEST_SUITE_P(Stuetzstellen, k2_n_Familie,
@@ -82,7 +80,9 @@ struct Rundungsfall {
 
 class Rundung : public ::testing::TestWithParam<Rundungsfall> {};
 
-TEST_P(Rundung, HalbeZurGeradenUndNieUndefiniert) { EXPECT_EQ(Ganz_runden(GetParam().w, -10, 4000, -10), GetParam().erwartet); }
+TEST_P(Rundung, HalbeZurGeradenUndNieUndefiniert) {
+    EXPECT_EQ(Ganz_runden(GetParam().w, -10, 4000, -10), GetParam().erwartet);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Rundung,
@@ -150,11 +150,13 @@ TEST_F(Familien, MehrereP0BeiN50) {
     // The caption band: white right of the caption text, the text itself there.
     Schrift fett;
     fett.fett = true;
-    const int Textende = f->Geometrie_des_Bildes().x_Ursprung + 40 + Textbreite(QString::fromStdString(Beschriftung_mehrere_p0(50)), fett);
+    const int Textende = f->Geometrie_des_Bildes().x_Ursprung + 40 +
+                         Textbreite(QString::fromStdString(Beschriftung_mehrere_p0(50)), fett);
     int schwarz = 0;
     for (int y = 5; y < 20; ++y) {
         for (int x = f->Geometrie_des_Bildes().x_Ursprung + 40; x < Textende; ++x) schwarz += Pixel(x, y) == clBlack;
-        for (int x = Textende + 2; x < f->Geometrie_des_Bildes().x_Ende; ++x) ASSERT_EQ(Pixel(x, y), clWhite) << x << "," << y;
+        for (int x = Textende + 2; x < f->Geometrie_des_Bildes().x_Ende; ++x)
+            ASSERT_EQ(Pixel(x, y), clWhite) << x << "," << y;
     }
     EXPECT_GT(schwarz, 50);
 }

@@ -74,7 +74,8 @@ TEST(Warten_Systemuhr, WartetVerarbeitetUndSchlaeft) {
     Uhr_setzen(nullptr);
     bool Zeitgeber = false, Aufruf = false;
     QTimer::singleShot(20, [&] { Zeitgeber = true; });
-    QMetaObject::invokeMethod(qApp, [&] { Aufruf = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [&] { Aufruf = true; }, Qt::QueuedConnection);
 
     const auto Beginn = std::chrono::steady_clock::now();
     const std::clock_t cpu_Beginn = std::clock();

@@ -44,8 +44,7 @@ long double pruefe(long double ist, long double soll, const std::string& fall) {
     EXPECT_TRUE(std::isfinite(ist) && ist >= 0) << fall;
     if (soll >= Untergrenze) {
         const long double rel = std::fabs(ist - soll) / soll;
-        EXPECT_LE(rel, Toleranz) << fall << ": " << static_cast<double>(ist) << " vs "
-                                 << static_cast<double>(soll);
+        EXPECT_LE(rel, Toleranz) << fall << ": " << static_cast<double>(ist) << " vs " << static_cast<double>(soll);
         return rel;
     }
     // Below 1e-300 only the absolute size matters: no garbage where the truth is tiny.
@@ -54,8 +53,7 @@ long double pruefe(long double ist, long double soll, const std::string& fall) {
 }
 
 void melde(const char* was, long double groesster) {
-    std::cout << "[ Referenz ] " << was << ": largest relative error "
-              << static_cast<double>(groesster) << "\n";
+    std::cout << "[ Referenz ] " << was << ": largest relative error " << static_cast<double>(groesster) << "\n";
 }
 
 }  // namespace
@@ -64,8 +62,8 @@ TEST(Referenzwerte, Binomialverteilung) {
     long double groesster = 0;
     for (const auto& r : Binomial_Referenzwerte)
         groesster = std::fmax(groesster, pruefe(Binomialverteilung(r.n, r.k, static_cast<long double>(r.p)), r.wert,
-                                                "B(" + std::to_string(r.n) + ", " + std::to_string(r.k) +
-                                                    ", " + std::to_string(r.p) + ")"));
+                                                "B(" + std::to_string(r.n) + ", " + std::to_string(r.k) + ", " +
+                                                    std::to_string(r.p) + ")"));
     melde("binomial", groesster);
 }
 
@@ -73,9 +71,8 @@ TEST(Referenzwerte, Hypergeometrisch) {
     long double groesster = 0;
     for (const auto& r : Hypergeo_Referenzwerte)
         groesster = std::fmax(groesster, pruefe(Hypergeometrisch(r.n, r.M, r.N, r.k), r.wert,
-                                                "H(" + std::to_string(r.n) + ", " + std::to_string(r.M) +
-                                                    ", " + std::to_string(r.N) + ", " +
-                                                    std::to_string(r.k) + ")"));
+                                                "H(" + std::to_string(r.n) + ", " + std::to_string(r.M) + ", " +
+                                                    std::to_string(r.N) + ", " + std::to_string(r.k) + ")"));
     melde("hypergeometric", groesster);
 }
 

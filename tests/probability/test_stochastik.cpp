@@ -106,8 +106,7 @@ TEST(Binomialkoeffizient, Randfaelle) {
         // Dividing first leaves fractions on the way, so even small coefficients carry rounding.
         {"49 über 6", Binomialkoeffizient(49, 6), 13983816, 12 * eps},
         // math.comb(4000, 2000) = 1.662897875033835069539…e1202 (Python, exact integer)
-        {"4000 über 2000", Binomialkoeffizient(4000, 2000), 1.662897875033835069539e1202L,
-         4000 * eps},
+        {"4000 über 2000", Binomialkoeffizient(4000, 2000), 1.662897875033835069539e1202L, 4000 * eps},
     };
     pruefe_faelle(faelle);
 }
@@ -169,12 +168,9 @@ TEST(Poissonverteilung, Randfaelle) {
 
 TEST(Geometrisch, Randfaelle) {
     const Fall faelle[] = {
-        {"k = 1", Geometrisch(1, 0.3L), 0.3L, eps},
-        {"k = 3", Geometrisch(3, 0.3L), 0.147L, 8 * eps},
-        {"k = 0", Geometrisch(0, 0.3L), 0, 0},
-        {"p = 1, k = 1", Geometrisch(1, 1), 1, 0},
-        {"p = 1, k = 2", Geometrisch(2, 1), 0, 0},
-        {"p = 0", Geometrisch(5, 0), 0, 0},
+        {"k = 1", Geometrisch(1, 0.3L), 0.3L, eps}, {"k = 3", Geometrisch(3, 0.3L), 0.147L, 8 * eps},
+        {"k = 0", Geometrisch(0, 0.3L), 0, 0},      {"p = 1, k = 1", Geometrisch(1, 1), 1, 0},
+        {"p = 1, k = 2", Geometrisch(2, 1), 0, 0},  {"p = 0", Geometrisch(5, 0), 0, 0},
     };
     pruefe_faelle(faelle);
 }

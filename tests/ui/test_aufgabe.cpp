@@ -56,9 +56,9 @@ struct Zustandsfall {
 
 class Aufgabe_Rundreise : public Aufgabentest, public ::testing::WithParamInterface<Zustandsfall> {
 public:
+    using Aufgabentest::Ein;
     using Fenstertest::Eingeben;
     using Fenstertest::Waehlen;
-    using Aufgabentest::Ein;
 };
 
 }  // namespace
@@ -83,29 +83,28 @@ TEST_P(Aufgabe_Rundreise, GleichesFensterGleicheGrafik) {
     EXPECT_FALSE(g.isWindowModified());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Aufgabe, Aufgabe_Rundreise,
-    ::testing::Values(Zustandsfall{"Startwerte", [](Aufgabentest&, TForm1&) {}},
-                      Zustandsfall{"Belebt",
-                                   [](Aufgabentest& t, TForm1& f) {
-                                       auto& r = static_cast<Aufgabe_Rundreise&>(t);
-                                       r.Waehlen(f.ComboBox_Verteilung_p1, vaHypergeo);
-                                       r.Eingeben(f.Edit_N1, "200");
-                                       r.Eingeben(f.Edit_M1, "70");
-                                       r.Waehlen(f.ComboBox_Verteilung_p2, vaPoisson);
-                                       r.Eingeben(f.Edit_n, "50");
-                                       r.Eingeben(f.Edit_p0, "1/4");
-                                       r.Eingeben(f.Edit_Stichprobenergebnis, "17");
-                                       r.Ein(f.CheckBox_p1_zeichnen);
-                                       r.Ein(f.CheckBox_p2_zeichnen);
-                                       r.Ein(f.CheckBox_Vertrauensintervall_berechnen);
-                                       r.Eingeben(f.Edit_Alfali, "2,5");
-                                       r.Eingeben(f.Edit_kre, "22");
-                                       r.Ein(f.CheckBox_Alfa_zeigen);
-                                       r.Waehlen(f.ComboBox_Histo_Saeule, 1);
-                                       f.BitBtn_OC->click();
-                                   }}),
-    [](const auto& i) { return std::string(i.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Aufgabe, Aufgabe_Rundreise,
+                         ::testing::Values(Zustandsfall{"Startwerte", [](Aufgabentest&, TForm1&) {}},
+                                           Zustandsfall{"Belebt",
+                                                        [](Aufgabentest& t, TForm1& f) {
+                                                            auto& r = static_cast<Aufgabe_Rundreise&>(t);
+                                                            r.Waehlen(f.ComboBox_Verteilung_p1, vaHypergeo);
+                                                            r.Eingeben(f.Edit_N1, "200");
+                                                            r.Eingeben(f.Edit_M1, "70");
+                                                            r.Waehlen(f.ComboBox_Verteilung_p2, vaPoisson);
+                                                            r.Eingeben(f.Edit_n, "50");
+                                                            r.Eingeben(f.Edit_p0, "1/4");
+                                                            r.Eingeben(f.Edit_Stichprobenergebnis, "17");
+                                                            r.Ein(f.CheckBox_p1_zeichnen);
+                                                            r.Ein(f.CheckBox_p2_zeichnen);
+                                                            r.Ein(f.CheckBox_Vertrauensintervall_berechnen);
+                                                            r.Eingeben(f.Edit_Alfali, "2,5");
+                                                            r.Eingeben(f.Edit_kre, "22");
+                                                            r.Ein(f.CheckBox_Alfa_zeigen);
+                                                            r.Waehlen(f.ComboBox_Histo_Saeule, 1);
+                                                            f.BitBtn_OC->click();
+                                                        }}),
+                         [](const auto& i) { return std::string(i.param.Name); });
 
 struct Fehlerfall {
     const char* Name;
@@ -150,10 +149,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "keine Quorvel-Aufgabe (Zeile 3, Spalte 14: ein Objekt ist nicht mit „}“ geschlossen)"},
         Fehlerfall{"AnderesFormat", "{\"Format\": \"Tabelle\"}", "keine Quorvel-Aufgabe (Format"},
         Fehlerfall{"Liste", "[1, 2]", "keine Quorvel-Aufgabe (ein Objekt"},
-        Fehlerfall{"Neuer", Ersetzt("\"Version\": 1", "\"Version\": 2"), "Version 2: die Datei stammt aus einer neueren"},
-        Fehlerfall{"RiesenVersion", Ersetzt("\"Version\": 1", "\"Version\": 1e999999"), "keine Quorvel-Aufgabe (Zeile 3, Spalte 24: ungültige Zahl)"},
+        Fehlerfall{"Neuer", Ersetzt("\"Version\": 1", "\"Version\": 2"),
+                   "Version 2: die Datei stammt aus einer neueren"},
+        Fehlerfall{"RiesenVersion", Ersetzt("\"Version\": 1", "\"Version\": 1e999999"),
+                   "keine Quorvel-Aufgabe (Zeile 3, Spalte 24: ungültige Zahl)"},
         Fehlerfall{"FeldFehlt", Ersetzt("\"x\": \"5\",", ""), "Felder: „x“ fehlt"},
-        Fehlerfall{"Unbekannt", Ersetzt("\"x\": \"5\",", "\"x\": \"5\", \"y\": \"1\","), "Felder: unbekannter Schlüssel „y“"},
+        Fehlerfall{"Unbekannt", Ersetzt("\"x\": \"5\",", "\"x\": \"5\", \"y\": \"1\","),
+                   "Felder: unbekannter Schlüssel „y“"},
         Fehlerfall{"ZahlStattText", Ersetzt("\"n\": \"60\"", "\"n\": 60"), "n: muss ein Text"},
         Fehlerfall{"KeinWahrheitswert", Ersetzt("\"Info\": true", "\"Info\": 1"), "Info: muss true oder false"},
         Fehlerfall{"Art", Ersetzt("\"Binomial\", \"Binomial\", \"Binomial\"", "\"Binomial\", \"Normal\", \"Binomial\""),
@@ -170,8 +172,10 @@ INSTANTIATE_TEST_SUITE_P(
                        .replace("\"Vertrauensintervall_berechnen\": false", "\"Vertrauensintervall_berechnen\": true"),
                    "Vertrauensintervall_berechnen: Keine Binomialverteilung"},
         Fehlerfall{"SchalterSchliessenSichAus",
-                   Ersetzt("\"Annahmebereich_zeigen\": false", "\"Annahmebereich_zeigen\": true"), "Alfa_zeigen: lässt sich"},
-        Fehlerfall{"Nullbyte", QByteArray("{\"Format\"\0: 1}", 15), "keine Quorvel-Aufgabe (Zeile 1, Spalte 10: ein Nullbyte)"},
+                   Ersetzt("\"Annahmebereich_zeigen\": false", "\"Annahmebereich_zeigen\": true"),
+                   "Alfa_zeigen: lässt sich"},
+        Fehlerfall{"Nullbyte", QByteArray("{\"Format\"\0: 1}", 15),
+                   "keine Quorvel-Aufgabe (Zeile 1, Spalte 10: ein Nullbyte)"},
         Fehlerfall{"KeinUtf8", Ersetzt("\"n\": \"60\"", "\"n\": \"6\xff\""), "keine Quorvel-Aufgabe (Zeile 5, Spalte"},
         Fehlerfall{"TiefVerschachtelt", QByteArray(100000, '['), "keine Quorvel-Aufgabe (Zeile 1, Spalte"},
         Fehlerfall{"Steuerzeichen", Ersetzt("\"n\": \"60\"", "\"n\": \"6\\u00010\""), "n: enthält ein Steuerzeichen"},

@@ -24,10 +24,16 @@ namespace {
 
 constexpr Extended eps = std::numeric_limits<Extended>::epsilon();
 
-const char* const Alle_Felder[] = {
-    "Edit_n",  "Edit_Stichprobenergebnis", "Edit_k1", "Edit_k2", "Edit_p0",     "Edit_p1",
-    "Edit_p2", "Edit_M0",  "Edit_M1",      "Edit_M2", "Edit_N0", "Edit_N1",     "Edit_N2",
-    "Edit_Alfali", "Edit_Alfare", "Edit_kli", "Edit_kre", "Edit_Sigmafaktor", "Edit_Umgebung"};
+const char* const Alle_Felder[] = {"Edit_n",       "Edit_Stichprobenergebnis",
+                                   "Edit_k1",      "Edit_k2",
+                                   "Edit_p0",      "Edit_p1",
+                                   "Edit_p2",      "Edit_M0",
+                                   "Edit_M1",      "Edit_M2",
+                                   "Edit_N0",      "Edit_N1",
+                                   "Edit_N2",      "Edit_Alfali",
+                                   "Edit_Alfare",  "Edit_kli",
+                                   "Edit_kre",     "Edit_Sigmafaktor",
+                                   "Edit_Umgebung"};
 
 // What a rejected entry must leave alone: chart pixels, the other fields and labels, the state.
 struct Schnappschuss {
@@ -71,24 +77,27 @@ protected:
     }
     void Vorbereiten(Vorbereitung v) {
         switch (v) {
-            case Vorbereitung::keine: break;
-            case Vorbereitung::Zeile0_Hypergeo:
-                Hypergeo(f->ComboBox_Verteilung_p0, &TForm1::ComboBox_Verteilung_p0Change);
-                break;
-            case Vorbereitung::Zeile0_Hypergeo_M5:
-                Hypergeo(f->ComboBox_Verteilung_p0, &TForm1::ComboBox_Verteilung_p0Change);
-                Eingabe(f->Edit_M0, QStringLiteral("5"));
-                break;
-            case Vorbereitung::Zeile1_Hypergeo:
-                Hypergeo(f->ComboBox_Verteilung_p1, &TForm1::ComboBox_Verteilung_p1Change);
-                break;
-            case Vorbereitung::Zeile2_Hypergeo:
-                Hypergeo(f->ComboBox_Verteilung_p2, &TForm1::ComboBox_Verteilung_p2Change);
-                break;
-            case Vorbereitung::Konfidenzintervall_an:
-                f->CheckBox_Vertrauensintervall_berechnen->setChecked(true);
-                break;
-            case Vorbereitung::Alfare_0: Eingabe(f->Edit_Alfare, QStringLiteral("0")); break;
+        case Vorbereitung::keine:
+            break;
+        case Vorbereitung::Zeile0_Hypergeo:
+            Hypergeo(f->ComboBox_Verteilung_p0, &TForm1::ComboBox_Verteilung_p0Change);
+            break;
+        case Vorbereitung::Zeile0_Hypergeo_M5:
+            Hypergeo(f->ComboBox_Verteilung_p0, &TForm1::ComboBox_Verteilung_p0Change);
+            Eingabe(f->Edit_M0, QStringLiteral("5"));
+            break;
+        case Vorbereitung::Zeile1_Hypergeo:
+            Hypergeo(f->ComboBox_Verteilung_p1, &TForm1::ComboBox_Verteilung_p1Change);
+            break;
+        case Vorbereitung::Zeile2_Hypergeo:
+            Hypergeo(f->ComboBox_Verteilung_p2, &TForm1::ComboBox_Verteilung_p2Change);
+            break;
+        case Vorbereitung::Konfidenzintervall_an:
+            f->CheckBox_Vertrauensintervall_berechnen->setChecked(true);
+            break;
+        case Vorbereitung::Alfare_0:
+            Eingabe(f->Edit_Alfare, QStringLiteral("0"));
+            break;
         }
         rec->Toene = 0;
         rec->Meldungen.clear();
@@ -99,14 +108,15 @@ protected:
         s.Bild = f->Image1->Bild().copy();
         for (const char* name : Alle_Felder)
             if (Feld(name) != ausser) s.Texte[QString::fromLatin1(name)] = Feld(name)->text();
-        for (const QLabel* l : std::initializer_list<const QLabel*>{f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
-                                f->Label_Vertrauensintervall_ausgeben, f->Label_V_n})
+        for (const QLabel* l : std::initializer_list<const QLabel*>{
+                 f->Label_Intervallwahrscheinlichkeit, f->Label_Intervallwahrscheinlichkeit2,
+                 f->Label_Vertrauensintervall_ausgeben, f->Label_V_n})
             s.Texte[l->objectName()] = l->text();
         const Zustand& z = f->Stand();
-        s.Werte = {Extended(z.n), Extended(z.k1), Extended(z.k2), Extended(z.kli), Extended(z.kre),
-                   Extended(z.x), Extended(z.M0), Extended(z.M1), Extended(z.M2), Extended(z.N0),
-                   Extended(z.N1), Extended(z.N2), z.p0, z.p1, z.p2, z.Alfali, z.Alfare, z.Sigmafaktor,
-                   z.Umgebung, z.Umgebung_li, z.Umgebung_re, z.Pmax, z.mue0, z.sigma0};
+        s.Werte = {Extended(z.n),  Extended(z.k1), Extended(z.k2), Extended(z.kli), Extended(z.kre), Extended(z.x),
+                   Extended(z.M0), Extended(z.M1), Extended(z.M2), Extended(z.N0),  Extended(z.N1),  Extended(z.N2),
+                   z.p0,           z.p1,           z.p2,           z.Alfali,        z.Alfare,        z.Sigmafaktor,
+                   z.Umgebung,     z.Umgebung_li,  z.Umgebung_re,  z.Pmax,          z.mue0,          z.sigma0};
         s.Werte.insert(s.Werte.end(), z.P0_kumuliert.begin(), z.P0_kumuliert.begin() + z.n + 1);
         return s;
     }

@@ -33,15 +33,14 @@ TEST_P(Zeichenregel, je_Feldart) {
     EXPECT_EQ(d ? d->unicode() : 0, f.dezimal);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Zeilen, Zeichenregel,
-    ::testing::Values(Zeichenfall{"Null", u'0', u'0', u'0'}, Zeichenfall{"Neun", u'9', u'9', u'9'},
-                      Zeichenfall{"Komma", u',', 0, u','}, Zeichenfall{"Punkt", u'.', 0, u','},
-                      Zeichenfall{"Strich", u'/', 0, u'/'}, Zeichenfall{"Minus", u'-', 0, 0},
-                      Zeichenfall{"Plus", u'+', 0, 0}, Zeichenfall{"Leerzeichen", u' ', 0, 0},
-                      Zeichenfall{"Buchstabe", u'e', 0, 0},
-                      Zeichenfall{"arabische_Ziffer", u'\u0663', 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Zeilen, Zeichenregel,
+                         ::testing::Values(Zeichenfall{"Null", u'0', u'0', u'0'}, Zeichenfall{"Neun", u'9', u'9', u'9'},
+                                           Zeichenfall{"Komma", u',', 0, u','}, Zeichenfall{"Punkt", u'.', 0, u','},
+                                           Zeichenfall{"Strich", u'/', 0, u'/'}, Zeichenfall{"Minus", u'-', 0, 0},
+                                           Zeichenfall{"Plus", u'+', 0, 0}, Zeichenfall{"Leerzeichen", u' ', 0, 0},
+                                           Zeichenfall{"Buchstabe", u'e', 0, 0},
+                                           Zeichenfall{"arabische_Ziffer", u'\u0663', 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Tastenfilter an echten Feldern -------------------------------------------------------
 

@@ -105,50 +105,62 @@ TEST_P(Ausschlussregeln, NachDemKlick) {
     for (const char* n : a.vorher) Kasten(n)->setChecked(true);
     QCheckBox* k = Kasten(a.Klick);
     QTest::mouseClick(k, Qt::LeftButton, {}, k->rect().center());
-    const char* Alle[] = {"CheckBox_Alfa_zeigen", "CheckBox_Annahmebereich_zeigen", "CheckBox_Umgebung_schraffieren",
-                          "CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung", "CheckBox_Normalverteilung",
-                          "CheckBox_Erwartungswert_zeigen"};
+    const char* Alle[] = {
+        "CheckBox_Alfa_zeigen",          "CheckBox_Annahmebereich_zeigen",   "CheckBox_Umgebung_schraffieren",
+        "CheckBox_p0_kumuliert",         "CheckBox_waagerechte_Strichelung", "CheckBox_Normalverteilung",
+        "CheckBox_Erwartungswert_zeigen"};
     const std::set<std::string> soll(a.nachher.begin(), a.nachher.end());
     for (const char* n : Alle) EXPECT_EQ(Kasten(n)->isChecked(), soll.count(n) == 1) << n;
     EXPECT_TRUE(f->CheckBox_Info->isChecked());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fenster, Ausschlussregeln,
-    ::testing::Values(
-        Ausschluss{"Alfa_loescht_Annahme", {"CheckBox_Annahmebereich_zeigen"}, "CheckBox_Alfa_zeigen",
-                   {"CheckBox_Alfa_zeigen"}},
-        Ausschluss{"Alfa_loescht_kumuliert_und_Hilfslinien",
-                   {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
-                   "CheckBox_Alfa_zeigen",
-                   {"CheckBox_Alfa_zeigen"}},
-        Ausschluss{"Annahme_loescht_Umgebung", {"CheckBox_Umgebung_schraffieren"},
-                   "CheckBox_Annahmebereich_zeigen", {"CheckBox_Annahmebereich_zeigen"}},
-        Ausschluss{"Annahme_loescht_Alfa_und_kumuliert", {"CheckBox_Alfa_zeigen", "CheckBox_p0_kumuliert"},
-                   "CheckBox_Annahmebereich_zeigen", {"CheckBox_Annahmebereich_zeigen"}},
-        Ausschluss{"Umgebung_loescht_Annahme", {"CheckBox_Annahmebereich_zeigen"},
-                   "CheckBox_Umgebung_schraffieren", {"CheckBox_Umgebung_schraffieren"}},
-        Ausschluss{"Umgebung_loescht_kumuliert_und_bleibt_an", {"CheckBox_p0_kumuliert"},
-                   "CheckBox_Umgebung_schraffieren", {"CheckBox_Umgebung_schraffieren"}},
-        Ausschluss{"kumuliert_an_laesst_Alfa", {"CheckBox_Alfa_zeigen", "CheckBox_waagerechte_Strichelung"},
-                   "CheckBox_p0_kumuliert", {"CheckBox_Alfa_zeigen", "CheckBox_p0_kumuliert"}},
-        Ausschluss{"kumuliert_aus_loescht_Hilfslinien",
-                   {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
-                   "CheckBox_p0_kumuliert",
-                   {}},
-        Ausschluss{"Normalverteilung_loescht_kumuliert_und_Hilfslinien",
-                   {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
-                   "CheckBox_Normalverteilung",
-                   {"CheckBox_Normalverteilung"}},
-        Ausschluss{"Erwartungswert_aus_loescht_kumuliert",
-                   {"CheckBox_Erwartungswert_zeigen", "CheckBox_p0_kumuliert"},
-                   "CheckBox_Erwartungswert_zeigen",
-                   {}},
-        Ausschluss{"Hilfslinien_zeichnen_nur_neu",
-                   {"CheckBox_Annahmebereich_zeigen"},
-                   "CheckBox_waagerechte_Strichelung",
-                   {"CheckBox_Annahmebereich_zeigen", "CheckBox_waagerechte_Strichelung"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Fenster, Ausschlussregeln,
+                         ::testing::Values(Ausschluss{"Alfa_loescht_Annahme",
+                                                      {"CheckBox_Annahmebereich_zeigen"},
+                                                      "CheckBox_Alfa_zeigen",
+                                                      {"CheckBox_Alfa_zeigen"}},
+                                           Ausschluss{"Alfa_loescht_kumuliert_und_Hilfslinien",
+                                                      {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
+                                                      "CheckBox_Alfa_zeigen",
+                                                      {"CheckBox_Alfa_zeigen"}},
+                                           Ausschluss{"Annahme_loescht_Umgebung",
+                                                      {"CheckBox_Umgebung_schraffieren"},
+                                                      "CheckBox_Annahmebereich_zeigen",
+                                                      {"CheckBox_Annahmebereich_zeigen"}},
+                                           Ausschluss{"Annahme_loescht_Alfa_und_kumuliert",
+                                                      {"CheckBox_Alfa_zeigen", "CheckBox_p0_kumuliert"},
+                                                      "CheckBox_Annahmebereich_zeigen",
+                                                      {"CheckBox_Annahmebereich_zeigen"}},
+                                           Ausschluss{"Umgebung_loescht_Annahme",
+                                                      {"CheckBox_Annahmebereich_zeigen"},
+                                                      "CheckBox_Umgebung_schraffieren",
+                                                      {"CheckBox_Umgebung_schraffieren"}},
+                                           Ausschluss{"Umgebung_loescht_kumuliert_und_bleibt_an",
+                                                      {"CheckBox_p0_kumuliert"},
+                                                      "CheckBox_Umgebung_schraffieren",
+                                                      {"CheckBox_Umgebung_schraffieren"}},
+                                           Ausschluss{"kumuliert_an_laesst_Alfa",
+                                                      {"CheckBox_Alfa_zeigen", "CheckBox_waagerechte_Strichelung"},
+                                                      "CheckBox_p0_kumuliert",
+                                                      {"CheckBox_Alfa_zeigen", "CheckBox_p0_kumuliert"}},
+                                           Ausschluss{"kumuliert_aus_loescht_Hilfslinien",
+                                                      {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
+                                                      "CheckBox_p0_kumuliert",
+                                                      {}},
+                                           Ausschluss{"Normalverteilung_loescht_kumuliert_und_Hilfslinien",
+                                                      {"CheckBox_p0_kumuliert", "CheckBox_waagerechte_Strichelung"},
+                                                      "CheckBox_Normalverteilung",
+                                                      {"CheckBox_Normalverteilung"}},
+                                           Ausschluss{"Erwartungswert_aus_loescht_kumuliert",
+                                                      {"CheckBox_Erwartungswert_zeigen", "CheckBox_p0_kumuliert"},
+                                                      "CheckBox_Erwartungswert_zeigen",
+                                                      {}},
+                                           Ausschluss{
+                                               "Hilfslinien_zeichnen_nur_neu",
+                                               {"CheckBox_Annahmebereich_zeigen"},
+                                               "CheckBox_waagerechte_Strichelung",
+                                               {"CheckBox_Annahmebereich_zeigen", "CheckBox_waagerechte_Strichelung"}}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 class Zuruecksetzen : public Fenster, public ::testing::WithParamInterface<bool> {};
 
@@ -343,8 +355,8 @@ TEST_F(Fenster, FuerBildschirmleser) {
         if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QGroupBox*>(w) && !Wert) continue;
         // A group may share its caption with its one field: the role tells them apart.
         const QString Schluessel = qobject_cast<QGroupBox*>(w) ? "Gruppe " + Name : Name;
-        EXPECT_FALSE(Namen.contains(Schluessel)) << Name.toStdString() << ": " << w->objectName().toStdString()
-                                                 << ", " << Namen.value(Schluessel).toStdString();
+        EXPECT_FALSE(Namen.contains(Schluessel)) << Name.toStdString() << ": " << w->objectName().toStdString() << ", "
+                                                 << Namen.value(Schluessel).toStdString();
         Namen[Schluessel] = w->objectName();
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f->ComboBox_Verteilung_p1)->text(QAccessible::Value), "Binomial");
@@ -358,7 +370,8 @@ TEST_F(Fenster, FuerBildschirmleser) {
                     .startsWith("Histogramm der Binomialverteilung mit p0=0,8 für n=20, k von 0 bis 20"))
         << Bild->text(QAccessible::Description).toStdString();
     f->CheckBox_Alfa_zeigen->click();
-    EXPECT_TRUE(Bild->text(QAccessible::Description).contains("Verwerfungsbereich V={0; ... ;12;20; ... ;20}, α-Fehler 4,37%"))
+    EXPECT_TRUE(
+        Bild->text(QAccessible::Description).contains("Verwerfungsbereich V={0; ... ;12;20; ... ;20}, α-Fehler 4,37%"))
         << Bild->text(QAccessible::Description).toStdString();
     f->BitBtn_OC->setFocus();
     QTest::keyClick(f->BitBtn_OC, Qt::Key_O, Qt::AltModifier);
@@ -519,15 +532,14 @@ TEST_P(Aktionsknopf, WirktOhneDenFokusZuNehmen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fenster, Aktionsknopf,
-    ::testing::Values(
-        Aktionsknopffall{"Speichern", "SpeedButton_Grafik_speichern", "Grafik exportieren …", "Ctrl+E",
-                         [](Rekorder& r, TForm1&) { return r.Angebote.size() == 1; }},
-        Aktionsknopffall{"Drucken", "SpeedButton_Grafik_drucken", "Grafik drucken …", "Ctrl+P",
-                         [](Rekorder& r, TForm1&) { return r.Druckdialoge == 1; }},
-        Aktionsknopffall{"Vollbild", "SpeedButton_Vollbild", "Grafik im Vollbild", "F11",
-                         [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Vollbild") != nullptr; }},
-        Aktionsknopffall{"Hilfe", "SpeedButton_Hilfe", "Hilfe", "F1",
-                         [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Hilfe") != nullptr; }}),
+    ::testing::Values(Aktionsknopffall{"Speichern", "SpeedButton_Grafik_speichern", "Grafik exportieren …", "Ctrl+E",
+                                       [](Rekorder& r, TForm1&) { return r.Angebote.size() == 1; }},
+                      Aktionsknopffall{"Drucken", "SpeedButton_Grafik_drucken", "Grafik drucken …", "Ctrl+P",
+                                       [](Rekorder& r, TForm1&) { return r.Druckdialoge == 1; }},
+                      Aktionsknopffall{"Vollbild", "SpeedButton_Vollbild", "Grafik im Vollbild", "F11",
+                                       [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Vollbild") != nullptr; }},
+                      Aktionsknopffall{"Hilfe", "SpeedButton_Hilfe", "Hilfe", "F1",
+                                       [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Hilfe") != nullptr; }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Every key the window knows is found in the window: F1's help lists them all, the grid's
@@ -646,17 +658,39 @@ TEST_P(Fokusreihenfolge, TabLaeuftDurchDieFelder) {
     EXPECT_TRUE(rec->Meldungen.isEmpty());
 }
 
-const std::vector<const char*> Anfang = {
-    "CheckBox_Erwartungswert_zeigen", "CheckBox_Sigma_zeigen", "Edit_Sigmafaktor",
-    "CheckBox_Umgebung_schraffieren", "Edit_Umgebung", "CheckBox_Normalverteilung", "CheckBox_Alfa_zeigen",
-    "CheckBox_Annahmebereich_zeigen", "CheckBox_Beta_zeigen", "CheckBox_Stichprobenergebnis_zeigen",
-    "Edit_Alfali", "Edit_Alfare", "Edit_kli", "Edit_kre", "ComboBox_Histo_Saeule",
-    "CheckBox_waagerechte_Strichelung", "CheckBox_p0_kumuliert", "CheckBox_Info", "Edit_k1", "Edit_k2",
-    "Edit_n", "Edit_Stichprobenergebnis", "ComboBox_Verteilung_p0", "ComboBox_Verteilung_p1",
-    "ComboBox_Verteilung_p2"};
-const std::vector<const char*> Ende = {"CheckBox_Vertrauensintervall_berechnen", "BitBtn_Histoneu", "BitBtn_OC",
-                                       "BitBtn_p0Animation", "BitBtn_nAnimation", "Button_p0_variabel",
-                                       "Button_n_variabel", "StringGrid1"};
+const std::vector<const char*> Anfang = {"CheckBox_Erwartungswert_zeigen",
+                                         "CheckBox_Sigma_zeigen",
+                                         "Edit_Sigmafaktor",
+                                         "CheckBox_Umgebung_schraffieren",
+                                         "Edit_Umgebung",
+                                         "CheckBox_Normalverteilung",
+                                         "CheckBox_Alfa_zeigen",
+                                         "CheckBox_Annahmebereich_zeigen",
+                                         "CheckBox_Beta_zeigen",
+                                         "CheckBox_Stichprobenergebnis_zeigen",
+                                         "Edit_Alfali",
+                                         "Edit_Alfare",
+                                         "Edit_kli",
+                                         "Edit_kre",
+                                         "ComboBox_Histo_Saeule",
+                                         "CheckBox_waagerechte_Strichelung",
+                                         "CheckBox_p0_kumuliert",
+                                         "CheckBox_Info",
+                                         "Edit_k1",
+                                         "Edit_k2",
+                                         "Edit_n",
+                                         "Edit_Stichprobenergebnis",
+                                         "ComboBox_Verteilung_p0",
+                                         "ComboBox_Verteilung_p1",
+                                         "ComboBox_Verteilung_p2"};
+const std::vector<const char*> Ende = {"CheckBox_Vertrauensintervall_berechnen",
+                                       "BitBtn_Histoneu",
+                                       "BitBtn_OC",
+                                       "BitBtn_p0Animation",
+                                       "BitBtn_nAnimation",
+                                       "Button_p0_variabel",
+                                       "Button_n_variabel",
+                                       "StringGrid1"};
 
 std::vector<const char*> Folge(std::vector<const char*> Mitte) {
     std::vector<const char*> v = Anfang;
@@ -665,15 +699,14 @@ std::vector<const char*> Folge(std::vector<const char*> Mitte) {
     return v;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fenster, Fokusreihenfolge,
-    ::testing::Values(
-        Reihenfolge{"Binomial", false,
-                    Folge({"Edit_p0", "Edit_p1", "Edit_p2", "CheckBox_p1_zeichnen", "CheckBox_p2_zeichnen"})},
-        Reihenfolge{"Hypergeo_in_Zeile_0", true,
-                    Folge({"Edit_p1", "Edit_p2", "CheckBox_p1_zeichnen", "CheckBox_p2_zeichnen", "Edit_M0",
-                           "Edit_N0"})}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Fenster, Fokusreihenfolge,
+                         ::testing::Values(Reihenfolge{"Binomial", false,
+                                                       Folge({"Edit_p0", "Edit_p1", "Edit_p2", "CheckBox_p1_zeichnen",
+                                                              "CheckBox_p2_zeichnen"})},
+                                           Reihenfolge{"Hypergeo_in_Zeile_0", true,
+                                                       Folge({"Edit_p1", "Edit_p2", "CheckBox_p1_zeichnen",
+                                                              "CheckBox_p2_zeichnen", "Edit_M0", "Edit_N0"})}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(FensterSchliessen, BeendetDasProgrammUndSchreibtNichts) {
     Dienste_setzen(std::make_unique<Rekorder>());
@@ -706,12 +739,19 @@ namespace {
 // The reset gives the start texts, the start chart and the start state whichever boxes were on
 // before: every single box of the reset's list and every pair, one reset.
 TEST_F(Fenster, ZuruecksetzenNachJederKastenpaarung) {
-    const char* const Kaesten[] = {
-        "CheckBox_p1_zeichnen",           "CheckBox_p2_zeichnen",           "CheckBox_Erwartungswert_zeigen",
-        "CheckBox_Sigma_zeigen",          "CheckBox_Umgebung_schraffieren", "CheckBox_Vertrauensintervall_berechnen",
-        "CheckBox_Normalverteilung",      "CheckBox_Alfa_zeigen",           "CheckBox_Annahmebereich_zeigen",
-        "CheckBox_Beta_zeigen",           "CheckBox_waagerechte_Strichelung", "CheckBox_p0_kumuliert",
-        "CheckBox_Stichprobenergebnis_zeigen"};
+    const char* const Kaesten[] = {"CheckBox_p1_zeichnen",
+                                   "CheckBox_p2_zeichnen",
+                                   "CheckBox_Erwartungswert_zeigen",
+                                   "CheckBox_Sigma_zeigen",
+                                   "CheckBox_Umgebung_schraffieren",
+                                   "CheckBox_Vertrauensintervall_berechnen",
+                                   "CheckBox_Normalverteilung",
+                                   "CheckBox_Alfa_zeigen",
+                                   "CheckBox_Annahmebereich_zeigen",
+                                   "CheckBox_Beta_zeigen",
+                                   "CheckBox_waagerechte_Strichelung",
+                                   "CheckBox_p0_kumuliert",
+                                   "CheckBox_Stichprobenergebnis_zeigen"};
     const QImage Startbild = f->Image1->Bild().copy();
     const Zustand Start = f->Stand();
     const int N = static_cast<int>(std::size(Kaesten));

@@ -63,33 +63,31 @@ TEST_P(Tabrunden, AendernNichts) {
     EXPECT_EQ(rec->Toene, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fenster, Tabrunden,
-    testing::Values(
-        Lage{"Start_mit_Alpha_und_Sigma",
-             [](Unveraendert&, TForm1& f) {
-                 f.CheckBox_Alfa_zeigen->click();
-                 f.CheckBox_Sigma_zeigen->click();
-             }},
-        Lage{"n2000_A_p1_beta",
-             [](Unveraendert& t, TForm1& f) {
-                 t.Eintippen(f.Edit_n, "2000");
-                 t.Eintippen(f.Edit_p0, "0,3");
-                 t.Eintippen(f.Edit_Alfali, "2,5");
-                 t.Eintippen(f.Edit_Alfare, "2,5");
-                 f.CheckBox_Annahmebereich_zeigen->click();
-                 f.CheckBox_p1_zeichnen->click();
-                 f.CheckBox_Beta_zeigen->click();
-             }},
-        Lage{"n60_Umgebung_Intervall",
-             [](Unveraendert& t, TForm1& f) {
-                 t.Eintippen(f.Edit_n, "60");
-                 t.Eintippen(f.Edit_p0, "1/6");
-                 t.Eintippen(f.Edit_kli, "4");
-                 f.CheckBox_Umgebung_schraffieren->click();
-                 f.CheckBox_Vertrauensintervall_berechnen->click();
-             }}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Fenster, Tabrunden,
+                         testing::Values(Lage{"Start_mit_Alpha_und_Sigma",
+                                              [](Unveraendert&, TForm1& f) {
+                                                  f.CheckBox_Alfa_zeigen->click();
+                                                  f.CheckBox_Sigma_zeigen->click();
+                                              }},
+                                         Lage{"n2000_A_p1_beta",
+                                              [](Unveraendert& t, TForm1& f) {
+                                                  t.Eintippen(f.Edit_n, "2000");
+                                                  t.Eintippen(f.Edit_p0, "0,3");
+                                                  t.Eintippen(f.Edit_Alfali, "2,5");
+                                                  t.Eintippen(f.Edit_Alfare, "2,5");
+                                                  f.CheckBox_Annahmebereich_zeigen->click();
+                                                  f.CheckBox_p1_zeichnen->click();
+                                                  f.CheckBox_Beta_zeigen->click();
+                                              }},
+                                         Lage{"n60_Umgebung_Intervall",
+                                              [](Unveraendert& t, TForm1& f) {
+                                                  t.Eintippen(f.Edit_n, "60");
+                                                  t.Eintippen(f.Edit_p0, "1/6");
+                                                  t.Eintippen(f.Edit_kli, "4");
+                                                  f.CheckBox_Umgebung_schraffieren->click();
+                                                  f.CheckBox_Vertrauensintervall_berechnen->click();
+                                              }}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
 
@@ -173,5 +171,6 @@ TEST_F(Fenster_Werte, UeberlappendeBereicheBleibenWahrscheinlichkeiten) {
     const QString Beschreibung = f->Image1->accessibleDescription();
     EXPECT_TRUE(Beschreibung.contains("α-Fehler 100,00%")) << Beschreibung.toStdString();
     f->CheckBox_Annahmebereich_zeigen->click();
-    EXPECT_TRUE(f->Image1->accessibleDescription().contains("A={ }")) << f->Image1->accessibleDescription().toStdString();
+    EXPECT_TRUE(f->Image1->accessibleDescription().contains("A={ }"))
+        << f->Image1->accessibleDescription().toStdString();
 }

@@ -133,10 +133,11 @@ TEST(Wertetabelle, KopierenFuerDieTabellenkalkulation) {
     QTest::keySequence(&g, QKeySequence::Copy);
     EXPECT_EQ(ablage.Text, "15\t17,46%\n16\t21,82%\n17\t20,54%");
     // The HTML form marks numbers as numbers: 17,46 % is the value 0,1746 in a percent format.
-    EXPECT_TRUE(ablage.Html.startsWith("<table><tr><td sdval=\"15\" sdnum=\"1033;1033;0\" x:num=\"15\" "
-                                       "style=\"mso-number-format:'0'\">15</td><td sdval=\"0.1746\" "
-                                       "sdnum=\"1033;1033;0.00%\" x:num=\"0.1746\" "
-                                       "style=\"mso-number-format:'0.00%'\">17,46%</td></tr>"))
+    EXPECT_TRUE(
+        ablage.Html.startsWith("<table><tr><td sdval=\"15\" sdnum=\"1033;1033;0\" x:num=\"15\" "
+                               "style=\"mso-number-format:'0'\">15</td><td sdval=\"0.1746\" "
+                               "sdnum=\"1033;1033;0.00%\" x:num=\"0.1746\" "
+                               "style=\"mso-number-format:'0.00%'\">17,46%</td></tr>"))
         << ablage.Html.toStdString();
 
     g.selectAll();

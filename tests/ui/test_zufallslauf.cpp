@@ -106,7 +106,10 @@ protected:
     std::mt19937_64 zufall;
     int Zahl(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(zufall); }
     bool Chance(double q) { return std::uniform_real_distribution<double>(0, 1)(zufall) < q; }
-    template <class T> T& Eins_von(std::vector<T>& v) { return v[Zahl(0, int(v.size()) - 1)]; }
+    template <class T>
+    T& Eins_von(std::vector<T>& v) {
+        return v[Zahl(0, int(v.size()) - 1)];
+    }
 
     // --- The fields and the ranges the program itself takes ---------------------------------
     struct Feld {
@@ -120,8 +123,7 @@ protected:
         const Zustand* z = &f->Stand();
         TForm1* w = f.get();
         auto hyper = [w](int Zeile) {
-            const QComboBox* c[] = {w->ComboBox_Verteilung_p0, w->ComboBox_Verteilung_p1,
-                                    w->ComboBox_Verteilung_p2};
+            const QComboBox* c[] = {w->ComboBox_Verteilung_p0, w->ComboBox_Verteilung_p1, w->ComboBox_Verteilung_p2};
             return c[Zeile]->currentIndex() == vaHypergeo;
         };
         auto n_hoechstens = [z, hyper] {
@@ -131,36 +133,40 @@ protected:
                 if (hyper(i)) h = std::min(h, N[i]);
             return static_cast<long double>(h);
         };
-        auto ganz = [](QLineEdit* e, std::function<long double()> lo,
-                       std::function<long double()> hi) {
-            return Feld{e, Art::Ganz, [lo, hi](long double v) { return v >= lo() && v <= hi(); },
-                        lo, hi};
+        auto ganz = [](QLineEdit* e, std::function<long double()> lo, std::function<long double()> hi) {
+            return Feld{e, Art::Ganz, [lo, hi](long double v) { return v >= lo() && v <= hi(); }, lo, hi};
         };
         auto dez = [](QLineEdit* e, long double lo, long double hi) {
-            return Feld{e, Art::Dezimal, [lo, hi](long double v) { return v >= lo && v <= hi; },
-                        [lo] { return lo; }, [hi] { return hi; }};
+            return Feld{e, Art::Dezimal, [lo, hi](long double v) { return v >= lo && v <= hi; }, [lo] { return lo; },
+                        [hi] { return hi; }};
         };
         // n <= N is a rule on n as well: switching a row to "Hypergeo" while n exceeds its N
         // refuses n, not N. So the N field is held to N > M, and n to the N of every
         // hypergeometric row.
         auto N_Feld = [&](QLineEdit* e, const int* M) {
-            return ganz(e, [M] { return *M + 1.0L; },
-                        [] { return std::numeric_limits<int>::max() * 1.0L; });
+            return ganz(
+                e, [M] { return *M + 1.0L; }, [] { return std::numeric_limits<int>::max() * 1.0L; });
         };
         return {
-            ganz(f->Edit_n, [] { return 1.0L; }, n_hoechstens),
+            ganz(
+                f->Edit_n, [] { return 1.0L; }, n_hoechstens),
             // x is held to n when typed; a later smaller n leaves it (the interval and the
             // marker take it as at most n).
-            ganz(f->Edit_Stichprobenergebnis, [] { return 0.0L; },
-                 [z] { return std::max(z->n, z->x) * 1.0L; }),
-            ganz(f->Edit_k1, [] { return 0.0L; }, [z] { return z->k2 * 1.0L; }),
-            ganz(f->Edit_k2, [z] { return z->k1 * 1.0L; }, [z] { return z->n * 1.0L; }),
+            ganz(
+                f->Edit_Stichprobenergebnis, [] { return 0.0L; }, [z] { return std::max(z->n, z->x) * 1.0L; }),
+            ganz(
+                f->Edit_k1, [] { return 0.0L; }, [z] { return z->k2 * 1.0L; }),
+            ganz(
+                f->Edit_k2, [z] { return z->k1 * 1.0L; }, [z] { return z->n * 1.0L; }),
             dez(f->Edit_p0, 0, 1),
             dez(f->Edit_p1, 0, 1),
             dez(f->Edit_p2, 0, 1),
-            ganz(f->Edit_M0, [] { return 0.0L; }, [z] { return z->N0 - 1.0L; }),
-            ganz(f->Edit_M1, [] { return 0.0L; }, [z] { return z->N1 - 1.0L; }),
-            ganz(f->Edit_M2, [] { return 0.0L; }, [z] { return z->N2 - 1.0L; }),
+            ganz(
+                f->Edit_M0, [] { return 0.0L; }, [z] { return z->N0 - 1.0L; }),
+            ganz(
+                f->Edit_M1, [] { return 0.0L; }, [z] { return z->N1 - 1.0L; }),
+            ganz(
+                f->Edit_M2, [] { return 0.0L; }, [z] { return z->N2 - 1.0L; }),
             N_Feld(f->Edit_N0, &z->M0),
             N_Feld(f->Edit_N1, &z->M1),
             N_Feld(f->Edit_N2, &z->M2),
@@ -169,8 +175,10 @@ protected:
             // kli <= kre binds typed bounds only: bounds computed from two levels that add up
             // to more than 100 % overlap. The computed right bound may stand at n + 2 after a
             // rounding (no right region).
-            ganz(f->Edit_kli, [] { return -1.0L; }, [z] { return z->n * 1.0L; }),
-            ganz(f->Edit_kre, [] { return 0.0L; }, [z] { return z->n + 2.0L; }),
+            ganz(
+                f->Edit_kli, [] { return -1.0L; }, [z] { return z->n * 1.0L; }),
+            ganz(
+                f->Edit_kre, [] { return 0.0L; }, [z] { return z->n + 2.0L; }),
             dez(f->Edit_Sigmafaktor, 0, 7),
             dez(f->Edit_Umgebung, 0, 100),
         };
@@ -186,11 +194,38 @@ protected:
         return t;
     }
     QString Text_fuer(const Feld& F) {
-        static const char* Unsinn[] = {"", "abc", "1,2,3", "1/0", "0/0", "-", ",", "1/", "/2",
-                                       "--1", "1e5000", "1e-5000", "nan", "inf", "-inf", " 5",
-                                       "5 ", "99999999999", "2147483648", "-2147483649", "1..2",
-                                       "0x10", "½", "١٢", "1,5e3", "3/-4", "1e", "+", "+7",
-                                       "0,5/0,25", "1e-4950/1e4950", "1/3"};
+        static const char* Unsinn[] = {"",
+                                       "abc",
+                                       "1,2,3",
+                                       "1/0",
+                                       "0/0",
+                                       "-",
+                                       ",",
+                                       "1/",
+                                       "/2",
+                                       "--1",
+                                       "1e5000",
+                                       "1e-5000",
+                                       "nan",
+                                       "inf",
+                                       "-inf",
+                                       " 5",
+                                       "5 ",
+                                       "99999999999",
+                                       "2147483648",
+                                       "-2147483649",
+                                       "1..2",
+                                       "0x10",
+                                       "½",
+                                       "١٢",
+                                       "1,5e3",
+                                       "3/-4",
+                                       "1e",
+                                       "+",
+                                       "+7",
+                                       "0,5/0,25",
+                                       "1e-4950/1e4950",
+                                       "1/3"};
         const int Wahl = Zahl(0, 9);
         if (Wahl < 2) return QString::fromUtf8(Unsinn[Zahl(0, std::size(Unsinn) - 1)]);
         const long double lo = F.lo(), hi = std::min(F.hi(), 5000.0L);
@@ -207,8 +242,8 @@ protected:
             return QString::number(Zahl(static_cast<int>(lo), static_cast<int>(o)));
         }
         if (Wahl < 4) {
-            const long double Ecken[] = {lo, hi, -0.0L, hi + 1e-15L, lo - 1e-15L, 0.05L, 50,
-                                         1e-4000L, 99.99999999L, 6.9999999999L};
+            const long double Ecken[] = {lo,    hi, -0.0L,    hi + 1e-15L,  lo - 1e-15L,
+                                         0.05L, 50, 1e-4000L, 99.99999999L, 6.9999999999L};
             return Dezimaltext(Ecken[Zahl(0, 9)]);
         }
         if (Wahl == 4) return QStringLiteral("%1/%2").arg(Zahl(0, 9)).arg(Zahl(1, 12));
@@ -247,8 +282,12 @@ protected:
 
     void Verlassen(QLineEdit* e) {
         switch (Zahl(0, 2)) {
-        case 0: QTest::keyClick(e, Qt::Key_Tab); break;
-        case 1: QTest::keyClick(e, Qt::Key_Return); break;
+        case 0:
+            QTest::keyClick(e, Qt::Key_Tab);
+            break;
+        case 1:
+            QTest::keyClick(e, Qt::Key_Return);
+            break;
         default: {
             std::vector<Feld> alle = Felder();
             for (int i = 0; i < 5; ++i) {
@@ -294,12 +333,12 @@ protected:
         }
         const QString steht = e->text();
         const QString k2_steht = f->Edit_k2->text();
-        Merken((einfuegen ? "einfuegen " : "tippen ") + e->objectName().toStdString() + " '" +
-               Text.toStdString() + "' -> '" + steht.toStdString() + "'");
+        Merken((einfuegen ? "einfuegen " : "tippen ") + e->objectName().toStdString() + " '" + Text.toStdString() +
+               "' -> '" + steht.toStdString() + "'");
         Nutzertext[e] = steht;
         if (e == f->Edit_n) Texte_in_n.insert(steht);
         if (e == f->Edit_n) Nutzertext[f->Edit_k2] = k2_steht;  // Edit_nChange copies it
-        if (Chance(0.1)) return;  // the focus stays for now
+        if (Chance(0.1)) return;                                // the focus stays for now
         Verlassen(e);
         if (Fokus() != e) {
             Nutzertext.erase(e);
@@ -316,8 +355,8 @@ protected:
     }
 
     void Auswaehlen() {
-        QComboBox* c[] = {f->ComboBox_Verteilung_p0, f->ComboBox_Verteilung_p1,
-                          f->ComboBox_Verteilung_p2, f->ComboBox_Histo_Saeule};
+        QComboBox* c[] = {f->ComboBox_Verteilung_p0, f->ComboBox_Verteilung_p1, f->ComboBox_Verteilung_p2,
+                          f->ComboBox_Histo_Saeule};
         QComboBox* b = c[Zahl(0, 3)];
         const int i = Zahl(0, b->count() - 1);
         Merken("waehlen " + b->objectName().toStdString() + " " + std::to_string(i));
@@ -358,9 +397,20 @@ protected:
         for (QLineEdit* e : f->findChildren<QLineEdit*>()) a.Texte << e->objectName() + "=" + e->text();
         for (QLabel* l : f->findChildren<QLabel*>()) a.Texte << l->objectName() + "=" + l->text();
         const Zustand& z = f->Stand();
-        a.Werte = {(long double)z.n, (long double)z.k1, (long double)z.k2, (long double)z.kli,
-                   (long double)z.kre, (long double)z.x, z.p0, z.p1, z.p2, z.Alfali, z.Alfare,
-                   z.Sigmafaktor, z.Umgebung, z.Pmax};
+        a.Werte = {(long double)z.n,
+                   (long double)z.k1,
+                   (long double)z.k2,
+                   (long double)z.kli,
+                   (long double)z.kre,
+                   (long double)z.x,
+                   z.p0,
+                   z.p1,
+                   z.p2,
+                   z.Alfali,
+                   z.Alfare,
+                   z.Sigmafaktor,
+                   z.Umgebung,
+                   z.Pmax};
         a.Bild = f->Image1->Bild();
         return a;
     }
@@ -381,9 +431,18 @@ protected:
         const int Toene_vorher = rec->Toene;
         std::string was;
         switch (Zahl(0, 6)) {
-        case 0: was = "Tab"; QTest::keyClick(w, Qt::Key_Tab); break;
-        case 1: was = "Shift+Tab"; QTest::keyClick(w, Qt::Key_Backtab, Qt::ShiftModifier); break;
-        case 2: was = "Enter"; QTest::keyClick(w, Qt::Key_Return); break;
+        case 0:
+            was = "Tab";
+            QTest::keyClick(w, Qt::Key_Tab);
+            break;
+        case 1:
+            was = "Shift+Tab";
+            QTest::keyClick(w, Qt::Key_Backtab, Qt::ShiftModifier);
+            break;
+        case 2:
+            was = "Enter";
+            QTest::keyClick(w, Qt::Key_Return);
+            break;
         case 3: {
             std::vector<Feld> alle = Felder();
             QLineEdit* ziel = Eins_von(alle).e;
@@ -455,19 +514,23 @@ protected:
             rec->Speicherformat = QStringLiteral("PNG 1×");
             const qsizetype vorher = rec->Meldungen.size();
             f->Aktion_Grafik_speichern->trigger();
-            if (rec->Meldungen.size() != vorher + 1)
-                Fehler_melden("misslungenes Speichern ohne Meldung");
+            if (rec->Meldungen.size() != vorher + 1) Fehler_melden("misslungenes Speichern ohne Meldung");
         }
         }
     }
 
     void Leichte_Aktion() {
         const int w = Zahl(0, 99);
-        if (w < 40) Eingeben();
-        else if (w < 55) Navigieren();
-        else if (w < 70) Kasten_klicken();
-        else if (w < 80) Auswaehlen();
-        else if (w < 88) Tasten();
+        if (w < 40)
+            Eingeben();
+        else if (w < 55)
+            Navigieren();
+        else if (w < 70)
+            Kasten_klicken();
+        else if (w < 80)
+            Auswaehlen();
+        else if (w < 88)
+            Tasten();
         else {
             QAbstractButton* b[] = {f->BitBtn_Histoneu, f->BitBtn_OC, f->SpeedButton_Standardwerte,
                                     f->SpeedButton_Clipboard};
@@ -483,13 +546,11 @@ protected:
         if (w < 990 || (seit_Serie < 60 && seit_Animation < 150)) return Leichte_Aktion();
         if (seit_Animation >= 150 && w >= 995) {
             seit_Animation = 0;
-            return Knopf(Chance(0.5) ? static_cast<QAbstractButton*>(f->BitBtn_p0Animation)
-                                     : f->BitBtn_nAnimation);
+            return Knopf(Chance(0.5) ? static_cast<QAbstractButton*>(f->BitBtn_p0Animation) : f->BitBtn_nAnimation);
         }
         if (seit_Serie >= 60) {
             seit_Serie = 0;
-            return Knopf(Chance(0.5) ? static_cast<QAbstractButton*>(f->Button_p0_variabel)
-                                     : f->Button_n_variabel);
+            return Knopf(Chance(0.5) ? static_cast<QAbstractButton*>(f->Button_p0_variabel) : f->Button_n_variabel);
         }
         Leichte_Aktion();
     }
@@ -510,8 +571,8 @@ protected:
 
     void Pruefen(int Meldungen_vorher) {
         const Zustand& z = f->Stand();
-        const std::string zs = " (n=" + std::to_string(z.n) + " k1=" + std::to_string(z.k1) +
-                               " k2=" + std::to_string(z.k2) + ")";
+        const std::string zs =
+            " (n=" + std::to_string(z.n) + " k1=" + std::to_string(z.k1) + " k2=" + std::to_string(z.k2) + ")";
         if (!(z.n >= 1 && z.n <= k_Maximum)) Fehler_melden("n ausserhalb 1..4000" + zs);
         if (!(0 <= z.k1 && z.k1 <= z.k2 && z.k2 <= z.n)) Fehler_melden("k-Bereich" + zs);
         const int n = std::clamp(z.n, 0, k_Maximum);
@@ -519,10 +580,13 @@ protected:
         // The probability functions may round a single value an ulp or two above 1.
         constexpr long double eps = std::numeric_limits<long double>::epsilon();
         const Schalter s = f->Schalter_lesen();
-        struct T { const Wertefeld* w; const char* Name; long double hoechstens; };
-        std::vector<T> Tabellen = {{&z.P0_Tabelle, "P0", 1 + 4 * eps},
-                                   {&z.P0_kumuliert, "P0_kumuliert", 1},
-                                   {&z.P0_Rest, "P0_Rest", 1}};
+        struct T {
+            const Wertefeld* w;
+            const char* Name;
+            long double hoechstens;
+        };
+        std::vector<T> Tabellen = {
+            {&z.P0_Tabelle, "P0", 1 + 4 * eps}, {&z.P0_kumuliert, "P0_kumuliert", 1}, {&z.P0_Rest, "P0_Rest", 1}};
         if (s.p1_zeichnen) Tabellen.push_back({&z.P1_Tabelle, "P1", 1 + 4 * eps});
         if (s.p2_zeichnen) Tabellen.push_back({&z.P2_Tabelle, "P2", 1 + 4 * eps});
         for (const T& t : Tabellen)
@@ -538,8 +602,7 @@ protected:
             }
 
         auto Text_pruefen = [&](const QString& t, const QString& wo) {
-            if (Unzahl_im_Text(t))
-                Fehler_melden("Unzahl in " + wo.toStdString() + ": '" + t.toStdString() + "'");
+            if (Unzahl_im_Text(t)) Fehler_melden("Unzahl in " + wo.toStdString() + ": '" + t.toStdString() + "'");
         };
         for (QLineEdit* e : f->findChildren<QLineEdit*>())
             if (!Vom_Nutzer(e)) Text_pruefen(e->text(), e->objectName());
@@ -547,15 +610,13 @@ protected:
         // refused; that is an echo, not a computed value.
         // It keeps such a text until the next redraw, after a new entry as well.
         const QString V_n = f->Label_V_n->text();
-        const bool V_n_Echo = V_n.startsWith(u"; ... ;") && V_n.endsWith(u']') &&
-                              Texte_in_n.contains(V_n.mid(7, V_n.size() - 8));
+        const bool V_n_Echo =
+            V_n.startsWith(u"; ... ;") && V_n.endsWith(u']') && Texte_in_n.contains(V_n.mid(7, V_n.size() - 8));
         for (QLabel* l : f->findChildren<QLabel*>())
             if (!(l == f->Label_V_n && V_n_Echo)) Text_pruefen(l->text(), l->objectName());
-        for (QAbstractButton* b : f->findChildren<QAbstractButton*>())
-            Text_pruefen(b->text(), b->objectName());
+        for (QAbstractButton* b : f->findChildren<QAbstractButton*>()) Text_pruefen(b->text(), b->objectName());
         for (QGroupBox* g : f->findChildren<QGroupBox*>()) Text_pruefen(g->title(), g->objectName());
-        for (int i = Meldungen_vorher; i < rec->Meldungen.size(); ++i)
-            Text_pruefen(rec->Meldungen[i], "Meldung");
+        for (int i = Meldungen_vorher; i < rec->Meldungen.size(); ++i) Text_pruefen(rec->Meldungen[i], "Meldung");
         const TStringGrid& g = *f->StringGrid1;
         for (int r = 0; r < g.Zeilenzahl(); ++r)
             for (int c = 0; c < g.Spaltenzahl(); ++c)
@@ -563,8 +624,8 @@ protected:
 
         for (const Feld& F : Felder()) {
             if (Annehmbar(F) || Vom_Nutzer(F.e)) continue;
-            Fehler_melden("Feld " + F.e->objectName().toStdString() + " zeigt '" +
-                          F.e->text().toStdString() + "'" + zs);
+            Fehler_melden("Feld " + F.e->objectName().toStdString() + " zeigt '" + F.e->text().toStdString() + "'" +
+                          zs);
         }
     }
 
@@ -574,8 +635,7 @@ protected:
 TEST_F(Zufallslauf, TausendeAktionenOhneUnzahlUndAusserhalbDerBereiche) {
     const auto seed = static_cast<std::uint64_t>(Umgebungszahl("QUORVEL_SEED", 20261208));
     const long long Anzahl = Umgebungszahl("QUORVEL_AKTIONEN", 5000);
-    std::cout << "Zufallslauf: QUORVEL_SEED=" << seed << " QUORVEL_AKTIONEN=" << Anzahl
-              << std::endl;
+    std::cout << "Zufallslauf: QUORVEL_SEED=" << seed << " QUORVEL_AKTIONEN=" << Anzahl << std::endl;
     zufall.seed(seed);
 
     // After a failure the run goes on from the start values, so that one run shows several
@@ -602,8 +662,8 @@ TEST_F(Zufallslauf, TausendeAktionenOhneUnzahlUndAusserhalbDerBereiche) {
     }
     // The clicks must really reach the boxes, or the run would test far less than it claims.
     EXPECT_GT(gewechselt, 0);
-    std::cout << "Zufallslauf: " << Anzahl << " Aktionen, " << rec->Meldungen.size()
-              << " Meldungen, " << rec->Toene << " Toene" << std::endl;
+    std::cout << "Zufallslauf: " << Anzahl << " Aktionen, " << rec->Meldungen.size() << " Meldungen, " << rec->Toene
+              << " Toene" << std::endl;
 }
 
 }  // namespace
