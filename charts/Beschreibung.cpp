@@ -36,18 +36,10 @@ QString Verteilungsname(int Art, const QString& Name, Extended p, int M, int N) 
 
 // The same in the dative: "der Binomialverteilung mit p0=0,8".
 QString Verteilung(int Art, const QString& Name, Extended p, int M, int N) {
-    switch (Art) {
-    case vaBinomial:
-        return QStringLiteral("der Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
-    case vaHypergeo:
-        return QStringLiteral("der hypergeometrischen Verteilung mit M=%1 und N=%2").arg(M).arg(N);
-    case vaPoisson:
-        return QStringLiteral("der Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
-    case vaGeometr:
-        return QStringLiteral("der geometrischen Verteilung mit %1=%2").arg(Name, Zahl(p));
-    default:
-        return QStringLiteral("ohne Verteilung");
-    }
+    if (Art < vaBinomial || Art > vaGeometr) return QStringLiteral("ohne Verteilung");
+    return QStringLiteral("der ") +
+           Verteilungsname(Art, Name, p, M, N)
+               .replace(QStringLiteral("ische Verteilung"), QStringLiteral("ischen Verteilung"));
 }
 
 QString Testart(const Zustand& z) {

@@ -26,6 +26,13 @@ struct Aufruf {
     int Skala = 1;      // Grafik: the PNG's scale
 };
 
+Aufruf Antwort(Aufruf::Art Was, QString Text) {
+    Aufruf a;
+    a.Was = Was;
+    a.Text = std::move(Text);
+    return a;
+}
+
 const QString Aufrufzeile = QStringLiteral(
     "Aufruf: quorvel [Optionen] [aufgabe.quorvel]\n"
     "        quorvel --grafik bild.png|bild.pdf [--skala 2] aufgabe.quorvel\n");
@@ -82,9 +89,9 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     }
 
     const bool gelesen = parser.parse(argumente);
-    if (parser.isSet(hilfe)) return {Aufruf::Hilfe, Hilfetext(eigene)};
+    if (parser.isSet(hilfe)) return Antwort(Aufruf::Hilfe, Hilfetext(eigene));
     if (parser.isSet(version))
-        return {Aufruf::Version, QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION))};
+        return Antwort(Aufruf::Version, QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION)));
 
     QString fehler;
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -120,8 +127,8 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
         if (a.Datei.isEmpty()) fehler = QStringLiteral("--grafik braucht eine Aufgabendatei");
     }
     if (!fehler.isEmpty())
-        return {Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Aufrufzeile +
-                                    QStringLiteral("„quorvel --help“ zeigt die Hilfe.\n")};
+        return Antwort(Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Aufrufzeile +
+                                           QStringLiteral("„quorvel --help“ zeigt die Hilfe.\n"));
     return a;
 }
 
