@@ -80,5 +80,5 @@ struct Zustand {
     Wertefeld P1_Tabelle{};
     Wertefeld P2_Tabelle{};
     Wertefeld P0_kumuliert{};  // P0(X <= k), held at 1 where the running sum would pass it
-    Wertefeld P0_Rest{};       // P0(X >= k) = 1 - P0(X <= k - 1)
+    Wertefeld P0_Rest{};       // P0(X >= k), summed from the top (1 for k = 0)
 };

@@ -112,7 +112,8 @@ public:
     bool Grafik_schreiben(const QString& Name, const QString& Format);
     void Grafik_drucken();
     // The picture now shown at device scale Skala over Groesse logical pixels (default: the
-    // image's), drawn anew on a copy of the state where it can be.
+    // image's), drawn anew from the state where it can be (drawing changes nothing), else its
+    // pixels in blocks.
     QImage Grafik_in_Skala(qreal Skala, QSize Groesse = {}) const;
     // The image at its device pixels into a PNG file; false when it can't be written.
     static bool Als_PNG_schreiben(QImage Bild, const QString& Name);
