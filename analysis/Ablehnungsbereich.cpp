@@ -19,9 +19,6 @@ Extended Kumuliert(const Zustand& z, int k)
     return z.P0_kumuliert[std::min(k, z.n)];
 }
 
-namespace {
-
-// The levels that the regions 0..k and k..n reach, in percent, as a field shows them.
 Extended Niveau_links(const Zustand& z, int k) { return Schreibbarer_Wert(Als_Prozent(100 * Kumuliert(z, k))); }
 
 Extended Niveau_rechts(const Zustand& z, int k)
@@ -31,6 +28,12 @@ Extended Niveau_rechts(const Zustand& z, int k)
     return std::isfinite(wert) ? Schreibbarer_Wert(Als_Prozent(wert)) : 0;
 }
 
+namespace {
+
+// A field shows a level with 15 digits and the input is what that text reads as: the bound
+// a level came from is found again when its level shows as the very same text.
+bool gleich_gezeigt(Extended Niveau, Extended Stand) { return Zahl_allgemein(Niveau) == Zahl_allgemein(Stand); }
+
 }  // namespace
 
 int kli_berechnen(Zustand& z)
@@ -39,7 +42,7 @@ int kli_berechnen(Zustand& z)
     // very same level (a tail below the level's resolution), the scan alone would pick the
     // largest of them, so the bound it came from is taken back directly.
     const int b = z.kli_Ursprung;
-    if (b >= 0 && b <= z.n && Niveau_links(z, b) == z.Alfali) return z.kli = b;
+    if (b >= 0 && b <= z.n && gleich_gezeigt(Niveau_links(z, b), z.Alfali)) return z.kli = b;
     z.kli = -1;
     if (z.Alfali <= 0) return z.kli;
     const Extended a = z.Alfali / 100;
@@ -52,7 +55,7 @@ int kli_berechnen(Zustand& z)
 int kre_berechnen(Zustand& z)
 {
     const int b = z.kre_Ursprung;
-    if (b >= 0 && b <= z.n && Niveau_rechts(z, b) == z.Alfare) return z.kre = b;
+    if (b >= 0 && b <= z.n && gleich_gezeigt(Niveau_rechts(z, b), z.Alfare)) return z.kre = b;
     z.kre = z.n + 1;
     if (z.Alfare <= 0) return z.kre;
     const Extended b_Grenze = 1 - z.Alfare / 100;

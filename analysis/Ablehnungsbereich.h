@@ -7,13 +7,18 @@
 // Typed bounds may lie outside 0..n; no table entry beyond the current n is ever read.
 Extended Kumuliert(const Zustand& z, int k);
 
+// The levels that the regions 0..k and k..n reach, in percent within 0..100 and as a field
+// can show them (Schreibbarer_Wert). Read the table for k = 0..n only.
+Extended Niveau_links(const Zustand& z, int k);
+Extended Niveau_rechts(const Zustand& z, int k);
+
 // The rejection regions for the levels Alfali and Alfare (percent); each stores its bound
 // in z and returns it. kli: the largest k with P0(X <= k) <= Alfali %, -1 when there is none
 // or Alfali <= 0 (no left region). kre: the smallest k with P0(X >= k) <= Alfare %, n + 1
 // when Alfare <= 0, n + 2 when even P0(X <= n) stays below 1 - Alfare/100; above n there is
 // no right region. A level that Alfali_berechnen or Alfare_berechnen derived from a bound
-// gives that bound back as long as the bound still reaches exactly that level (kli_Ursprung,
-// kre_Ursprung). Read P0_kumuliert for k = 0..n only.
+// gives that bound back as long as the bound's level still shows as that level's text
+// (kli_Ursprung, kre_Ursprung). Read P0_kumuliert for k = 0..n only.
 int kli_berechnen(Zustand& z);
 int kre_berechnen(Zustand& z);
 // The levels that the regions 0..kli and kre..n reach, in percent within 0..100 and as a

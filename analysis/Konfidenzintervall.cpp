@@ -5,14 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
-Extended Konfidenz_p0(const Zustand& z)
+Extended Konfidenz_p0(const Zustand& z) { return Konfidenz_p0(z.x, z.n, z.p0); }
+
+Extended Konfidenz_p0(int x, int n, Extended p0)
 {
     // Only the all-zero state before the first reset has no sample; nothing to estimate.
-    if (z.n < 1) return z.p0;
+    if (n < 1) return p0;
     // x is checked against n only when typed; a later smaller n must not make x/n exceed 1
     // (negative probabilities, the root of a negative), so x counts as at most n.
-    const int x = std::clamp(z.x, 0, z.n);
-    return static_cast<Extended>(x) / z.n;
+    return static_cast<Extended>(std::clamp(x, 0, n)) / n;
 }
 
 std::string Konfidenz_p0_setzen(Zustand& z)

@@ -8,6 +8,7 @@
 // x/n, with x counted as at most n (a later, smaller n leaves x as it was typed); p0 as it
 // stands before the first reset (n = 0).
 Extended Konfidenz_p0(const Zustand& z);
+Extended Konfidenz_p0(int x, int n, Extended p0);
 // p0 := Konfidenz_p0; returns the text of Edit_p0 for it. The caller recomputes from p0.
 std::string Konfidenz_p0_setzen(Zustand& z);
 // "[ 0,0089 ; 0,2361 ]" around p0 with the factor Sigmafaktor; reads z only.

@@ -16,8 +16,7 @@ using Wertefeld = std::array<Extended, k_Maximum + 1>;
 // Kind of a distribution, in the order of the combo box items.
 enum Verteilungsart : int { vaBinomial = 0, vaHypergeo = 1, vaPoisson = 2, vaGeometr = 3 };
 
-// The switch states (check boxes, combo boxes) at the moment a routine runs. The window
-// builds it afresh for every call; nothing keeps a copy between calls.
+// The switch states (check boxes, combo boxes): part of the inputs (analysis/Eingaben.h).
 struct Schalter {
     int Verteilung_p0 = vaBinomial;  // selected item index; outside 0..3 selects no formula
     int Verteilung_p1 = vaBinomial;
@@ -36,6 +35,7 @@ struct Schalter {
     bool waagerechte_Strichelung = false;
     bool p0_kumuliert = false;
     bool Stichprobenergebnis_zeigen = false;
+    bool operator==(const Schalter&) const = default;
 };
 
 // Units: k, n, M, N, x and the bounds are counts; p0..p2 are probabilities in 0..1; Alfali,
@@ -53,8 +53,8 @@ struct Zustand {
                                       // a later, smaller n
     Extended p0 = 0, p1 = 0, p2 = 0;  // p0 is the hypothesis, p1 and p2 the alternatives
     Extended Pmax = 0;                // the chart's scale: largest shown probability
-    Extended Alfali = 0;              // the levels asked for, in percent; after Alfali_berechnen and
-    Extended Alfare = 0;              // Alfare_berechnen the levels the regions reach
+    Extended Alfali = 0;              // the levels asked for, in percent (the fields' levels)
+    Extended Alfare = 0;
     // The bound that Alfali_berechnen or Alfare_berechnen derived the stored level from, so
     // that the next recomputation finds that bound again (kli_berechnen, kre_berechnen);
     // kein_Ursprung while the level is the user's own, typed or a start value.
@@ -66,8 +66,7 @@ struct Zustand {
     Extended Umgebung = 0;     // its share under the normal curve, in percent
     Extended Umgebung_li = 0;  // its real bounds, cut to 0..n
     Extended Umgebung_re = 0;
-    // The kind of test, from kli, kre and n; set by Testart_setzen at the start of a redraw,
-    // and read as that redraw left them.
+    // The kind of test, from kli, kre and n (Testart_setzen).
     bool Test_links = false;
     bool Test_rechts = false;
     bool Test_beidseitig = false;

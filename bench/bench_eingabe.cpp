@@ -10,8 +10,11 @@
 
 static void BM_Umgebung_verlassen(benchmark::State& state) {
     TForm1 Fenster;
-    Fenster.Edit_Umgebung->setText(QStringLiteral("99,99"));
-    for (auto _ : state) Fenster.Edit_UmgebungExit();
+    for (auto _ : state) {
+        Fenster.Edit_Umgebung->setText(QStringLiteral("99,99"));
+        Fenster.Edit_Umgebung->setModified(true);
+        Fenster.Feld_verlassen(Fenster.Edit_Umgebung);
+    }
 }
 BENCHMARK(BM_Umgebung_verlassen)->Unit(benchmark::kMillisecond);
 static bool ziel = Ziel_setzen("BM_Umgebung_verlassen", 50);

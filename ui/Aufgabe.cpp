@@ -1,12 +1,18 @@
 #include "ui/Aufgabe.h"
 
+#include "analysis/Zahlen_lesen.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 const std::array<Aufgabenschluessel, 19> Aufgabenfelder{{
     {"n", "Edit_n"},
@@ -236,4 +242,125 @@ QByteArray Aufgabe_schreiben(const Aufgabe& a) {
     o.insert(QStringLiteral("V_links getippt"), a.V_links_getippt);
     o.insert(QStringLiteral("V_rechts getippt"), a.V_rechts_getippt);
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+namespace {
+
+QString Schluessel_von(Feld f) { return S(Aufgabenfelder.at(static_cast<std::size_t>(f)).Schluessel); }
+
+struct Pruefung {
+    const Aufgabe& a;
+    QString Fehler;
+
+    std::string Text(Feld f) const { return a.Felder.value(Schluessel_von(f)).toStdString(); }
+    bool Problem(Feld f, const QString& Bereich) {
+        if (Fehler.isEmpty())
+            Fehler = QStringLiteral("%1: %2 („%3“)").arg(Schluessel_von(f), Bereich, a.Felder.value(Schluessel_von(f)));
+        return false;
+    }
+    bool ganz(Feld f, int lo, int hi, Ganzzahlfeld& Ziel, const QString& Bereich) {
+        int w = 0;
+        if (!Fehler.isEmpty()) return false;
+        if (!Ganzzahl_lesen(Text(f), w) || w < lo || w > hi) return Problem(f, Bereich);
+        Ziel = {Text(f), w};
+        return true;
+    }
+    bool dezimal(Feld f, Extended lo, Extended hi, Dezimalfeld& Ziel, const QString& Bereich) {
+        Extended w = 0;
+        if (!Fehler.isEmpty()) return false;
+        if (!Dezimal_lesen(Text(f), w) || !(w >= lo && w <= hi)) return Problem(f, Bereich);
+        Ziel = {Text(f), w};
+        return true;
+    }
+};
+
+const std::array<Kasten, 14> Kaesten_der_Datei{
+    Kasten::p1_zeichnen,          Kasten::p2_zeichnen,           Kasten::Erwartungswert_zeigen,
+    Kasten::Sigma_zeigen,         Kasten::Umgebung_schraffieren, Kasten::Vertrauensintervall_berechnen,
+    Kasten::Normalverteilung,     Kasten::Alfa_zeigen,           Kasten::Annahmebereich_zeigen,
+    Kasten::Beta_zeigen,          Kasten::waagerechte_Strichelung, Kasten::p0_kumuliert,
+    Kasten::Stichprobenergebnis_zeigen, Kasten::Info};
+
+}  // namespace
+
+Eingaben_gelesen Eingaben_aus(const Aufgabe& a) {
+    Eingaben e = Starteingaben();
+    e.s.Verteilung_p0 = a.Verteilungen[0];
+    e.s.Verteilung_p1 = a.Verteilungen[1];
+    e.s.Verteilung_p2 = a.Verteilungen[2];
+    // The boxes as a user switches them on, in the file's order; boxes that clear each other
+    // cannot all be on.
+    for (std::size_t i = 0; i < Aufgabenschalter.size(); ++i) {
+        const bool an = a.Schalter.value(S(Aufgabenschalter[i].Schluessel));
+        if (Kaesten_der_Datei[i] == Kasten::Info)
+            Kasten_schreiben(e.s, Kasten::Info, an);
+        else if (an)
+            Kasten_setzen(e, Kaesten_der_Datei[i], true);
+    }
+    for (std::size_t i = 0; i < Aufgabenschalter.size(); ++i)
+        if (Kasten_an(e.s, Kaesten_der_Datei[i]) != a.Schalter.value(S(Aufgabenschalter[i].Schluessel)))
+            return {std::nullopt, QStringLiteral("%1: lässt sich mit den übrigen Schaltern nicht so setzen")
+                                      .arg(S(Aufgabenschalter[i].Schluessel))};
+    e.Saeulendiagramm = a.Saeulendiagramm;
+    e.OC = a.OC;
+    e.V_links_getippt = a.V_links_getippt;
+    e.V_rechts_getippt = a.V_rechts_getippt;
+
+    Pruefung p{a, {}};
+    const QString bis_n = QStringLiteral("muss zwischen 1 und %1 liegen").arg(k_Maximum);
+    p.ganz(Feld::n, 1, k_Maximum, e.n, bis_n);
+    p.ganz(Feld::x, 0, k_Maximum, e.x, QStringLiteral("muss zwischen 0 und %1 liegen").arg(k_Maximum));
+    p.ganz(Feld::k1, 0, e.n.Wert, e.k1, QStringLiteral("muss zwischen 0 und n liegen"));
+    p.ganz(Feld::k2, e.k1.Wert, e.n.Wert, e.k2, QStringLiteral("muss zwischen k1 und n liegen"));
+    for (int i = 0; i < 3; ++i)
+        p.dezimal(static_cast<Feld>(static_cast<int>(Feld::p0) + i), 0, 1, e.p[i],
+                  QStringLiteral("muss zwischen 0 und 1 liegen"));
+    for (int i = 0; i < 3; ++i)
+        p.ganz(static_cast<Feld>(static_cast<int>(Feld::M0) + i), 0, std::numeric_limits<int>::max(), e.M[i],
+               QStringLiteral("muss eine ganze Zahl ab 0 sein"));
+    for (int i = 0; i < 3; ++i)
+        p.ganz(static_cast<Feld>(static_cast<int>(Feld::N0) + i), e.M[i].Wert + 1, std::numeric_limits<int>::max(), e.N[i],
+               QStringLiteral("muss eine ganze Zahl größer als M sein"));
+    const QString Prozent = QStringLiteral("muss zwischen 0 und 100 liegen");
+    p.dezimal(Feld::Alfali, 0, 100, e.Alfali, Prozent);
+    p.dezimal(Feld::Alfare, 0, 100, e.Alfare, Prozent);
+    // A bound counts only where it was typed after its level; otherwise it is what the level
+    // gives, and the file shows it for the reader's sake.
+    if (e.V_links_getippt)
+        p.ganz(Feld::kli, -1, k_Maximum, e.kli, QStringLiteral("muss zwischen -1 und %1 liegen").arg(k_Maximum));
+    if (e.V_rechts_getippt)
+        p.ganz(Feld::kre, 0, k_Maximum + 1, e.kre, QStringLiteral("muss zwischen 0 und %1 liegen").arg(k_Maximum + 1));
+    p.dezimal(Feld::Sigmafaktor, 0, Sigmafaktor_hoechstens, e.Sigmafaktor, QStringLiteral("muss zwischen 0 und 7 liegen"));
+    p.dezimal(Feld::Umgebung, 0, 100, e.Umgebung, Prozent);
+    if (!p.Fehler.isEmpty()) return {std::nullopt, p.Fehler};
+    return {e, {}};
+}
+
+Aufgabe Aufgabe_aus(const Eingaben& e, const Auswertung& ausw) {
+    Aufgabe a;
+    for (int i = 0; i < Feldzahl; ++i)
+        a.Felder[S(Aufgabenfelder[i].Schluessel)] = QString::fromStdString(Text_von(e, static_cast<Feld>(i)));
+    if (!e.V_links_getippt) a.Felder[Schluessel_von(Feld::kli)] = QString::fromStdString(ausw.Edit_kli);
+    if (!e.V_rechts_getippt) a.Felder[Schluessel_von(Feld::kre)] = QString::fromStdString(ausw.Edit_kre);
+    for (std::size_t i = 0; i < Aufgabenschalter.size(); ++i)
+        a.Schalter[S(Aufgabenschalter[i].Schluessel)] = Kasten_an(e.s, Kaesten_der_Datei[i]);
+    a.Verteilungen = {std::clamp(e.s.Verteilung_p0, 0, 3), std::clamp(e.s.Verteilung_p1, 0, 3),
+                      std::clamp(e.s.Verteilung_p2, 0, 3)};
+    a.Saeulendiagramm = e.Saeulendiagramm;
+    a.OC = e.OC;
+    a.V_links_getippt = e.V_links_getippt;
+    a.V_rechts_getippt = e.V_rechts_getippt;
+    return a;
+}
+
+Eingaben_gelesen Eingaben_laden(const QString& Datei) {
+    const QFileInfo Info(Datei);
+    if (!Info.isFile()) return {std::nullopt, QStringLiteral("die Datei gibt es nicht")};
+    // A file far too long for a task is not read at all.
+    if (Info.size() > Aufgabe_hoechstens) return {std::nullopt, QStringLiteral("die Datei ist größer als 1 MB")};
+    QFile f(Datei);
+    if (!f.open(QIODevice::ReadOnly)) return {std::nullopt, QStringLiteral("die Datei lässt sich nicht lesen")};
+    const Aufgabe_gelesen g = Aufgabe_lesen(f.read(Aufgabe_hoechstens + 1));
+    if (!g.Wert) return {std::nullopt, g.Fehler};
+    return Eingaben_aus(*g.Wert);
 }

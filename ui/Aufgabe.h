@@ -8,8 +8,10 @@
 // after its level (then the level shown is the bound's and the bound is typed on opening);
 // without the mark the level is typed and the bound follows from it.
 //
-// This part reads and writes the text only (QtCore): the shape, the keys, the types. Whether
-// the values pass the fields' rules the window finds out by typing them (ui/Dokument.cpp).
+// Reading checks the shape, the keys and the types, then every value by its field's rule; a
+// task passes when a window can hold it, so every window saves to a file that opens again.
+
+#include "analysis/Eingaben.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -53,3 +55,18 @@ struct Aufgabe_gelesen {
 // Never throws, reads at most Aufgabe_hoechstens bytes' worth.
 Aufgabe_gelesen Aufgabe_lesen(const QByteArray& Text);
 QByteArray Aufgabe_schreiben(const Aufgabe& a);
+
+// The inputs a task holds: every value by its field's rule, as far as it does not depend on
+// other fields that a later change may move on (x above a later n, N below a later n, a
+// bound beyond a later n, V rechts below V links all happen in the window and stay so).
+// Refused or corrected values are the problem, "x: muss zwischen 0 und 4000 liegen („x“)".
+struct Eingaben_gelesen {
+    std::optional<Eingaben> Wert;
+    QString Fehler;
+};
+Eingaben_gelesen Eingaben_aus(const Aufgabe& a);
+// The task of a window with inputs e and their evaluation: a bound not typed after its level
+// is written as shown.
+Aufgabe Aufgabe_aus(const Eingaben& e, const Auswertung& a);
+// Read from a file and checked; refused unread when larger than Aufgabe_hoechstens.
+Eingaben_gelesen Eingaben_laden(const QString& Datei);

@@ -1,14 +1,20 @@
-// The window's size: the outer size once the frame is known, the band and the chart image
-// following the width, and the chart redrawn at a new image size.
+// The window as a window: its size (the outer size once the frame is known, the band and the
+// chart image following the width), dropping a lesson file on it, closing it.
 
 #include "ui/Quorvel.h"
 
-#include "charts/Diagramm.h"
+#include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -20,6 +26,12 @@ constexpr int Fensterhoehe = 750;
 constexpr int Bandhoehe = 340;
 constexpr int Bildhoehe = 373;
 
+// The one local file a drag brings, else empty.
+QString Gezogene_Datei(const QMimeData* m) {
+    if (!m || !m->hasUrls() || m->urls().size() != 1 || !m->urls().constFirst().isLocalFile()) return {};
+    return m->urls().constFirst().toLocalFile();
+}
+
 }  // namespace
 
 void TForm1::Anordnen() {
@@ -30,15 +42,7 @@ void TForm1::Anordnen() {
     if (Oeffnungshoehe == 0) Oeffnungshoehe = height();
     Image1->setGeometry(0, Bandhoehe, b, Bildhoehe + std::max(0, height() - Oeffnungshoehe));
     // While the window is hidden Qt holds the resize event back; the chart needs the size now.
-    if (Image1->Bild_anpassen()) Bildgroesse_angepasst();
-}
-
-void TForm1::Bildgroesse_angepasst() {
-    // Only the distribution chart of the current state is redrawn at the new size; any other
-    // picture keeps its pixels. A resize changes no field, repeats no message, runs no handler.
-    if (!erstellt || Gezeigt != Bildart::Verteilung) return;
-    Geometrie = Verteilungsbild(Image1->Bild(), Schalter_lesen());
-    Image1->update();
+    if (Image1->Bild_anpassen()) emit Image1->Groesse_geaendert();
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
@@ -74,4 +78,25 @@ void TForm1::Aussengroesse_anpassen() {
 void TForm1::moveEvent(QMoveEvent* e) {
     QWidget::moveEvent(e);
     Aussengroesse_anpassen();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* e) {
+    if (!Gezogene_Datei(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* e) {
+    const QString Name = Gezogene_Datei(e->mimeData());
+    if (Name.isEmpty()) return;
+    e->acceptProposedAction();
+    // After the drop has ended: the question or the message must not hold the dragging program.
+    QTimer::singleShot(0, this, [this, Name] { dokument.Oeffnen(Name); });
+}
+
+// Changes of an untitled window are asked for too: closing must not lose them silently.
+void TForm1::closeEvent(QCloseEvent* e) {
+    Erkundung_anhalten();
+    if (dokument.Aenderungen_sichern(true))
+        e->accept();
+    else
+        e->ignore();
 }

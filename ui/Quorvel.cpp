@@ -1,50 +1,40 @@
-// The main window: its creation from the form ui/Quorvel.ui, the wiring of its events and the
-// handlers that only switch, recompute and redraw. The exit handlers of the edit fields are in
-// Eingabe.cpp.
+// The main window: its creation from the form ui/Quorvel.ui, the wiring of its controls to the
+// session, and showing inputs and evaluation. The entries of the edit fields are in
+// Eingabe.cpp, the chart's ways out in Grafikausgabe.cpp, the window's size in Fenstergroesse.cpp.
 
 #include "ui/Quorvel.h"
 
-#include "analysis/Berechnung.h"
-#include "analysis/Konfidenzintervall.h"
-#include "analysis/Startwerte.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Beschreibung.h"
-#include "analysis/Ablehnungsbereich.h"
 #include "charts/Diagramm.h"
-#include "charts/OC.h"
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
-#include "explorations/Animation.h"
-#include "explorations/Serien.h"
+#include "explorations/Erkundung.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
+#include "ui/Erkundungsanzeige.h"
 #include "ui/Formular.h"
+#include "ui/Grafik.h"
 #include "ui/Wertetabelle.h"
 
-#include <QApplication>
+#include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
 
 #include <initializer_list>
 #include <utility>
 
-namespace {
-
-// The right end of the rejection region V, "; ... ;n]".
-QString V_n_Text(const QString& n) { return QStringLiteral("; ... ;") + n + QStringLiteral("]"); }
-
-}  // namespace
-
-// --- Construction ---------------------------------------------------------------------------
-
-TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent), dokument(*this, sitzung) {
     Formular_anmelden();
     Steuerelemente_anlegen();
     if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
-    Anordnen();
     Ereignisse_verbinden();
-    Tastenfilter_einrichten();
-    FormCreate();
-    erstellt = true;
+    Eingaben_verbinden();
+    StringGrid1->Tabelle_einrichten(sitzung.Stand().n.Wert);
+    Anordnen();
+    Anzeigen();
 }
 
 TForm1::~TForm1() {
@@ -68,15 +58,33 @@ void TForm1::Steuerelemente_anlegen() {
           std::pair{SpeedButton_Vollbild, Aktion_Vollbild}, std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
         Knopf->setToolTip(
             QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
-    Dateimenue_anlegen();
-    Zeilen = {{{ComboBox_Verteilung_p0, Edit_p0, Edit_M0, Edit_N0, Label_M0, Label_N0},
-               {ComboBox_Verteilung_p1, Edit_p1, Edit_M1, Edit_N1, Label_M1, Label_N1},
-               {ComboBox_Verteilung_p2, Edit_p2, Edit_M2, Edit_N2, Label_M2, Label_N2}}};
+    dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
+                           Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
+    setAcceptDrops(true);
+    Felder = {Edit_n,   Edit_Stichprobenergebnis, Edit_k1,     Edit_k2,     Edit_p0,          Edit_p1,      Edit_p2,
+              Edit_M0,  Edit_M1,                  Edit_M2,     Edit_N0,     Edit_N1,          Edit_N2,      Edit_Alfali,
+              Edit_Alfare, Edit_kli,              Edit_kre,    Edit_Sigmafaktor, Edit_Umgebung};
+    Kaesten = {CheckBox_p1_zeichnen,           CheckBox_p2_zeichnen,      CheckBox_Vertrauensintervall_berechnen,
+               CheckBox_Info,                  CheckBox_Erwartungswert_zeigen, CheckBox_Sigma_zeigen,
+               CheckBox_Umgebung_schraffieren, CheckBox_Normalverteilung, CheckBox_Alfa_zeigen,
+               CheckBox_Annahmebereich_zeigen, CheckBox_Beta_zeigen,      CheckBox_waagerechte_Strichelung,
+               CheckBox_p0_kumuliert,          CheckBox_Stichprobenergebnis_zeigen};
+    Arten = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2};
+    Erkundung = new Erkundungsanzeige(*Image1, this);
 }
 
 void TForm1::Ereignisse_verbinden() {
-    connect(Image1, &Bildfeld::Groesse_geaendert, this, &TForm1::Bildgroesse_angepasst);
+    connect(&sitzung, &Sitzung::geaendert, this, [this] {
+        Erkundung_anhalten();
+        Anzeigen();
+    });
+    // The chart at its new size; an exploration's picture keeps its pixels. A resize changes
+    // no field and runs no handler.
+    connect(Image1, &Bildfeld::Groesse_geaendert, this, [this] {
+        if (!Erkundungsbild) Zeichnen();
+    });
     connect(Image1, &Bildfeld::Doppelklick, this, &TForm1::Vollbild_zeigen);
+    Image1->installEventFilter(this);
     connect(Aktion_Vollbild, &QAction::triggered, this, &TForm1::Vollbild_zeigen);
     connect(Aktion_Grafik_speichern, &QAction::triggered, this, &TForm1::Grafik_speichern);
     connect(Aktion_Grafik_drucken, &QAction::triggered, this, &TForm1::Grafik_drucken);
@@ -85,234 +93,137 @@ void TForm1::Ereignisse_verbinden() {
     connect(SpeedButton_Grafik_drucken, &QToolButton::clicked, Aktion_Grafik_drucken, &QAction::trigger);
     connect(SpeedButton_Vollbild, &QToolButton::clicked, Aktion_Vollbild, &QAction::trigger);
     connect(SpeedButton_Hilfe, &QToolButton::clicked, Aktion_Hilfe, &QAction::trigger);
-    connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::BitBtn_HistoneuClick);
-    connect(CheckBox_Beta_zeigen, &QCheckBox::toggled, this, &TForm1::BitBtn_HistoneuClick);
-    connect(BitBtn_OC, &QPushButton::clicked, this, &TForm1::BitBtn_OCClick);
+    connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::Histo_geklickt);
+    connect(BitBtn_OC, &QPushButton::clicked, this, [this] {
+        Erkundung_anhalten();
+        sitzung.OC_zeigen(true);
+        if (Erkundungsbild) Anzeigen();
+    });
     connect(SpeedButton_Standardwerte, &QToolButton::clicked, this, &TForm1::Std_geklickt);
-    connect(SpeedButton_Clipboard, &QToolButton::clicked, this, &TForm1::SpeedButton_ClipboardClick);
-    connect(CheckBox_p1_zeichnen, &QCheckBox::toggled, this, &TForm1::CheckBox_p1_zeichnenClick);
-    connect(CheckBox_p2_zeichnen, &QCheckBox::toggled, this, &TForm1::CheckBox_p2_zeichnenClick);
-    connect(CheckBox_p0_kumuliert, &QCheckBox::toggled, this, &TForm1::CheckBox_p0_kumuliertClick);
-    connect(ComboBox_Histo_Saeule, &QComboBox::activated, this, &TForm1::ComboBox_Histo_SaeuleChange);
-    connect(CheckBox_Alfa_zeigen, &QCheckBox::toggled, this, &TForm1::CheckBox_Alfa_zeigenClick);
-    connect(CheckBox_Annahmebereich_zeigen, &QCheckBox::toggled, this, &TForm1::CheckBox_Annahmebereich_zeigenClick);
-    connect(CheckBox_waagerechte_Strichelung, &QCheckBox::toggled, this, &TForm1::CheckBox_Annahmebereich_zeigenClick);
-    connect(CheckBox_Umgebung_schraffieren, &QCheckBox::toggled, this, &TForm1::CheckBox_Umgebung_schraffierenClick);
-    connect(CheckBox_Info, &QCheckBox::toggled, this, &TForm1::CheckBox_InfoClick);
-    connect(CheckBox_Normalverteilung, &QCheckBox::toggled, this, &TForm1::CheckBox_NormalverteilungClick);
-    connect(CheckBox_Erwartungswert_zeigen, &QCheckBox::toggled, this, &TForm1::CheckBox_Erwartungswert_zeigenClick);
-    connect(CheckBox_Sigma_zeigen, &QCheckBox::toggled, this, &TForm1::CheckBox_Sigma_zeigenClick);
-    connect(CheckBox_Stichprobenergebnis_zeigen, &QCheckBox::toggled, this,
-            &TForm1::CheckBox_Stichprobenergebnis_zeigenClick);
-    connect(CheckBox_Vertrauensintervall_berechnen, &QCheckBox::toggled, this,
-            &TForm1::CheckBox_Vertrauensintervall_berechnenClick);
-    connect(ComboBox_Verteilung_p0, &QComboBox::activated, this, &TForm1::ComboBox_Verteilung_p0Change);
-    connect(ComboBox_Verteilung_p1, &QComboBox::activated, this, &TForm1::ComboBox_Verteilung_p1Change);
-    connect(ComboBox_Verteilung_p2, &QComboBox::activated, this, &TForm1::ComboBox_Verteilung_p2Change);
-    connect(Edit_n, &QLineEdit::textChanged, this, &TForm1::Edit_nChange);
-    connect(BitBtn_p0Animation, &QPushButton::clicked, this, &TForm1::BitBtn_p0AnimationClick);
-    connect(BitBtn_nAnimation, &QPushButton::clicked, this, &TForm1::BitBtn_nAnimationClick);
-    connect(Button_p0_variabel, &QPushButton::clicked, this, &TForm1::Button_p0_variabelClick);
-    connect(Button_n_variabel, &QPushButton::clicked, this, &TForm1::Button_n_variabelClick);
-
-    Ausgaenge_verbinden();
+    connect(SpeedButton_Clipboard, &QToolButton::clicked, this, &TForm1::Clipboard_geklickt);
+    connect(Button_p0_variabel, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::mehrere_p0)); });
+    connect(Button_n_variabel, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::mehrere_n)); });
+    connect(BitBtn_p0Animation, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::p0_Animation)); });
+    connect(BitBtn_nAnimation, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::n_Animation)); });
+    connect(Erkundung, &Erkundungsanzeige::Bild_gezeigt, this, [this](const QString& Beschreibung) {
+        Geometrie = Erkundung->Geometrie();
+        Bild_zeigen(Beschreibung);
+    });
+    auto* Esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(Esc, &QShortcut::activated, this, &TForm1::Erkundung_anhalten);
 }
 
-// --- Reading the switches, recomputing, redrawing ------------------------------------------
+// --- Showing inputs and evaluation ----------------------------------------------------------
 
-Schalter TForm1::Schalter_lesen() const {
-    Schalter s;
-    s.Verteilung_p0 = Zeilen[0].Art->currentIndex();
-    s.Verteilung_p1 = Zeilen[1].Art->currentIndex();
-    s.Verteilung_p2 = Zeilen[2].Art->currentIndex();
-    s.p1_zeichnen = CheckBox_p1_zeichnen->isChecked();
-    s.p2_zeichnen = CheckBox_p2_zeichnen->isChecked();
-    s.Vertrauensintervall_berechnen = CheckBox_Vertrauensintervall_berechnen->isChecked();
-    s.Info = CheckBox_Info->isChecked();
-    s.Erwartungswert_zeigen = CheckBox_Erwartungswert_zeigen->isChecked();
-    s.Sigma_zeigen = CheckBox_Sigma_zeigen->isChecked();
-    s.Umgebung_schraffieren = CheckBox_Umgebung_schraffieren->isChecked();
-    s.Normalverteilung = CheckBox_Normalverteilung->isChecked();
-    s.Alfa_zeigen = CheckBox_Alfa_zeigen->isChecked();
-    s.Annahmebereich_zeigen = CheckBox_Annahmebereich_zeigen->isChecked();
-    s.Beta_zeigen = CheckBox_Beta_zeigen->isChecked();
-    s.waagerechte_Strichelung = CheckBox_waagerechte_Strichelung->isChecked();
-    s.p0_kumuliert = CheckBox_p0_kumuliert->isChecked();
-    s.Stichprobenergebnis_zeigen = CheckBox_Stichprobenergebnis_zeigen->isChecked();
-    return s;
-}
+namespace {
 
-void TForm1::Alles_berechnen() { Alles_berechnen(Schalter_lesen()); }
-void TForm1::Histo_neu_zeichnen() { Histo_neu_zeichnen(Schalter_lesen()); }
+// The right end of the rejection region V, "; ... ;n]".
+QString V_n_Text(int n) { return QStringLiteral("; ... ;") + Qt_Text(Zahl_ganz(n)) + QStringLiteral("]"); }
 
-void TForm1::Neu_berechnen_und_zeichnen() {
-    const Schalter s = Schalter_lesen();
-    Alles_berechnen(s);
-    Histo_neu_zeichnen(s);
-}
-
-void TForm1::Alles_berechnen(const Schalter& s) {
-    if (Zuruecksetzung_laeuft) return;
-    // Until the next redraw the picture belongs to the state before this recomputation.
-    Gezeigt = Bildart::Anderes;
-    const Berechnungstexte t = ::Alles_berechnen(z, s);
-    Edit_kli->setText(Qt_Text(t.Edit_kli));
-    Edit_kre->setText(Qt_Text(t.Edit_kre));
-    Intervalltexte_zeigen(t.Intervall);
-    // Whatever the kind of distribution 0: only the box's own click asks for a binomial one.
-    if (s.Vertrauensintervall_berechnen) {
-        Edit_p0->setText(Qt_Text(t.Edit_p0));
-        Konfidenztext_zeigen(Qt_Text(t.Label_Vertrauensintervall_ausgeben));
+// What field f shows: the inputs' text, or what is derived there (the k range shown, the
+// bounds, p0 = x/n of the interval).
+std::string Feldtext(const Eingaben& e, const Auswertung& a, Feld f) {
+    switch (f) {
+    case Feld::k1: return a.verengt ? Zahl_ganz(a.z.k1) : e.k1.Text;
+    case Feld::k2: return a.verengt ? Zahl_ganz(a.z.k2) : e.k2.Text;
+    case Feld::p0: return a.Edit_p0;
+    case Feld::kli: return a.Edit_kli;
+    case Feld::kre: return a.Edit_kre;
+    default: return Text_von(e, f);
     }
-    if (!z.Serie_laeuft) StringGrid1->Tabelle_fuellen(z, s.p1_zeichnen, s.p2_zeichnen);
 }
 
-// The value labels say what they are: a screen reader hears the name with the value.
-void TForm1::Intervalltexte_zeigen(const Intervalltexte& t) {
-    Label_Intervallwahrscheinlichkeit->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit));
-    Label_Intervallwahrscheinlichkeit2->setText(Qt_Text(t.Label_Intervallwahrscheinlichkeit2));
-    Label_Intervallwahrscheinlichkeit->setAccessibleName(QStringLiteral("P0(k1<=x<=k2) ") +
-                                                         Label_Intervallwahrscheinlichkeit->text());
-    Label_Intervallwahrscheinlichkeit2->setAccessibleName(QStringLiteral("P0(k1<x<k2) ") +
-                                                          Label_Intervallwahrscheinlichkeit2->text());
+}  // namespace
+
+void TForm1::Feld_zeigen(int i) {
+    QLineEdit* f = Felder[i];
+    // An entry the user has not finished (or that was refused) stays as typed.
+    if (f->isModified()) return;
+    const QString t = Qt_Text(Feldtext(sitzung.Stand(), sitzung.Ergebnis(), static_cast<Feld>(i)));
+    if (f->text() == t) return;
+    f->setText(t);
+    // A text the program writes shows from its first character.
+    if (!f->hasFocus()) f->setCursorPosition(0);
 }
 
-void TForm1::Konfidenztext_zeigen(const QString& Text) {
-    Label_Vertrauensintervall_ausgeben->setText(Text);
-    Label_Vertrauensintervall_ausgeben->setAccessibleName(QStringLiteral("Konfidenzintervall ") + Text);
-}
-
-// p0 = x/n is the test's p0: one that is not in force yet is taken like a typed p0, with the
-// recomputation and (unless a redraw is about to follow) the redraw; otherwise only the
-// interval's text is refreshed (the factor may have changed).
-void TForm1::Konfidenzintervall_zeigen() {
-    if (z.p0 != Konfidenz_p0(z)) {
-        Alles_berechnen();
-        if (!Vor_dem_Zeichnen) Histo_neu_zeichnen();
-        return;
+void TForm1::Anzeigen() {
+    const Eingaben& e = sitzung.Stand();
+    const Auswertung& a = sitzung.Ergebnis();
+    for (int i = 0; i < Feldzahl; ++i) Feld_zeigen(i);
+    for (int k = 0; k < 14; ++k) {
+        const QSignalBlocker b(Kaesten[k]);
+        Kaesten[k]->setChecked(Kasten_an(e.s, static_cast<Kasten>(k)));
     }
-    Konfidenztext_zeigen(Qt_Text(Konfidenzintervall_Text(z)));
-}
-
-// The window's part of a redraw, in its order: the interval's click, the chart's geometry (a
-// narrowed k range becomes the state's and the fields'), the test kind, the levels reached
-// where the information box shows them; then the chart draws what it is given.
-void TForm1::Histo_neu_zeichnen(const Schalter& s) {
-    if (Zuruecksetzung_laeuft) return;
-    // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
-    Label_V_n->setText(V_n_Text(Qt_Text(Zahl_ganz(z.n))));
-    // Every redraw runs the interval box's click: before the drawing, so that the picture is
-    // that of p0 = x/n throughout (scale, bounds and bars alike).
-    if (CheckBox_Vertrauensintervall_berechnen->isChecked()) {
-        Vor_dem_Zeichnen = true;
-        CheckBox_Vertrauensintervall_berechnenClick();
-        Vor_dem_Zeichnen = false;
-    }
-    const Diagrammgeometrie g = Geometrie_berechnen(Image1->Bild(), z, s);
-    if (g.verengt) {
-        z.k1 = g.k1;
-        z.k2 = g.k2;
-        k1_zeigen();
-        k2_zeigen();
-        Intervalltexte_zeigen(Intervallwahrscheinlichkeiten(z));
-    }
-    Testart_setzen(z);
-    if (s.Info && (s.Alfa_zeigen || s.Annahmebereich_zeigen)) Alfa_Fehler(z);
-    ::Histo_neu_zeichnen(Image1->Bild(), z, g, s);
-    Geometrie = g;
-    Gezeigt = Bildart::Verteilung;
-    Bild_zeigen(Diagrammbeschreibung(z, s));
-}
-
-Diagrammgeometrie TForm1::Verteilungsbild(QImage& Bild, const Schalter& s) const {
-    const Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
-    ::Histo_neu_zeichnen(Bild, z, g, s);
-    return g;
-}
-
-void TForm1::Standardwerte_setzen() {
-    // The variables first (every step's value at once).
-    Startwerte_setzen(z);
-    V_links_getippt = V_rechts_getippt = false;
-
-    Edit_Stichprobenergebnis->setText(Qt_Text(Zahl_ganz(Start.x)));
-    Edit_n->setText(Qt_Text(Zahl_ganz(Start.n)));
-    Edit_k1->setText(Qt_Text(Zahl_ganz(Start.k1)));
-    Edit_k2->setText(Qt_Text(Zahl_ganz(Start.k2)));
-
-    // The fields of the hypergeometric distribution show only while it is chosen.
+    const int Art[3] = {e.s.Verteilung_p0, e.s.Verteilung_p1, e.s.Verteilung_p2};
+    const std::array<std::array<QWidget*, 4>, 3> Hypergeo = {{{Edit_M0, Edit_N0, Label_M0, Label_N0},
+                                                             {Edit_M1, Edit_N1, Label_M1, Label_N1},
+                                                             {Edit_M2, Edit_N2, Label_M2, Label_N2}}};
     for (int i = 0; i < 3; ++i) {
-        const Zeilenfelder& r = Zeilen[i];
-        for (QWidget* w : std::initializer_list<QWidget*>{r.M, r.N, r.Label_M, r.Label_N}) w->hide();
-        r.M->setText(Qt_Text(Zahl_ganz(Start.M[i])));
-        r.N->setText(Qt_Text(Zahl_ganz(Start.N[i])));
-        r.p->setEnabled(true);
-        r.p->setText(Qt_Text(Zahl_allgemein(Start.p[i])));
+        Arten[i]->setCurrentIndex(Art[i]);
+        for (QWidget* w : Hypergeo[i]) w->setVisible(Art[i] == vaHypergeo);
+        Felder[static_cast<int>(Feld::p0) + i]->setEnabled(Art[i] != vaHypergeo);
     }
-
-    Label_V_n->setText(V_n_Text(Edit_n->text()));
-    Intervalltexte_zeigen({"P=1,0", Label_Intervallwahrscheinlichkeit2->text().toStdString()});
-    Konfidenztext_zeigen(QString::fromLatin1(Leeres_Konfidenzintervall));
-    Edit_Alfali->setText(Qt_Text(Zahl_allgemein(Start.Alfali)));
-    Edit_Alfare->setText(Qt_Text(Zahl_allgemein(Start.Alfare)));
-    Edit_kli->setText(Qt_Text(Zahl_ganz(Start.kli)));
-    Edit_kre->setText(Qt_Text(Zahl_ganz(Start.kre)));
-    Edit_Sigmafaktor->setText(Qt_Text(Zahl_allgemein(Start.Sigmafaktor)));
-    Edit_Umgebung->setText(Qt_Text(Zahl_allgemein(Start.Umgebung)));
-
-    // Selecting from code runs no change handler (those are wired to activated).
-    for (QComboBox* c : {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2, ComboBox_Histo_Saeule})
-        c->setCurrentIndex(0);
-    z.Saeulendiagramm = false;
-
-    // Clearing a checked box runs its handler, as any change of a box does; Info stays. Their
-    // recomputations and redraws wait for the one recomputation below and the caller's redraw:
-    // on the way, with boxes still on, a redraw would store the levels reached as the levels
-    // and a recomputation with the interval box on would take x/n as p0.
-    Zuruecksetzung_laeuft = true;
-    for (QCheckBox* k : std::initializer_list<QCheckBox*>{
-             CheckBox_p1_zeichnen, CheckBox_p2_zeichnen, CheckBox_Erwartungswert_zeigen, CheckBox_Sigma_zeigen,
-             CheckBox_Umgebung_schraffieren, CheckBox_Vertrauensintervall_berechnen, CheckBox_Normalverteilung,
-             CheckBox_Alfa_zeigen, CheckBox_Annahmebereich_zeigen, CheckBox_Beta_zeigen,
-             CheckBox_waagerechte_Strichelung, CheckBox_p0_kumuliert, CheckBox_Stichprobenergebnis_zeigen})
-        k->setChecked(false);
-    Zuruecksetzung_laeuft = false;
-
-    Alles_berechnen();
-    // The reset's table is the grid's even where it starts a series (Serie_laeuft): the
-    // series' members leave the grid alone.
-    if (z.Serie_laeuft) StringGrid1->Tabelle_fuellen(z, false, false);
+    ComboBox_Histo_Saeule->setCurrentIndex(e.Saeulendiagramm ? 1 : 0);
+    Label_V_n->setText(V_n_Text(a.z.n));
+    // The value labels say what they are: a screen reader hears the name with the value.
+    for (const auto& [l, Name, Text] : {std::tuple{Label_Intervallwahrscheinlichkeit, "P0(k1<=x<=k2) ",
+                                                   &a.Intervall.Label_Intervallwahrscheinlichkeit},
+                                        std::tuple{Label_Intervallwahrscheinlichkeit2, "P0(k1<x<k2) ",
+                                                   &a.Intervall.Label_Intervallwahrscheinlichkeit2},
+                                        std::tuple{Label_Vertrauensintervall_ausgeben, "Konfidenzintervall ",
+                                                   &a.Label_Vertrauensintervall_ausgeben}}) {
+        l->setText(Qt_Text(*Text));
+        l->setAccessibleName(QString::fromLatin1(Name) + l->text());
+    }
+    Zeichnen();
 }
 
-// --- Handlers -------------------------------------------------------------------------------
-
-void TForm1::FormCreate() {
-    StringGrid1->Tabelle_einrichten(z.n);
-    Standardwerte_setzen();
-    Histo_neu_zeichnen();
+void TForm1::Zeichnen() {
+    const Auswertung& a = sitzung.Ergebnis();
+    Erkundungsbild = false;
+    OC_Tabelle t;
+    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t);
+    if (sitzung.Stand().OC) {
+        StringGrid1->OC_Tabelle_zeigen(t);
+        Bild_zeigen(OC_Beschreibung(a.z));
+    } else {
+        StringGrid1->Tabelle_fuellen(a.z, a.s.p1_zeichnen, a.s.p2_zeichnen);
+        Bild_zeigen(Diagrammbeschreibung(a.z, a.s));
+    }
 }
 
-void TForm1::BitBtn_HistoneuClick() {
-    Neu_berechnen_und_zeichnen();
-    StringGrid1->Tabelle_fuellen(z, CheckBox_p1_zeichnen->isChecked(), CheckBox_p2_zeichnen->isChecked());
+// A screen reader hears the new description as the chart's.
+void TForm1::Bild_zeigen(const QString& Beschreibung) {
+    Image1->setAccessibleDescription(Beschreibung);
+    Image1->update();
 }
 
-void TForm1::BitBtn_OCClick() {
-    // The chart takes the test kind the last redraw of the distribution chart set; its beta
-    // table goes into the grid.
-    StringGrid1->OC_Tabelle_zeigen(OC_zeichnen(Image1->Bild(), z));
-    Geometrie = OC_Geometrie(Image1->Bild());
-    Gezeigt = Bildart::OC;
-    Bild_zeigen(OC_Beschreibung(z));
+void TForm1::Nach_Aenderung() {
+    // The interval asked for while row 0 is not binomial: said again after every change.
+    if (sitzung.Ergebnis().keine_Binomialverteilung) dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
 }
 
-void TForm1::SpeedButton_StandardwerteClick() {
-    Standardwerte_setzen();
-    Histo_neu_zeichnen();
+// --- Buttons --------------------------------------------------------------------------------
+
+// Back to the distribution chart and the value grid.
+void TForm1::Histo_geklickt() {
+    Erkundung_anhalten();
+    sitzung.OC_zeigen(false);
+    Anzeigen();
+}
+
+// "Std": the start values after the question about unsaved changes; an entry in progress in a
+// field shows its start text too.
+void TForm1::Std_geklickt() {
+    Erkundung_anhalten();
+    if (!dokument.Aenderungen_sichern()) return;
+    for (QLineEdit* f : Felder) f->setModified(false);
+    sitzung.Zuruecksetzen();
+    Anzeigen();
 }
 
 // A copy at scale 1 on every screen; the stripe right of it shows white until the next redraw.
-void TForm1::SpeedButton_ClipboardClick() {
+void TForm1::Clipboard_geklickt() {
     QImage& Bild = Image1->Bild();
     const QImage Kopie = Zwischenablagebild(Bild.devicePixelRatio() == 1 ? Bild : Grafik_in_Skala(1), Geometrie);
     dienste().Bild_kopieren(Kopie);
@@ -323,139 +234,26 @@ void TForm1::SpeedButton_ClipboardClick() {
     Image1->update();
 }
 
-void TForm1::CheckBox_p1_zeichnenClick() { Neu_berechnen_und_zeichnen(); }
-
-void TForm1::CheckBox_p2_zeichnenClick() { Neu_berechnen_und_zeichnen(); }
-
-// Clearing the cumulative chart from the handler of "Annahmebereich A" or of the neighbourhood
-// hatching must not clear the very box being switched on: otherwise a click on it while the
-// cumulative chart is shown would end with that box off, against the rule that checking it
-// clears the others.
-void TForm1::CheckBox_p0_kumuliertClick() {
-    if (Einschaltender != CheckBox_Umgebung_schraffieren) CheckBox_Umgebung_schraffieren->setChecked(false);
-    if (Einschaltender != CheckBox_Annahmebereich_zeigen) CheckBox_Annahmebereich_zeigen->setChecked(false);
-    Alles_berechnen();
-    if (CheckBox_waagerechte_Strichelung->isChecked()) CheckBox_waagerechte_Strichelung->setChecked(false);
-    Histo_neu_zeichnen();
-}
-
-void TForm1::ComboBox_Histo_SaeuleChange() {
-    z.Saeulendiagramm = ComboBox_Histo_Saeule->currentIndex() == 1;
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_Alfa_zeigenClick() {
-    if (CheckBox_Alfa_zeigen->isChecked()) {
-        CheckBox_Umgebung_schraffieren->setChecked(false);
-        CheckBox_p0_kumuliert->setChecked(false);
-        CheckBox_Annahmebereich_zeigen->setChecked(false);
-    }
-    Histo_neu_zeichnen();
-}
-
-// Also the handler of "waagerechte Hilfslinien": it tests the acceptance box, not the sender.
-void TForm1::CheckBox_Annahmebereich_zeigenClick() {
-    if (CheckBox_Annahmebereich_zeigen->isChecked()) {
-        QCheckBox* const vorher = std::exchange(Einschaltender, CheckBox_Annahmebereich_zeigen);
-        CheckBox_Umgebung_schraffieren->setChecked(false);
-        CheckBox_p0_kumuliert->setChecked(false);
-        CheckBox_Alfa_zeigen->setChecked(false);
-        Einschaltender = vorher;
-    }
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_Umgebung_schraffierenClick() {
-    if (CheckBox_Umgebung_schraffieren->isChecked()) {
-        QCheckBox* const vorher = std::exchange(Einschaltender, CheckBox_Umgebung_schraffieren);
-        CheckBox_Annahmebereich_zeigen->setChecked(false);
-        CheckBox_Alfa_zeigen->setChecked(false);
-        CheckBox_p0_kumuliert->setChecked(false);
-        Einschaltender = vorher;
-        // A percentage typed but not yet taken is taken now; one the user did not touch stays.
-        if (Edit_Umgebung->isModified()) Edit_UmgebungExit();
-    }
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_InfoClick() { Histo_neu_zeichnen(); }
-
-void TForm1::CheckBox_NormalverteilungClick() {
-    CheckBox_p0_kumuliert->setChecked(false);
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_Erwartungswert_zeigenClick() {
-    CheckBox_p0_kumuliert->setChecked(false);
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_Sigma_zeigenClick() {
-    CheckBox_p0_kumuliert->setChecked(false);
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_Stichprobenergebnis_zeigenClick() {
-    CheckBox_p0_kumuliert->setChecked(false);
-    Histo_neu_zeichnen();
-}
-
-void TForm1::CheckBox_Vertrauensintervall_berechnenClick() {
-    if (!CheckBox_Vertrauensintervall_berechnen->isChecked()) {
-        Konfidenztext_zeigen(QString::fromLatin1(Leeres_Konfidenzintervall));
-        return;
-    }
-    if (ComboBox_Verteilung_p0->currentIndex() != vaBinomial) {
-        dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
-        return;
-    }
-    Konfidenzintervall_zeigen();
-}
-
-void TForm1::Verteilungsart_umschalten(int Zeile) {
-    const Zeilenfelder& r = Zeilen[Zeile];
-    const int i = r.Art->currentIndex();
-    if (i >= vaBinomial && i <= vaGeometr) {
-        const bool hypergeometrisch = i == vaHypergeo;
-        r.p->setEnabled(!hypergeometrisch);
-        for (QWidget* w : std::initializer_list<QWidget*>{r.M, r.N, r.Label_M, r.Label_N})
-            w->setVisible(hypergeometrisch);
-    }
-    // p keeps its value: it becomes M/N only when an M or N field is left with a valid entry.
-    Edit_nExit();
-}
-
-void TForm1::ComboBox_Verteilung_p0Change() { Verteilungsart_umschalten(0); }
-void TForm1::ComboBox_Verteilung_p1Change() { Verteilungsart_umschalten(1); }
-void TForm1::ComboBox_Verteilung_p2Change() { Verteilungsart_umschalten(2); }
-
-void TForm1::Edit_nChange() {
-    Edit_k1->setText(QStringLiteral("0"));
-    if (!z.Serie_laeuft) Edit_k2->setText(Edit_n->text());
-}
-
 // --- Explorations ---------------------------------------------------------------------------
 
-void TForm1::Button_p0_variabelClick() {
-    if (z.n > n_mehrere_p0_hoechstens) return dienste().Meldung(QStringLiteral("n zu groß"));
-    mehrere_p0_zeichnen(*this);
+void TForm1::Erkunden(int Art) {
+    if (Erkundung->laeuft()) return Erkundung_anhalten();
+    const Eingaben& e = sitzung.Stand();
+    const auto a = static_cast<Erkundungsart>(Art);
+    if (a == Erkundungsart::mehrere_p0 && e.n.Wert > n_mehrere_p0_hoechstens)
+        return dienste().Meldung(QStringLiteral("n zu groß"));
+    Erkundungsbild = true;
+    Erkundung->starten(a, e.n.Wert, sitzung.Ergebnis().z.p0, e.s.Info);
 }
 
-void TForm1::Button_n_variabelClick() { mehrere_n_zeichnen(*this); }
-void TForm1::BitBtn_p0AnimationClick() { p0_Animation(*this); }
-void TForm1::BitBtn_nAnimationClick() { n_Animation(*this); }
+bool TForm1::Erkundung_laeuft() const { return Erkundung && Erkundung->laeuft(); }
 
-void TForm1::Zuruecksetzen() { SpeedButton_StandardwerteClick(); }
-void TForm1::n_zeigen() { Edit_n->setText(Qt_Text(Zahl_ganz(z.n))); }
-void TForm1::p0_zeigen() { Edit_p0->setText(Qt_Text(Zahl_allgemein(z.p0))); }
-void TForm1::k1_zeigen() { Edit_k1->setText(Qt_Text(Zahl_ganz(z.k1))); }
-void TForm1::k2_zeigen() { Edit_k2->setText(Qt_Text(Zahl_ganz(z.k2))); }
-void TForm1::Neu_berechnen() { Alles_berechnen(); }
-void TForm1::Neu_zeichnen() { Histo_neu_zeichnen(); }
-QImage& TForm1::Bild() { return Image1->Bild(); }
-// A screen reader hears the new description as the chart's.
-void TForm1::Bild_zeigen(const QString& Beschreibung) {
-    Image1->setAccessibleDescription(Beschreibung);
-    Image1->update();
-    Dokument_pruefen();
+void TForm1::Erkundung_anhalten() {
+    if (Erkundung && Erkundung->laeuft()) Erkundung->anhalten();
+}
+
+// A click on the chart stops an animation; a double click still asks for full screen.
+bool TForm1::eventFilter(QObject* o, QEvent* e) {
+    if (o == Image1 && e->type() == QEvent::MouseButtonPress) Erkundung_anhalten();
+    return QWidget::eventFilter(o, e);
 }

@@ -4,6 +4,7 @@
 // opened, and the event loop until it is closed.
 
 #include "ui/Dienste.h"
+#include "ui/Dokument.h"
 #include "ui/Quorvel.h"
 
 #include <QApplication>
@@ -158,7 +159,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Uebersetzungen_laden();
     if (aufruf.Was == Aufruf::Grafik) {
-        const QString Problem = TForm1::Grafik_aus_Aufgabe(aufruf.Datei, aufruf.Bilddatei, aufruf.Skala);
+        const QString Problem = Grafik_aus_Aufgabe(aufruf.Datei, aufruf.Bilddatei, aufruf.Skala);
         if (Problem.isEmpty()) return 0;
         std::fputs(QStringLiteral("quorvel: %1\n").arg(Problem).toLocal8Bit().constData(), stderr);
         return 1;
@@ -166,6 +167,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
     TForm1 Form1;
     Form1.show();
-    if (!aufruf.Datei.isEmpty()) Form1.Aufgabe_oeffnen(aufruf.Datei);
+    if (!aufruf.Datei.isEmpty()) Form1.Aufgabe().Oeffnen(aufruf.Datei);
     return app.exec();
 }

@@ -75,7 +75,7 @@ TEST_P(Aufgabe_Rundreise, GleichesFensterGleicheGrafik) {
 
     TForm1 g;
     g.show();
-    ASSERT_TRUE(g.Aufgabe_oeffnen(Datei));
+    ASSERT_TRUE(g.Aufgabe().Oeffnen(Datei));
     EXPECT_EQ(rec->Meldungen, QStringList{});
     EXPECT_EQ(Ansicht(g).join('\n').toStdString(), Ansicht(*f).join('\n').toStdString());
     EXPECT_TRUE(g.Image1->Bild() == f->Image1->Bild());
@@ -122,7 +122,7 @@ TEST_P(Aufgabe_abgewiesen, EineMeldungNichtsGeaendert) {
     const QString Titel = f->windowTitle();
     const QString Datei = Ordner.filePath("t.quorvel");
     ASSERT_TRUE(Schreiben(Datei, GetParam().Text));
-    EXPECT_FALSE(f->Aufgabe_oeffnen(Datei));
+    EXPECT_FALSE(f->Aufgabe().Oeffnen(Datei));
     ASSERT_EQ(rec->Meldungen.size(), 1);
     EXPECT_TRUE(rec->Meldungen[0].startsWith(QStringLiteral("„t.quorvel“ lässt sich nicht öffnen: ") +
                                              QString::fromUtf8(GetParam().Meldung)))
@@ -163,14 +163,6 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlerfall{"nZuGross", Ersetzt("\"n\": \"60\"", "\"n\": \"5000\""), "n: muss zwischen 1 und 4000 liegen"},
         Fehlerfall{"nKeineZahl", Ersetzt("\"n\": \"60\"", "\"n\": \"sechzig\""), "n: muss zwischen 1 und 4000 liegen"},
         Fehlerfall{"pAusserhalb", Ersetzt("\"p0\": \"1/6\"", "\"p0\": \"7/6\""), "p0: muss zwischen 0 und 1 liegen"},
-        Fehlerfall{"NKleinerAlsn",
-                   Ersetzt("\"Binomial\", \"Binomial\", \"Binomial\"", "\"Binomial\", \"Binomial\", \"Hypergeo\"")
-                       .replace("\"N2\": \"70\"", "\"N2\": \"40\""),
-                   "n: n zu groß für Hypergeo"},
-        Fehlerfall{"IntervallOhneBinomial",
-                   Ersetzt("\"Binomial\", \"Binomial\", \"Binomial\"", "\"Poisson\", \"Binomial\", \"Binomial\"")
-                       .replace("\"Vertrauensintervall_berechnen\": false", "\"Vertrauensintervall_berechnen\": true"),
-                   "Vertrauensintervall_berechnen: Keine Binomialverteilung"},
         Fehlerfall{"SchalterSchliessenSichAus",
                    Ersetzt("\"Annahmebereich_zeigen\": false", "\"Annahmebereich_zeigen\": true"),
                    "Alfa_zeigen: lässt sich"},
@@ -187,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Aufgabentest, UngespeicherteAenderungenFragen) {
     const QString Datei = Ordner.filePath("w.quorvel");
     ASSERT_TRUE(Schreiben(Datei, Wuerfel()));
-    ASSERT_TRUE(f->Aufgabe_oeffnen(Datei));
+    ASSERT_TRUE(f->Aufgabe().Oeffnen(Datei));
     EXPECT_EQ(f->Edit_p0->text(), "1/6");
     EXPECT_FALSE(f->isWindowModified());
     f->CheckBox_Sigma_zeigen->click();
@@ -208,13 +200,13 @@ TEST_F(Aufgabentest, UngespeicherteAenderungenFragen) {
     rec->Antwort_auf_Frage = Dienste::Antwort::Verwerfen;
     f->SpeedButton_Standardwerte->click();
     EXPECT_EQ(f->Edit_n->text(), "20");
-    EXPECT_EQ(f->Aufgabendatei(), QFileInfo(Datei).absoluteFilePath());
+    EXPECT_EQ(f->Aufgabe().Datei(), QFileInfo(Datei).absoluteFilePath());
     EXPECT_TRUE(f->isWindowModified());
 
     rec->Antwort_auf_Frage = Dienste::Antwort::Speichern;
     EXPECT_TRUE(f->close());
     TForm1 g;
-    ASSERT_TRUE(g.Aufgabe_oeffnen(Datei));
+    ASSERT_TRUE(g.Aufgabe().Oeffnen(Datei));
     EXPECT_EQ(g.Edit_n->text(), "20");
     EXPECT_EQ(rec->Fragen.size(), 4);
 }
@@ -225,7 +217,7 @@ TEST_F(Aufgabentest, ZiehenUndZuletztGeoeffnet) {
     ASSERT_TRUE(Schreiben(Ordner.filePath("Quorvel-Entwicklung/Quorvel.conf"), QByteArray("\xff\0[[[=\n", 7)) ||
                 (QDir().mkpath(Ordner.filePath("Quorvel-Entwicklung")) &&
                  Schreiben(Ordner.filePath("Quorvel-Entwicklung/Quorvel.conf"), QByteArray("\xff\0[[[=\n", 7))));
-    EXPECT_EQ(TForm1::Zuletzt_geoeffnet(), QStringList{});
+    EXPECT_EQ(Dokument::Zuletzt_geoeffnet(), QStringList{});
 
     const QString Datei = Ordner.filePath("gezogen.quorvel");
     ASSERT_TRUE(Schreiben(Datei, Wuerfel()));
@@ -239,20 +231,20 @@ TEST_F(Aufgabentest, ZiehenUndZuletztGeoeffnet) {
     QApplication::sendEvent(f.get(), &Fallen);
     QTRY_COMPARE(f->Edit_n->text(), QStringLiteral("60"));
     EXPECT_TRUE(f->windowTitle().startsWith("gezogen.quorvel[*] – "));
-    EXPECT_EQ(TForm1::Zuletzt_geoeffnet(), QStringList{QFileInfo(Datei).absoluteFilePath()});
+    EXPECT_EQ(Dokument::Zuletzt_geoeffnet(), QStringList{QFileInfo(Datei).absoluteFilePath()});
 
     for (int i = 0; i < 9; ++i) {
         rec->Speichern_Datei = Ordner.filePath(QStringLiteral("a%1.quorvel").arg(i));
-        ASSERT_TRUE(f->Aufgabe_speichern_unter());
+        ASSERT_TRUE(f->Aufgabe().Speichern_unter());
     }
-    const QStringList l = TForm1::Zuletzt_geoeffnet();
+    const QStringList l = Dokument::Zuletzt_geoeffnet();
     ASSERT_EQ(l.size(), 8);
     EXPECT_EQ(QFileInfo(l.first()).fileName(), "a8.quorvel");
     EXPECT_EQ(QFileInfo(l.last()).fileName(), "a1.quorvel");
 
     // Writing into a folder that does not exist says so.
     rec->Speichern_Datei = Ordner.filePath("fehlt/b.quorvel");
-    EXPECT_FALSE(f->Aufgabe_speichern_unter());
+    EXPECT_FALSE(f->Aufgabe().Speichern_unter());
     ASSERT_EQ(rec->Meldungen.size(), 1);
     EXPECT_TRUE(rec->Meldungen[0].startsWith("„b.quorvel“ konnte nicht gespeichert werden"));
 }
@@ -261,7 +253,7 @@ TEST_F(Aufgabentest, ZiehenUndZuletztGeoeffnet) {
 // a faulty file gives its problem.
 TEST_F(Aufgabentest, GrafikVonDerKommandozeile) {
     const QString Bild = Ordner.filePath("w.png");
-    ASSERT_EQ(TForm1::Grafik_aus_Aufgabe(Quelle("data/beispiele/wuerfel.quorvel"), Bild, 1), QString());
+    ASSERT_EQ(Grafik_aus_Aufgabe(Quelle("data/beispiele/wuerfel.quorvel"), Bild, 1), QString());
     Eingeben(f->Edit_n, "60");
     Eingeben(f->Edit_p0, "1/6");
     Eingeben(f->Edit_p1, "0,1");
@@ -278,6 +270,6 @@ TEST_F(Aufgabentest, GrafikVonDerKommandozeile) {
     EXPECT_TRUE(Datei == Fenster);
 
     ASSERT_TRUE(Schreiben(Ordner.filePath("b.quorvel"), Ersetzt("\"n\": \"60\"", "\"n\": \"0\"")));
-    EXPECT_EQ(TForm1::Grafik_aus_Aufgabe(Ordner.filePath("b.quorvel"), Bild, 1),
+    EXPECT_EQ(Grafik_aus_Aufgabe(Ordner.filePath("b.quorvel"), Bild, 1),
               "„" + Ordner.filePath("b.quorvel") + "“: n: muss zwischen 1 und 4000 liegen („0“)");
 }

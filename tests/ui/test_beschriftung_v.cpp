@@ -15,7 +15,8 @@ TEST(Beschriftung_V_n, ZeigtDasGeltendeN) {
     f.Edit_n->setText("nan");
     f.CheckBox_Info->toggle();
     EXPECT_EQ(f.Label_V_n->text(), "; ... ;20]");
-    f.Stand().n = 35;
-    f.CheckBox_Info->toggle();
+    f.Edit_n->setText("35");
+    f.Edit_n->setModified(true);
+    f.Feld_verlassen(f.Edit_n);
     EXPECT_EQ(f.Label_V_n->text(), "; ... ;35]");
 }
