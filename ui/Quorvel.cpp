@@ -14,10 +14,10 @@
 #include "charts/OC.h"
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
-#include "explorations/Animation.h"
-#include "explorations/Serien.h"
+#include "explorations/Erkundung.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
+#include "ui/Erkundungsanzeige.h"
 #include "ui/Formular.h"
 #include "ui/Wertetabelle.h"
 
@@ -199,6 +199,7 @@ void TForm1::Konfidenzintervall_zeigen() {
 // where the information box shows them; then the chart draws what it is given.
 void TForm1::Histo_neu_zeichnen(const Schalter& s) {
     if (Zuruecksetzung_laeuft) return;
+    if (Erkundungen) Erkundungen->anhalten();
     // The right end of V is the n in force: a refused entry still standing in Edit_n is not it.
     Label_V_n->setText(V_n_Text(Qt_Text(Zahl_ganz(z.n))));
     // Every redraw runs the interval box's click: before the drawing, so that the picture is
@@ -298,6 +299,7 @@ void TForm1::BitBtn_HistoneuClick() {
 }
 
 void TForm1::BitBtn_OCClick() {
+    if (Erkundungen) Erkundungen->anhalten();
     // The chart takes the test kind the last redraw of the distribution chart set; its beta
     // table goes into the grid.
     StringGrid1->OC_Tabelle_zeigen(OC_zeichnen(Image1->Bild(), z));
@@ -438,21 +440,28 @@ void TForm1::Edit_nChange() {
 
 void TForm1::Button_p0_variabelClick() {
     if (z.n > n_mehrere_p0_hoechstens) return dienste().Meldung(QStringLiteral("n zu groß"));
-    mehrere_p0_zeichnen(*this);
+    Erkundung_zeigen(Erkundungsart::mehrere_p0);
 }
 
-void TForm1::Button_n_variabelClick() { mehrere_n_zeichnen(*this); }
-void TForm1::BitBtn_p0AnimationClick() { p0_Animation(*this); }
-void TForm1::BitBtn_nAnimationClick() { n_Animation(*this); }
+void TForm1::Button_n_variabelClick() { Erkundung_zeigen(Erkundungsart::mehrere_n); }
+void TForm1::BitBtn_p0AnimationClick() { Erkundung_zeigen(Erkundungsart::p0_Animation); }
+void TForm1::BitBtn_nAnimationClick() { Erkundung_zeigen(Erkundungsart::n_Animation); }
 
-void TForm1::Zuruecksetzen() { SpeedButton_StandardwerteClick(); }
-void TForm1::n_zeigen() { Edit_n->setText(Qt_Text(Zahl_ganz(z.n))); }
-void TForm1::p0_zeigen() { Edit_p0->setText(Qt_Text(Zahl_allgemein(z.p0))); }
+void TForm1::Erkundung_zeigen(Erkundungsart Art) {
+    if (!Erkundungen) {
+        Erkundungen = new Erkundungsanzeige(*Image1, this);
+        connect(Erkundungen, &Erkundungsanzeige::Bild_gezeigt, this, [this](const QString& Beschreibung) {
+            Geometrie = Erkundungen->Geometrie();
+            Bild_zeigen(Beschreibung);
+        });
+    }
+    // The image shows neither the distribution chart nor the OC chart of the inputs now.
+    Gezeigt = Bildart::Anderes;
+    Erkundungen->starten(Art, z.n, z.p0, CheckBox_Info->isChecked());
+}
+
 void TForm1::k1_zeigen() { Edit_k1->setText(Qt_Text(Zahl_ganz(z.k1))); }
 void TForm1::k2_zeigen() { Edit_k2->setText(Qt_Text(Zahl_ganz(z.k2))); }
-void TForm1::Neu_berechnen() { Alles_berechnen(); }
-void TForm1::Neu_zeichnen() { Histo_neu_zeichnen(); }
-QImage& TForm1::Bild() { return Image1->Bild(); }
 // A screen reader hears the new description as the chart's.
 void TForm1::Bild_zeigen(const QString& Beschreibung) {
     Image1->setAccessibleDescription(Beschreibung);

@@ -8,7 +8,7 @@
 #include "analysis/Berechnung.h"
 #include "analysis/Zustand.h"
 #include "charts/Geometrie.h"
-#include "explorations/Erkundungsfenster.h"
+#include "explorations/Erkundung.h"
 #include "ui/Aufgabe.h"
 
 #include "ui_Quorvel.h"
@@ -23,25 +23,22 @@
 #include <utility>
 #include <vector>
 
-class TForm1 : public QWidget, public Ui::Form1, public Erkundungsfenster {
+class Erkundungsanzeige;
+
+class TForm1 : public QWidget, public Ui::Form1 {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // What the family charts and animations do to the window (explorations/).
-    Zustand& Stand() override { return z; }
+    Zustand& Stand() { return z; }
     const Zustand& Stand() const { return z; }
-    void Zuruecksetzen() override;
-    void n_zeigen() override;
-    void p0_zeigen() override;
-    void k1_zeigen() override;
-    void k2_zeigen() override;
-    void Neu_berechnen() override;
-    void Neu_zeichnen() override;
-    QImage& Bild() override;
-    void Bild_zeigen(const QString& Beschreibung) override;
-    QWidget& Fenster() override { return *this; }
-    const Diagrammgeometrie& Geometrie_des_Bildes() const override { return Geometrie; }
+    // The state's k1 or k2 into its field.
+    void k1_zeigen();
+    void k2_zeigen();
+    // Puts Image1's picture on screen with the words that tell a screen reader what it shows.
+    void Bild_zeigen(const QString& Beschreibung);
+    // The geometry of the chart last drawn into Image1.
+    const Diagrammgeometrie& Geometrie_des_Bildes() const { return Geometrie; }
 
     // The switch states at this moment; built anew for every call, never kept.
     Schalter Schalter_lesen() const;
@@ -156,7 +153,7 @@ public:
     // The "Std" button: the start values after the question about unsaved changes.
     void Std_geklickt();
 
-    // Explorations
+    // Explorations: shown from the window's n, p0 and Info box, which they leave as they are.
     void Button_p0_variabelClick();
     void Button_n_variabelClick();
     void BitBtn_p0AnimationClick();
@@ -172,6 +169,9 @@ protected:
 
 private:
     Zustand z;
+    // Shows the explorations in Image1; made at the first one. A redraw of the window stops it.
+    Erkundungsanzeige* Erkundungen = nullptr;
+    void Erkundung_zeigen(Erkundungsart Art);
 
     void Steuerelemente_anlegen();
     void Ereignisse_verbinden();
