@@ -62,11 +62,11 @@ struct Bildfall {
     int n;
     long double p0;
     int Bild;
-    int k1, k2;          // the k axis of the frame
-    long double Pmax;    // its scale
-    int k;               // a bar (a family: the outline of a later member) ...
-    long double v;       // ... whose top stands at v on that scale
-    const char* Text;    // what a screen reader hears
+    int k1, k2;        // the k axis of the frame
+    long double Pmax;  // its scale
+    int k;             // a bar (a family: the outline of a later member) ...
+    long double v;     // ... whose top stands at v on that scale
+    const char* Text;  // what a screen reader hears
 };
 
 class Bild : public ::testing::TestWithParam<Bildfall> {};
