@@ -70,7 +70,6 @@ struct Zustand {
     bool Test_links = false;
     bool Test_rechts = false;
     bool Test_beidseitig = false;
-    bool Serie_laeuft = false;     // a family chart or animation is running
     bool Saeulendiagramm = false;  // bars of p0 and p1/p2 side by side instead of overlaid
 
     // Only k = 0..n of the last computation are valid: the entries above n are left over from

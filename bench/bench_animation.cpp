@@ -1,35 +1,32 @@
-// One frame of the p0 animation (table and complete redraw, without the wait) at the start n
+// One frame of the p0 animation (table and complete chart, without the wait) at the start n
 // and at the largest n. The animation waits 2 ms between frames; a frame should not add much
 // more, at a small n nor at the largest.
 
 #include "Ziele.h"
 
-#include "explorations/Animation.h"
+#include "explorations/Erkundung.h"
+#include "ui/Grafik.h"
 #include "ui/Quorvel.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QImage>
+#include <QString>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void p0_Animation_Bild(benchmark::State& state, int n) {
-    TForm1 f;
-    f.Stand().n = n;
-    f.Edit_n->setText(QString::number(n));
-    f.Stand().k1 = 0;
-    f.Stand().k2 = n;
-    f.Stand().Pmax = Pmax_p0_Animation(n);
-    // At n = 4000 the first frame narrows k1..k2 around its mean; the animation keeps that
-    // range for all later frames, and so does this loop.
-    int i = 10;
+    const Erkundung e(Erkundungsart::p0_Animation, n, 0.8L, true);
+    QImage Bild(1031, 373, QImage::Format_RGB32);
+    QString Beschreibung;
+    // At n = 4000 every frame narrows k1..k2 around its own mean.
+    int i = 0;
     for (auto _ : state) {
-        p0_Animationsbild(f, i);
-        benchmark::DoNotOptimize(f.Stand().P0_Tabelle[f.Stand().n / 2]);
-        i = i == 190 ? 10 : i + 1;
+        benchmark::DoNotOptimize(e.Bild_zeichnen(i, Bild, Beschreibung));
+        i = (i + 1) % e.Bildzahl();
     }
 }
 
@@ -49,7 +46,7 @@ void BM_Grafik_speichern_4x(benchmark::State& state) {
     TForm1 f;
     const QString Datei = QDir::temp().filePath(QStringLiteral("quorvel_bench_4x.png"));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TForm1::Als_PNG_schreiben(f.Grafik_in_Skala(4), Datei));
+        benchmark::DoNotOptimize(Als_PNG_schreiben(f.Grafik_in_Skala(4), Datei));
     }
     state.counters["kB"] = static_cast<double>(QFileInfo(Datei).size()) / 1024;
     QFile::remove(Datei);

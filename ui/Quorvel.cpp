@@ -237,9 +237,10 @@ void TForm1::Clipboard_geklickt() {
 // --- Explorations ---------------------------------------------------------------------------
 
 void TForm1::Erkunden(int Art) {
-    if (Erkundung->laeuft()) return Erkundung_anhalten();
-    const Eingaben& e = sitzung.Stand();
     const auto a = static_cast<Erkundungsart>(Art);
+    // Its button again stops a run; another button starts its own.
+    if (Erkundung->laeuft(a)) return Erkundung_anhalten();
+    const Eingaben& e = sitzung.Stand();
     if (a == Erkundungsart::mehrere_p0 && e.n.Wert > n_mehrere_p0_hoechstens)
         return dienste().Meldung(QStringLiteral("n zu groß"));
     Erkundungsbild = true;

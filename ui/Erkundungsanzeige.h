@@ -1,0 +1,57 @@
+#pragma once
+// Shows an exploration (explorations/Erkundung.h) in the chart image: its first frame at once,
+// each further frame when the pause after the previous one is over, paced by a single-shot
+// QTimer in the main event loop. It draws frames and nothing else: no input, no state of the
+// window is read or written.
+
+#include "charts/Geometrie.h"
+#include "explorations/Erkundung.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+class Bildfeld;
+
+class Erkundungsanzeige : public QObject {
+    Q_OBJECT
+public:
+    // Draws into Feld.Bild() at its size of the moment and repaints Feld.
+    explicit Erkundungsanzeige(Bildfeld& Feld, QObject* parent = nullptr);
+
+    // Ends a run still going (without beendet) and starts this one: frame 0 is drawn and shown
+    // before this returns. A family is one frame without a pause: it has ended (beendet) by
+    // then too.
+    void starten(Erkundungsart Art, int n_Nutzer, Extended p0_Nutzer, bool Info);
+    // Ends the run at once: no further frame, the frame shown stays, no beendet.
+    void anhalten();
+    bool laeuft() const { return Lauf.has_value(); }
+    // Whether a run of Art is going on.
+    bool laeuft(Erkundungsart Art) const { return Lauf && Lauf->Art() == Art; }
+    // The geometry of the frame shown last (the clipboard copy's width).
+    const Diagrammgeometrie& Geometrie() const { return g; }
+
+public slots:
+    // What the timer calls when a pause is over: the next frame, or the end (beendet) after
+    // the last frame's pause. Tests call it to step without waiting. Nothing while stopped.
+    void naechstes_Bild();
+
+signals:
+    // A frame is in the image; Beschreibung is what a screen reader hears of it.
+    void Bild_gezeigt(const QString& Beschreibung);
+    // The run showed its last frame and its pause is over (a family: right after its frame).
+    void beendet();
+
+private:
+    void zeigen(int i);
+    void beenden();
+
+    Bildfeld& Feld;
+    QTimer Zeitgeber{this};
+    std::optional<Erkundung> Lauf;
+    int Bildnummer = 0;
+    int Laeufe = 0;  // runs started, so that a run started by a receiver of Bild_gezeigt stands
+    Diagrammgeometrie g;
+};
