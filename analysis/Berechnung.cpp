@@ -20,18 +20,7 @@ bool Art_gueltig(int art) { return art >= vaBinomial && art <= vaGeometr; }
 Extended Tabelle_berechnen(const Verteilungszeile& r, int Art, int n)
 {
     const std::span<Extended> t(r.Tabelle.data(), static_cast<std::size_t>(n) + 1);
-    switch (Art) {
-    case vaBinomial:
-        return Binomialtabelle(t, n, r.p);
-    case vaHypergeo:
-        return Hypergeometrische_Tabelle(t, n, r.M, r.N);
-    case vaPoisson:
-        return Poissontabelle(t, n, n * r.p);
-    case vaGeometr:
-        return Geometrische_Tabelle(t, n, r.p);
-    default:
-        return 0;
-    }
+    return Verteilungstabelle(t, Art, n, r.p, r.M, r.N);
 }
 
 void Momente_berechnen(const Verteilungszeile& r, int Art, int n)
@@ -119,6 +108,22 @@ void Verteilungen_berechnen(Zustand& z, const Schalter& s, std::initializer_list
 std::string Prozenttext(Extended anteil) { return "P=" + Zahl_fest(100 * anteil, 5, 2) + "%"; }
 
 }  // namespace
+
+Extended Verteilungstabelle(std::span<Extended> t, int Art, int n, Extended p, int M, int N)
+{
+    switch (Art) {
+    case vaBinomial:
+        return Binomialtabelle(t, n, p);
+    case vaHypergeo:
+        return Hypergeometrische_Tabelle(t, n, M, N);
+    case vaPoisson:
+        return Poissontabelle(t, n, n * p);
+    case vaGeometr:
+        return Geometrische_Tabelle(t, n, p);
+    default:
+        return 0;
+    }
+}
 
 void Startwerte_setzen(Zustand& z)
 {

@@ -3,6 +3,7 @@
 
 #include "analysis/Zustand.h"
 
+#include <span>
 #include <string>
 
 // The variables that the reset puts to their start values (the widget side is the window's).
@@ -16,6 +17,12 @@ void Startwerte_setzen(Zustand& z);
 // geometric rows are cut at n), both summed in pairs and rounded once; P0_kumuliert is held
 // at 1, P0_Rest[0] is 1.
 void Verteilung_berechnen(Zustand& z, const Schalter& s, int i);
+
+// The table k = 0..n of one row of kind Art (a Verteilungsart) with p, M and N into t (at
+// least n + 1 entries), bit for bit the one Verteilung_berechnen makes; returns the mass
+// beyond n, P(X > n), which the Poisson and geometric tables cut off. A kind that selects no
+// formula writes nothing and returns 0.
+Extended Verteilungstabelle(std::span<Extended> t, int Art, int n, Extended p, int M, int N);
 
 void Pmax_berechnen(Zustand& z, Extended q1, Extended q2);
 

@@ -22,14 +22,16 @@ std::string Konfidenz_p0_setzen(Zustand& z)
     return Zahl_allgemein(z.p0);
 }
 
+Konfidenzgrenzen Konfidenzgrenzen_berechnen(Extended p, Extended n, Extended zf)
+{
+    const Extended w = zf * zf / n;
+    const Extended e = std::sqrt(w / 4 / n + (1 - p) * p / n);
+    return {((w / 2 + p) - zf * e) / (w + 1), (zf * e + (w / 2 + p)) / (w + 1)};
+}
+
 std::string Konfidenzintervall_Text(const Zustand& z)
 {
     if (z.n < 1) return Leeres_Konfidenzintervall;
-    const Extended zf = z.Sigmafaktor;
-    const Extended p = z.p0;
-    const Extended w = zf * zf / z.n;
-    const Extended e = std::sqrt(w / 4 / z.n + (1 - p) * p / z.n);
-    const Extended unten = ((w / 2 + p) - zf * e) / (w + 1);
-    const Extended oben = (zf * e + (w / 2 + p)) / (w + 1);
-    return "[ " + Zahl_fest(unten, 6, 4) + " ; " + Zahl_fest(oben, 6, 4) + " ]";
+    const Konfidenzgrenzen g = Konfidenzgrenzen_berechnen(z.p0, z.n, z.Sigmafaktor);
+    return "[ " + Zahl_fest(g.unten, 6, 4) + " ; " + Zahl_fest(g.oben, 6, 4) + " ]";
 }

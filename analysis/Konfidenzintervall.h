@@ -14,4 +14,13 @@ std::string Konfidenz_p0_setzen(Zustand& z);
 // "[ 0,0089 ; 0,2361 ]" around p0 with the factor Sigmafaktor; reads z only.
 std::string Konfidenzintervall_Text(const Zustand& z);
 
+// The bounds of that interval for a proportion p (0..1) observed in n > 0 trials with the
+// factor zf; the text above is this for p0, n and Sigmafaktor. n is real so that counts
+// beyond the int range (samples drawn in class) fit.
+struct Konfidenzgrenzen {
+    Extended unten = 0;
+    Extended oben = 0;
+};
+Konfidenzgrenzen Konfidenzgrenzen_berechnen(Extended p, Extended n, Extended zf);
+
 inline constexpr const char* Leeres_Konfidenzintervall = "[ 0,0000 ; 0,0000 ]";

@@ -1,5 +1,6 @@
 #include "Ziele.h"
 #include "analysis/Berechnung.h"
+#include "analysis/Stichproben.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,5 +56,22 @@ void BM_Alles_berechnen_Unterricht(benchmark::State& state) {
 BENCHMARK(BM_Alles_berechnen_Unterricht)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
 bool ziel_20 = Ziel_setzen("BM_Alles_berechnen_Unterricht/20", 0.5);
 bool ziel_200 = Ziel_setzen("BM_Alles_berechnen_Unterricht/200", 0.5);
+
+// A million samples drawn in class at the largest n from H0 and counted in V and A, the
+// table built afresh as each start does; the class watches the result, so a tenth of a second.
+void BM_Stichproben_4000(benchmark::State& state) {
+    Schalter s;
+    auto z = Zustand_mit_drei_Zeilen(4000, vaBinomial, s);
+    Alles_berechnen(*z, s);
+    const Ablehnungsgrenzen g = Ablehnungsgrenzen_von(*z);
+    std::uint64_t Startwert = 1;
+    for (auto _ : state) {
+        const Ziehung d = Ziehung_der_Zeile(*z, s, 0);
+        const Stichprobenergebnis e = Stichproben_ziehen(d, g, 1000000, Startwert++);
+        benchmark::DoNotOptimize(Simulationsrate_berechnen(e, d, g));
+    }
+}
+BENCHMARK(BM_Stichproben_4000)->Unit(benchmark::kMillisecond)->UseRealTime();
+bool ziel_stichproben = Ziel_setzen("BM_Stichproben_4000", 100);
 
 }  // namespace
