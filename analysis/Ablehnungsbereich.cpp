@@ -106,13 +106,6 @@ Alfa_Anteile Alfa_Fehler_Anteile(const Zustand& z)
     return a;
 }
 
-Extended Alfa_Fehler(Zustand& z)
-{
-    if (z.Test_links || z.Test_beidseitig) Alfali_berechnen(z);
-    if (z.Test_rechts || z.Test_beidseitig) Alfare_berechnen(z);
-    return Alfa_Fehler_erreicht(z);
-}
-
 Extended Alfa_Fehler_erreicht(const Zustand& z)
 {
     const Alfa_Anteile a = Alfa_Fehler_Anteile(z);

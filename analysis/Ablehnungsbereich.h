@@ -39,10 +39,7 @@ struct Alfa_Anteile {
 };
 Alfa_Anteile Alfa_Fehler_Anteile(const Zustand& z);
 // The level of the test kind in percent, P0(X in the rejection region): the sum of the two
-// tails above; 0 without a rejection region. Stores each side's own level as the _berechnen
-// routines do.
-Extended Alfa_Fehler(Zustand& z);
-// The same level without storing anything.
+// tails above; 0 without a rejection region.
 Extended Alfa_Fehler_erreicht(const Zustand& z);
 
 // Test_links, Test_rechts, Test_beidseitig from kli, kre and n (set at the start of a redraw).

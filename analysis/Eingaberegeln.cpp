@@ -47,14 +47,6 @@ Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s
     return Annahme(w);
 }
 
-k_Bereich_Urteil k_Bereich_nach_n(std::string_view k1_Text, std::string_view k2_Text, int n)
-{
-    int k1 = 0, k2 = 0;
-    if (!Ganzzahl_lesen(k1_Text, k1) || !Ganzzahl_lesen(k2_Text, k2) || k1 < 0 || k1 > k2 || k2 > n)
-        return {0, n, true, "0", Zahl_ganz(n)};
-    return {k1, k2, false, {}, {}};
-}
-
 Urteil<int> x_pruefen(std::string_view Text, int n)
 {
     int w = 0;

@@ -32,19 +32,6 @@ struct Urteil {
 // n <= N of that row, else rejected with the sound and "n zu groß für Hypergeo".
 Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s);
 
-// The k range after n was taken: the texts of Edit_k1 and Edit_k2 as they stand (normally
-// 0 and n from Edit_n's change handler). A text that doesn't read, or a range outside
-// 0 <= k1 <= k2 <= n, would make the chart read the tables beyond n: the range becomes
-// 0..n and the fields show it.
-struct k_Bereich_Urteil {
-    int k1 = 0;
-    int k2 = 0;
-    bool ersetzt = false;  // the fields must show k1_Text and k2_Text
-    std::string k1_Text;
-    std::string k2_Text;
-};
-k_Bereich_Urteil k_Bereich_nach_n(std::string_view k1_Text, std::string_view k2_Text, int n);
-
 // x: silently rejected if it doesn't read; outside 0..n corrected to 0.
 Urteil<int> x_pruefen(std::string_view Text, int n);
 

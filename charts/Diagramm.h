@@ -16,7 +16,8 @@ constexpr int Saeulenbreite_hoechstens = 20;
 
 // The geometry of the distribution chart from the image size and k1, k2. When more values of k
 // are to be shown than the axis has pixels, its k1..k2 are round(mue0 -+ 3.5 sigma0), cut to
-// 0..n, and verengt is set: the window then shows that range as the state's. Saeulenbreite is
+// 0..n, and verengt is set (the evaluation, analysis/Eingaben.h, has narrowed the same way at
+// the window's opening width already). Saeulenbreite is
 // never negative; it stays 0 when even the narrowed range is wider than the axis. The scale is
 // Pmax, or 1 for the cumulative chart.
 Diagrammgeometrie Geometrie_berechnen(const QImage& Bild, const Zustand& z, const Schalter& s);
@@ -52,8 +53,7 @@ void Umrisse_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g
 void Serienbeschriftung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, const QString& Text);
 
 // The whole chart anew from the state and its geometry; changes nothing but the image. The
-// caller has already put the caption of Label_V_n, set the test kind (Testart_setzen) and,
-// where the information box shows them, stored the levels reached (Alfa_Fehler).
+// test kind is the state's (Testart_setzen); the levels reached are computed where shown.
 void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
 // The copy of the chart for the clipboard: at least 680 px wide and reaching 15 px past the

@@ -147,7 +147,7 @@ TEST(Eigenschaften, Zufaellige_gueltige_Eingaben) {
 
         Testart_setzen(z);
         EXPECT_LE(z.Test_links + z.Test_rechts + z.Test_beidseitig, 1);
-        const long double alfa = Alfa_Fehler(z);
+        const long double alfa = Alfa_Fehler_erreicht(z);
         EXPECT_TRUE(std::isfinite(alfa));
         EXPECT_GE(alfa, 0);
         EXPECT_LE(alfa, 200);

@@ -266,17 +266,4 @@ TEST_P(Regel, urteilt) {
 INSTANTIATE_TEST_SUITE_P(Zeilen, Regel, ::testing::ValuesIn(Eingabefaelle),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(k_Bereich_nach_n, nimmt_ungueltigen_k_Bereich_als_ganzen_Bereich) {
-    const k_Bereich_Urteil a = k_Bereich_nach_n("3", "abc", 20);
-    EXPECT_EQ(a.k1, 0);
-    EXPECT_EQ(a.k2, 20);
-    EXPECT_EQ(a.k2_Text, "20");
-    const k_Bereich_Urteil b = k_Bereich_nach_n("2", "35", 20);  // beyond n: the tables end at 20
-    EXPECT_EQ(b.k1, 0);
-    EXPECT_EQ(b.k2, 20);
-    const k_Bereich_Urteil c = k_Bereich_nach_n("4", "9", 20);  // a valid range is taken as it stands
-    EXPECT_EQ(c.k1, 4);
-    EXPECT_EQ(c.k2, 9);
-}
-
 }  // namespace
