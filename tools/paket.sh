@@ -63,9 +63,25 @@ schritt "hardening-check usr/bin/quorvel"
 inhalt=$(mktemp -d "${TMPDIR:-/tmp}/quorvel-paket.XXXXXX")
 trap 'rm -rf "$inhalt"' EXIT
 dpkg-deb -x "$paket" "$inhalt"
-# Every check must say yes.
 hardening-check "$inhalt/usr/bin/quorvel" | tee "$inhalt/haertung.txt" || true
-if grep '^ ' "$inhalt/haertung.txt" | grep -v ': yes' >&2; then fehler "hardening-check: not every check passes"; fi
+for pruefung in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+                "Read-only relocations" "Immediate binding"; do
+  grep -q "^ $pruefung: yes" "$inhalt/haertung.txt" || fehler "hardening-check: $pruefung is not yes"
+done
+# The other two cannot say yes on Debian 12, for any program (/usr/bin/ls neither): stack clash
+# probes are found only in functions whose frame exceeds a page, which this program has not,
+# and the CET mark of control flow protection only when every object linked has it, which
+# glibc's start files (Scrt1.o, crti.o, crtn.o) lack. That every unit of our own code was
+# compiled with both, the debug symbols (quorvel-dbgsym) tell.
+dpkg-deb -x "$ziel/quorvel-dbgsym_${version}_$arch.deb" "$inhalt/dbgsym"
+readelf --debug-dump=info "$inhalt"/dbgsym/usr/lib/debug/.build-id/*/*.debug 2>/dev/null |
+  sed -n 's/.*DW_AT_producer *: *\(([^)]*): \)\?//p' | grep -- '-std=c++20' >"$inhalt/erzeuger.txt"
+[ -s "$inhalt/erzeuger.txt" ] || fehler "no compile unit of quorvel in its debug symbols"
+for flagge in -fstack-protector-strong -fstack-clash-protection -fcf-protection -O2; do
+  if grep -v -q -- " $flagge" "$inhalt/erzeuger.txt"; then fehler "a compile unit was built without $flagge"; fi
+done
+echo "  the compile units of quorvel (how many, with which options):"
+sort "$inhalt/erzeuger.txt" | uniq -c | sed 's/^ */    /'
 
 if [ -n "$zweimal" ]; then
   zwei=$build/deb-zwei
