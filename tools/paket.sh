@@ -25,8 +25,10 @@ version=$(dpkg-parsechangelog -S Version)
 arch=$(dpkg --print-architecture)
 
 # The sources as git sees them (the tracked files as they are now, new files that are not
-# ignored); without git, the tree without its build folders.
+# ignored); without git, the tree without its build folders. The folders of the copy get the
+# usual modes whatever the caller's umask, as the source package records them.
 quellen() {
+  umask 022
   mkdir -p "$1"
   if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     git ls-files -z --cached --others --exclude-standard |
@@ -42,7 +44,7 @@ bauen() {
   local ordner=$1
   shift
   rm -rf "$ordner"
-  quellen "$ordner/quorvel-$version"
+  (quellen "$ordner/quorvel-$version")
   (cd "$ordner/quorvel-$version" && env "$@" dpkg-buildpackage -us -uc) >"$ordner/bau.log" 2>&1 ||
     { tail -n 40 "$ordner/bau.log" >&2; fehler "dpkg-buildpackage failed (see $ordner/bau.log)"; }
 }
