@@ -108,6 +108,8 @@ mount -t proc proc "$wurzel/proc"
 mount --bind /dev "$wurzel/dev"
 mount -t tmpfs tmpfs "$wurzel/tmp"
 mkdir -p "$wurzel/tmp/.X11-unix"
+# The host's X socket folder, as Xvfb makes it, if no X server has made it yet.
+[ -d /tmp/.X11-unix ] || install -d -m 1777 /tmp/.X11-unix
 mount --bind /tmp/.X11-unix "$wurzel/tmp/.X11-unix"
 cp /etc/resolv.conf "$wurzel/etc/resolv.conf"
 im_system() { chroot "$wurzel" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
@@ -232,6 +234,8 @@ status=$(im_system dpkg-query -W -f='${db:Status-Abbrev}' quorvel 2>/dev/null ||
 case "$status" in "" | un*) ;; *) fehler "dpkg still knows quorvel after its removal: '$status'" ;; esac
 # A folder may stay when another package has it too; nothing else may.
 while read -r pfad; do
+  # dpkg lists the root of every package built by dh as "/.".
+  [ "$pfad" = /. ] && continue
   [ -e "$wurzel$pfad" ] || continue
   [ -d "$wurzel$pfad" ] && im_system dpkg-query -S "$pfad" >/dev/null 2>&1 && continue
   fehler "$pfad is left after the removal"
