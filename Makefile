@@ -5,15 +5,16 @@
 # make bench builds and prints the benchmark table
 # make asan  the whole suite built with -fsanitize=address,undefined
 # make screenshot  renders the start window and a busy state offscreen into docs/start.png, docs/belebt.png
-# make deb  builds the Debian package build/quorvel_<version>_amd64.deb
-# make paketprobe  installs that package on a bare Debian 12 (debootstrap), shows its window, removes it
+# make deb  builds the source and binary packages with dpkg-buildpackage into build/deb/, lintian and hardening-check judge them
+# make reproduzierbar  make deb, then a second build elsewhere: every file must be byte for byte the same
+# make paketprobe  installs the package (PAKET=, else a fresh make deb) on a bare Debian 12 (debootstrap), shows its window under X and Wayland, removes it
 # make install  installs the program into PREFIX (default /usr/local), below DESTDIR if set
 # make zufall  the random-action run on the sanitizer build, 20 seeds (ZUFALL_SEEDS, ZUFALL_AKTIONEN)
 JOBS ?= $(shell nproc)
 BUILD ?= build
 PREFIX ?= /usr/local
 
-.PHONY: deps konfigurieren build run test bench asan screenshot deb paketprobe install zufall
+.PHONY: deps konfigurieren build run test bench asan screenshot deb reproduzierbar paketprobe install zufall
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -42,11 +43,16 @@ screenshot: deps konfigurieren
 	cmake --build $(BUILD) --target quorvel_ansichten -j $(JOBS)
 	./$(BUILD)/quorvel_ansichten docs
 
-deb: build
-	cd $(BUILD) && cpack -G DEB
+# The package is built from a copy of the sources, as a packager builds it; the build folder
+# only holds the results.
+deb:
+	./tools/paket.sh $(BUILD)
+
+reproduzierbar:
+	./tools/paket.sh --zweimal $(BUILD)
 
 paketprobe:
-	./tools/paketprobe.sh $(BUILD)
+	./tools/paketprobe.sh $(BUILD) $(PAKET)
 
 # Installs the program only: nothing from apt (the build must already be possible).
 install: konfigurieren

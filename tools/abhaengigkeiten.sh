@@ -3,25 +3,42 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build and the tests need on Debian 12, and nothing that is already there.
 set -euo pipefail
-# Usage: abhaengigkeiten.sh [deb|paketprobe]
-#   deb: also what `make deb` needs to build the package
-#   paketprobe: also what tools/paketprobe.sh needs to prove it on a bare Debian 12
+cd "$(dirname "$0")/.."
+# Usage: abhaengigkeiten.sh [deb|paketprobe|diffoscope]
+#   deb: also what `make deb` needs: debian/control's Build-Depends, dpkg-buildpackage with
+#        debhelper, lintian, and hardening-check (devscripts)
+#   paketprobe: also what tools/paketprobe.sh needs to prove the package on a bare Debian 12
+#   diffoscope: what shows where two builds of the package differ
 # libqt6svg6 draws the window icon, qt6-translations-l10n holds Qt's German dialog texts; reuse
-# and lintian are CTest checks of the licences and the package, which CTest builds with cpack:
-# dpkg-shlibdeps (dpkg-dev) reads the program's library dependencies, file finds ELF files.
+# is the CTest check of the licences.
 pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
-        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 qt6-translations-l10n reuse lintian
-        dpkg-dev file)
-# A minimal system, its X server on the host, and what reads the window and takes its picture.
-[ "${1:-}" = paketprobe ] && pakete+=(debootstrap x11-utils imagemagick)
+        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 qt6-translations-l10n reuse)
+case "${1:-}" in
+  deb) pakete+=(dpkg-dev debhelper lintian devscripts) ;;
+  # A minimal system, its X server and Wayland compositor on the host, and what reads the
+  # window and takes its picture.
+  paketprobe) pakete+=(debootstrap x11-utils imagemagick weston) ;;
+  diffoscope) pakete=(diffoscope-minimal) ;;
+esac
 fehlt=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
 done
-[ ${#fehlt[@]} -eq 0 ] && exit 0
-echo "installing: ${fehlt[*]}"
+# The package's Build-Depends are read from debian/control, not written twice.
+bauabh=""
+if [ "${1:-}" = deb ] && { ! command -v dpkg-checkbuilddeps >/dev/null || ! dpkg-checkbuilddeps 2>/dev/null; }; then
+  bauabh=1
+fi
+[ ${#fehlt[@]} -eq 0 ] && [ -z "$bauabh" ] && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${fehlt[@]}"
+if [ ${#fehlt[@]} -gt 0 ]; then
+  echo "installing: ${fehlt[*]}"
+  $sudo apt-get install -y -q --no-install-recommends "${fehlt[@]}"
+fi
+if [ -n "$bauabh" ] && ! dpkg-checkbuilddeps 2>/dev/null; then
+  echo "installing the Build-Depends of debian/control"
+  $sudo apt-get build-dep -y -q --no-install-recommends ./
+fi
