@@ -16,43 +16,62 @@ namespace {
 Ganzzahlfeld Ganz(int w) { return {Zahl_ganz(w), w}; }
 
 // A value the program writes into a field: its text, and what that text reads as.
-Dezimalfeld Dezimal(Extended w) {
+Dezimalfeld Dezimal(Extended w)
+{
     Dezimalfeld f{Zahl_allgemein(w), w};
     Dezimal_lesen(f.Text, f.Wert);
     return f;
 }
 
 template <class F, class T>
-F Feld_aus(const Urteil<T>& u, std::string_view Text) {
+F Feld_aus(const Urteil<T>& u, std::string_view Text)
+{
     return {u.Art == Urteilsart::Korrigieren ? u.Text : std::string(Text), u.Wert};
 }
 
 template <class T>
-Eingabeurteil Urteil_fuer_Fenster(const Urteil<T>& u) {
+Eingabeurteil Urteil_fuer_Fenster(const Urteil<T>& u)
+{
     return {u.Art, u.Ton, u.Meldung};
 }
 
-bool& Bit(Schalter& s, Kasten k) {
+bool& Bit(Schalter& s, Kasten k)
+{
     switch (k) {
-    case Kasten::p1_zeichnen: return s.p1_zeichnen;
-    case Kasten::p2_zeichnen: return s.p2_zeichnen;
-    case Kasten::Vertrauensintervall_berechnen: return s.Vertrauensintervall_berechnen;
-    case Kasten::Info: return s.Info;
-    case Kasten::Erwartungswert_zeigen: return s.Erwartungswert_zeigen;
-    case Kasten::Sigma_zeigen: return s.Sigma_zeigen;
-    case Kasten::Umgebung_schraffieren: return s.Umgebung_schraffieren;
-    case Kasten::Normalverteilung: return s.Normalverteilung;
-    case Kasten::Alfa_zeigen: return s.Alfa_zeigen;
-    case Kasten::Annahmebereich_zeigen: return s.Annahmebereich_zeigen;
-    case Kasten::Beta_zeigen: return s.Beta_zeigen;
-    case Kasten::waagerechte_Strichelung: return s.waagerechte_Strichelung;
-    case Kasten::p0_kumuliert: return s.p0_kumuliert;
-    case Kasten::Stichprobenergebnis_zeigen: return s.Stichprobenergebnis_zeigen;
+    case Kasten::p1_zeichnen:
+        return s.p1_zeichnen;
+    case Kasten::p2_zeichnen:
+        return s.p2_zeichnen;
+    case Kasten::Vertrauensintervall_berechnen:
+        return s.Vertrauensintervall_berechnen;
+    case Kasten::Info:
+        return s.Info;
+    case Kasten::Erwartungswert_zeigen:
+        return s.Erwartungswert_zeigen;
+    case Kasten::Sigma_zeigen:
+        return s.Sigma_zeigen;
+    case Kasten::Umgebung_schraffieren:
+        return s.Umgebung_schraffieren;
+    case Kasten::Normalverteilung:
+        return s.Normalverteilung;
+    case Kasten::Alfa_zeigen:
+        return s.Alfa_zeigen;
+    case Kasten::Annahmebereich_zeigen:
+        return s.Annahmebereich_zeigen;
+    case Kasten::Beta_zeigen:
+        return s.Beta_zeigen;
+    case Kasten::waagerechte_Strichelung:
+        return s.waagerechte_Strichelung;
+    case Kasten::p0_kumuliert:
+        return s.p0_kumuliert;
+    case Kasten::Stichprobenergebnis_zeigen:
+        return s.Stichprobenergebnis_zeigen;
     }
     return s.Info;
 }
 
-int& Art(Schalter& s, int Zeile) {
+int& Art(Schalter& s, int Zeile)
+{
     return Zeile == 0 ? s.Verteilung_p0 : Zeile == 1 ? s.Verteilung_p1 : s.Verteilung_p2;
 }
 
@@ -61,7 +80,8 @@ struct Zeilenwerte {
     int M, N;
     Extended p = 0, mue = 0, sigma = 0;
 };
-Verteilungszeile Zeile_aus(Zeilenwerte& w, int i) {
+Verteilungszeile Zeile_aus(Zeilenwerte& w, int i)
+{
     static Wertefeld keine_Tabelle{};
     return {w.M, w.N, w.p, keine_Tabelle, w.mue, w.sigma, i};
 }
@@ -74,13 +94,15 @@ struct Kaskade {
     Kasten ein;
     bool ein_gesetzt = false;
 
-    void setzen(Kasten k, bool an) {
+    void setzen(Kasten k, bool an)
+    {
         if (Bit(s, k) == an) return;
         Bit(s, k) = an;
         geklickt(k);
     }
     void aus(Kasten k) { setzen(k, false); }
-    void geklickt(Kasten k) {
+    void geklickt(Kasten k)
+    {
         switch (k) {
         case Kasten::p0_kumuliert:
             if (!(ein_gesetzt && ein == Kasten::Umgebung_schraffieren)) aus(Kasten::Umgebung_schraffieren);
@@ -96,18 +118,20 @@ struct Kaskade {
         case Kasten::Annahmebereich_zeigen:
         case Kasten::waagerechte_Strichelung:
             // Both run the acceptance region's handler, which tests that box, not the sender.
-            if (s.Annahmebereich_zeigen) einschaltend(Kasten::Annahmebereich_zeigen, [this] {
-                aus(Kasten::Umgebung_schraffieren);
-                aus(Kasten::p0_kumuliert);
-                aus(Kasten::Alfa_zeigen);
-            });
+            if (s.Annahmebereich_zeigen)
+                einschaltend(Kasten::Annahmebereich_zeigen, [this] {
+                    aus(Kasten::Umgebung_schraffieren);
+                    aus(Kasten::p0_kumuliert);
+                    aus(Kasten::Alfa_zeigen);
+                });
             break;
         case Kasten::Umgebung_schraffieren:
-            if (s.Umgebung_schraffieren) einschaltend(Kasten::Umgebung_schraffieren, [this] {
-                aus(Kasten::Annahmebereich_zeigen);
-                aus(Kasten::Alfa_zeigen);
-                aus(Kasten::p0_kumuliert);
-            });
+            if (s.Umgebung_schraffieren)
+                einschaltend(Kasten::Umgebung_schraffieren, [this] {
+                    aus(Kasten::Annahmebereich_zeigen);
+                    aus(Kasten::Alfa_zeigen);
+                    aus(Kasten::p0_kumuliert);
+                });
             break;
         case Kasten::Normalverteilung:
         case Kasten::Erwartungswert_zeigen:
@@ -120,7 +144,8 @@ struct Kaskade {
         }
     }
     template <class F>
-    void einschaltend(Kasten k, F f) {
+    void einschaltend(Kasten k, F f)
+    {
         const Kasten vorher = ein;
         const bool vorher_gesetzt = ein_gesetzt;
         ein = k;
@@ -136,7 +161,8 @@ int Slotbreite(int Achse, int Spanne) { return Spanne < 0 || Achse <= 0 ? 0 : Ac
 
 }  // namespace
 
-Eingaben Starteingaben() {
+Eingaben Starteingaben()
+{
     Eingaben e;
     e.n = Ganz(Start.n);
     e.x = Ganz(Start.x);
@@ -154,7 +180,8 @@ Eingaben Starteingaben() {
     return e;
 }
 
-Auswertung auswerten(const Eingaben& e, int Bildbreite) {
+Auswertung auswerten(const Eingaben& e, int Bildbreite)
+{
     Auswertung a;
     Zustand& z = a.z;
     const Schalter& s = a.s = e.s;
@@ -204,27 +231,48 @@ Auswertung auswerten(const Eingaben& e, int Bildbreite) {
     return a;
 }
 
-const std::string& Text_von(const Eingaben& e, Feld f) {
+const std::string& Text_von(const Eingaben& e, Feld f)
+{
     const int i = static_cast<int>(f);
     switch (f) {
-    case Feld::n: return e.n.Text;
-    case Feld::x: return e.x.Text;
-    case Feld::k1: return e.k1.Text;
-    case Feld::k2: return e.k2.Text;
-    case Feld::p0: case Feld::p1: case Feld::p2: return e.p[i - static_cast<int>(Feld::p0)].Text;
-    case Feld::M0: case Feld::M1: case Feld::M2: return e.M[i - static_cast<int>(Feld::M0)].Text;
-    case Feld::N0: case Feld::N1: case Feld::N2: return e.N[i - static_cast<int>(Feld::N0)].Text;
-    case Feld::Alfali: return e.Alfali.Text;
-    case Feld::Alfare: return e.Alfare.Text;
-    case Feld::kli: return e.kli.Text;
-    case Feld::kre: return e.kre.Text;
-    case Feld::Sigmafaktor: return e.Sigmafaktor.Text;
-    case Feld::Umgebung: return e.Umgebung.Text;
+    case Feld::n:
+        return e.n.Text;
+    case Feld::x:
+        return e.x.Text;
+    case Feld::k1:
+        return e.k1.Text;
+    case Feld::k2:
+        return e.k2.Text;
+    case Feld::p0:
+    case Feld::p1:
+    case Feld::p2:
+        return e.p[i - static_cast<int>(Feld::p0)].Text;
+    case Feld::M0:
+    case Feld::M1:
+    case Feld::M2:
+        return e.M[i - static_cast<int>(Feld::M0)].Text;
+    case Feld::N0:
+    case Feld::N1:
+    case Feld::N2:
+        return e.N[i - static_cast<int>(Feld::N0)].Text;
+    case Feld::Alfali:
+        return e.Alfali.Text;
+    case Feld::Alfare:
+        return e.Alfare.Text;
+    case Feld::kli:
+        return e.kli.Text;
+    case Feld::kre:
+        return e.kre.Text;
+    case Feld::Sigmafaktor:
+        return e.Sigmafaktor.Text;
+    case Feld::Umgebung:
+        return e.Umgebung.Text;
     }
     return e.n.Text;
 }
 
-Eingabeurteil Eingeben(Eingaben& e, const Auswertung& a, Feld f, std::string_view Text) {
+Eingabeurteil Eingeben(Eingaben& e, const Auswertung& a, Feld f, std::string_view Text)
+{
     const Zustand& z = a.z;
     const int i = static_cast<int>(f);
     switch (f) {
@@ -336,7 +384,8 @@ bool Kasten_an(const Schalter& s, Kasten k) { return Bit(const_cast<Schalter&>(s
 
 void Kasten_schreiben(Schalter& s, Kasten k, bool an) { Bit(s, k) = an; }
 
-void Kasten_setzen(Eingaben& e, Kasten k, bool an) {
+void Kasten_setzen(Eingaben& e, Kasten k, bool an)
+{
     if (k == Kasten::Vertrauensintervall_berechnen && !an && e.s.Vertrauensintervall_berechnen) {
         // The interval made x/n the test's p0; it stays the p0 when the interval goes off.
         e.p[0] = Dezimal(Konfidenz_p0(e.x.Wert, e.n.Wert, e.p[0].Wert));
@@ -344,7 +393,8 @@ void Kasten_setzen(Eingaben& e, Kasten k, bool an) {
     Kaskade{e.s, k}.setzen(k, an);
 }
 
-Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art_neu) {
+Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art_neu)
+{
     if (Art_neu >= vaBinomial && Art_neu <= vaGeometr) Art(e.s, Zeile) = Art_neu;
     for (int i = 0; i < 3; ++i)
         if (Art(e.s, i) == vaHypergeo && e.n.Wert > e.N[i].Wert)

@@ -73,9 +73,7 @@ inline constexpr int Bildbreite_Vorgabe = 1031;
 Auswertung auswerten(const Eingaben& e, int Bildbreite = Bildbreite_Vorgabe);
 
 // The 19 edit fields, in the order the lesson file lists them.
-enum class Feld {
-    n, x, k1, k2, p0, p1, p2, M0, M1, M2, N0, N1, N2, Alfali, Alfare, kli, kre, Sigmafaktor, Umgebung
-};
+enum class Feld { n, x, k1, k2, p0, p1, p2, M0, M1, M2, N0, N1, N2, Alfali, Alfare, kli, kre, Sigmafaktor, Umgebung };
 constexpr int Feldzahl = 19;
 // The text of field f in e as the field shows it when nothing derived covers it.
 const std::string& Text_von(const Eingaben& e, Feld f);
@@ -97,9 +95,20 @@ Eingabeurteil Eingeben(Eingaben& e, const Auswertung& a, Feld f, std::string_vie
 
 // The check boxes, in the order of Schalter.
 enum class Kasten {
-    p1_zeichnen, p2_zeichnen, Vertrauensintervall_berechnen, Info, Erwartungswert_zeigen, Sigma_zeigen,
-    Umgebung_schraffieren, Normalverteilung, Alfa_zeigen, Annahmebereich_zeigen, Beta_zeigen,
-    waagerechte_Strichelung, p0_kumuliert, Stichprobenergebnis_zeigen
+    p1_zeichnen,
+    p2_zeichnen,
+    Vertrauensintervall_berechnen,
+    Info,
+    Erwartungswert_zeigen,
+    Sigma_zeigen,
+    Umgebung_schraffieren,
+    Normalverteilung,
+    Alfa_zeigen,
+    Annahmebereich_zeigen,
+    Beta_zeigen,
+    waagerechte_Strichelung,
+    p0_kumuliert,
+    Stichprobenergebnis_zeigen
 };
 bool Kasten_an(const Schalter& s, Kasten k);
 // The box's state alone, as a lesson file gives it.

@@ -274,12 +274,20 @@ struct Pruefung {
     }
 };
 
-const std::array<Kasten, 14> Kaesten_der_Datei{
-    Kasten::p1_zeichnen,          Kasten::p2_zeichnen,           Kasten::Erwartungswert_zeigen,
-    Kasten::Sigma_zeigen,         Kasten::Umgebung_schraffieren, Kasten::Vertrauensintervall_berechnen,
-    Kasten::Normalverteilung,     Kasten::Alfa_zeigen,           Kasten::Annahmebereich_zeigen,
-    Kasten::Beta_zeigen,          Kasten::waagerechte_Strichelung, Kasten::p0_kumuliert,
-    Kasten::Stichprobenergebnis_zeigen, Kasten::Info};
+const std::array<Kasten, 14> Kaesten_der_Datei{Kasten::p1_zeichnen,
+                                               Kasten::p2_zeichnen,
+                                               Kasten::Erwartungswert_zeigen,
+                                               Kasten::Sigma_zeigen,
+                                               Kasten::Umgebung_schraffieren,
+                                               Kasten::Vertrauensintervall_berechnen,
+                                               Kasten::Normalverteilung,
+                                               Kasten::Alfa_zeigen,
+                                               Kasten::Annahmebereich_zeigen,
+                                               Kasten::Beta_zeigen,
+                                               Kasten::waagerechte_Strichelung,
+                                               Kasten::p0_kumuliert,
+                                               Kasten::Stichprobenergebnis_zeigen,
+                                               Kasten::Info};
 
 }  // namespace
 
@@ -288,15 +296,20 @@ Eingaben_gelesen Eingaben_aus(const Aufgabe& a) {
     e.s.Verteilung_p0 = a.Verteilungen[0];
     e.s.Verteilung_p1 = a.Verteilungen[1];
     e.s.Verteilung_p2 = a.Verteilungen[2];
-    // The boxes as a user switches them on, in the file's order; boxes that clear each other
-    // cannot all be on.
-    for (std::size_t i = 0; i < Aufgabenschalter.size(); ++i) {
-        const bool an = a.Schalter.value(S(Aufgabenschalter[i].Schluessel));
-        if (Kaesten_der_Datei[i] == Kasten::Info)
-            Kasten_schreiben(e.s, Kasten::Info, an);
-        else if (an)
-            Kasten_setzen(e, Kaesten_der_Datei[i], true);
-    }
+    // The boxes as a user can switch them on: a region first, the markers before the
+    // cumulative chart (they clear it), the auxiliary lines after it (it clears them). Boxes
+    // that clear each other in every order cannot all be on.
+    auto an = [&](Kasten k) {
+        const auto i = std::find(Kaesten_der_Datei.begin(), Kaesten_der_Datei.end(), k) - Kaesten_der_Datei.begin();
+        return a.Schalter.value(S(Aufgabenschalter[static_cast<std::size_t>(i)].Schluessel));
+    };
+    Kasten_schreiben(e.s, Kasten::Info, an(Kasten::Info));
+    for (Kasten k :
+         {Kasten::Alfa_zeigen, Kasten::Annahmebereich_zeigen, Kasten::Umgebung_schraffieren, Kasten::Normalverteilung,
+          Kasten::Erwartungswert_zeigen, Kasten::Sigma_zeigen, Kasten::Stichprobenergebnis_zeigen, Kasten::p0_kumuliert,
+          Kasten::waagerechte_Strichelung, Kasten::p1_zeichnen, Kasten::p2_zeichnen, Kasten::Beta_zeigen,
+          Kasten::Vertrauensintervall_berechnen})
+        if (an(k)) Kasten_setzen(e, k, true);
     for (std::size_t i = 0; i < Aufgabenschalter.size(); ++i)
         if (Kasten_an(e.s, Kaesten_der_Datei[i]) != a.Schalter.value(S(Aufgabenschalter[i].Schluessel)))
             return {std::nullopt, QStringLiteral("%1: lässt sich mit den übrigen Schaltern nicht so setzen")
@@ -319,8 +332,8 @@ Eingaben_gelesen Eingaben_aus(const Aufgabe& a) {
         p.ganz(static_cast<Feld>(static_cast<int>(Feld::M0) + i), 0, std::numeric_limits<int>::max(), e.M[i],
                QStringLiteral("muss eine ganze Zahl ab 0 sein"));
     for (int i = 0; i < 3; ++i)
-        p.ganz(static_cast<Feld>(static_cast<int>(Feld::N0) + i), e.M[i].Wert + 1, std::numeric_limits<int>::max(), e.N[i],
-               QStringLiteral("muss eine ganze Zahl größer als M sein"));
+        p.ganz(static_cast<Feld>(static_cast<int>(Feld::N0) + i), e.M[i].Wert + 1, std::numeric_limits<int>::max(),
+               e.N[i], QStringLiteral("muss eine ganze Zahl größer als M sein"));
     const QString Prozent = QStringLiteral("muss zwischen 0 und 100 liegen");
     p.dezimal(Feld::Alfali, 0, 100, e.Alfali, Prozent);
     p.dezimal(Feld::Alfare, 0, 100, e.Alfare, Prozent);
@@ -330,7 +343,8 @@ Eingaben_gelesen Eingaben_aus(const Aufgabe& a) {
         p.ganz(Feld::kli, -1, k_Maximum, e.kli, QStringLiteral("muss zwischen -1 und %1 liegen").arg(k_Maximum));
     if (e.V_rechts_getippt)
         p.ganz(Feld::kre, 0, k_Maximum + 1, e.kre, QStringLiteral("muss zwischen 0 und %1 liegen").arg(k_Maximum + 1));
-    p.dezimal(Feld::Sigmafaktor, 0, Sigmafaktor_hoechstens, e.Sigmafaktor, QStringLiteral("muss zwischen 0 und 7 liegen"));
+    p.dezimal(Feld::Sigmafaktor, 0, Sigmafaktor_hoechstens, e.Sigmafaktor,
+              QStringLiteral("muss zwischen 0 und 7 liegen"));
     p.dezimal(Feld::Umgebung, 0, 100, e.Umgebung, Prozent);
     if (!p.Fehler.isEmpty()) return {std::nullopt, p.Fehler};
     return {e, {}};

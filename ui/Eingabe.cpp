@@ -51,6 +51,9 @@ void TForm1::Eingaben_verbinden() {
 // the focus (another window), nor when the field itself was hidden or disabled.
 void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
     if (!alt || !neu || alt == neu || neu->window() != this) return;
+    // The focus going back to a refused entry ends no other entry: the two would hand it to
+    // each other for ever.
+    if (auto* e = qobject_cast<QLineEdit*>(neu); e && e->isModified()) return;
     if (alt->isVisible() && alt->isEnabled()) Feld_verlassen(alt);
     // A field left for good shows its text from the first character again.
     if (auto* e = qobject_cast<QLineEdit*>(alt); e && !e->hasFocus()) e->setCursorPosition(0);

@@ -81,7 +81,8 @@ void TForm1::Grafik_speichern() {
     Letztes_Format = Format;
     // The file's content is what its name says.
     Format = Exportformat(Name, Format);
-    if (!Grafik_schreiben(Name, Format)) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+    if (!Grafik_schreiben(Name, Format))
+        dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
 }
 
 namespace {
@@ -93,8 +94,9 @@ QStringList Arbeitsblatt(const Sitzung& s) {
 
 bool TForm1::Grafik_schreiben(const QString& Name, const QString& Format) {
     const QSize Logisch(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
-    return ::Grafik_schreiben(Name, Format, dokument.Titel_ohne_Marke(), Logisch,
-                              [this](qreal f) { return Grafik_in_Skala(f); }, Arbeitsblatt(sitzung));
+    return ::Grafik_schreiben(
+        Name, Format, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
+        Arbeitsblatt(sitzung));
 }
 
 void TForm1::Grafik_drucken() {
@@ -103,7 +105,8 @@ void TForm1::Grafik_drucken() {
     Drucker.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
     if (!dienste().Drucker_waehlen(this, Drucker)) return;
     const QSize Logisch(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
-    if (!Auf_Seite(Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
-                   Arbeitsblatt(sitzung)))
+    if (!Auf_Seite(
+            Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
+            Arbeitsblatt(sitzung)))
         dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gedruckt werden."));
 }

@@ -25,8 +25,7 @@
 #include <initializer_list>
 #include <utility>
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent), dokument(*this, sitzung) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent), dokument(*this, sitzung) {
     Formular_anmelden();
     Steuerelemente_anlegen();
     if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
@@ -61,14 +60,30 @@ void TForm1::Steuerelemente_anlegen() {
     dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
                            Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
     setAcceptDrops(true);
-    Felder = {Edit_n,   Edit_Stichprobenergebnis, Edit_k1,     Edit_k2,     Edit_p0,          Edit_p1,      Edit_p2,
-              Edit_M0,  Edit_M1,                  Edit_M2,     Edit_N0,     Edit_N1,          Edit_N2,      Edit_Alfali,
-              Edit_Alfare, Edit_kli,              Edit_kre,    Edit_Sigmafaktor, Edit_Umgebung};
-    Kaesten = {CheckBox_p1_zeichnen,           CheckBox_p2_zeichnen,      CheckBox_Vertrauensintervall_berechnen,
-               CheckBox_Info,                  CheckBox_Erwartungswert_zeigen, CheckBox_Sigma_zeigen,
-               CheckBox_Umgebung_schraffieren, CheckBox_Normalverteilung, CheckBox_Alfa_zeigen,
-               CheckBox_Annahmebereich_zeigen, CheckBox_Beta_zeigen,      CheckBox_waagerechte_Strichelung,
-               CheckBox_p0_kumuliert,          CheckBox_Stichprobenergebnis_zeigen};
+    Felder = {Edit_n,       Edit_Stichprobenergebnis,
+              Edit_k1,      Edit_k2,
+              Edit_p0,      Edit_p1,
+              Edit_p2,      Edit_M0,
+              Edit_M1,      Edit_M2,
+              Edit_N0,      Edit_N1,
+              Edit_N2,      Edit_Alfali,
+              Edit_Alfare,  Edit_kli,
+              Edit_kre,     Edit_Sigmafaktor,
+              Edit_Umgebung};
+    Kaesten = {CheckBox_p1_zeichnen,
+               CheckBox_p2_zeichnen,
+               CheckBox_Vertrauensintervall_berechnen,
+               CheckBox_Info,
+               CheckBox_Erwartungswert_zeigen,
+               CheckBox_Sigma_zeigen,
+               CheckBox_Umgebung_schraffieren,
+               CheckBox_Normalverteilung,
+               CheckBox_Alfa_zeigen,
+               CheckBox_Annahmebereich_zeigen,
+               CheckBox_Beta_zeigen,
+               CheckBox_waagerechte_Strichelung,
+               CheckBox_p0_kumuliert,
+               CheckBox_Stichprobenergebnis_zeigen};
     Arten = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2};
     Erkundung = new Erkundungsanzeige(*Image1, this);
 }
@@ -124,12 +139,18 @@ QString V_n_Text(int n) { return QStringLiteral("; ... ;") + Qt_Text(Zahl_ganz(n
 // bounds, p0 = x/n of the interval).
 std::string Feldtext(const Eingaben& e, const Auswertung& a, Feld f) {
     switch (f) {
-    case Feld::k1: return a.verengt ? Zahl_ganz(a.z.k1) : e.k1.Text;
-    case Feld::k2: return a.verengt ? Zahl_ganz(a.z.k2) : e.k2.Text;
-    case Feld::p0: return a.Edit_p0;
-    case Feld::kli: return a.Edit_kli;
-    case Feld::kre: return a.Edit_kre;
-    default: return Text_von(e, f);
+    case Feld::k1:
+        return a.verengt ? Zahl_ganz(a.z.k1) : e.k1.Text;
+    case Feld::k2:
+        return a.verengt ? Zahl_ganz(a.z.k2) : e.k2.Text;
+    case Feld::p0:
+        return a.Edit_p0;
+    case Feld::kli:
+        return a.Edit_kli;
+    case Feld::kre:
+        return a.Edit_kre;
+    default:
+        return Text_von(e, f);
     }
 }
 
@@ -156,8 +177,8 @@ void TForm1::Anzeigen() {
     }
     const int Art[3] = {e.s.Verteilung_p0, e.s.Verteilung_p1, e.s.Verteilung_p2};
     const std::array<std::array<QWidget*, 4>, 3> Hypergeo = {{{Edit_M0, Edit_N0, Label_M0, Label_N0},
-                                                             {Edit_M1, Edit_N1, Label_M1, Label_N1},
-                                                             {Edit_M2, Edit_N2, Label_M2, Label_N2}}};
+                                                              {Edit_M1, Edit_N1, Label_M1, Label_N1},
+                                                              {Edit_M2, Edit_N2, Label_M2, Label_N2}}};
     for (int i = 0; i < 3; ++i) {
         Arten[i]->setCurrentIndex(Art[i]);
         for (QWidget* w : Hypergeo[i]) w->setVisible(Art[i] == vaHypergeo);

@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <array>
 #include <functional>
+#include <random>
 
 namespace {
 
@@ -209,6 +211,19 @@ TEST_F(Aufgabentest, UngespeicherteAenderungenFragen) {
     ASSERT_TRUE(g.Aufgabe().Oeffnen(Datei));
     EXPECT_EQ(g.Edit_n->text(), "20");
     EXPECT_EQ(rec->Fragen.size(), 4);
+
+    // An untitled window with changes asks before it closes, as one with a file does.
+    rec->Fragen.clear();
+    rec->Antwort_auf_Frage = Dienste::Antwort::Abbrechen;
+    TForm1 h;
+    h.show();
+    EXPECT_TRUE(h.close());
+    h.show();
+    h.Edit_n->setText("30");
+    h.Edit_n->setModified(true);
+    h.Feld_verlassen(h.Edit_n);
+    EXPECT_FALSE(h.close());
+    EXPECT_EQ(rec->Fragen, QStringList{"Änderungen speichern?"});
 }
 
 // A file dropped on the window opens; the list of recent files keeps eight, newest first,
@@ -272,4 +287,97 @@ TEST_F(Aufgabentest, GrafikVonDerKommandozeile) {
     ASSERT_TRUE(Schreiben(Ordner.filePath("b.quorvel"), Ersetzt("\"n\": \"60\"", "\"n\": \"0\"")));
     EXPECT_EQ(Grafik_aus_Aufgabe(Ordner.filePath("b.quorvel"), Bild, 1),
               "„" + Ordner.filePath("b.quorvel") + "“: n: muss zwischen 1 und 4000 liegen („0“)");
+}
+
+// The window is a function of its inputs: after random histories of what a user does (valid
+// and refused entries, boxes, kinds, OC and Histo, explorations started and stopped), the
+// window equals a fresh window that opens the lesson file saved from it, and the chart of that
+// file from the command line, whatever happened before.
+TEST_F(Aufgabentest, GleicheEingabenGleichesFensterNachJederGeschichte) {
+    std::mt19937 Zufall(20261209);
+    auto Wahl = [&](int n) { return static_cast<int>(Zufall() % static_cast<unsigned>(n)); };
+    const std::vector<std::pair<QLineEdit*, QStringList>> Felder{
+        {f->Edit_n, {"20", "100", "2000", "60", "7", "4000", "0", "9999"}},
+        {f->Edit_Stichprobenergebnis, {"5", "72", "1947", "30"}},
+        {f->Edit_k1, {"0", "3", "1500", "99"}},
+        {f->Edit_k2, {"10", "50", "1700", "20"}},
+        {f->Edit_p0, {"0,3", "1/6", "0,8", "0,02", "2"}},
+        {f->Edit_p1, {"0,32", "0,6", "1/0"}},
+        {f->Edit_Alfali, {"5", "2,5", "0", "100", "150"}},
+        {f->Edit_Alfare, {"5", "2,5", "0", "50"}},
+        {f->Edit_kli, {"12", "-1", "559", "3", "70"}},
+        {f->Edit_kre, {"20", "641", "59", "5"}},
+        {f->Edit_N0, {"100", "40", "3000"}},
+        {f->Edit_M0, {"30", "80"}},
+        {f->Edit_Sigmafaktor, {"2", "1,5", "9"}},
+        {f->Edit_Umgebung, {"90", "99,99"}},
+    };
+    const std::vector<QAbstractButton*> Knoepfe{f->CheckBox_p1_zeichnen,
+                                                f->CheckBox_Alfa_zeigen,
+                                                f->CheckBox_Annahmebereich_zeigen,
+                                                f->CheckBox_Beta_zeigen,
+                                                f->CheckBox_Info,
+                                                f->CheckBox_p0_kumuliert,
+                                                f->CheckBox_Vertrauensintervall_berechnen,
+                                                f->CheckBox_Umgebung_schraffieren,
+                                                f->CheckBox_Stichprobenergebnis_zeigen,
+                                                f->BitBtn_OC,
+                                                f->BitBtn_Histoneu,
+                                                f->BitBtn_p0Animation,
+                                                f->Button_n_variabel};
+    f->resize(Grafikbreite_Datei, f->height());
+    for (int Geschichte = 0; Geschichte < 40; ++Geschichte) {
+        QStringList Protokoll;
+        for (int Schritt = 0; Schritt < 25; ++Schritt) {
+            switch (Wahl(4)) {
+            case 0:
+            case 1: {
+                const auto& [Feld, Texte] = Felder[Wahl(static_cast<int>(Felder.size()))];
+                if (!Feld->isVisible() || !Feld->isEnabled()) break;
+                const QString t = Texte[Wahl(static_cast<int>(Texte.size()))];
+                Protokoll << Feld->objectName() + "=" + t;
+                Eingeben(Feld, t);
+                break;
+            }
+            case 2: {
+                QAbstractButton* k = Knoepfe[Wahl(static_cast<int>(Knoepfe.size()))];
+                Protokoll << k->objectName();
+                k->click();
+                if (Wahl(2)) QTest::keyClick(f.get(), Qt::Key_Escape);
+                break;
+            }
+            default: {
+                const int Zeile = Wahl(3), Art = Wahl(4);
+                Protokoll << QStringLiteral("Verteilung_p%1=%2").arg(Zeile).arg(Art);
+                Waehlen(
+                    std::array{f->ComboBox_Verteilung_p0, f->ComboBox_Verteilung_p1, f->ComboBox_Verteilung_p2}[Zeile],
+                    Art);
+            }
+            }
+        }
+        // A refused entry still stands in its field; the user puts it right before saving.
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        f->BitBtn_Histoneu->setFocus();
+        for (QLineEdit* e : f->findChildren<QLineEdit*>()) e->setModified(false);
+        // An exploration's picture stays only until the next change; the view is an input.
+        f->BitBtn_Histoneu->click();
+        if (Wahl(3) == 0) f->BitBtn_OC->click();
+        const QString Datei = Ordner.filePath(QStringLiteral("g%1.quorvel").arg(Geschichte));
+        rec->Speichern_Datei = Datei;
+        rec->Meldungen.clear();
+        ASSERT_TRUE(f->Aufgabe().Speichern_unter());
+        const std::string Wie = Protokoll.join(", ").toStdString();
+
+        TForm1 g;
+        g.show();
+        g.resize(f->size());
+        ASSERT_TRUE(g.Aufgabe().Oeffnen(Datei)) << rec->Meldungen.join('\n').toStdString() << "\n" << Wie;
+        ASSERT_EQ(Ansicht(g).join('\n').toStdString(), Ansicht(*f).join('\n').toStdString()) << Wie;
+        ASSERT_TRUE(g.Image1->Bild() == f->Image1->Bild()) << Wie;
+        const QString Bild = Ordner.filePath("g.png");
+        ASSERT_EQ(Grafik_aus_Aufgabe(Datei, Bild, 1), QString());
+        ASSERT_TRUE(QImage(Bild).convertToFormat(QImage::Format_RGB888) ==
+                    f->Image1->Bild().convertToFormat(QImage::Format_RGB888))
+            << Wie;
+    }
 }

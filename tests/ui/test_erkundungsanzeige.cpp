@@ -15,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 namespace {
 
 // Frame i of e, drawn into a fresh image like `wie`.
@@ -117,15 +121,24 @@ TEST_F(Erkundungen, LassenDieEingabenStehen) {
     EXPECT_EQ(f->Image1->Bild(), Bild_von(p0_Ani, 0, f->Image1->Bild()));
 }
 
-TEST_F(Erkundungen, EinNeuesDiagrammHaeltDieAnimationAn) {
-    f->BitBtn_nAnimation->click();
+// Every way to stop an animation stops it at once, within the event that asks for it.
+TEST_F(Erkundungen, AnhaltenSofort) {
+    const std::vector<std::pair<const char*, std::function<void()>>> Wege{
+        {"Esc", [&] { QTest::keyClick(f->CheckBox_Info, Qt::Key_Escape); }},
+        {"Klick ins Diagramm", [&] { QTest::mouseClick(f->Image1, Qt::LeftButton); }},
+        {"derselbe Knopf", [&] { f->BitBtn_nAnimation->click(); }},
+        {"Histo", [&] { f->BitBtn_Histoneu->click(); }},
+        {"OC", [&] { f->BitBtn_OC->click(); }},
+        {"eine Eingabe", [&] { f->CheckBox_Normalverteilung->click(); }},
+    };
     const Erkundungsanzeige* a = f->findChild<Erkundungsanzeige*>();
-    ASSERT_TRUE(a && a->laeuft());
-    f->BitBtn_Histoneu->click();
-    EXPECT_FALSE(a->laeuft());
-    f->BitBtn_p0Animation->click();
-    f->BitBtn_OC->click();
-    EXPECT_FALSE(a->laeuft());
+    ASSERT_TRUE(a);
+    for (const auto& [Weg, Tun] : Wege) {
+        f->BitBtn_nAnimation->click();
+        ASSERT_TRUE(a->laeuft()) << Weg;
+        Tun();
+        EXPECT_FALSE(a->laeuft()) << Weg;
+    }
 }
 
 TEST_F(Erkundungen, MehrereP0UeberN500NurMeldung) {

@@ -472,6 +472,18 @@ TEST_F(Fenster, GrafikSpeichernUndDrucken) {
     EXPECT_FALSE(Inhalt.contains("/DCTDecode"));
     EXPECT_LT(Inhalt.size(), 500 * 1024);
 
+    // The content is what the name says, whatever the type list says; a name without one gets
+    // the chosen type's extension.
+    rec->Speicherort = Ordner.filePath("h.pdf");
+    rec->Speicherformat = "PNG 2×";
+    f->Aktion_Grafik_speichern->trigger();
+    QFile h(rec->Speicherort);
+    ASSERT_TRUE(h.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(h.readAll().startsWith("%PDF-"));
+    rec->Speicherort = Ordner.filePath("ohne");
+    f->Aktion_Grafik_speichern->trigger();
+    EXPECT_EQ(QImage(Ordner.filePath("ohne.png")).size(), f->Image1->Bild().size() * 2);
+
     rec->Druckdatei = Ordner.filePath("druck.pdf");
     QTest::keyClick(f->Edit_n, Qt::Key_P, Qt::ControlModifier);
     EXPECT_GT(QFileInfo(rec->Druckdatei).size(), 1000);

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 #include <string>
 
 namespace {
@@ -173,4 +175,86 @@ TEST_F(Fenster_Werte, UeberlappendeBereicheBleibenWahrscheinlichkeiten) {
     f->CheckBox_Annahmebereich_zeigen->click();
     EXPECT_TRUE(f->Image1->accessibleDescription().contains("A={ }"))
         << f->Image1->accessibleDescription().toStdString();
+}
+
+// The same fields give the same test, whatever was shown before: the levels reached are shown,
+// never kept in place of the typed ones, and a range the chart narrowed follows the
+// distribution while a typed one stays. Each row acts, then checks fields and the chart's words.
+struct Geschichte {
+    const char* Name;
+    std::function<void(Fenstertest&, TForm1&)> Tun;
+    std::vector<std::pair<const char*, const char*>> Felder;  // objectName, text
+    std::vector<const char*> Beschreibung;                    // in the chart's description
+};
+
+class Gleiche_Felder : public Fenstertest, public ::testing::WithParamInterface<Geschichte> {
+public:
+    using Fenstertest::Eingeben;
+};
+
+TEST_P(Gleiche_Felder, GleicherTest) {
+    GetParam().Tun(*this, *f);
+    for (const auto& [Name, Text] : GetParam().Felder)
+        EXPECT_EQ(f->findChild<QLineEdit*>(Name)->text(), QString::fromUtf8(Text)) << Name;
+    const QString d = f->Image1->accessibleDescription();
+    for (const char* t : GetParam().Beschreibung) EXPECT_TRUE(d.contains(QString::fromUtf8(t))) << d.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fenster, Gleiche_Felder,
+    ::testing::Values(
+        // α reached at n = 20 (3,21 % and 1,15 %) must not decide the test at n = 100.
+        Geschichte{"AlfaAnDannN100",
+                   [](Fenstertest& t, TForm1& f) {
+                       f.CheckBox_Alfa_zeigen->click();
+                       static_cast<Gleiche_Felder&>(t).Eingeben(f.Edit_n, "100");
+                   },
+                   {{"Edit_Alfali", "5"}, {"Edit_Alfare", "5"}, {"Edit_kli", "72"}, {"Edit_kre", "87"}},
+                   {"α-Fehler 8,11%"}},
+        Geschichte{"PruefungsaufgabeDanachN2000",
+                   [](Fenstertest& t, TForm1& f) {
+                       auto& g = static_cast<Gleiche_Felder&>(t);
+                       g.Eingeben(f.Edit_n, "100");
+                       g.Eingeben(f.Edit_Alfali, "2,5");
+                       g.Eingeben(f.Edit_Alfare, "2,5");
+                       f.CheckBox_Alfa_zeigen->click();
+                       f.CheckBox_p1_zeichnen->click();
+                       f.CheckBox_Beta_zeigen->click();
+                       g.Eingeben(f.Edit_n, "2000");
+                       g.Eingeben(f.Edit_p0, "0,3");
+                       g.Eingeben(f.Edit_p1, "0,32");
+                   },
+                   {{"Edit_kli", "559"}, {"Edit_kre", "641"}},
+                   {"α-Fehler 4,81%", "β-Fehler für p1 51,07%"}},
+        // The bulk of B(2000; 0,3), not the range narrowed around B(2000; 0,8).
+        Geschichte{"VerengungFolgtP0",
+                   [](Fenstertest& t, TForm1& f) {
+                       auto& g = static_cast<Gleiche_Felder&>(t);
+                       g.Eingeben(f.Edit_n, "2000");
+                       g.Eingeben(f.Edit_p0, "0,3");
+                   },
+                   {{"Edit_k1", "528"}, {"Edit_k2", "672"}},
+                   {"k von 528 bis 672"}},
+        Geschichte{"GetippterBereichBleibt",
+                   [](Fenstertest& t, TForm1& f) {
+                       auto& g = static_cast<Gleiche_Felder&>(t);
+                       g.Eingeben(f.Edit_k1, "5");
+                       g.Eingeben(f.Edit_k2, "15");
+                       g.Eingeben(f.Edit_p0, "0,5");
+                   },
+                   {{"Edit_k1", "5"}, {"Edit_k2", "15"}},
+                   {}},
+        // A refused n leaves the k range it showed while typing behind.
+        Geschichte{"AbgewiesenesNLaesstKStehen",
+                   [](Fenstertest& t, TForm1& f) { static_cast<Gleiche_Felder&>(t).Eingeben(f.Edit_n, "9999"); },
+                   {{"Edit_n", "9999"}, {"Edit_k1", "0"}, {"Edit_k2", "20"}},
+                   {"k von 0 bis 20"}}),
+    [](const auto& i) { return std::string(i.param.Name); });
+
+// Near the bulk the interval label says the chart shows nearly all of the distribution.
+TEST_F(Fenster_Werte, VerengterBereichZeigtDieMasse) {
+    Eingeben(f->Edit_n, "2000");
+    Eingeben(f->Edit_p0, "0,3");
+    const QString p = f->Label_Intervallwahrscheinlichkeit->text();
+    EXPECT_GE(p.mid(2, p.size() - 3).replace(',', '.').toDouble(), 99.0) << p.toStdString();
 }
