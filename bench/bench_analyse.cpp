@@ -1,5 +1,6 @@
 #include "Ziele.h"
 #include "analysis/Berechnung.h"
+#include "analysis/Eingaben.h"
 #include "analysis/Stichproben.h"
 
 #include <benchmark/benchmark.h>
@@ -71,6 +72,21 @@ void BM_Stichproben_4000(benchmark::State& state) {
         benchmark::DoNotOptimize(Simulationsrate_berechnen(e, d, g));
     }
 }
+// What every change in the window costs before drawing: the inputs at n = 4000 with p1 and p2
+// shown evaluated from nothing (tables, bounds, levels, the narrowed range and its labels).
+void BM_auswerten_4000(benchmark::State& state) {
+    Eingaben e = Starteingaben();
+    e.n = {"4000", 4000};
+    e.k2 = {"4000", 4000};
+    e.s.p1_zeichnen = e.s.p2_zeichnen = true;
+    for (auto _ : state) {
+        const auto a = std::make_unique<Auswertung>(auswerten(e));
+        benchmark::DoNotOptimize(a->z.kli);
+    }
+}
+BENCHMARK(BM_auswerten_4000)->Unit(benchmark::kMillisecond)->UseRealTime();
+bool ziel_auswerten = Ziel_setzen("BM_auswerten_4000", 5);
+
 BENCHMARK(BM_Stichproben_4000)->Unit(benchmark::kMillisecond)->UseRealTime();
 bool ziel_stichproben = Ziel_setzen("BM_Stichproben_4000", 100);
 
