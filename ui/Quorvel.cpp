@@ -19,7 +19,6 @@
 
 #include <QMouseEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <initializer_list>
@@ -124,8 +123,6 @@ void TForm1::Ereignisse_verbinden() {
         Geometrie = Erkundung->Geometrie();
         Bild_zeigen(Beschreibung);
     });
-    auto* Esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(Esc, &QShortcut::activated, this, &TForm1::Erkundung_anhalten);
 }
 
 // --- Showing inputs and evaluation ----------------------------------------------------------
@@ -272,6 +269,13 @@ bool TForm1::Erkundung_laeuft() const { return Erkundung && Erkundung->laeuft();
 
 void TForm1::Erkundung_anhalten() {
     if (Erkundung && Erkundung->laeuft()) Erkundung->anhalten();
+}
+
+// Esc in the window (no control wants it) stops an animation. Not a shortcut: a window of its
+// own, the chart alone on the whole screen, keeps its Esc.
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && Erkundung_laeuft()) return Erkundung_anhalten();
+    QWidget::keyPressEvent(e);
 }
 
 // A click on the chart stops an animation; a double click still asks for full screen.

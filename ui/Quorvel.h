@@ -52,6 +52,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Steuerelemente_anlegen();

@@ -125,6 +125,7 @@ TEST_F(Erkundungen, LassenDieEingabenStehen) {
 TEST_F(Erkundungen, AnhaltenSofort) {
     const std::vector<std::pair<const char*, std::function<void()>>> Wege{
         {"Esc", [&] { QTest::keyClick(f->CheckBox_Info, Qt::Key_Escape); }},
+        {"Esc im Feld", [&] { QTest::keyClick(f->Edit_p1, Qt::Key_Escape); }},
         {"Klick ins Diagramm", [&] { QTest::mouseClick(f->Image1, Qt::LeftButton); }},
         {"derselbe Knopf", [&] { f->BitBtn_nAnimation->click(); }},
         {"Histo", [&] { f->BitBtn_Histoneu->click(); }},
