@@ -38,12 +38,7 @@ Stichprobenfeld::Stichprobenfeld(Sitzung& s, QWidget* Fenster) : QWidget(Fenster
 }
 
 void Stichprobenfeld::Oeffnen() {
-    if (!isVisible() && !sitzung.Stand().Stichproben.gezeigt) {
-        // Offered, not yet taken: it becomes the inputs' seed when the field is left or a run
-        // starts, so that merely looking at the panel changes no lesson.
-        Edit_Startwert->setText(QString::number(QRandomGenerator::global()->bounded(1, 1000000)));
-        Edit_Startwert->setModified(true);
-    }
+    if (!isVisible() && !sitzung.Stand().Stichproben.gezeigt) Startwert_anbieten();
     Anzeigen();
     if (!Platziert) {
         Platziert = true;
@@ -59,6 +54,13 @@ void Stichprobenfeld::Oeffnen() {
     show();
     raise();
     activateWindow();
+}
+
+// Offered, not yet taken: it becomes the inputs' seed when the field is left or a run starts,
+// so that merely looking at the panel changes no lesson. Six digits at most, to be read out.
+void Stichprobenfeld::Startwert_anbieten() {
+    Edit_Startwert->setText(QString::number(QRandomGenerator::global()->bounded(1, 1000000)));
+    Edit_Startwert->setModified(true);
 }
 
 void Stichprobenfeld::Starten_oder_anhalten() {
@@ -85,9 +87,9 @@ bool Stichprobenfeld::Feld_verlassen(QLineEdit* Feld) {
 
 void Stichprobenfeld::Starten() {
     if (!Feld_verlassen(Edit_Stichprobenzahl) || !Feld_verlassen(Edit_Startwert)) return;
+    // Inputs without a seed yet (the start's, or a lesson's of version 1) take one now.
     if (sitzung.Stand().Stichproben.Startwert.Text.empty()) {
-        Edit_Startwert->setText(QString::number(QRandomGenerator::global()->bounded(1, 1000000)));
-        Edit_Startwert->setModified(true);
+        Startwert_anbieten();
         Feld_verlassen(Edit_Startwert);
     }
     // What the chart showed goes; every run draws over the distribution chart.

@@ -62,6 +62,7 @@ private:
     // The field's entry, if the user edited it: false when its rule refused it.
     bool Feld_verlassen(QLineEdit* Feld);
     void Starten();
+    void Startwert_anbieten();
 
     struct Ziehlauf {
         Ziehung d;
