@@ -228,6 +228,10 @@ Auswertung auswerten(const Eingaben& e, int Bildbreite)
         a.Intervall = Intervallwahrscheinlichkeiten(z);
     }
     Testart_setzen(z);
+    const Stichprobenwahl& w = e.Stichproben;
+    // Samples are drawn over the distribution chart: the OC chart shows none.
+    if (w.gezeigt && !e.OC)
+        a.Stichproben = Stichproben_auswerten(z, s, w.Zeile, w.m.Wert, static_cast<std::uint64_t>(w.Startwert.Wert));
     return a;
 }
 
@@ -391,6 +395,8 @@ void Kasten_setzen(Eingaben& e, Kasten k, bool an)
         e.p[0] = Dezimal(Konfidenz_p0(e.x.Wert, e.n.Wert, e.p[0].Wert));
     }
     Kaskade{e.s, k}.setzen(k, an);
+    // A row no longer drawn on the chart is no longer drawn from.
+    if (!Zeile_ziehbar(e.s, e.Stichproben.Zeile)) e.Stichproben.Zeile = 0;
 }
 
 Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art_neu)
@@ -400,4 +406,28 @@ Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art_neu)
         if (Art(e.s, i) == vaHypergeo && e.n.Wert > e.N[i].Wert)
             return {Urteilsart::Abweisen, true, "n zu groß für Hypergeo"};
     return {};
+}
+
+bool Zeile_ziehbar(const Schalter& s, int Zeile)
+{
+    return Zeile == 0 || (Zeile == 1 && s.p1_zeichnen) || (Zeile == 2 && s.p2_zeichnen);
+}
+
+Eingabeurteil Stichprobenzahl_eingeben(Eingaben& e, std::string_view Text)
+{
+    const Urteil<int> u = Stichprobenzahl_pruefen(Text);
+    if (u.Art != Urteilsart::Abweisen) e.Stichproben.m = Feld_aus<Ganzzahlfeld>(u, Text);
+    return Urteil_fuer_Fenster(u);
+}
+
+Eingabeurteil Startwert_eingeben(Eingaben& e, std::string_view Text)
+{
+    const Urteil<int> u = Startwert_pruefen(Text);
+    if (u.Art != Urteilsart::Abweisen) e.Stichproben.Startwert = Feld_aus<Ganzzahlfeld>(u, Text);
+    return Urteil_fuer_Fenster(u);
+}
+
+void Ziehen_aus_waehlen(Eingaben& e, int Zeile)
+{
+    if (Zeile_ziehbar(e.s, Zeile)) e.Stichproben.Zeile = Zeile;
 }

@@ -5,9 +5,11 @@
 
 #include "analysis/Berechnung.h"
 #include "analysis/Eingaberegeln.h"
+#include "analysis/Stichproben.h"
 #include "analysis/Zustand.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,17 @@ struct Dezimalfeld {
     std::string Text;
     Extended Wert = 0;
     bool operator==(const Dezimalfeld&) const = default;
+};
+
+// Samples drawn in class (analysis/Stichproben.h): how many, from which row, from which seed,
+// and whether the counts of a finished draw are shown. They stay shown until another input
+// changes: counts drawn under other inputs are not these inputs' counts (ui/Sitzung.h).
+struct Stichprobenwahl {
+    Ganzzahlfeld m{"1000", 1000};
+    int Zeile = 0;           // 0 = H0; 1 or 2 only while that row is drawn on the chart
+    Ganzzahlfeld Startwert;  // empty until one was taken; a shown draw always has one
+    bool gezeigt = false;
+    bool operator==(const Stichprobenwahl&) const = default;
 };
 
 struct Eingaben {
@@ -44,6 +57,7 @@ struct Eingaben {
     bool Saeulendiagramm = false;
     // The OC chart is shown instead of the distribution chart.
     bool OC = false;
+    Stichprobenwahl Stichproben;
     bool operator==(const Eingaben&) const = default;
 };
 
@@ -65,6 +79,8 @@ struct Auswertung {
     std::string Label_Vertrauensintervall_ausgeben;
     // The interval is asked for while row 0 is not binomial: the window says so.
     bool keine_Binomialverteilung = false;
+    // All samples of e.Stichproben, drawn again from their seed, while they are shown.
+    std::optional<Stichprobenstand> Stichproben;
 };
 // The k range the fields show narrows where the chart at the window's opening size would have
 // fewer pixels than values of k: a window resized later draws its chart at its size but shows
@@ -117,10 +133,18 @@ void Kasten_schreiben(Schalter& s, Kasten k, bool an);
 // neighbourhood exclude one another and the cumulative chart; the cumulative chart clears
 // the neighbourhood, the acceptance region and the auxiliary lines; the normal curve, the
 // markers of mu, sigma and x clear the cumulative chart. Switching the interval off keeps its
-// p0 = x/n as the typed p0.
+// p0 = x/n as the typed p0. A row no longer drawn is no longer drawn from: samples come from H0.
 void Kasten_setzen(Eingaben& e, Kasten k, bool an);
 
 // Row `Zeile` (0..2) of kind `Art` picked by the user; n is checked against every
 // hypergeometric row again. The kind is taken either way; a verdict of Abweisen asks the
 // window to put the focus into n.
 Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art);
+
+// Whether row Zeile (0..2) can be drawn from: H0 always, row 1 or 2 while it is drawn on the chart.
+bool Zeile_ziehbar(const Schalter& s, int Zeile);
+// The panel of samples: the number of samples and the seed, judged by their rules and taken
+// like any field's entry; the row to draw from, taken where it can be drawn from.
+Eingabeurteil Stichprobenzahl_eingeben(Eingaben& e, std::string_view Text);
+Eingabeurteil Startwert_eingeben(Eingaben& e, std::string_view Text);
+void Ziehen_aus_waehlen(Eingaben& e, int Zeile);

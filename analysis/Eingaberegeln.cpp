@@ -147,3 +147,17 @@ Urteil<Extended> Umgebung_pruefen(std::string_view Text)
     if (!Dezimal_lesen(Text, w) || !(w >= 0 && w <= 100)) return Abweisung<Extended>(true);
     return Annahme(w);
 }
+
+Urteil<int> Stichprobenzahl_pruefen(std::string_view Text)
+{
+    int w = 0;
+    if (!Ganzzahl_lesen(Text, w) || w < 1 || w > Stichproben_hoechstens) return Abweisung<int>(true);
+    return Annahme(w);
+}
+
+Urteil<int> Startwert_pruefen(std::string_view Text)
+{
+    int w = 0;
+    if (!Ganzzahl_lesen(Text, w) || w < 0) return Abweisung<int>(true);
+    return Annahme(w);
+}

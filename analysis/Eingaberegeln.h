@@ -71,3 +71,11 @@ Urteil<Extended> Sigmafaktor_pruefen(std::string_view Text);
 
 // Umgebung in percent: 0..100, else rejected with the sound.
 Urteil<Extended> Umgebung_pruefen(std::string_view Text);
+
+// The number of samples drawn in class: 1..Stichproben_hoechstens, else rejected with the sound.
+inline constexpr int Stichproben_hoechstens = 1000000;
+Urteil<int> Stichprobenzahl_pruefen(std::string_view Text);
+
+// The seed of those samples: any whole number 0..2 147 483 647 (what a field reads), else
+// rejected with the sound.
+Urteil<int> Startwert_pruefen(std::string_view Text);

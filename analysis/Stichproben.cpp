@@ -2,6 +2,7 @@
 
 #include "analysis/Berechnung.h"
 #include "analysis/Konfidenzintervall.h"
+#include "analysis/Zahlentexte.h"
 
 #include <algorithm>
 #include <random>
@@ -91,4 +92,32 @@ Simulationsrate Simulationsrate_berechnen(const Stichprobenergebnis& e, const Zi
     r.unten = Als_Prozent(k.unten);
     r.oben = Als_Prozent(k.oben);
     return r;
+}
+
+Stichprobenstand Stichproben_auswerten(const Zustand& z, const Schalter& s, int Zeile, long long m,
+                                       std::uint64_t Startwert)
+{
+    Stichprobenstand st;
+    st.Zeile = Zeile;
+    st.m = m;
+    st.Startwert = Startwert;
+    const Ziehung d = Ziehung_der_Zeile(z, s, Zeile);
+    const Ablehnungsgrenzen g = Ablehnungsgrenzen_von(z);
+    st.Ergebnis = Stichproben_ziehen(d, g, m, Startwert);
+    st.Rate = Simulationsrate_berechnen(st.Ergebnis, d, g);
+    return st;
+}
+
+std::string Stichprobentext(const Stichprobenstand& st)
+{
+    const auto Prozent = [](Extended w) { return Zahl_fest(w, 6, 2) + " %"; };
+    const Stichprobenergebnis& e = st.Ergebnis;
+    std::string t =
+        std::to_string(e.in_V) + " von " + std::to_string(e.m) + " in V, " + std::to_string(e.in_A) + " in A\n";
+    t += "relative Häufigkeit in V: " + Prozent(st.Rate.Rate) + "\n";
+    t += "95-%-Intervall: [" + Prozent(st.Rate.unten) + "; " + Prozent(st.Rate.oben) + "]\n";
+    t += st.Zeile == 0 ? "exakt: α-Fehler = " : "exakt: 1 − β(p" + std::to_string(st.Zeile) + ") = ";
+    t += Prozent(st.Rate.exakt);
+    if (e.ueber_n > 0) t += "\n" + std::to_string(e.ueber_n) + " Werte größer als n";
+    return t;
 }

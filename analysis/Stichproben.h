@@ -10,6 +10,7 @@
 #include "probability/Ziehung.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The factor of the rate's interval: the program's own 95 % (the start values pair the
@@ -73,3 +74,24 @@ struct Simulationsrate {
     Extended exakt = 0;
 };
 Simulationsrate Simulationsrate_berechnen(const Stichprobenergebnis& e, const Ziehung& d, const Ablehnungsgrenzen& g);
+
+// What the window shows of samples drawn: m asked for from row Zeile (0 = H0, 1, 2) with
+// Startwert, the counts so far (all m once the draw is complete) and their rate.
+struct Stichprobenstand {
+    int Zeile = 0;
+    long long m = 0;
+    std::uint64_t Startwert = 0;
+    Stichprobenergebnis Ergebnis;
+    Simulationsrate Rate;
+    // The value drawn last while an animation runs (n + 1 beyond n); -1 for none.
+    int zuletzt = -1;
+};
+
+// All m samples of row Zeile at once, counted in the region z holds.
+Stichprobenstand Stichproben_auswerten(const Zustand& z, const Schalter& s, int Zeile, long long m,
+                                       std::uint64_t Startwert);
+
+// The figures in words, UTF-8, one line each: "411 von 10000 in V, 9589 in A", the rate in V
+// with its 95 % interval, and the exact value beside it (the α error reached from H0, the power
+// 1 − β from row 1 or 2); the values drawn beyond n where there were any.
+std::string Stichprobentext(const Stichprobenstand& st);

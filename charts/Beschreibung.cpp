@@ -42,6 +42,16 @@ QString Verteilung(int Art, const QString& Name, Extended p, int M, int N) {
                .replace(QStringLiteral("ische Verteilung"), QStringLiteral("ischen Verteilung"));
 }
 
+// "aus H0", "aus p1".
+QString Herkunft(const Stichprobenstand& st) {
+    return st.Zeile == 0 ? QStringLiteral("aus H0") : QStringLiteral("aus p%1").arg(st.Zeile);
+}
+
+QString Exakter_Wert(const Stichprobenstand& st) {
+    return (st.Zeile == 0 ? QStringLiteral("exakter α-Fehler ") : QStringLiteral("exakt 1−β(p%1) ").arg(st.Zeile)) +
+           Prozent(st.Rate.exakt);
+}
+
 QString Testart(const Zustand& z) {
     if (z.Test_links) return QStringLiteral("linksseitigen Tests");
     if (z.Test_rechts) return QStringLiteral("rechtsseitigen Tests");
@@ -51,7 +61,7 @@ QString Testart(const Zustand& z) {
 
 }  // namespace
 
-QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
+QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st) {
     const QString Art = s.p0_kumuliert      ? QStringLiteral("Kumulierte Verteilung")
                         : z.Saeulendiagramm ? QStringLiteral("Säulendiagramm")
                                             : QStringLiteral("Histogramm");
@@ -75,6 +85,13 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
     if (s.Umgebung_schraffieren) Teile << QStringLiteral("%1%-Umgebung von µ schraffiert").arg(Zahl(z.Umgebung));
     if (s.Normalverteilung) Teile << QStringLiteral("mit Normalverteilungskurve");
     if (s.Stichprobenergebnis_zeigen) Teile << QStringLiteral("Stichprobenergebnis x=%1").arg(z.x);
+    if (st)
+        Teile << QStringLiteral("%1 Stichproben %2 als relative Häufigkeiten: %3 in V, %4 in A, %5 in V, %6")
+                     .arg(st->Ergebnis.m)
+                     .arg(Herkunft(*st))
+                     .arg(st->Ergebnis.in_V)
+                     .arg(st->Ergebnis.in_A)
+                     .arg(Prozent(st->Rate.Rate), Exakter_Wert(*st));
     return Teile.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
@@ -88,7 +105,7 @@ QString OC_Beschreibung(const Zustand& z) {
 }
 
 QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QString& Alfa_links,
-                               const QString& Alfa_rechts) {
+                               const QString& Alfa_rechts, const Stichprobenstand* st) {
     QStringList t;
     t << QStringLiteral("Stichprobenumfang n=%1").arg(z.n);
     t << QStringLiteral("Verteilung von p0: ") +
@@ -112,5 +129,17 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
              .arg(Qt_Text(Zahl_fest(z.mue0, 7, 2)), Qt_Text(Zahl_fest(z.sigma0, 7, 2)));
     if (s.Vertrauensintervall_berechnen)
         t << QStringLiteral("Konfidenzintervall zu x=%1: %2").arg(z.x).arg(Qt_Text(Konfidenzintervall_Text(z)));
+    if (st) {
+        const Stichprobenergebnis& e = st->Ergebnis;
+        const QString Anzahl = e.m < st->m ? QStringLiteral("%1 von %2").arg(e.m).arg(st->m) : QString::number(e.m);
+        t << QStringLiteral("Stichproben %1 (Startwert %2): %3 gezogen, %4 in V, %5 in A")
+                 .arg(Herkunft(*st))
+                 .arg(st->Startwert)
+                 .arg(Anzahl)
+                 .arg(e.in_V)
+                 .arg(e.in_A);
+        t << QStringLiteral("relative Häufigkeit in V %1 (95%-Intervall %2 bis %3), %4")
+                 .arg(Prozent(st->Rate.Rate), Prozent(st->Rate.unten), Prozent(st->Rate.oben), Exakter_Wert(*st));
+    }
     return t;
 }

@@ -177,3 +177,27 @@ void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie
 void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     zeichnen(Bild, Info_Zeile2_Texte(z, g, s));
 }
+
+Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                                  const Stichprobenstand& st) {
+    if (!s.Info) return {};
+    // The texts already there keep their places: each is a group that covers nothing.
+    std::vector<Gruppe> t;
+    for (const Info_Texte& Zeile : {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s),
+                                    Info_Sigma_Texte(z, g, s), Info_Zeile2_Texte(z, g, s)})
+        for (const Infotext& i : Zeile) t.push_back({i});
+    const Stichprobenergebnis& e = st.Ergebnis;
+    const Simulationsrate& r = st.Rate;
+    const int x = g.x_Ursprung + 560;
+    t.push_back({{x, Zeile1, QStringLiteral("%1 von %2 in V, %3 in A").arg(e.in_V).arg(e.m).arg(e.in_A)}});
+    t.push_back({{x, Zeile2,
+                  fest(r.Rate, 6, 2) + "% [" + fest(r.unten, 6, 2) + "%; " + fest(r.oben, 6, 2) + "%] exakt " +
+                      (st.Zeile == 0 ? QStringLiteral("α=") : QStringLiteral("1-β=")) + fest(r.exakt, 6, 2) + "%"}});
+    const Info_Texte gesetzt = Ohne_Ueberdeckung(t);
+    return Info_Texte(gesetzt.end() - 2, gesetzt.end());
+}
+
+void Info_Stichproben_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                               const Stichprobenstand& st) {
+    zeichnen(Bild, Info_Stichproben_Texte(z, g, s, st));
+}

@@ -3,6 +3,7 @@
 // pure functions (testable without glyph pixels); the drawing routines draw exactly those,
 // in bold "ms sans serif" 17, black, with a clear brush.
 
+#include "analysis/Stichproben.h"
 #include "analysis/Zustand.h"
 #include "charts/Geometrie.h"
 
@@ -30,10 +31,18 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const 
 // cover the α, A or neighbourhood texts, they stand right behind them instead.
 Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
+// Samples drawn: "411 von 10000 in V, 9589 in A" in row 5, the rate with its 95 % interval and
+// the exact value ("α=" from H0, "1-β=" from row 1 or 2) in row 25, right of the other texts
+// of those rows and moved behind any of them they would cover.
+Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                                  const Stichprobenstand& st);
+
 void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+void Info_Stichproben_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                               const Stichprobenstand& st);
 
 // Pieces of row 2, also used on their own.
 QString Ablehnungsmenge(const Zustand& z);  // "{0; ... ;12;20; ... ;20}"

@@ -155,6 +155,9 @@ QStringList Liste(const char* const* b, const char* const* e) {
 
 const QStringList Darstellungen{QStringLiteral("Histogramm"), QStringLiteral("Säulendiagramm")};
 const QStringList Ansichten{QStringLiteral("Verteilung"), QStringLiteral("OC")};
+const QStringList Zeilennamen{QStringLiteral("H0"), QStringLiteral("p1"), QStringLiteral("p2")};
+const QStringList Stichprobenschluessel{QStringLiteral("Anzahl"), QStringLiteral("Ziehen_aus"),
+                                        QStringLiteral("Startwert"), QStringLiteral("gezeigt")};
 
 Aufgabe Lesen(const QByteArray& Text) {
     if (Text.size() > Aufgabe_hoechstens) throw Fehler{QStringLiteral("die Datei ist größer als 1 MB")};
@@ -180,13 +183,23 @@ Aufgabe Lesen(const QByteArray& Text) {
                 .arg(Version, 0, 'f', 0)
                 .arg(Aufgabenversion)};
 
-    Schluessel_pruefen(
-        o,
-        {QStringLiteral("Format"), QStringLiteral("Version"), QStringLiteral("Felder"), QStringLiteral("Verteilungen"),
-         QStringLiteral("Darstellung"), QStringLiteral("Schalter"), QStringLiteral("V_links getippt"),
-         QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")},
-        {});
+    QStringList Schluessel{
+        QStringLiteral("Format"),          QStringLiteral("Version"),          QStringLiteral("Felder"),
+        QStringLiteral("Verteilungen"),    QStringLiteral("Darstellung"),      QStringLiteral("Schalter"),
+        QStringLiteral("V_links getippt"), QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")};
+    if (Version >= 2) Schluessel << QStringLiteral("Stichproben");
+    Schluessel_pruefen(o, Schluessel, {});
     Aufgabe a;
+    if (Version >= 2) {
+        const QJsonValue w = o.value(QStringLiteral("Stichproben"));
+        if (!w.isObject()) throw Fehler{QStringLiteral("Stichproben: muss ein Objekt „{ … }“ sein")};
+        const QJsonObject p = w.toObject();
+        Schluessel_pruefen(p, Stichprobenschluessel, QStringLiteral("Stichproben: "));
+        a.Stichprobenzahl = Text_von(p.value(QStringLiteral("Anzahl")), QStringLiteral("Anzahl"));
+        a.Ziehen_aus = Auswahl_von(p.value(QStringLiteral("Ziehen_aus")), QStringLiteral("Ziehen_aus"), Zeilennamen);
+        a.Startwert = Text_von(p.value(QStringLiteral("Startwert")), QStringLiteral("Startwert"));
+        a.Stichproben_gezeigt = Wahrheit_von(p.value(QStringLiteral("gezeigt")), QStringLiteral("gezeigt"));
+    }
     const QJsonValue Felder = o.value(QStringLiteral("Felder"));
     if (!Felder.isObject()) throw Fehler{QStringLiteral("Felder: muss ein Objekt „{ … }“ sein")};
     QStringList Feldnamen;
@@ -241,6 +254,11 @@ QByteArray Aufgabe_schreiben(const Aufgabe& a) {
     o.insert(QStringLiteral("Ansicht"), Ansichten.at(a.OC ? 1 : 0));
     o.insert(QStringLiteral("V_links getippt"), a.V_links_getippt);
     o.insert(QStringLiteral("V_rechts getippt"), a.V_rechts_getippt);
+    const QJsonObject Stichproben{{QStringLiteral("Anzahl"), a.Stichprobenzahl},
+                                  {QStringLiteral("Ziehen_aus"), Zeilennamen.at(std::clamp(a.Ziehen_aus, 0, 2))},
+                                  {QStringLiteral("Startwert"), a.Startwert},
+                                  {QStringLiteral("gezeigt"), a.Stichproben_gezeigt}};
+    o.insert(QStringLiteral("Stichproben"), Stichproben);
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -347,6 +365,21 @@ Eingaben_gelesen Eingaben_aus(const Aufgabe& a) {
               QStringLiteral("muss zwischen 0 und 7 liegen"));
     p.dezimal(Feld::Umgebung, 0, 100, e.Umgebung, Prozent);
     if (!p.Fehler.isEmpty()) return {std::nullopt, p.Fehler};
+
+    // The samples after the boxes: a row is drawn from only while it is drawn on the chart.
+    const auto Problem = [](const QString& Text) { return Eingaben_gelesen{std::nullopt, "Stichproben: " + Text}; };
+    if (Eingabeurteil u = Stichprobenzahl_eingeben(e, a.Stichprobenzahl.toStdString()); u.Art != Urteilsart::Annehmen)
+        return Problem(QStringLiteral("Anzahl muss zwischen 1 und %1 liegen („%2“)")
+                           .arg(Stichproben_hoechstens)
+                           .arg(a.Stichprobenzahl));
+    if (!a.Startwert.isEmpty() && Startwert_eingeben(e, a.Startwert.toStdString()).Art != Urteilsart::Annehmen)
+        return Problem(QStringLiteral("Startwert muss eine ganze Zahl ab 0 sein („%1“)").arg(a.Startwert));
+    Ziehen_aus_waehlen(e, a.Ziehen_aus);
+    if (e.Stichproben.Zeile != a.Ziehen_aus)
+        return Problem(QStringLiteral("aus p%1 wird nur gezogen, während p%1 gezeichnet wird").arg(a.Ziehen_aus));
+    if (a.Stichproben_gezeigt && (a.Startwert.isEmpty() || a.OC))
+        return Problem(QStringLiteral("gezeigt nur mit Startwert und mit der Ansicht „Verteilung“"));
+    e.Stichproben.gezeigt = a.Stichproben_gezeigt;
     return {e, {}};
 }
 
@@ -364,6 +397,10 @@ Aufgabe Aufgabe_aus(const Eingaben& e, const Auswertung& ausw) {
     a.OC = e.OC;
     a.V_links_getippt = e.V_links_getippt;
     a.V_rechts_getippt = e.V_rechts_getippt;
+    a.Stichprobenzahl = QString::fromStdString(e.Stichproben.m.Text);
+    a.Ziehen_aus = e.Stichproben.Zeile;
+    a.Startwert = QString::fromStdString(e.Stichproben.Startwert.Text);
+    a.Stichproben_gezeigt = e.Stichproben.gezeigt;
     return a;
 }
 

@@ -10,6 +10,11 @@
 //
 // Reading checks the shape, the keys and the types, then every value by its field's rule; a
 // task passes when a window can hold it, so every window saves to a file that opens again.
+//
+// Version 2 adds the samples drawn in class: their number, the row and the seed as the panel
+// shows them, and whether their counts were shown. The counts themselves are drawn again from
+// the seed on opening, so a file saved with them opens with the same counts. A file of
+// version 1 opens with the samples' start values.
 
 #include "analysis/Eingaben.h"
 
@@ -20,7 +25,7 @@
 #include <array>
 #include <optional>
 
-inline constexpr int Aufgabenversion = 1;
+inline constexpr int Aufgabenversion = 2;
 // Longer files are refused unread: a task is a few hundred bytes.
 inline constexpr qint64 Aufgabe_hoechstens = 1024 * 1024;
 
@@ -44,6 +49,10 @@ struct Aufgabe {
     bool OC = false;  // the OC chart was shown, else the distribution chart
     bool V_links_getippt = false;
     bool V_rechts_getippt = false;
+    QString Stichprobenzahl = QStringLiteral("1000");
+    int Ziehen_aus = 0;  // 0 = H0, 1, 2
+    QString Startwert;
+    bool Stichproben_gezeigt = false;
     bool operator==(const Aufgabe&) const = default;
 };
 

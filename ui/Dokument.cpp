@@ -189,9 +189,9 @@ QString Grafik_aus_Aufgabe(const QString& Datei, const QString& Bilddatei, int S
     const bool OC = g.Wert->OC;
     const bool geschrieben = Grafik_schreiben(
         Bilddatei, PDF ? QStringLiteral("PDF") : QStringLiteral("PNG %1×").arg(Skala), Seitentitel(Datei), Groesse,
-        [&](qreal f) { return Grafik_zeichnen(a, OC, Groesse, f); },
+        [&](qreal f) { return Grafik_zeichnen(a, OC, Groesse, f, Gezeigte_Stichproben(a)); },
         Arbeitsblatt_Texte(a.z, a.s, QString::fromStdString(g.Wert->Alfali.Text),
-                           QString::fromStdString(g.Wert->Alfare.Text)));
+                           QString::fromStdString(g.Wert->Alfare.Text), Gezeigte_Stichproben(a)));
     if (!geschrieben) return QStringLiteral("„%1“ konnte nicht geschrieben werden").arg(Bilddatei);
     return {};
 }

@@ -1,6 +1,7 @@
 #include "ui/Grafik.h"
 
 #include "charts/Diagramm.h"
+#include "charts/Haeufigkeiten.h"
 #include "charts/UGrafik.h"
 
 #include <QFileInfo>
@@ -10,7 +11,8 @@
 
 #include <algorithm>
 
-Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t) {
+Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t,
+                                  const Stichprobenstand* st) {
     if (OC) {
         const OC_Tabelle Tabelle = OC_zeichnen(Bild, a.z);
         if (t) *t = Tabelle;
@@ -18,12 +20,13 @@ Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC
     }
     const Diagrammgeometrie g = Geometrie_berechnen(Bild, a.z, a.s);
     Histo_neu_zeichnen(Bild, a.z, g, a.s);
+    if (st) Haeufigkeiten_zeichnen(Bild, a.z, g, a.s, *st);
     return g;
 }
 
-QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala) {
+QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala, const Stichprobenstand* st) {
     QImage Bild = Diagrammbild(Groesse.width(), Groesse.height(), Skala);
-    Grafik_zeichnen(Bild, a, OC);
+    Grafik_zeichnen(Bild, a, OC, nullptr, st);
     return Bild;
 }
 

@@ -16,10 +16,17 @@
 class QPagedPaintDevice;
 
 // The distribution chart of a (or with OC the OC chart) into Bild, at its size and scale;
-// returns its geometry, and the OC's beta table into t where asked for.
-Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t = nullptr);
+// returns its geometry, and the OC's beta table into t where asked for. The distribution
+// chart shows the samples of st over it (Gezeigte_Stichproben).
+Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t = nullptr,
+                                  const Stichprobenstand* st = nullptr);
 // The same into a new picture of Groesse logical pixels at device scale Skala.
-QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala);
+QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala, const Stichprobenstand* st = nullptr);
+// The samples a chart of a shows: those of a run of the window (Lauf) while there is one,
+// else those of the inputs; none when neither has any.
+inline const Stichprobenstand* Gezeigte_Stichproben(const Auswertung& a, const Stichprobenstand* Lauf = nullptr) {
+    return Lauf ? Lauf : a.Stichproben ? &*a.Stichproben : nullptr;
+}
 
 // The picture in the scale a page asks for.
 using Bildquelle = std::function<QImage(qreal Skala)>;

@@ -22,7 +22,8 @@
 
 QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
     if (Groesse.isEmpty()) Groesse = QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
-    if (!Erkundungsbild) return Grafik_zeichnen(sitzung.Ergebnis(), sitzung.Stand().OC, Groesse, Skala);
+    if (!Erkundungsbild)
+        return Grafik_zeichnen(sitzung.Ergebnis(), sitzung.Stand().OC, Groesse, Skala, Gezeigte_Stichproben());
     // An exploration's picture: its pixels, each one a block of the new size.
     const QImage Leer = Diagrammbild(Groesse.width(), Groesse.height(), Skala);
     QImage Bild = Image1->Bild().scaled(Leer.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
@@ -81,22 +82,21 @@ void TForm1::Grafik_speichern() {
     Letztes_Format = Format;
     // The file's content is what its name says.
     Format = Exportformat(Name, Format);
-    if (!Grafik_schreiben(Name, Format))
-        dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+    if (!Grafik_schreiben(Name, Format)) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
 }
 
 namespace {
-QStringList Arbeitsblatt(const Sitzung& s) {
+QStringList Arbeitsblatt(const Sitzung& s, const Stichprobenstand* st) {
     return Arbeitsblatt_Texte(s.Ergebnis().z, s.Ergebnis().s, QString::fromStdString(s.Stand().Alfali.Text),
-                              QString::fromStdString(s.Stand().Alfare.Text));
+                              QString::fromStdString(s.Stand().Alfare.Text), st);
 }
 }  // namespace
 
 bool TForm1::Grafik_schreiben(const QString& Name, const QString& Format) {
     const QSize Logisch(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
-    return ::Grafik_schreiben(
-        Name, Format, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
-        Arbeitsblatt(sitzung));
+    const QStringList Zeilen = Arbeitsblatt(sitzung, Gezeigte_Stichproben());
+    return ::Grafik_schreiben(Name, Format, dokument.Titel_ohne_Marke(), Logisch,
+                              [this](qreal f) { return Grafik_in_Skala(f); }, Zeilen);
 }
 
 void TForm1::Grafik_drucken() {
@@ -105,8 +105,8 @@ void TForm1::Grafik_drucken() {
     Drucker.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
     if (!dienste().Drucker_waehlen(this, Drucker)) return;
     const QSize Logisch(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
-    if (!Auf_Seite(
-            Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
-            Arbeitsblatt(sitzung)))
+    const QStringList Zeilen = Arbeitsblatt(sitzung, Gezeigte_Stichproben());
+    if (!Auf_Seite(Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
+                   Zeilen))
         dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gedruckt werden."));
 }

@@ -15,6 +15,7 @@
 #include "ui/Erkundungsanzeige.h"
 #include "ui/Formular.h"
 #include "ui/Grafik.h"
+#include "ui/Stichprobenfeld.h"
 #include "ui/Wertetabelle.h"
 
 #include <QMouseEvent>
@@ -38,6 +39,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), dokument(*this, sitzung) {
 TForm1::~TForm1() {
     // The children die after this body; their focus changes must not reach a half-gone window.
     disconnect(qApp, nullptr, this, nullptr);
+    // The panel works on the session, which goes before the children do.
+    delete Stichproben;
+    Stichproben = nullptr;
 }
 
 // The form makes the controls and sets the focus order: Tab (and Enter in a field) walks them
@@ -53,7 +57,8 @@ void TForm1::Steuerelemente_anlegen() {
     for (const auto& [Knopf, Aktion] :
          {std::pair{SpeedButton_Grafik_speichern, Aktion_Grafik_speichern},
           std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
-          std::pair{SpeedButton_Vollbild, Aktion_Vollbild}, std::pair{SpeedButton_Hilfe, Aktion_Hilfe}})
+          std::pair{SpeedButton_Vollbild, Aktion_Vollbild}, std::pair{SpeedButton_Hilfe, Aktion_Hilfe},
+          std::pair{SpeedButton_Stichproben, Aktion_Stichproben_ziehen}})
         Knopf->setToolTip(
             QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
     dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
@@ -85,6 +90,7 @@ void TForm1::Steuerelemente_anlegen() {
                CheckBox_Stichprobenergebnis_zeigen};
     Arten = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2};
     Erkundung = new Erkundungsanzeige(*Image1, this);
+    Stichproben = new Stichprobenfeld(sitzung, this);
 }
 
 void TForm1::Ereignisse_verbinden() {
@@ -107,6 +113,13 @@ void TForm1::Ereignisse_verbinden() {
     connect(SpeedButton_Grafik_drucken, &QToolButton::clicked, Aktion_Grafik_drucken, &QAction::trigger);
     connect(SpeedButton_Vollbild, &QToolButton::clicked, Aktion_Vollbild, &QAction::trigger);
     connect(SpeedButton_Hilfe, &QToolButton::clicked, Aktion_Hilfe, &QAction::trigger);
+    connect(Aktion_Stichproben_ziehen, &QAction::triggered, Stichproben, &Stichprobenfeld::Oeffnen);
+    connect(SpeedButton_Stichproben, &QToolButton::clicked, Aktion_Stichproben_ziehen, &QAction::trigger);
+    // A run of samples draws over the distribution chart: an exploration's picture goes.
+    connect(Stichproben, &Stichprobenfeld::Lauf_geaendert, this, [this] {
+        if (Erkundung->laeuft()) Erkundung->anhalten();
+        Zeichnen();
+    });
     connect(BitBtn_Histoneu, &QPushButton::clicked, this, &TForm1::Histo_geklickt);
     connect(BitBtn_OC, &QPushButton::clicked, this, [this] {
         Erkundung_anhalten();
@@ -200,13 +213,14 @@ void TForm1::Zeichnen() {
     const Auswertung& a = sitzung.Ergebnis();
     Erkundungsbild = false;
     OC_Tabelle t;
-    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t);
+    const Stichprobenstand* st = Gezeigte_Stichproben();
+    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st);
     if (sitzung.Stand().OC) {
         StringGrid1->OC_Tabelle_zeigen(t);
         Bild_zeigen(OC_Beschreibung(a.z));
     } else {
-        StringGrid1->Tabelle_fuellen(a.z, a.s.p1_zeichnen, a.s.p2_zeichnen);
-        Bild_zeigen(Diagrammbeschreibung(a.z, a.s));
+        StringGrid1->Tabelle_fuellen(a.z, a.s.p1_zeichnen, a.s.p2_zeichnen, st ? &st->Ergebnis.Haeufigkeit : nullptr);
+        Bild_zeigen(Diagrammbeschreibung(a.z, a.s, st));
     }
 }
 
@@ -261,20 +275,26 @@ void TForm1::Erkunden(int Art) {
     const Eingaben& e = sitzung.Stand();
     if (a == Erkundungsart::mehrere_p0 && e.n.Wert > n_mehrere_p0_hoechstens)
         return dienste().Meldung(QStringLiteral("n zu groß"));
+    Stichproben->anhalten();
     Erkundungsbild = true;
     Erkundung->starten(a, e.n.Wert, sitzung.Ergebnis().z.p0, e.s.Info);
+}
+
+const Stichprobenstand* TForm1::Gezeigte_Stichproben() const {
+    return ::Gezeigte_Stichproben(sitzung.Ergebnis(), Stichproben ? Stichproben->Lauf() : nullptr);
 }
 
 bool TForm1::Erkundung_laeuft() const { return Erkundung && Erkundung->laeuft(); }
 
 void TForm1::Erkundung_anhalten() {
     if (Erkundung && Erkundung->laeuft()) Erkundung->anhalten();
+    if (Stichproben) Stichproben->anhalten();
 }
 
-// Esc in the window (no control wants it) stops an animation. Not a shortcut: a window of its
-// own, the chart alone on the whole screen, keeps its Esc.
+// Esc in the window (no control wants it) stops an animation or a run of samples. Not a
+// shortcut: a window of its own, the chart alone on the whole screen, keeps its Esc.
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && Erkundung_laeuft()) return Erkundung_anhalten();
+    if (e->key() == Qt::Key_Escape) return Erkundung_anhalten();
     QWidget::keyPressEvent(e);
 }
 

@@ -19,6 +19,7 @@
 #include <array>
 
 class Erkundungsanzeige;
+class Stichprobenfeld;
 
 class TForm1 : public QWidget, public Ui::Form1 {
 public:
@@ -40,7 +41,7 @@ public:
     bool Grafik_schreiben(const QString& Name, const QString& Format);
 
     // The four explorations; one that runs stops at Esc, a click on the chart, Histo or any
-    // input, and its picture stays until the next change.
+    // input, and its picture stays until the next change. A run of samples stops alike.
     void Erkunden(int Art);
     bool Erkundung_laeuft() const;
 
@@ -70,6 +71,8 @@ private:
     void Std_geklickt();
     void Clipboard_geklickt();
     void Erkundung_anhalten();
+    // The samples the chart shows: a run's of the panel, else the inputs' own; nullptr for none.
+    const Stichprobenstand* Gezeigte_Stichproben() const;
     void Bild_zeigen(const QString& Beschreibung);
 
     // The chart out of the window (ui/Grafikausgabe.cpp).
@@ -86,6 +89,7 @@ private:
     Sitzung sitzung;
     Dokument dokument;
     Erkundungsanzeige* Erkundung = nullptr;
+    Stichprobenfeld* Stichproben = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};

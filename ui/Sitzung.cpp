@@ -2,8 +2,9 @@
 
 Sitzung::Sitzung(QObject* Eltern) : QObject(Eltern), e(Starteingaben()), a(auswerten(e)) {}
 
-void Sitzung::Uebernehmen(Eingaben neu) {
+void Sitzung::Uebernehmen(Eingaben neu, bool Stichproben_bleiben) {
     if (neu == e) return;
+    if (!Stichproben_bleiben) neu.Stichproben.gezeigt = false;
     e = std::move(neu);
     a = auswerten(e);
     emit geaendert();
@@ -51,4 +52,31 @@ void Sitzung::Zuruecksetzen() {
     Uebernehmen(std::move(neu));
 }
 
-void Sitzung::Setzen(const Eingaben& neu) { Uebernehmen(neu); }
+void Sitzung::Setzen(const Eingaben& neu) { Uebernehmen(neu, true); }
+
+Eingabeurteil Sitzung::Stichprobenzahl_eingeben(const std::string& Text) {
+    Eingaben neu = e;
+    const Eingabeurteil u = ::Stichprobenzahl_eingeben(neu, Text);
+    Uebernehmen(std::move(neu));
+    return u;
+}
+
+Eingabeurteil Sitzung::Startwert_eingeben(const std::string& Text) {
+    Eingaben neu = e;
+    const Eingabeurteil u = ::Startwert_eingeben(neu, Text);
+    Uebernehmen(std::move(neu));
+    return u;
+}
+
+void Sitzung::Ziehen_aus_waehlen(int Zeile) {
+    Eingaben neu = e;
+    ::Ziehen_aus_waehlen(neu, Zeile);
+    Uebernehmen(std::move(neu));
+}
+
+void Sitzung::Stichproben_zeigen(bool gezeigt) {
+    Eingaben neu = e;
+    neu.Stichproben.gezeigt = gezeigt;
+    neu.OC = false;
+    Uebernehmen(std::move(neu), true);
+}

@@ -29,13 +29,22 @@ public:
     // A lesson file's inputs, checked beforehand.
     void Setzen(const Eingaben& neu);
 
+    // The panel of samples (ui/Stichprobenfeld.h): its entries, and the counts of a finished
+    // draw shown or not, always over the distribution chart. Any other change of the inputs
+    // ends the counts shown.
+    Eingabeurteil Stichprobenzahl_eingeben(const std::string& Text);
+    Eingabeurteil Startwert_eingeben(const std::string& Text);
+    void Ziehen_aus_waehlen(int Zeile);
+    void Stichproben_zeigen(bool gezeigt);
+
 signals:
     // Inputs or evaluation changed: the window shows them anew, once.
     void geaendert();
 
 private:
-    // Takes neu and evaluates it, when it differs from the inputs there are.
-    void Uebernehmen(Eingaben neu);
+    // Takes neu and evaluates it, when it differs from the inputs there are; the counts shown
+    // go unless they are what changes (or neu brings its own).
+    void Uebernehmen(Eingaben neu, bool Stichproben_bleiben = false);
 
     Eingaben e;
     Auswertung a;

@@ -119,7 +119,8 @@ Qt::ItemFlags Gittermodell::flags(const QModelIndex& index) const {
 
 QString Wertetabellenmodell::Kopf_k() { return QStringLiteral("   k"); }
 
-void Wertetabellenmodell::Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen) {
+void Wertetabellenmodell::Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen,
+                                  const std::vector<long long>* a) {
     // The tables hold k = 0..4000; a larger n must not read beyond them, a negative n has no row.
     const auto k_Zahl = static_cast<size_t>(std::clamp(z.n + 1, 0, k_Maximum + 1));
     const auto Kopie = [k_Zahl](const Wertefeld& t, bool gezeigt) {
@@ -128,6 +129,8 @@ void Wertetabellenmodell::Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_ze
     beginResetModel();
     Werte = {Kopie(z.P0_Tabelle, true), Kopie(z.P0_kumuliert, true), Kopie(z.P0_Rest, true),
              Kopie(z.P1_Tabelle, p1_zeichnen), Kopie(z.P2_Tabelle, p2_zeichnen)};
+    Anzahlen.reset();
+    if (a) Anzahlen = *a;
     zeilen = std::clamp(z.n, 0, k_Maximum) + 1;
     endResetModel();
 }
@@ -144,9 +147,21 @@ void Wertetabellenmodell::Zeilen_setzen(int n) {
 
 int Wertetabellenmodell::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : zeilen; }
 
-int Wertetabellenmodell::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Spalten; }
+int Wertetabellenmodell::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Spalten + (Anzahlen ? 1 : 0);
+}
+
+int Wertetabellenmodell::Wertespalte(int spalte) const {
+    if (!Anzahlen || spalte < Anzahlspalte) return spalte;
+    return spalte == Anzahlspalte ? -1 : spalte - 1;
+}
 
 QString Wertetabellenmodell::Text(int zeile, int spalte) const {
+    spalte = Wertespalte(spalte);
+    if (spalte < 0) {
+        const auto k = static_cast<size_t>(zeile);
+        return k < Anzahlen->size() ? QString::number((*Anzahlen)[k]) : QString();
+    }
     const auto& werte = Werte[static_cast<size_t>(spalte)];
     return static_cast<size_t>(zeile) < werte.size() ? Prozenttext(werte[static_cast<size_t>(zeile)]) : QString();
 }
@@ -155,7 +170,9 @@ QVariant Wertetabellenmodell::headerData(int section, Qt::Orientation orientatio
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Horizontal) {
         static const char* const Kopf[Spalten] = {"P0(X=k)", "P0(X<=k)", "P0(X>=k)", "P1(X=k)", "P2(X=k)"};
-        return section >= 0 && section < Spalten ? QString::fromLatin1(Kopf[section]) : QString();
+        if (section < 0 || section >= columnCount()) return QString();
+        const int w = Wertespalte(section);
+        return w < 0 ? QStringLiteral("Anzahl") : QString::fromLatin1(Kopf[w]);
     }
     // k and one blank, so that the right-aligned number stands clear of the grid line.
     return section >= 0 && static_cast<size_t>(section) < Werte[0].size() ? QString::number(section) + QLatin1Char(' ')
@@ -352,8 +369,9 @@ void TStringGrid::Tabelle_einrichten(int n) {
     Layout_zeigen(Werte);
 }
 
-void TStringGrid::Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen) {
-    Werte->Fuellen(z, p1_zeichnen, p2_zeichnen);
+void TStringGrid::Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen,
+                                  const std::vector<long long>* Anzahlen) {
+    Werte->Fuellen(z, p1_zeichnen, p2_zeichnen, Anzahlen);
     Layout_zeigen(Werte);
 }
 

@@ -18,6 +18,7 @@
 #include <QTableView>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 // Cells right-aligned at the top edge, selectable, never editable.
@@ -34,7 +35,8 @@ protected:
 };
 
 // The value table: row k for k = 0..n, columns P0(X=k), P0(X<=k), P0(X>=k), P1(X=k), P2(X=k)
-// as percentages; the vertical header holds k.
+// as percentages; the vertical header holds k. While samples are shown, "Anzahl" (how often k
+// was drawn) follows the columns of P0, where it is in view beside the probabilities it meets.
 class Wertetabellenmodell : public Gittermodell {
     Q_OBJECT
 public:
@@ -45,7 +47,9 @@ public:
     using Gittermodell::Gittermodell;
 
     // The tables of z for k = 0..n; P1 and P2 stay empty unless their distribution is shown.
-    void Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen);
+    // With Anzahlen (counts of samples per k) a column of them follows.
+    void Fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen,
+                 const std::vector<long long>* Anzahlen = nullptr);
     // Rows for k = 0..n. Rows beyond it are dropped with their values, so that a later, larger
     // table shows them empty.
     void Zeilen_setzen(int n);
@@ -58,7 +62,12 @@ protected:
     QString Text(int zeile, int spalte) const override;
 
 private:
+    static constexpr int Anzahlspalte = 3;
+    // The column of Werte shown in column spalte, -1 for the counts.
+    int Wertespalte(int spalte) const;
+
     std::array<std::vector<Extended>, Spalten> Werte;  // [spalte][k], k = 0.. up to the copy
+    std::optional<std::vector<long long>> Anzahlen;
     int zeilen = 0;
 };
 
@@ -105,8 +114,10 @@ public:
 
     // Value layout: 6 columns, n + 2 rows, fixed row and column in the light 3-D colour.
     void Tabelle_einrichten(int n);
-    // The value layout with rows k = 0..n from the tables of z.
-    void Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen);
+    // The value layout with rows k = 0..n from the tables of z, with the column of the counts
+    // of samples when Anzahlen are given.
+    void Tabelle_fuellen(const Zustand& z, bool p1_zeichnen, bool p2_zeichnen,
+                         const std::vector<long long>* Anzahlen = nullptr);
 
     // OC layout: 2 columns, 50 rows, yellow fixed row, no fixed column; column 0 filled.
     void OC_Tabelle_einrichten();

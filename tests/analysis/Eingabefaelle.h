@@ -16,7 +16,8 @@ enum class Vorbereitung {
     Zeile1_Hypergeo,
     Zeile2_Hypergeo,
     Konfidenzintervall_an,
-    Alfare_0
+    Alfare_0,
+    Stichprobenfeld_offen
 };
 
 struct Eingabefall {
@@ -73,6 +74,11 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         {"Sigmafaktor_leer", V::keine, "Edit_Sigmafaktor", "", false, Ab, true},
         {"Umgebung_100_5", V::keine, "Edit_Umgebung", "100,5", false, Ab, true},
         {"Umgebung_Bruch_durch_Null", V::keine, "Edit_Umgebung", "5/0", false, Ab, true},
+        {"Stichprobenzahl_0", V::Stichprobenfeld_offen, "Edit_Stichprobenzahl", "0", false, Ab, true},
+        {"Stichprobenzahl_ueber_eine_Million", V::Stichprobenfeld_offen, "Edit_Stichprobenzahl", "1000001", false, Ab,
+         true},
+        {"Startwert_leer", V::Stichprobenfeld_offen, "Edit_Startwert", "", false, Ab, true},
+        {"Startwert_negativ", V::Stichprobenfeld_offen, "Edit_Startwert", "-1", true, Ab, true},
         // Corrected and taken; the value is the one the field shows afterwards.
         {"Alfali_150", V::keine, "Edit_Alfali", "150", false, Ko, false, nullptr, "0", 0, "Edit_kli", "-1",
          [](auto& z) { return z.Alfali; }, 0},
@@ -103,6 +109,8 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         // Phi(1,96) - Phi(-1,96) = 0,9500042... (standard normal table).
         {"p1_Drittel_bleibt_als_Bruch", V::keine, "Edit_p1", "1/3", false, An, false, nullptr, "1/3", 1.0L / 3.0L,
          "Edit_p0", "0,8", [](auto& z) { return z.p1; }, 1.0L / 3.0L},
+        {"Stichprobenzahl_eine_Million", V::Stichprobenfeld_offen, "Edit_Stichprobenzahl", "1000000", false, An, false,
+         nullptr, "1000000", 1000000},
         {"Sigmafaktor_1_96", V::keine, "Edit_Sigmafaktor", "1,96", false, An, false, nullptr, "1,96", 1.96L,
          "Edit_Umgebung", "95,0004", [](auto& z) { return z.Umgebung; }, 95.00042L, 1e-5L},
         // 19600 additions of 0,0001, each rounded once.

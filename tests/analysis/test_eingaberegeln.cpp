@@ -236,6 +236,8 @@ Urteil<Extended> Urteilen(const Eingabefall& f, Zustand& z, const Schalter& s) {
     if (feld == "Edit_kli") return reell(kli_pruefen(t, z.kre, z.n));
     if (feld == "Edit_kre") return reell(kre_pruefen(t, z.kli, z.n));
     if (feld == "Edit_Sigmafaktor") return Sigmafaktor_pruefen(t);
+    if (feld == "Edit_Stichprobenzahl") return reell(Stichprobenzahl_pruefen(t));
+    if (feld == "Edit_Startwert") return reell(Startwert_pruefen(t));
     EXPECT_EQ(feld, "Edit_Umgebung");
     return Umgebung_pruefen(t);
 }

@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -63,6 +64,22 @@ public:
     using Fenstertest::Waehlen;
 };
 
+// 500 samples from p1 shown: opening draws them again from their seed.
+void Stichproben_gezeigt(Aufgabentest& t, TForm1& f) {
+    auto& r = static_cast<Aufgabe_Rundreise&>(t);
+    r.Ein(f.CheckBox_p1_zeichnen);
+    f.Aktion_Stichproben_ziehen->trigger();
+    QWidget* p = f.findChild<QWidget*>("Stichproben");
+    QApplication::setActiveWindow(p);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p));
+    r.Waehlen(p->findChild<QComboBox*>("ComboBox_Ziehen_aus"), 1);
+    r.Eingeben(p->findChild<QLineEdit*>("Edit_Stichprobenzahl"), "500");
+    r.Eingeben(p->findChild<QLineEdit*>("Edit_Startwert"), "4711");
+    p->findChild<QPushButton*>("Button_Stichproben_starten")->click();
+    ASSERT_TRUE(p->findChild<QLabel*>("Label_Simulation")->text().startsWith("293 von 500 in V"));
+    QApplication::setActiveWindow(&f);
+}
+
 }  // namespace
 
 // Saved, then opened in a fresh window: the same fields, boxes, labels and chart pixels.
@@ -105,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(Aufgabe, Aufgabe_Rundreise,
                                                             r.Ein(f.CheckBox_Alfa_zeigen);
                                                             r.Waehlen(f.ComboBox_Histo_Saeule, 1);
                                                             f.BitBtn_OC->click();
-                                                        }}),
+                                                        }},
+                                           Zustandsfall{"Stichproben", Stichproben_gezeigt}),
                          [](const auto& i) { return std::string(i.param.Name); });
 
 struct Fehlerfall {
@@ -140,7 +158,12 @@ QByteArray Wuerfel() {
     QFile f(Quelle("data/beispiele/wuerfel.quorvel"));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-QByteArray Ersetzt(const char* alt, const char* neu) { return Wuerfel().replace(alt, neu); }
+QByteArray Ersetzt(const char* alt, const QByteArray& neu) { return Wuerfel().replace(alt, neu); }
+// Version 2 with the samples' number and row as given, no seed, nothing shown.
+QByteArray Version2(const char* Anzahl_und_Zeile) {
+    return QByteArray("\"Version\": 2, \"Stichproben\": {\"Anzahl\": ") + Anzahl_und_Zeile +
+           ", \"Startwert\": \"\", \"gezeigt\": false}";
+}
 }  // namespace
 
 INSTANTIATE_TEST_SUITE_P(
@@ -151,8 +174,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "keine Quorvel-Aufgabe (Zeile 3, Spalte 14: ein Objekt ist nicht mit „}“ geschlossen)"},
         Fehlerfall{"AnderesFormat", "{\"Format\": \"Tabelle\"}", "keine Quorvel-Aufgabe (Format"},
         Fehlerfall{"Liste", "[1, 2]", "keine Quorvel-Aufgabe (ein Objekt"},
-        Fehlerfall{"Neuer", Ersetzt("\"Version\": 1", "\"Version\": 2"),
-                   "Version 2: die Datei stammt aus einer neueren"},
+        Fehlerfall{"Neuer", Ersetzt("\"Version\": 1", "\"Version\": 3"),
+                   "Version 3: die Datei stammt aus einer neueren"},
+        Fehlerfall{"Version2OhneStichproben", Ersetzt("\"Version\": 1", "\"Version\": 2"), "„Stichproben“ fehlt"},
+        Fehlerfall{"KeineStichprobe", Ersetzt("\"Version\": 1", Version2("\"0\", \"Ziehen_aus\": \"H0\"")),
+                   "Stichproben: Anzahl muss zwischen 1 und 1000000 liegen („0“)"},
+        Fehlerfall{"AusUngezeichnetemP1", Ersetzt("\"Version\": 1", Version2("\"10\", \"Ziehen_aus\": \"p1\"")),
+                   "Stichproben: aus p1 wird nur gezogen, während p1 gezeichnet wird"},
         Fehlerfall{"RiesenVersion", Ersetzt("\"Version\": 1", "\"Version\": 1e999999"),
                    "keine Quorvel-Aufgabe (Zeile 3, Spalte 24: ungültige Zahl)"},
         Fehlerfall{"FeldFehlt", Ersetzt("\"x\": \"5\",", ""), "Felder: „x“ fehlt"},
@@ -183,6 +211,8 @@ TEST_F(Aufgabentest, UngespeicherteAenderungenFragen) {
     ASSERT_TRUE(Schreiben(Datei, Wuerfel()));
     ASSERT_TRUE(f->Aufgabe().Oeffnen(Datei));
     EXPECT_EQ(f->Edit_p0->text(), "1/6");
+    // A file of version 1 has no samples: they keep their start values.
+    EXPECT_TRUE(f->Eingaben_des_Fensters().Stand().Stichproben == Stichprobenwahl{});
     EXPECT_FALSE(f->isWindowModified());
     f->CheckBox_Sigma_zeigen->click();
     EXPECT_TRUE(f->isWindowModified());

@@ -98,6 +98,11 @@ protected:
         case Vorbereitung::Alfare_0:
             Eingabe(f->Edit_Alfare, QStringLiteral("0"));
             break;
+        case Vorbereitung::Stichprobenfeld_offen:
+            f->Aktion_Stichproben_ziehen->trigger();
+            QApplication::setActiveWindow(f->findChild<QLineEdit*>("Edit_Startwert")->window());
+            ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<QLineEdit*>("Edit_Startwert")->window()));
+            break;
         }
         rec->Toene = 0;
         rec->Meldungen.clear();

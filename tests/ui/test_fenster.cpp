@@ -328,6 +328,7 @@ TEST_F(Fenster, KnopfbilderSindDa) {
                                                           {f->SpeedButton_Grafik_speichern, QSize(16, 16)},
                                                           {f->SpeedButton_Grafik_drucken, QSize(16, 16)},
                                                           {f->SpeedButton_Vollbild, QSize(16, 16)},
+                                                          {f->SpeedButton_Stichproben, QSize(16, 16)},
                                                           {f->SpeedButton_Hilfe, QSize(16, 16)}};
     for (const auto& [Knopf, Groesse] : Knoepfe) {
         EXPECT_EQ(Knopf->icon().availableSizes(), QList<QSize>{Groesse}) << Knopf->objectName().toStdString();
@@ -551,7 +552,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Aktionsknopffall{"Vollbild", "SpeedButton_Vollbild", "Grafik im Vollbild", "F11",
                                        [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Vollbild") != nullptr; }},
                       Aktionsknopffall{"Hilfe", "SpeedButton_Hilfe", "Hilfe", "F1",
-                                       [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Hilfe") != nullptr; }}),
+                                       [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Hilfe") != nullptr; }},
+                      Aktionsknopffall{
+                          "Stichproben", "SpeedButton_Stichproben", "Stichproben ziehen …", "Alt+Z",
+                          [](Rekorder&, TForm1&) { return Sichtbares_Fenster("Stichproben") != nullptr; }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Every key the window knows is found in the window: F1's help lists them all, the grid's
