@@ -2,6 +2,7 @@
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Konfidenzintervall.h"
+#include "analysis/Testentscheidung.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Infobox.h"
 #include "charts/Qt_Text.h"
@@ -49,6 +50,8 @@ QString Testart(const Zustand& z) {
     return QStringLiteral("Tests ohne Verwerfungsbereich");
 }
 
+QString Entscheidung(const Zustand& z) { return QStringLiteral("Entscheidung: ") + Qt_Text(Entscheidungstext(z)); }
+
 }  // namespace
 
 QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
@@ -75,6 +78,7 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s) {
     if (s.Umgebung_schraffieren) Teile << QStringLiteral("%1%-Umgebung von µ schraffiert").arg(Zahl(z.Umgebung));
     if (s.Normalverteilung) Teile << QStringLiteral("mit Normalverteilungskurve");
     if (s.Stichprobenergebnis_zeigen) Teile << QStringLiteral("Stichprobenergebnis x=%1").arg(z.x);
+    if (s.Stichprobenergebnis_zeigen && s.Alfa_zeigen) Teile << Entscheidung(z);
     return Teile.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
@@ -105,6 +109,7 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
     const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
     t << QStringLiteral("erreichter α-Fehler: links %1, rechts %2, zusammen %3")
              .arg(Prozent(a.links), Prozent(a.rechts), Prozent(Alfa_Fehler_erreicht(z)));
+    if (s.Stichprobenergebnis_zeigen && s.Alfa_zeigen) t << Entscheidung(z);
     if (s.Beta_zeigen)
         t << QStringLiteral("β-Fehler für p1=%1: %2")
                  .arg(Zahl(z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));

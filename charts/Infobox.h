@@ -30,10 +30,16 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const 
 // cover the α, A or neighbourhood texts, they stand right behind them instead.
 Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
+// The test's decision on x in words (analysis/Testentscheidung.h), while α and x are shown:
+// in row 5 at offset 520, right of every other text of that row; where the image of width
+// Bildbreite ends before the text does, it moves left, but never onto another text.
+Info_Texte Info_Entscheidung_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s, int Bildbreite);
+
 void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+void Info_Entscheidung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
 // Pieces of row 2, also used on their own.
 QString Ablehnungsmenge(const Zustand& z);  // "{0; ... ;12;20; ... ;20}"
