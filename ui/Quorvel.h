@@ -18,6 +18,7 @@
 
 #include <array>
 
+class Diagrammzeiger;
 class Erkundungsanzeige;
 
 class TForm1 : public QWidget, public Ui::Form1 {
@@ -85,6 +86,7 @@ private:
     Sitzung sitzung;
     Dokument dokument;
     Erkundungsanzeige* Erkundung = nullptr;
+    Diagrammzeiger* Zeiger = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};
