@@ -24,6 +24,13 @@ Feld Feld_von(Griff gr) {
     }
 }
 
+// The chart's keys, under every bar's values (the help lists them too).
+QString Tastenhinweis() {
+    return QStringLiteral(
+        "Tasten nach einem Klick in die Grafik oder Strg+G:\n"
+        "←/→ x, Umschalt+←/→ V links, Strg+←/→ V rechts");
+}
+
 }  // namespace
 
 Diagrammzeiger::Diagrammzeiger(Bildfeld& Bild, TStringGrid& Gitter, Sitzung& s,
@@ -35,10 +42,6 @@ Diagrammzeiger::Diagrammzeiger(Bildfeld& Bild, TStringGrid& Gitter, Sitzung& s,
     auto* Fokus = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), Bild.window());
     connect(Fokus, &QShortcut::activated, this, [this] { this->Bild.setFocus(Qt::ShortcutFocusReason); });
     Bild.installEventFilter(this);
-}
-
-QString Diagrammzeiger::Tastenhinweis() {
-    return QStringLiteral("Ziehen oder nach Klick (Strg+G): ←/→ x, Umschalt+←/→ V links, Strg+←/→ V rechts");
 }
 
 const Diagrammgeometrie* Diagrammzeiger::Verteilungsgeometrie() const {
@@ -116,7 +119,7 @@ bool Diagrammzeiger::Tooltip(QHelpEvent* e) {
         // A tooltip would cover the bars being dragged.
     } else if (const Diagrammgeometrie* g = Verteilungsgeometrie()) {
         if (const std::optional<int> k = k_an_Stelle(*g, p)) {
-            Text = Saeulentext(s.Ergebnis().z, s.Ergebnis().s, *k) + QLatin1Char('\n') + Tastenhinweis();
+            Text = Saeulentext(s.Ergebnis().z, s.Ergebnis().s, *k) + QStringLiteral("\n\n") + Tastenhinweis();
             const int X = g->x_Ursprung + (*k - g->k1) * g->Saeulenbreite;
             Bereich = QRect(X, 0, g->Saeulenbreite, Bild.height());
         }

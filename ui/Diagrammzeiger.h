@@ -35,9 +35,6 @@ public:
     void Saeule_umranden(int k);
     bool zieht() const { return Zug.has_value(); }
 
-    // The keys of the chart, for its tooltip and the help.
-    static QString Tastenhinweis();
-
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
