@@ -2,6 +2,7 @@
 
 #include "analysis/Ablehnungsbereich.h"
 #include "analysis/Konfidenzintervall.h"
+#include "analysis/Testentscheidung.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Infobox.h"
 #include "charts/Qt_Text.h"
@@ -59,6 +60,8 @@ QString Testart(const Zustand& z) {
     return QStringLiteral("Tests ohne Verwerfungsbereich");
 }
 
+QString Entscheidung(const Zustand& z) { return QStringLiteral("Entscheidung: ") + Qt_Text(Entscheidungstext(z)); }
+
 }  // namespace
 
 QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st) {
@@ -92,6 +95,7 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichpro
                      .arg(st->Ergebnis.in_V)
                      .arg(st->Ergebnis.in_A)
                      .arg(Prozent(st->Rate.Rate), Exakter_Wert(*st));
+    if (s.Stichprobenergebnis_zeigen && s.Alfa_zeigen) Teile << Entscheidung(z);
     return Teile.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
@@ -122,6 +126,7 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
     const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
     t << QStringLiteral("erreichter α-Fehler: links %1, rechts %2, zusammen %3")
              .arg(Prozent(a.links), Prozent(a.rechts), Prozent(Alfa_Fehler_erreicht(z)));
+    if (s.Stichprobenergebnis_zeigen && s.Alfa_zeigen) t << Entscheidung(z);
     if (s.Beta_zeigen)
         t << QStringLiteral("β-Fehler für p1=%1: %2")
                  .arg(Zahl(z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));

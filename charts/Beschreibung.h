@@ -10,8 +10,8 @@
 
 // The distribution chart as the last redraw drew it (chart kind, distribution, n and its
 // parameter, the k range, further distributions, and the markings that are switched on with
-// their sets and errors). Reads the test kind that redraw set.
-// With st, the samples drawn over it and where they fell.
+// their sets and errors, and with α and x the test's decision on x). Reads the test kind that
+// redraw set. With st, the samples drawn over it and where they fell.
 QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st = nullptr);
 // The OC chart: the curve of the test the last distribution chart set, over p1 = 0..1.
 QString OC_Beschreibung(const Zustand& z);
@@ -19,8 +19,9 @@ QString OC_Beschreibung(const Zustand& z);
 // The numbers a worksheet needs, one line each, for the page under a saved or printed chart:
 // n; each shown distribution with its parameter; H0; the levels as the user set them (the
 // texts of their fields, in percent); V and A; the alpha error reached (left, right,
-// together); beta at p1 when shown; mu and sigma; the confidence interval when it is on; with
-// st the samples drawn: how many of how many, from which row and seed, in V and A, the rate
-// with its 95 % interval and the exact value. Reads the test kind the last redraw set.
+// together); with α and x shown the decision on x; beta at p1 when shown; mu and sigma; the
+// confidence interval when it is on; with st the samples drawn: how many of how many, from
+// which row and seed, in V and A, the rate with its 95 % interval and the exact value. Reads
+// the test kind the last redraw set.
 QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QString& Alfa_links,
                                const QString& Alfa_rechts, const Stichprobenstand* st = nullptr);

@@ -225,7 +225,10 @@ void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie&
         Sigmagrenzen_zeichnen(Bild, z, g, s);
         if (s.Info) Info_Sigma_zeichnen(Bild, z, g, s);
     }
-    if (s.Info) Info_Zeile2_zeichnen(Bild, z, g, s);
+    if (s.Info) {
+        Info_Zeile2_zeichnen(Bild, z, g, s);
+        Info_Entscheidung_zeichnen(Bild, z, g, s);
+    }
 }
 
 void Umrisse_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g) {

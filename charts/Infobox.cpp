@@ -1,6 +1,7 @@
 #include "charts/Infobox.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Testentscheidung.h"
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
 #include "charts/Qt_Text.h"
@@ -87,6 +88,9 @@ Info_Texte Info_Sigma_Texte(const Zustand& z, const Diagrammgeometrie& g, const 
 
 namespace {
 
+// The gap a text that moves keeps to the one it would have covered.
+constexpr int Abstand = 8;
+
 // Texts that stand together ("β" and its "-Fehler=…") move together.
 using Gruppe = Info_Texte;
 
@@ -100,7 +104,6 @@ QRect Kasten(const Infotext& t) {
 // past the end of what it covers and a small gap, until it covers nothing. Groups that cover
 // nothing keep their places.
 Info_Texte Ohne_Ueberdeckung(const std::vector<Gruppe>& Gruppen) {
-    constexpr int Abstand = 8;
     Info_Texte gesetzt;
     std::vector<QRect> Kaesten;
     for (Gruppe g : Gruppen) {
@@ -162,6 +165,17 @@ Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const
     return Ohne_Ueberdeckung(t);
 }
 
+Info_Texte Info_Entscheidung_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s, int Bildbreite) {
+    if (!s.Info || !s.Alfa_zeigen || !s.Stichprobenergebnis_zeigen) return {};
+    Infotext t{g.x_Ursprung + 520, Zeile1, Qt_Text(Entscheidungstext(z))};
+    int frei_ab = g.x_Ursprung;
+    for (const Info_Texte& Zeile : {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s),
+                                    Info_Sigma_Texte(z, g, s)})
+        for (const Infotext& a : Zeile) frei_ab = std::max(frei_ab, Kasten(a).right() + 1 + Abstand);
+    t.x = std::max(frei_ab, std::min(t.x, Bildbreite - 5 - Kasten(t).width()));
+    return {t};
+}
+
 void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
     zeichnen(Bild, Info_Zeile1_Texte(z, g, s));
 }
@@ -179,12 +193,13 @@ void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometri
 }
 
 Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
-                                  const Stichprobenstand& st) {
+                                  const Stichprobenstand& st, int Bildbreite) {
     if (!s.Info) return {};
     // The texts already there keep their places: each is a group that covers nothing.
     std::vector<Gruppe> t;
     for (const Info_Texte& Zeile : {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s),
-                                    Info_Sigma_Texte(z, g, s), Info_Zeile2_Texte(z, g, s)})
+                                    Info_Sigma_Texte(z, g, s), Info_Zeile2_Texte(z, g, s),
+                                    Info_Entscheidung_Texte(z, g, s, Bildbreite)})
         for (const Infotext& i : Zeile) t.push_back({i});
     const Stichprobenergebnis& e = st.Ergebnis;
     const Simulationsrate& r = st.Rate;
@@ -199,5 +214,9 @@ Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, 
 
 void Info_Stichproben_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
                                const Stichprobenstand& st) {
-    zeichnen(Bild, Info_Stichproben_Texte(z, g, s, st));
+    zeichnen(Bild, Info_Stichproben_Texte(z, g, s, st, Logische_Breite(Bild)));
+}
+
+void Info_Entscheidung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+    zeichnen(Bild, Info_Entscheidung_Texte(z, g, s, Logische_Breite(Bild)));
 }

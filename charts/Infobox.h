@@ -33,9 +33,13 @@ Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const
 
 // Samples drawn: "411 von 10000 in V, 9589 in A" in row 5, the rate with its 95 % interval and
 // the exact value ("α=" from H0, "1-β=" from row 1 or 2) in row 25, right of the other texts
-// of those rows and moved behind any of them they would cover.
+// of those rows (the decision on x among them) and moved behind any of them they would cover.
 Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
-                                  const Stichprobenstand& st);
+                                  const Stichprobenstand& st, int Bildbreite);
+// The test's decision on x in words (analysis/Testentscheidung.h), while α and x are shown:
+// in row 5 at offset 520, right of every other text of that row; where the image of width
+// Bildbreite ends before the text does, it moves left, but never onto another text.
+Info_Texte Info_Entscheidung_Texte(const Zustand& z, const Diagrammgeometrie& g, const Schalter& s, int Bildbreite);
 
 void Info_Zeile1_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
@@ -43,6 +47,7 @@ void Info_Sigma_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie
 void Info_Zeile2_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 void Info_Stichproben_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
                                const Stichprobenstand& st);
+void Info_Entscheidung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
 
 // Pieces of row 2, also used on their own.
 QString Ablehnungsmenge(const Zustand& z);  // "{0; ... ;12;20; ... ;20}"

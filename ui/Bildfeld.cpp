@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent), bild(1, 1, QImage::Format_RGB32) {
     bild.fill(Qt::white);
@@ -14,6 +16,34 @@ Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent), bild(1, 1, QImage::Format
 void Bildfeld::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, bild);
+    if (!hervorgehoben.isEmpty()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(hervorgehoben);
+    }
+    // The keys act on the chart while it has the focus: the frame says so.
+    if (hasFocus()) {
+        QStyleOptionFocusRect o;
+        o.initFrom(this);
+        o.backgroundColor = Qt::white;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+    }
+}
+
+void Bildfeld::Hervorheben(const QRect& Rahmen) {
+    if (Rahmen == hervorgehoben) return;
+    hervorgehoben = Rahmen;
+    update();
+}
+
+void Bildfeld::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void Bildfeld::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 bool Bildfeld::Bild_anpassen() {

@@ -17,6 +17,11 @@ public:
     // Works while the widget is hidden, when Qt delivers no resize event yet.
     bool Bild_anpassen();
 
+    // An outline over the picture (logical pixels), drawn on the screen only, not into the
+    // bitmap; an empty rectangle takes it away. The window takes it away with the next picture.
+    void Hervorheben(const QRect& Rahmen);
+    const QRect& Hervorgehoben() const { return hervorgehoben; }
+
 signals:
     // A double click on the chart (it asks for the chart alone, full screen).
     void Doppelklick();
@@ -28,8 +33,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
     QImage bild;
+    QRect hervorgehoben;
 };

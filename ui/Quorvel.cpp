@@ -11,6 +11,7 @@
 #include "charts/UGrafik.h"
 #include "explorations/Erkundung.h"
 #include "ui/Bildfeld.h"
+#include "ui/Diagrammzeiger.h"
 #include "ui/Dienste.h"
 #include "ui/Erkundungsanzeige.h"
 #include "ui/Formular.h"
@@ -105,6 +106,12 @@ void TForm1::Ereignisse_verbinden() {
     });
     connect(Image1, &Bildfeld::Doppelklick, this, &TForm1::Vollbild_zeigen);
     Image1->installEventFilter(this);
+    // The chart answers the pointer and its keys; a grid row clicked outlines its bar.
+    Zeiger = new Diagrammzeiger(
+        *Image1, *StringGrid1, sitzung,
+        [this]() -> const Diagrammgeometrie* { return Erkundungsbild ? nullptr : &Geometrie; }, this);
+    connect(StringGrid1, &QAbstractItemView::clicked, Zeiger,
+            [this](const QModelIndex& i) { Zeiger->Saeule_umranden(i.row()); });
     connect(Aktion_Vollbild, &QAction::triggered, this, &TForm1::Vollbild_zeigen);
     connect(Aktion_Grafik_speichern, &QAction::triggered, this, &TForm1::Grafik_speichern);
     connect(Aktion_Grafik_drucken, &QAction::triggered, this, &TForm1::Grafik_drucken);
@@ -227,6 +234,7 @@ void TForm1::Zeichnen() {
 // A screen reader hears the new description as the chart's.
 void TForm1::Bild_zeigen(const QString& Beschreibung) {
     Image1->setAccessibleDescription(Beschreibung);
+    Image1->Hervorheben({});
     Image1->update();
 }
 

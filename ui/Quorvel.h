@@ -18,6 +18,7 @@
 
 #include <array>
 
+class Diagrammzeiger;
 class Erkundungsanzeige;
 class Stichprobenfeld;
 
@@ -90,6 +91,7 @@ private:
     Dokument dokument;
     Erkundungsanzeige* Erkundung = nullptr;
     Stichprobenfeld* Stichproben = nullptr;
+    Diagrammzeiger* Zeiger = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};

@@ -382,6 +382,13 @@ void TStringGrid::OC_Tabelle_zeigen(const OC_Tabelle& t) {
     Layout_zeigen(OC_Werte);
 }
 
+void TStringGrid::Zeile_zeigen(int Zeile) {
+    if (Zeile < 0 || Zeile >= model()->rowCount()) return;
+    const QModelIndex i = model()->index(Zeile, 0);
+    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(i);
+}
+
 QString TStringGrid::Zelle(int spalte, int zeile) const {
     if (zeile < 0 || zeile >= Zeilenzahl() || spalte < 0 || spalte >= Spaltenzahl()) return {};
     const int fix = Fixierte_Spalten();

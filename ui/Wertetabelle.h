@@ -124,6 +124,10 @@ public:
     // The OC layout with both columns of t: what the "OC" button shows beside its chart.
     void OC_Tabelle_zeigen(const OC_Tabelle& t);
 
+    // Row Zeile of the current layout (k in the value layout) selected whole and scrolled into
+    // view; nothing outside the table.
+    void Zeile_zeigen(int Zeile);
+
     // In grid coordinates: row 0 is the header row, column 0 the k column of the value layout.
     QString Zelle(int spalte, int zeile) const;
     int Spaltenzahl() const;

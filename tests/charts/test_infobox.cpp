@@ -341,3 +341,33 @@ TEST(Infobox, durchsichtig_die_Grafik_bleibt_zwischen_den_Buchstaben) {
     EXPECT_GT(rot, schwarz);
     EXPECT_EQ(Schwarz(b, 0, b.width(), 0, 25), 0);  // row 2 only
 }
+
+// The decision on x stands in row 5 beside the widest texts that row can get (n = 4000, all
+// row-5 markings on): over none of them, and inside a window's image where the row has room.
+TEST(Infobox, Entscheidung_in_Zeile1_ueber_keinem_Text) {
+    Zustand z = Binomialzustand(4000, 0.5L);
+    z.x = 1948;
+    z.Sigmafaktor = 7;
+    Testart_setzen(z);
+    Schalter s = Alles_an();
+    s.Alfa_zeigen = s.Stichprobenergebnis_zeigen = true;
+    Schrift f;
+    f.fett = true;
+    const auto Kasten = [&](const Infotext& t) {
+        return QRect(t.x, t.y, Textbreite(t.Text, f), Texthoehe(t.Text, f));
+    };
+    for (const int Breite : {998, 700}) {
+        const Info_Texte e = Info_Entscheidung_Texte(z, G40, s, Breite);
+        ASSERT_EQ(e.size(), 1u);
+        EXPECT_EQ(e[0].y, 5);
+        for (const Info_Texte& Zeile :
+             {Info_Zeile1_Texte(z, G40, s), Info_Erwartungswerte_Texte(z, G40, s), Info_Sigma_Texte(z, G40, s)})
+            for (const Infotext& t : Zeile)
+                EXPECT_FALSE(Kasten(e[0]).intersects(Kasten(t))) << Breite << ": " << t.Text.toStdString();
+        if (Breite == 998) {
+            EXPECT_LE(Kasten(e[0]).right(), Breite - 5);
+        }
+    }
+    s.Stichprobenergebnis_zeigen = false;
+    EXPECT_TRUE(Info_Entscheidung_Texte(z, G40, s, 998).empty());
+}

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -573,6 +574,7 @@ TEST_F(Fenster, JedesTastenkuerzelIstZuFinden) {
     for (const QAbstractButton* b : f->findChildren<QAbstractButton*>())
         Tasten << b->shortcut().toString(QKeySequence::NativeText);
     for (const QAction* a : f->findChildren<QAction*>()) Tasten << a->shortcut().toString(QKeySequence::NativeText);
+    for (const QShortcut* k : f->findChildren<QShortcut*>()) Tasten << k->key().toString(QKeySequence::NativeText);
     Tasten.removeAll(QString());
     EXPECT_GE(Tasten.size(), 15);
     for (const QString& t : Tasten) EXPECT_TRUE(Hilfetext.contains(t)) << t.toStdString();

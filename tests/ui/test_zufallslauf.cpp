@@ -1,7 +1,7 @@
 // A long seeded run of random user actions on the real window: typing, pasting, Enter and Tab,
-// every check box, every combo item, every button, explorations and animations (which go on
-// running on their timer while the next actions come). After every action the state, the
-// tables and every visible text are checked.
+// every check box, every combo item, every button, the mouse and the keys on the chart,
+// explorations and animations (which go on running on their timer while the next actions
+// come). After every action the state, the tables and every visible text are checked.
 //
 //   QUORVEL_SEED=123 QUORVEL_AKTIONEN=50000 ./ui_tests --gtest_filter='Zufallslauf*'
 // repeats or extends a run; the seed is printed at the start.
@@ -9,15 +9,18 @@
 #include "Fensterhilfe.h"
 
 #include "analysis/Zahlen_lesen.h"
+#include "ui/Bildfeld.h"
 #include "ui/Vollbild.h"
 #include "ui/Wertetabelle.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +39,7 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -363,7 +367,9 @@ protected:
     Anblick Ansehen() const {
         Anblick a;
         for (QLineEdit* e : f->findChildren<QLineEdit*>()) a.Texte << e->objectName() + "=" + e->text();
-        for (QLabel* l : f->findChildren<QLabel*>()) a.Texte << l->objectName() + "=" + l->text();
+        // A tooltip is a label of its own window.
+        for (QLabel* l : f->findChildren<QLabel*>())
+            if (!l->isWindow()) a.Texte << l->objectName() + "=" + l->text();
         const Zustand& z = f->Stand();
         a.Werte = {(long double)z.n,
                    (long double)z.k1,
@@ -453,6 +459,78 @@ protected:
             Fehler_melden("'" + was + "' meldet oder piept");
     }
 
+    std::optional<QElapsedTimer> Alt_Klick_ausstehend;
+    bool Gleich_gesehen(const Anblick& vorher, const std::string& was) {
+        const Anblick nachher = Ansehen();
+        if (nachher == vorher) return true;
+        std::string wo = nachher.Bild == vorher.Bild ? "" : " (Bild)";
+        if (!(nachher.Werte == vorher.Werte)) wo += " (Werte)";
+        for (qsizetype i = 0; i < vorher.Texte.size() && i < nachher.Texte.size(); ++i)
+            if (vorher.Texte[i] != nachher.Texte[i])
+                wo += " " + vorher.Texte[i].toStdString() + " -> " + nachher.Texte[i].toStdString();
+        if (vorher.Texte.size() != nachher.Texte.size()) wo += " (Zahl der Texte)";
+        Fehler_melden("'" + was + "' aendert, was zu sehen ist:" + wo);
+        return false;
+    }
+
+    // The chart under the mouse: resting on it changes nothing; a press near a bound or x and
+    // a drag, now and then ended by Esc, which must give back exactly what was there; the
+    // chart's arrow keys. Each step of a drag or a key is a typed value, checked as such.
+    void Grafik() {
+        auto* e = qobject_cast<QLineEdit*>(Fokus());
+        // The press would take a pending entry (Eingeben's), and a running exploration changes
+        // the picture by itself.
+        if ((e && e->isModified()) || f->Erkundung_laeuft()) return;
+        Bildfeld* b = f->Image1;
+        const Diagrammgeometrie& g = f->Geometrie_des_Bildes();
+        const Zustand& z = f->Stand();
+        const int Marke[] = {z.kli + 1, z.kre, z.x};
+        const int x = Chance(0.5) ? Zahl(0, b->width() - 1)
+                                  : g.x_Ursprung + (Marke[Zahl(0, 2)] - g.k1) * g.Saeulenbreite + Zahl(-3, 3);
+        const QPoint p(std::clamp(x, 0, b->width() - 1), Zahl(g.y_Oben, b->height() - 1));
+        // A click on a window makes it the active one, whose chart then takes the focus.
+        QApplication::setActiveWindow(f.get());
+        // A button's Alt key clicks it once its pressed look has shown; that click is not the
+        // chart's.
+        if (Alt_Klick_ausstehend) QTest::qWait(std::max<int>(0, 120 - Alt_Klick_ausstehend->elapsed()));
+        Alt_Klick_ausstehend.reset();
+        const Anblick vorher = Ansehen();
+        switch (Zahl(0, 2)) {
+        case 0: {
+            Merken("zeigen auf " + std::to_string(p.x()) + "," + std::to_string(p.y()));
+            QTest::mouseMove(b, p);
+            QHelpEvent h(QEvent::ToolTip, p, b->mapToGlobal(p));
+            QApplication::sendEvent(b, &h);
+            Gleich_gesehen(vorher, "zeigen");
+            break;
+        }
+        case 1: {
+            const bool Esc = Chance(0.3);
+            std::string was = "ziehen ab " + std::to_string(p.x());
+            QTest::mousePress(b, Qt::LeftButton, {}, p);
+            QPoint q = p;
+            for (int i = Zahl(1, 4); i > 0; --i) {
+                q.setX(std::clamp(q.x() + Zahl(-120, 120), 0, b->width() - 1));
+                was += " " + std::to_string(q.x());
+                QTest::mouseMove(b, q);
+            }
+            if (Esc) QTest::keyClick(b, Qt::Key_Escape);
+            QTest::mouseRelease(b, Qt::LeftButton, {}, q);
+            Merken(was + (Esc ? " Esc" : ""));
+            if (Esc) Gleich_gesehen(vorher, was + " Esc");
+            break;
+        }
+        default: {
+            b->setFocus();
+            const Qt::KeyboardModifier m[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
+            const Qt::KeyboardModifier Umschalt = m[Zahl(0, 2)];
+            const Qt::Key t = Chance(0.5) ? Qt::Key_Left : Qt::Key_Right;
+            Merken("Taste " + std::to_string(int(t)) + " mit " + std::to_string(int(Umschalt)) + " auf der Grafik");
+            for (int i = Zahl(1, 3); i > 0; --i) QTest::keyClick(b, t, Umschalt);
+        }
+        }
+    }
+
     // Keys a user presses on the window: Space on a box, the Alt shortcuts of the light buttons,
     // a save to a folder that does not exist (said, never silently dropped).
     void Tasten() {
@@ -473,7 +551,10 @@ protected:
             Merken("Alt+" + QKeySequence(k).toString().toStdString());
             QTest::keyClick(Fokus() ? Fokus() : f.get(), k, Qt::AltModifier);
             // The shortcut clicks its button once the pressed look has shown.
-            QTest::qWait(Zahl(0, 1) * 120);
+            if (Chance(0.5))
+                QTest::qWait(120);
+            else
+                Alt_Klick_ausstehend.emplace().start();
             break;
         }
         default: {
@@ -491,8 +572,10 @@ protected:
         const int w = Zahl(0, 99);
         if (w < 40)
             Eingeben();
-        else if (w < 55)
+        else if (w < 51)
             Navigieren();
+        else if (w < 58)
+            Grafik();
         else if (w < 70)
             Kasten_klicken();
         else if (w < 80)
