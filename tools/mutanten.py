@@ -82,6 +82,9 @@ MUTANTEN = [
     ("analysis/Eingaben.cpp", "Art_neu <= vaGeometr", "Art_neu < vaGeometr"),
     ("analysis/Eingaben.cpp", "e.n.Wert > e.N[i].Wert", "e.n.Wert >= e.N[i].Wert"),
     # Tables' sums, moments, the interval's probabilities.
+    # The clamp acts only where a table's rounded values sum past 1. No such table is known (1,2
+    # million binomial, hypergeometric, Poisson and geometric ones tried, n up to 4000), so no
+    # test reaches this one; it is not provably equivalent either.
     ("analysis/Berechnung.cpp", "z.P0_kumuliert[k] = std::min(s.hi, Extended{1});", "z.P0_kumuliert[k] = s.hi;"),
     ("analysis/Berechnung.cpp", "for (int k = z.n; k >= 1; --k)", "for (int k = z.n; k >= 2; --k)"),
     ("analysis/Berechnung.cpp", "(N - n) / (N - 1)", "(N - n) / N"),

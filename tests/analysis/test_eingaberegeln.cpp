@@ -253,6 +253,7 @@ TEST_P(Regel, urteilt) {
     s.Verteilung_p2 = f.vor == Vorbereitung::Zeile2_Hypergeo ? vaHypergeo : vaBinomial;
     if (f.vor == Vorbereitung::Zeile0_Hypergeo_M5) z.M0 = 5;
     if (f.vor == Vorbereitung::Alfare_0) z.kre = z.n + 1;
+    if (f.vor == Vorbereitung::Alfali_0) z.kli = -1;
 
     const Urteil<Extended> u = Urteilen(f, z, s);
     ASSERT_EQ(u.Art, f.Art);
@@ -271,7 +272,7 @@ TEST(k_Bereich_nach_n, nimmt_ungueltigen_k_Bereich_als_ganzen_Bereich) {
     EXPECT_EQ(a.k1, 0);
     EXPECT_EQ(a.k2, 20);
     EXPECT_EQ(a.k2_Text, "20");
-    const k_Bereich_Urteil b = k_Bereich_nach_n("2", "35", 20);  // beyond n: the tables end at 20
+    const k_Bereich_Urteil b = k_Bereich_nach_n("2", "21", 20);  // beyond n: the tables end at 20
     EXPECT_EQ(b.k1, 0);
     EXPECT_EQ(b.k2, 20);
     const k_Bereich_Urteil c = k_Bereich_nach_n("4", "9", 20);  // a valid range is taken as it stands

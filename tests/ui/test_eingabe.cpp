@@ -98,6 +98,9 @@ protected:
         case Vorbereitung::Alfare_0:
             Eingabe(f->Edit_Alfare, QStringLiteral("0"));
             break;
+        case Vorbereitung::Alfali_0:
+            Eingabe(f->Edit_Alfali, QStringLiteral("0"));
+            break;
         }
         rec->Toene = 0;
         rec->Meldungen.clear();
@@ -201,6 +204,7 @@ TEST_F(Eingabefenster, p0_verlassen_setzt_Intervall_zurueck_auch_bei_Abweisung) 
     EXPECT_TRUE(f->Edit_p0->hasFocus());
     EXPECT_FALSE(f->CheckBox_Vertrauensintervall_berechnen->isChecked());
     EXPECT_EQ(f->Label_Vertrauensintervall_ausgeben->text(), QStringLiteral("[ 0,0000 ; 0,0000 ]"));
+    EXPECT_EQ(f->Stand().p0, 0.05L);  // x/n = 1/20 stays the test's p0
 }
 
 // ---- Correct and accept -------------------------------------------------------------------
