@@ -268,7 +268,7 @@ def main():
     ARBEIT.mkdir(parents=True, exist_ok=True)
     Baum_spiegeln()
     if not (BAU / "CMakeCache.txt").is_file():
-        # -O2 as the release build, without its debug information: half the compile and link time.
+        # -O2 as in the release build; the debug information would only slow each rebuild.
         subprocess.run(["cmake", "-S", str(QUELLE), "-B", str(BAU), "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                         "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG"], check=True, stdout=subprocess.DEVNULL)
     if not bauen(PROGRAMME):
