@@ -10,11 +10,12 @@
 # make paketprobe  installs the package (PAKET=, else a fresh make deb) on a bare Debian 12 (debootstrap), shows its window under X and Wayland, removes it
 # make install  installs the program into PREFIX (default /usr/local), below DESTDIR if set
 # make zufall  the random-action run on the sanitizer build, 20 seeds (ZUFALL_SEEDS, ZUFALL_AKTIONEN)
+# make mutanten  slips put into probability/ and analysis/ one at a time: which the tests catch (tools/mutanten.py)
 JOBS ?= $(shell nproc)
 BUILD ?= build
 PREFIX ?= /usr/local
 
-.PHONY: deps konfigurieren build run test bench asan screenshot deb reproduzierbar paketprobe install zufall
+.PHONY: deps konfigurieren build run test bench asan screenshot deb reproduzierbar paketprobe install zufall mutanten
 deps:
 	./tools/abhaengigkeiten.sh
 
@@ -70,3 +71,7 @@ zufall: deps
 	  QUORVEL_SEED=$$s QUORVEL_AKTIONEN=$(ZUFALL_AKTIONEN) \
 	  ./build-asan/tests/ui_tests --gtest_filter='Zufallslauf.Tausende*' || schlecht="$$schlecht $$s"; \
 	done; if [ -n "$$schlecht" ]; then echo "failing seeds:$$schlecht"; exit 1; fi
+
+# Its own copy of the tree and build in build-mutanten/; not part of make test.
+mutanten: deps
+	JOBS=$(JOBS) python3 tools/mutanten.py

@@ -17,7 +17,8 @@ enum class Vorbereitung {
     Zeile2_Hypergeo,
     Konfidenzintervall_an,
     Alfare_0,
-    Stichprobenfeld_offen
+    Stichprobenfeld_offen,
+    Alfali_0
 };
 
 struct Eingabefall {
@@ -50,6 +51,7 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         {"n_4001", V::keine, "Edit_n", "4001", false, Ab, true},
         {"n_0", V::keine, "Edit_n", "0", false, Ab, true},
         {"n_ueber_N1_ungezeichnet", V::Zeile1_Hypergeo, "Edit_n", "60", false, Ab, true, "n zu groß für Hypergeo"},
+        {"n_gleich_N1", V::Zeile1_Hypergeo, "Edit_n", "50", false, An, false, nullptr, "50", 50},
         {"x_leer", V::keine, "Edit_Stichprobenergebnis", "", false, Ab},
         {"k1_leer", V::keine, "Edit_k1", "", false, Ab},
         {"k2_leer", V::keine, "Edit_k2", "", false, Ab},
@@ -92,6 +94,9 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         // Without a right region kre = 21 lets 21 pass the first step; the second puts it at n.
         {"kli_ueber_n", V::Alfare_0, "Edit_kli", "21", false, Ko, false, nullptr, "20", 20},
         {"kre_negativ_eingefuegt", V::keine, "Edit_kre", "-1", true, Ko, false, nullptr, "21", 21},
+        {"kre_negativ_ohne_linken_Bereich", V::Alfali_0, "Edit_kre", "-1", true, Ko, false, nullptr, "21", 21,
+         "Edit_Alfare", "0", [](auto& z) { return Extended(z.kre); }, 21},
+        {"kre_n_plus_2", V::keine, "Edit_kre", "22", false, Ko, false, nullptr, "21", 21},
         {"p0_1_5", V::keine, "Edit_p0", "1,5", false, Ko, false, nullptr, "0,8", 0.8L, "Edit_kli", "12",
          [](auto& z) { return z.p0; }, 0.8L},
         {"p0_minus_eingefuegt", V::keine, "Edit_p0", "-0,5", true, Ko, false, nullptr, "0,8", 0.8L},
@@ -100,6 +105,9 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
          [](auto& z) { return z.p2; }, 0.3L},
         {"x_ueber_n", V::keine, "Edit_Stichprobenergebnis", "25", false, Ko, false, nullptr, "0", 0,
          "Label_Vertrauensintervall_ausgeben", "[ 0,0000 ; 0,0000 ]", [](auto& z) { return Extended(z.x); }, 0},
+        {"x_n_plus_1", V::keine, "Edit_Stichprobenergebnis", "21", false, Ko, false, nullptr, "0", 0,
+         "Label_Vertrauensintervall_ausgeben", "[ 0,0000 ; 0,0000 ]", [](auto& z) { return Extended(z.x); }, 0},
+        {"x_minus_1_eingefuegt", V::keine, "Edit_Stichprobenergebnis", "-1", true, Ko, false, nullptr, "0", 0},
         {"k1_ueber_k2", V::keine, "Edit_k1", "25", false, Ko, false, nullptr, "0", 0},
         {"k2_ueber_n", V::keine, "Edit_k2", "25", false, Ko, false, nullptr, "20", 20, "Edit_k1", "0",
          [](auto& z) { return Extended(z.k2); }, 20},
@@ -131,6 +139,15 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
         // The redraw narrows the k range of so large an n; the bound label shows the new n.
         {"n_4000", V::keine, "Edit_n", "4000", false, An, false, nullptr, "4000", 4000, "Label_V_n", "; ... ;4000]",
          [](auto& z) { return Extended(z.n); }, 4000},
+        // P(X = 0) = 0,2^20 and P(X = 20) = 0,8^20: the regions' outermost k.
+        {"kli_0", V::keine, "Edit_kli", "0", false, An, false, nullptr, "0", 0, "Edit_Alfali", "1,048576E-12",
+         [](auto& z) { return z.Alfali; }, 1.048576e-12L, 1e-25L},
+        {"kre_n", V::keine, "Edit_kre", "20", false, An, false, nullptr, "20", 20, "Edit_Alfare", "1,15292150460685",
+         [](auto& z) { return z.Alfare; }, 1.152921504606847L, 1e-14L},
+        {"kre_gleich_kli", V::keine, "Edit_kre", "12", false, An, false, nullptr, "12", 12},
+        {"Alfali_100", V::keine, "Edit_Alfali", "100", false, An, false, nullptr, "100", 100, "Edit_kli", "20",
+         [](auto& z) { return Extended(z.kli); }, 20},
+        {"p0_0", V::keine, "Edit_p0", "0", false, An, false, nullptr, "0", 0},
         {"kli_10", V::keine, "Edit_kli", "10", false, An, false, nullptr, "10", 10, "Edit_Alfali", "0,25948274006740",
          [](auto& z) { return z.Alfali; }, 0.25948274006740174L, 1e-15L},
         {"kre_18", V::keine, "Edit_kre", "18", false, An, false, nullptr, "18", 18, "Edit_Alfare", "20,608471894847",
@@ -139,6 +156,11 @@ inline const std::vector<Eingabefall> Eingabefaelle = [] {
          [](auto& z) { return Extended(z.kli); }, 13},
         {"k1_5", V::keine, "Edit_k1", "5", false, An, false, nullptr, "5", 5, "Edit_k2", "20",
          [](auto& z) { return Extended(z.k1); }, 5},
+        {"k1_gleich_k2", V::keine, "Edit_k1", "20", false, An, false, nullptr, "20", 20},
+        {"k2_gleich_k1", V::keine, "Edit_k2", "0", false, An, false, nullptr, "0", 0},
+        // 976 values of k still fit the 976 pixels of the axis: the range shown stays 0..n.
+        {"n_975_ohne_Verengung", V::keine, "Edit_n", "975", false, An, false, nullptr, "975", 975, "Edit_k1", "0",
+         [](auto& z) { return Extended(z.k1); }, 0},
         {"M0_40", V::Zeile0_Hypergeo, "Edit_M0", "40", false, An, false, nullptr, "40", 40, "Edit_p0", "0,4",
          [](auto& z) { return z.p0; }, 0.4L},
         {"N0_gleich_n", V::Zeile0_Hypergeo_M5, "Edit_N0", "20", false, An, false, nullptr, "20", 20, "Edit_p0", "0,25",

@@ -49,6 +49,10 @@ const Niveaufall niveaufaelle[] = {
     {"Abwaertssuche_bis_minus_eins", vaBinomial, 0.1L, 0, 95, -1, 1},
     // Poisson cut off at n sums to 0.868 < 0.95: the scan stops at once, kre = n + 2.
     {"Rechts_abgeschnittene_Summe", vaPoisson, 0.8L, 0, 5, -1, 22},
+    // P0(X = 0) = 0: a level of 0 still leaves no left region, and 100 % takes in k = 0.
+    {"Geometrisch_alles_rechts", vaGeometr, 0.5L, 0, 100, -1, 0},
+    // P0(X <= 19) = 1 - 10^-20 rounds to 1 already: a level of 0 still leaves no right region.
+    {"Kein_rechter_Bereich_Summe_vor_n_eins", vaBinomial, 0.1L, 0, 0, -1, 21},
 };
 
 class Niveaus : public testing::TestWithParam<Niveaufall> {};

@@ -120,6 +120,7 @@ const Randfall randfaelle[] = {
     // 1/p is finite, but 7 sigma is not: treated like p = 0.
     {"Geometrisch_p_4E_4932", vaGeometr, 20, 4e-4932L, 0, 1, 20.0L, 0.0L, -2},
     {"Geometrisch_p_eins", vaGeometr, 20, 1.0L, 0, 1, 1.0L, 0.0L, 1},
+    {"Geometrisch_p_eins_n_eins", vaGeometr, 1, 1.0L, 0, 1, 1.0L, 0.0L, 1},
     {"Poisson_p_null", vaPoisson, 20, 0.0L, 0, 1, 0.0L, 0.0L, 0},
     {"Hypergeo_N_eins", vaHypergeo, 1, 0.0L, 0, 1, 0.0L, 0.0L, 0},
     {"Hypergeo_alles_markiert", vaHypergeo, 5, 0.0L, 9, 10, 4.5L, 0.5L, -2},
@@ -156,6 +157,9 @@ TEST_P(Randfaelle, Endliche_Momente_und_Tabelle) {
     EXPECT_LE(z.Umgebung_re, f.n);
     EXPECT_LE(z.Umgebung_li, z.Umgebung_re);
     EXPECT_TRUE(std::isfinite(z.Pmax));
+    if (f.Einspunkt >= 0) {
+        EXPECT_EQ(z.Pmax, 1);  // the scale reaches the one bar
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Zeilen, Randfaelle, testing::ValuesIn(randfaelle),

@@ -255,6 +255,7 @@ TEST_P(Regel, urteilt) {
     s.Verteilung_p2 = f.vor == Vorbereitung::Zeile2_Hypergeo ? vaHypergeo : vaBinomial;
     if (f.vor == Vorbereitung::Zeile0_Hypergeo_M5) z.M0 = 5;
     if (f.vor == Vorbereitung::Alfare_0) z.kre = z.n + 1;
+    if (f.vor == Vorbereitung::Alfali_0) z.kli = -1;
 
     const Urteil<Extended> u = Urteilen(f, z, s);
     ASSERT_EQ(u.Art, f.Art);

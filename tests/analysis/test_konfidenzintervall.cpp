@@ -76,6 +76,7 @@ TEST(Konfidenzintervall, Vor_dem_ersten_Zuruecksetzen_keine_Division) {
     Zustand z;  // all zero, n = 0
     EXPECT_EQ(Konfidenzintervall_Text(z), Leeres_Konfidenzintervall);
     EXPECT_EQ(Konfidenz_p0_setzen(z), "0");
+    EXPECT_EQ(z.p0, 0.0L);  // the value too, not a NaN that its text would hide
 }
 
 }  // namespace

@@ -151,6 +151,8 @@ const Wertfall wertfaelle[] = {
     // p0 = 0: the first success never comes, every value lies beyond n; α reached is 0.
     {"H0_geometrisch_p_null", vaGeometr, 20, 0, 5, 5, 0},
     {"Macht_bei_p1", vaBinomial, 20, 0.8L, 5, 5, 1},
+    // V = {0}: P0(X = 0) = 0,9^20 = 12 %.
+    {"H0_links_nur_null", vaBinomial, 20, 0.1L, 15, 0, 0},
 };
 
 class Exakter_Wert : public testing::TestWithParam<Wertfall> {};

@@ -127,6 +127,7 @@ struct Mengenfall {
     int kli, kre;
     const char* V;
     const char* A;
+    const char* Alfa = nullptr;  // the α error's text, where a row asks for it
 };
 
 class Mengen : public testing::TestWithParam<Mengenfall> {};
@@ -139,10 +140,18 @@ TEST_P(Mengen, je_Testart) {
     Testart_setzen(z);
     EXPECT_EQ(Ablehnungsmenge(z).toStdString(), f.V);
     EXPECT_EQ(Annahmemenge(z).toStdString(), f.A);
+    Schalter s;
+    s.Alfa_zeigen = true;
+    if (f.Alfa) {
+        EXPECT_EQ(Text_bei(Info_Zeile2_Texte(z, G40, s), 460, 25), f.Alfa);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faelle, Mengen,
                          testing::Values(Mengenfall{"beidseitig", 2, 18, "{0; ... ;2;18; ... ;20}", "{3; ... ;17}"},
+                                         // α = 0,2^20 + 0,8^20
+                                         Mengenfall{"beidseitig_ab_0", 0, 20, "{0; ... ;0;20; ... ;20}", "{1; ... ;19}",
+                                                    "-Fehler=1,15%"},
                                          Mengenfall{"links", 3, 21, "{0; ... ;3}", "{4; ... ;20}"},
                                          Mengenfall{"rechts", -1, 15, "{15; ... ;20}", "{0; ... ;14}"},
                                          Mengenfall{"keiner", -1, 21, "{ }", "{0; ... ;20}"},

@@ -103,6 +103,9 @@ protected:
             QApplication::setActiveWindow(f->findChild<QLineEdit*>("Edit_Startwert")->window());
             ASSERT_TRUE(QTest::qWaitForWindowActive(f->findChild<QLineEdit*>("Edit_Startwert")->window()));
             break;
+        case Vorbereitung::Alfali_0:
+            Eingabe(f->Edit_Alfali, QStringLiteral("0"));
+            break;
         }
         rec->Toene = 0;
         rec->Meldungen.clear();
@@ -206,6 +209,7 @@ TEST_F(Eingabefenster, p0_verlassen_setzt_Intervall_zurueck_auch_bei_Abweisung) 
     EXPECT_TRUE(f->Edit_p0->hasFocus());
     EXPECT_FALSE(f->CheckBox_Vertrauensintervall_berechnen->isChecked());
     EXPECT_EQ(f->Label_Vertrauensintervall_ausgeben->text(), QStringLiteral("[ 0,0000 ; 0,0000 ]"));
+    EXPECT_EQ(f->Stand().p0, 0.05L);  // x/n = 1/20 stays the test's p0
 }
 
 // ---- Correct and accept -------------------------------------------------------------------

@@ -219,6 +219,16 @@ TEST_F(Fenster, HypergeoMitZuGrossemN) {
     EXPECT_EQ(f->Stand().mue0, mue);
 }
 
+// Every kind can be picked, and a population of exactly n is large enough.
+TEST_F(Fenster, GeometrischUndHypergeoMitNGleichN) {
+    Waehlen(f->ComboBox_Verteilung_p0, vaGeometr);
+    EXPECT_EQ(f->Stand().mue0, 1.25L);  // 1/p0
+    Eingeben(f->Edit_n, "100");
+    Waehlen(f->ComboBox_Verteilung_p0, vaHypergeo);
+    EXPECT_TRUE(rec->Meldungen.isEmpty());
+    EXPECT_EQ(f->Stand().mue0, 80);  // n M / N
+}
+
 TEST_F(Fenster, ZurueckZuBinomialBehaeltPausMN) {
     Waehlen(f->ComboBox_Verteilung_p0, 1);
     Eingeben(f->Edit_M0, "30");

@@ -235,6 +235,16 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {{"Edit_k1", "528"}, {"Edit_k2", "672"}},
                    {"k von 528 bis 672"}},
+        // Typing one end of a narrowed range makes the range shown the user's.
+        Geschichte{"VerengterBereichWirdGetippt",
+                   [](Fenstertest& t, TForm1& f) {
+                       auto& g = static_cast<Gleiche_Felder&>(t);
+                       g.Eingeben(f.Edit_n, "2000");
+                       g.Eingeben(f.Edit_k1, "1550");
+                       g.Eingeben(f.Edit_p0, "0,79");
+                   },
+                   {{"Edit_k1", "1550"}, {"Edit_k2", "1663"}},
+                   {"k von 1550 bis 1663"}},
         Geschichte{"GetippterBereichBleibt",
                    [](Fenstertest& t, TForm1& f) {
                        auto& g = static_cast<Gleiche_Felder&>(t);
