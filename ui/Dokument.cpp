@@ -31,7 +31,7 @@ QString Seitentitel(const QString& Datei) {
 }  // namespace
 
 Dokument::Dokument(QWidget& f, Sitzung& sitzung)
-    : Fenster(f), s(sitzung), Gespeichert(sitzung.Stand()), Grundtitel(Programmtitel) {
+    : Fenster(f), s(sitzung), Gespeichert(sitzung.Stand()) {
     connect(&s, &Sitzung::geaendert, this, &Dokument::Titel_setzen);
 }
 
@@ -41,11 +41,11 @@ QString Dokument::Titel_ohne_Marke() const { return Seitentitel(Name); }
 
 void Dokument::Titel_setzen() {
     if (Name.isEmpty()) {
-        Fenster.setWindowTitle(Grundtitel);
+        Fenster.setWindowTitle(Programmtitel);
         Fenster.setWindowModified(false);
         return;
     }
-    Fenster.setWindowTitle(QFileInfo(Name).fileName() + QStringLiteral("[*] – ") + Grundtitel);
+    Fenster.setWindowTitle(QFileInfo(Name).fileName() + QStringLiteral("[*] – ") + Programmtitel);
     Fenster.setWindowModified(geaendert());
 }
 

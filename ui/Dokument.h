@@ -54,7 +54,6 @@ private:
     Sitzung& s;
     QString Name;
     Eingaben Gespeichert;
-    QString Grundtitel;
     QString Letzter_Ordner;
 };
 
