@@ -54,10 +54,13 @@ void TForm1::Band_einrichten() {
 
 void TForm1::Anordnen() {
     const int b = width();
-    // At the opening size the image is 373 px high; a window of another height gives it the
-    // difference (the chart follows the image's height), down to Mindestbildhoehe.
+    // At the opening size the image is 373 px high, and what the frame leaves of 750 px below
+    // it stays free; a taller window gives the image the extra height (the chart follows the
+    // image's height), a lower one takes the free stripe first, then height of the image down
+    // to Mindestbildhoehe.
     if (Oeffnungshoehe == 0) Oeffnungshoehe = height();
-    const int Inhalt = height() - std::max(0, Oeffnungshoehe - Bandhoehe - Bildhoehe);
+    const int Frei = std::max(0, Oeffnungshoehe - Bandhoehe - Bildhoehe);
+    const int Inhalt = height() - std::clamp(height() - Bandhoehe - Bildhoehe, 0, Frei);
     const int Bandteil = std::clamp(Inhalt - Mindestbildhoehe, 0, Bandhoehe);
     Band->setGeometry(0, 0, b, Bandteil);
     const int Rechts = Panel1->childrenRect().right() + 1;
