@@ -69,14 +69,14 @@ for groesse in "${groessen[@]}"; do
     XDG_RUNTIME_DIR="$lauf/laufzeit" "$programm" >"$lauf/quorvel.log" 2>&1 &
   qp=$!
   pids+=($qp)
-  if ! warten xdotool search --onlyvisible --pid "$qp"; then
+  if ! warten xdotool search --all --onlyvisible --pid "$qp" --name "Diskrete Verteilungen"; then
     falsch "kein Fenster"
     ps -p "$qp" -o pid,stat,etime,cmd
     cat "$lauf/quorvel.log" "$lauf/openbox.log"
     schliessen
     continue
   fi
-  fenster=$(xdotool search --onlyvisible --pid "$qp" | head -1)
+  fenster=$(xdotool search --all --onlyvisible --pid "$qp" --name "Diskrete Verteilungen" | head -1)
   # The window manager places the window, then the program sets its size: a still rectangle.
   vorher=""
   for _ in $(seq 50); do
