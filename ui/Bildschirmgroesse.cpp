@@ -73,8 +73,7 @@ QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argum
 
 }  // namespace
 
-Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue)
-    : QObject(&f), Fenster(f), dokument(d) {
+Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue) : QObject(&f), Fenster(f), dokument(d) {
     QMenu* Ansicht = Menue->addMenu(QStringLiteral("Ansicht"));
     Ansicht->setObjectName(QStringLiteral("Menue_Ansicht"));
     Ansicht->setAccessibleName(Ansicht->title());
@@ -116,13 +115,14 @@ void Bildschirmgroesse::Zoom_waehlen(int Richtung) {
     const QScreen* s = Fenster.screen();
     if (!s) return;
     const int Jetzt = Zoom();
-    const int Neu =
-        Zoom_schritt(Jetzt, Richtung, Zoom_hoechstens(Geraetepixel(s->availableGeometry(), s->devicePixelRatio()).size()));
+    const int Neu = Zoom_schritt(Jetzt, Richtung,
+                                 Zoom_hoechstens(Geraetepixel(s->availableGeometry(), s->devicePixelRatio()).size()));
     if (Neu == Jetzt) return dienste().Signalton();
     QTemporaryDir Ordner(QDir::temp().filePath(QStringLiteral("quorvel-XXXXXX")));
     if (!Ordner.isValid() || !dokument.Zustand_schreiben(Ordner.path()))
-        return dienste().Meldung(QStringLiteral("Die Größe lässt sich nicht ändern: der Zustand des Fensters "
-                                                "ließ sich nicht sichern."));
+        return dienste().Meldung(
+            QStringLiteral("Die Größe lässt sich nicht ändern: der Zustand des Fensters "
+                           "ließ sich nicht sichern."));
     Platz_merken();
     const QString k = Schluessel();
     Zoom_merken(k, Neu);

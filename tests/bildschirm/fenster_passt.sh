@@ -1,6 +1,4 @@
 #!/usr/bin/env bash
-# SPDX-FileCopyrightText: 2026 Quorvel-Entwicklung
-# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window on real screens: the program under Xvfb and openbox at 1024x768, 1280x720
 # and 1366x768, seen from outside. The window with its frame lies inside the screen, and the
 # chart's k axis with its numbers is drawn whole above the window's bottom edge.
@@ -58,17 +56,18 @@ for groesse in "${groessen[@]}"; do
   chmod 700 "$lauf/laufzeit"
   # A free display of its own: Xvfb names the number it took.
   Xvfb -displayfd 3 -screen 0 "${groesse}x24" -nolisten tcp 3>"$lauf/display" 2>"$lauf/xvfb.log" &
-  pids+=($!)
+  pids+=("$!")
   warten test -s "$lauf/display" || { falsch "Xvfb startet nicht"; schliessen; continue; }
-  export DISPLAY=:$(head -1 "$lauf/display")
+  DISPLAY=:$(head -1 "$lauf/display")
+  export DISPLAY
   openbox >"$lauf/openbox.log" 2>&1 &
-  pids+=($!)
+  pids+=("$!")
   warten wm_da || { falsch "openbox startet nicht"; schliessen; continue; }
   # A fresh configuration: no remembered place or zoom.
   env -u QT_QPA_PLATFORM -u QUORVEL_ZOOM -u QUORVEL_ZUSTAND -u QT_SCALE_FACTOR XDG_CONFIG_HOME="$lauf/config" \
     XDG_RUNTIME_DIR="$lauf/laufzeit" "$programm" >"$lauf/quorvel.log" 2>&1 &
   qp=$!
-  pids+=($qp)
+  pids+=("$qp")
   if ! warten xdotool search --all --onlyvisible --pid "$qp" --name "Diskrete Verteilungen"; then
     falsch "kein Fenster"
     ps -p "$qp" -o pid,stat,etime,cmd
