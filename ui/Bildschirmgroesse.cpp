@@ -49,6 +49,8 @@ QList<QRect> Verfuegbare_Flaechen() {
 // The program again in this process with Argumente, at Prozent, with the state in Ordner (empty:
 // none). Returns only when exec failed, with its reason.
 QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argumente) {
+    const bool Faktor_gesetzt = qEnvironmentVariableIsSet("QT_SCALE_FACTOR");
+    const QByteArray Faktor = qgetenv("QT_SCALE_FACTOR");
     qputenv(Zoom_Variable, QByteArray::number(Prozent));
     if (Prozent == 100)
         qunsetenv("QT_SCALE_FACTOR");
@@ -68,6 +70,10 @@ QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argum
     const QString Grund = QString::fromLocal8Bit(std::strerror(errno));
     qunsetenv(Zoom_Variable);
     qunsetenv(Zustand_Variable);
+    if (Faktor_gesetzt)
+        qputenv("QT_SCALE_FACTOR", Faktor);
+    else
+        qunsetenv("QT_SCALE_FACTOR");
     return Grund;
 }
 
@@ -93,11 +99,14 @@ Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue) : QO
     connect(Normal, &QAction::triggered, this, [this] { Zoom_waehlen(0); });
 }
 
-int Bildschirmgroesse::Zoom() {
-    bool Zahl = false;
-    const int p = qEnvironmentVariableIntValue(Zoom_Variable, &Zahl);
-    return Zahl && p >= Zoomstufen.front() && p <= Zoomstufen.back() ? p : 100;
-}
+namespace {
+
+// The zoom this process was started at; 100 without one.
+int Gestartet_mit = 100;
+
+}  // namespace
+
+int Bildschirmgroesse::Zoom() { return Gestartet_mit; }
 
 QRect Bildschirmgroesse::Oeffnungsrahmen() const {
     const QList<QRect> v = Verfuegbare_Flaechen();
@@ -144,14 +153,22 @@ void Bildschirmgroesse::Zustand_uebernehmen(Dokument& d) {
     QDir(o).removeRecursively();
 }
 
-void Bildschirmgroesse::Zoom_beim_Start() {
-    // A process this program started already draws at the zoom it was given.
-    if (qEnvironmentVariableIsSet(Zoom_Variable)) return;
+void Bildschirmgroesse::Zoom_beim_Start(const QStringList& Argumente) {
+    // A process this program started already draws at the zoom it was given. Qt has read its
+    // factor by now: programs this one starts (a browser for a link) get neither variable.
+    if (qEnvironmentVariableIsSet(Zoom_Variable)) {
+        bool Zahl = false;
+        const int p = qEnvironmentVariableIntValue(Zoom_Variable, &Zahl);
+        if (Zahl && std::find(Zoomstufen.begin(), Zoomstufen.end(), p) != Zoomstufen.end()) Gestartet_mit = p;
+        qunsetenv(Zoom_Variable);
+        qunsetenv("QT_SCALE_FACTOR");
+        return;
+    }
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         const QSize v = Geraetepixel(s->availableGeometry(), s->devicePixelRatio()).size();
         const int Gemerkt = std::min(Zoom_gemerkt(Schluessel()), Zoom_hoechstens(v));
-        if (Gemerkt != 100) Neu_starten(Gemerkt, {}, QCoreApplication::arguments());
+        if (Gemerkt != 100) Neu_starten(Gemerkt, {}, Argumente);
     }
     // Only a failed exec comes back: this process draws at 100 %.
-    qputenv(Zoom_Variable, "100");
+    qunsetenv(Zoom_Variable);
 }

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QStringList>
 
 class Dokument;
 class QAction;
@@ -28,8 +29,9 @@ public:
     // The zoom this process draws at, in percent.
     static int Zoom();
     // Right after QApplication, before any window: a remembered zoom of this screen setup
-    // other than 100 starts the program anew at it, with the same arguments (no return).
-    static void Zoom_beim_Start();
+    // other than 100 starts the program anew at it with Argumente, the command line as given
+    // (no return).
+    static void Zoom_beim_Start(const QStringList& Argumente);
     // The state the previous process handed over, into the new window's document.
     static void Zustand_uebernehmen(Dokument& d);
 

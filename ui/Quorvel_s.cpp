@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
-    Bildschirmgroesse::Zoom_beim_Start();
+    Bildschirmgroesse::Zoom_beim_Start(argumente);
     TForm1 Form1;
     Bildschirmgroesse::Zustand_uebernehmen(Form1.Aufgabe());
     Form1.show();
