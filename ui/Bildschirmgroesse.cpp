@@ -80,6 +80,7 @@ QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argum
 }  // namespace
 
 Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue) : QObject(&f), Fenster(f), dokument(d) {
+    Menue->addSeparator();
     QMenu* Ansicht = Menue->addMenu(QStringLiteral("Ansicht"));
     Ansicht->setObjectName(QStringLiteral("Menue_Ansicht"));
     Ansicht->setAccessibleName(Ansicht->title());
