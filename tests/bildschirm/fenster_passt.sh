@@ -76,12 +76,18 @@ for groesse in "${groessen[@]}"; do
     continue
   fi
   fenster=$(xdotool search --all --onlyvisible --pid "$qp" --name "Diskrete Verteilungen" | head -1)
-  # The window manager places the window, then the program sets its size: a still rectangle.
+  # The window manager places the window, then the program sets its size once it knows the
+  # frame: a rectangle still for a moment and inside the screen, or what stands after 15 s.
   vorher=""
   for _ in $(seq 50); do
     jetzt=$(rechteck "$fenster")
     rahmen=$(xprop -id "$fenster" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
-    [ -n "$rahmen" ] && [ "$jetzt" = "$vorher" ] && break
+    if [ -n "$rahmen" ] && [ "$jetzt" = "$vorher" ]; then
+      read -r x y w h <<<"$jetzt"
+      read -r rl rr ro ru <<<"$rahmen"
+      [ $((x - rl)) -ge 0 ] && [ $((y - ro)) -ge 0 ] && [ $((x + w + rr)) -le "$sw" ] &&
+        [ $((y + h + ru)) -le "$sh" ] && break
+    fi
     vorher=$jetzt
     sleep 0.3
   done
@@ -95,21 +101,26 @@ for groesse in "${groessen[@]}"; do
 
   # The chart: below the band (340 px), in the columns of the k axis of the start chart
   # (logical 40..469). Each row's share of dark pixels: the axis is the lowest row dark almost
-  # throughout, its numbers the rows of ink below it, and below them the chart's margin.
+  # throughout, its numbers the rows of ink below it, and below them the chart's margin. The
+  # chart may still be drawn at its new size: a few pictures, 0.5 s apart.
   bild=$lauf/bildschirm.png
-  import -window root "$bild" 2>/dev/null || { falsch "kein Bildschirmfoto"; schliessen; continue; }
   oben=$((y + 340))
   unten=$((y + h < sh ? y + h : sh))
   hoehe=$((unten - oben))
   anteile=$lauf/zeilen.txt
-  convert "$bild" -crop "420x${hoehe}+$((x + 45))+${oben}" +repage -colorspace Gray -threshold 50% -negate \
-    -scale "1x${hoehe}!" -depth 16 txt:- | sed -n 's/^0,\([0-9]*\): (\([0-9.]*\).*/\1 \2/p' >"$anteile"
-  achse=$(awk '$2 > 0.8 * 65535 {a = $1} END {print a + 0}' "$anteile")
-  tinte=$(awk -v a="$achse" '$1 > a + 2 && $2 > 0 {n++; z = $1} END {print n + 0, z + 0}' "$anteile")
-  read -r zeilen letzte <<<"$tinte"
+  for _ in $(seq 10); do
+    import -window root "$bild" 2>/dev/null || { sleep 0.5; continue; }
+    convert "$bild" -crop "420x${hoehe}+$((x + 45))+${oben}" +repage -colorspace Gray -threshold 50% -negate \
+      -scale "1x${hoehe}!" -depth 16 txt:- | sed -n 's/^0,\([0-9]*\): (\([0-9.]*\).*/\1 \2/p' >"$anteile"
+    achse=$(awk '$2 > 0.8 * 65535 {a = $1} END {print a + 0}' "$anteile")
+    read -r zeilen letzte <<<"$(awk -v a="$achse" '$1 > a + 2 && $2 > 0 {n++; z = $1} END {print n + 0, z + 0}' "$anteile")"
+    # The numbers are some 8 px high, and a white row at least is left below them.
+    [ "$achse" -gt 100 ] && [ "$zeilen" -ge 6 ] && [ "$letzte" -lt $((hoehe - 1)) ] && break
+    sleep 0.5
+  done
+  [ -s "$bild" ] || { falsch "kein Bildschirmfoto"; schliessen; continue; }
   echo "$groesse: k-Achse $((oben + achse)), Beschriftung bis $((oben + letzte)), Fensterunterkante $((y + h))"
   [ "$achse" -gt 100 ] || falsch "keine k-Achse in der Grafik"
-  # The numbers are some 8 px high, and a white row at least is left below them.
   [ "$zeilen" -ge 6 ] || falsch "die Zahlen der k-Achse fehlen ($zeilen Zeilen Tinte unter der Achse)"
   [ "$letzte" -lt $((hoehe - 1)) ] || falsch "die Zahlen der k-Achse reichen bis an die Unterkante"
   [ -z "${FENSTER_PASST_BILDER:-}" ] || cp "$bild" "$FENSTER_PASST_BILDER/fenster-$groesse.png"
