@@ -98,7 +98,10 @@ void TForm1::Aussengroesse_anpassen() {
     Aussengroesse_gesetzt = true;
     Oeffnungshoehe = Fenster_Vorgabe.height() - Rahmen.height();
     const QRect r = Platz->Oeffnungsrahmen();
-    resize(r.size() - Rahmen);
+    // Under a zoom Qt gives the frame rounded to whole logical pixels; one pixel less keeps
+    // the frame on the screen however it was rounded.
+    const int Rundung = Bildschirmgroesse::Zoom() == 100 ? 0 : 1;
+    resize(r.size() - Rahmen - QSize(Rundung, Rundung));
     move(r.topLeft());
 }
 
