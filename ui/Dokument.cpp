@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QSaveFile>
@@ -178,6 +179,37 @@ void Dokument::Menue_anlegen(QToolButton* Knopf, QAction* Oeffnen_, QAction* Spe
     connect(Oeffnen_, &QAction::triggered, this, &Dokument::Oeffnen_waehlen);
     connect(Speichern_, &QAction::triggered, this, &Dokument::Speichern);
     connect(Speichern_unter_, &QAction::triggered, this, &Dokument::Speichern_unter);
+}
+
+namespace {
+
+bool Datei_schreiben(const QString& Name, const QByteArray& Text) {
+    QSaveFile f(Name);
+    return f.open(QIODevice::WriteOnly) && f.write(Text) == Text.size() && f.commit();
+}
+
+}  // namespace
+
+bool Dokument::Zustand_schreiben(const QString& Ordner) const {
+    const QDir d(Ordner);
+    return Datei_schreiben(d.filePath(QStringLiteral("eingaben.quorvel")),
+                           Aufgabe_schreiben(Aufgabe_aus(s.Stand(), s.Ergebnis()))) &&
+           Datei_schreiben(d.filePath(QStringLiteral("gespeichert.quorvel")),
+                           Aufgabe_schreiben(Aufgabe_aus(Gespeichert, auswerten(Gespeichert)))) &&
+           Datei_schreiben(d.filePath(QStringLiteral("name")), Name.toUtf8());
+}
+
+bool Dokument::Zustand_lesen(const QString& Ordner) {
+    const QDir d(Ordner);
+    const Eingaben_gelesen e = Eingaben_laden(d.filePath(QStringLiteral("eingaben.quorvel")));
+    const Eingaben_gelesen g = Eingaben_laden(d.filePath(QStringLiteral("gespeichert.quorvel")));
+    QFile n(d.filePath(QStringLiteral("name")));
+    if (!e.Wert || !g.Wert || !n.open(QIODevice::ReadOnly)) return false;
+    Name = QString::fromUtf8(n.readAll());
+    Gespeichert = *g.Wert;
+    s.Setzen(*e.Wert);
+    Titel_setzen();
+    return true;
 }
 
 QString Grafik_aus_Aufgabe(const QString& Datei, const QString& Bilddatei, int Skala) {

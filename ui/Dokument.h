@@ -38,6 +38,11 @@ public:
     // The Datei button's menu: the file actions, the recent files, the chart's export and print.
     void Menue_anlegen(QToolButton* Knopf, QAction* Oeffnen, QAction* Speichern, QAction* Speichern_unter,
                        const QList<QAction*>& Grafik);
+    // The window's state for a window of another process (a new zoom): the inputs, the file's
+    // inputs they are compared with, and the file's name, into the folder Ordner; and back.
+    // Both sets go through the lesson file's writer, so equal inputs stay equal.
+    bool Zustand_schreiben(const QString& Ordner) const;
+    bool Zustand_lesen(const QString& Ordner);
 
     // The last lesson files opened or saved, newest first, at most eight (QSettings).
     static QStringList Zuletzt_geoeffnet();

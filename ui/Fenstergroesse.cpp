@@ -1,16 +1,21 @@
-// The window as a window: its size (the outer size once the frame is known, the band and the
-// chart image following the width), dropping a lesson file on it, closing it.
+// The window as a window: its size (the outer size once the frame is known, fitted into the
+// screen; the band and the chart image following the size), dropping a lesson file on it,
+// closing it.
 
 #include "ui/Quorvel.h"
 
 #include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
+#include "ui/Bildschirmgroesse.h"
+#include "ui/Fensterplatz.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -20,11 +25,10 @@
 
 namespace {
 
-// The outer size of the window, frame included; the form opens it at this size.
-constexpr int Fensterbreite = 1031;
-constexpr int Fensterhoehe = 750;
 constexpr int Bandhoehe = 340;
 constexpr int Bildhoehe = 373;
+// Below this the chart no longer gives up height: the band scrolls instead.
+constexpr int Mindestbildhoehe = 200;
 
 // The one local file a drag brings, else empty.
 QString Gezogene_Datei(const QMimeData* m) {
@@ -34,13 +38,35 @@ QString Gezogene_Datei(const QMimeData* m) {
 
 }  // namespace
 
+// The band in a scroll area of the window's size; it scrolls only when the window is too low
+// for band and smallest chart, or too narrow for the band's controls.
+void TForm1::Band_einrichten() {
+    Band = new QScrollArea(this);
+    Band->setObjectName(QStringLiteral("Band"));
+    Band->setAccessibleName(QStringLiteral("Eingabebereich"));
+    // A click on a control that takes no focus leaves the focus where it was.
+    Band->setFocusPolicy(Qt::NoFocus);
+    Band->setFrameShape(QFrame::NoFrame);
+    Band->setWidgetResizable(false);
+    Band->setWidget(Panel1);
+    Band->lower();
+}
+
 void TForm1::Anordnen() {
     const int b = width();
-    Panel1->setGeometry(0, 0, b, Bandhoehe);
-    // At the opening size the image is 373 px high; a taller window gives it the extra height
-    // (the chart follows the image's height), a lower one never less than that.
+    // At the opening size the image is 373 px high, and what the frame leaves of 750 px below
+    // it stays free; a taller window gives the image the extra height (the chart follows the
+    // image's height), a lower one takes the free stripe first, then height of the image down
+    // to Mindestbildhoehe.
     if (Oeffnungshoehe == 0) Oeffnungshoehe = height();
-    Image1->setGeometry(0, Bandhoehe, b, Bildhoehe + std::max(0, height() - Oeffnungshoehe));
+    const int Frei = std::max(0, Oeffnungshoehe - Bandhoehe - Bildhoehe);
+    const int Inhalt = height() - std::clamp(height() - Bandhoehe - Bildhoehe, 0, Frei);
+    const int Bandteil = std::clamp(Inhalt - Mindestbildhoehe, 0, Bandhoehe);
+    Band->setGeometry(0, 0, b, Bandteil);
+    const int Rechts = Panel1->childrenRect().right() + 1;
+    const int Bildlauf = Band->verticalScrollBar()->sizeHint().width();
+    Panel1->resize(std::max(Bandteil < Bandhoehe ? b - Bildlauf : b, Rechts), Bandhoehe);
+    Image1->setGeometry(0, Bandteil, b, std::max(Inhalt - Bandteil, Mindestbildhoehe));
     // While the window is hidden Qt holds the resize event back; the chart needs the size now.
     if (Image1->Bild_anpassen()) emit Image1->Groesse_geaendert();
 }
@@ -61,18 +87,22 @@ void TForm1::showEvent(QShowEvent* e) {
     Aussengroesse_anpassen();
 }
 
-// 1031 x 750 is the outer size, frame included. A window manager tells the frame only after
-// the window is mapped (with a move or resize of the window), so this runs on each of those
-// until a frame is known, once.
+// 1031 x 750 is the outer size, frame included, where it fits; on a smaller screen the window
+// takes the available area. A window manager tells the frame only after the window is mapped
+// (with a move or resize of the window), so this runs on each of those until a frame is known,
+// once.
 void TForm1::Aussengroesse_anpassen() {
     if (Aussengroesse_gesetzt || !isVisible()) return;
     const QSize Rahmen = frameGeometry().size() - geometry().size();
     if (Rahmen.isEmpty()) return;
     Aussengroesse_gesetzt = true;
-    Oeffnungshoehe = Fensterhoehe - Rahmen.height();
-    resize(QSize(Fensterbreite, Fensterhoehe) - Rahmen);
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - QPoint(Fensterbreite / 2, Fensterhoehe / 2));
+    Oeffnungshoehe = Fenster_Vorgabe.height() - Rahmen.height();
+    const QRect r = Platz->Oeffnungsrahmen();
+    // Under a zoom Qt gives the frame rounded to whole logical pixels; one pixel less keeps
+    // the frame on the screen however it was rounded.
+    const int Rundung = Bildschirmgroesse::Zoom() == 100 ? 0 : 1;
+    resize(r.size() - Rahmen - QSize(Rundung, Rundung));
+    move(r.topLeft());
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {
@@ -95,8 +125,10 @@ void TForm1::dropEvent(QDropEvent* e) {
 // Changes of an untitled window are asked for too: closing must not lose them silently.
 void TForm1::closeEvent(QCloseEvent* e) {
     Erkundung_anhalten();
-    if (dokument.Aenderungen_sichern(true))
+    if (dokument.Aenderungen_sichern(true)) {
+        Platz->Platz_merken();
         e->accept();
-    else
+    } else {
         e->ignore();
+    }
 }

@@ -11,6 +11,7 @@
 #include "charts/UGrafik.h"
 #include "explorations/Erkundung.h"
 #include "ui/Bildfeld.h"
+#include "ui/Bildschirmgroesse.h"
 #include "ui/Diagrammzeiger.h"
 #include "ui/Dienste.h"
 #include "ui/Erkundungsanzeige.h"
@@ -29,6 +30,7 @@
 TForm1::TForm1(QWidget* parent) : QWidget(parent), dokument(*this, sitzung) {
     Formular_anmelden();
     Steuerelemente_anlegen();
+    Band_einrichten();
     if (const QScreen* s = QGuiApplication::primaryScreen()) move(s->availableGeometry().center() - rect().center());
     Ereignisse_verbinden();
     Eingaben_verbinden();
@@ -64,6 +66,7 @@ void TForm1::Steuerelemente_anlegen() {
             QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
     dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
                            Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
+    Platz = new Bildschirmgroesse(*this, dokument, SpeedButton_Datei->menu());
     setAcceptDrops(true);
     Felder = {Edit_n,       Edit_Stichprobenergebnis,
               Edit_k1,      Edit_k2,

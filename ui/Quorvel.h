@@ -18,7 +18,9 @@
 
 #include <array>
 
+class Bildschirmgroesse;
 class Diagrammzeiger;
+class QScrollArea;
 class Erkundungsanzeige;
 class Stichprobenfeld;
 
@@ -84,6 +86,7 @@ private:
     void Hilfe_zeigen();
 
     // The window's size (ui/Fenstergroesse.cpp).
+    void Band_einrichten();
     void Anordnen();
     void Aussengroesse_anpassen();
 
@@ -92,6 +95,8 @@ private:
     Erkundungsanzeige* Erkundung = nullptr;
     Stichprobenfeld* Stichproben = nullptr;
     Diagrammzeiger* Zeiger = nullptr;
+    Bildschirmgroesse* Platz = nullptr;
+    QScrollArea* Band = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};

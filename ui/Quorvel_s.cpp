@@ -3,6 +3,7 @@
 // without a window; otherwise one window, with the lesson file named on the command line
 // opened, and the event loop until it is closed.
 
+#include "ui/Bildschirmgroesse.h"
 #include "ui/Dienste.h"
 #include "ui/Dokument.h"
 #include "ui/Quorvel.h"
@@ -165,7 +166,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));
+    Bildschirmgroesse::Zoom_beim_Start(argumente);
     TForm1 Form1;
+    Bildschirmgroesse::Zustand_uebernehmen(Form1.Aufgabe());
     Form1.show();
     if (!aufruf.Datei.isEmpty()) Form1.Aufgabe().Oeffnen(aufruf.Datei);
     return app.exec();

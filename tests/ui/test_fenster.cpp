@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -78,6 +80,7 @@ TEST_F(Fenster, StartDiagramm) {
 }
 
 TEST_F(Fenster, BildFolgtDerFensterbreite) {
+    const int Breite = f->width();
     f->resize(800, f->height());
     QApplication::processEvents();
     EXPECT_EQ(f->Image1->width(), 800);
@@ -90,6 +93,18 @@ TEST_F(Fenster, BildFolgtDerFensterbreite) {
     QApplication::processEvents();
     EXPECT_EQ(f->Image1->Bild().height(), 473);
     EXPECT_EQ(f->Image1->Bild().pixel(100, 449), 0xFF000000u);
+    // A lower window draws the chart lower, whole; below a 200 px chart the band scrolls.
+    // (800 px are too narrow for the band, which scrolls sideways then.)
+    auto* Band = f->findChild<QScrollArea*>("Band");
+    ASSERT_NE(Band, nullptr);
+    for (const auto& [Hoehe, Bild, rollt] : {std::tuple{613, 273, false}, std::tuple{440, 200, true}}) {
+        f->resize(Breite, Hoehe);
+        QApplication::processEvents();
+        EXPECT_EQ(f->Image1->Bild().height(), Bild) << Hoehe;
+        EXPECT_EQ(f->Image1->geometry().bottom(), Hoehe - 1) << Hoehe;
+        EXPECT_EQ(f->Image1->Bild().pixel(100, Bild - 24), 0xFF000000u) << Hoehe;  // the k axis
+        EXPECT_EQ(Band->verticalScrollBar()->isVisible(), rollt) << Hoehe;
+    }
 }
 
 struct Ausschluss {
