@@ -309,5 +309,6 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 // A click on the chart stops an animation; a double click still asks for full screen.
 bool TForm1::eventFilter(QObject* o, QEvent* e) {
     if (o == Image1 && e->type() == QEvent::MouseButtonPress) Erkundung_anhalten();
+    if (e->type() == QEvent::KeyPress && Taste_im_Feld(o, static_cast<QKeyEvent*>(e))) return true;
     return QWidget::eventFilter(o, e);
 }

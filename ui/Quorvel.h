@@ -19,6 +19,7 @@
 #include <array>
 
 class Diagrammzeiger;
+class Eingabehinweis;
 class Erkundungsanzeige;
 class Stichprobenfeld;
 
@@ -68,6 +69,7 @@ private:
     void Nach_Aenderung();
     void Urteil_zeigen(QLineEdit* Feld, const Eingabeurteil& u);
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
+    bool Taste_im_Feld(QObject* o, QKeyEvent* k);
     void Histo_geklickt();
     void Std_geklickt();
     void Clipboard_geklickt();
@@ -92,6 +94,8 @@ private:
     Erkundungsanzeige* Erkundung = nullptr;
     Stichprobenfeld* Stichproben = nullptr;
     Diagrammzeiger* Zeiger = nullptr;
+    // Why the last entry was refused or corrected, beside its field (ui/Eingabehinweis.h).
+    Eingabehinweis* Hinweis = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};
