@@ -17,6 +17,7 @@
 #include "ui/Formular.h"
 #include "ui/Grafik.h"
 #include "ui/Stichprobenfeld.h"
+#include "ui/Tasten.h"
 #include "ui/Wertetabelle.h"
 
 #include <QMouseEvent>
@@ -60,10 +61,10 @@ void TForm1::Steuerelemente_anlegen() {
           std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
           std::pair{SpeedButton_Vollbild, Aktion_Vollbild}, std::pair{SpeedButton_Hilfe, Aktion_Hilfe},
           std::pair{SpeedButton_Stichproben, Aktion_Stichproben_ziehen}})
-        Knopf->setToolTip(
-            QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
+        Knopf->setToolTip(Mit_Taste(Aktion->text(), Aktion->shortcut()));
     dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
                            Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
+    Dateimenue_tasten(*this, *SpeedButton_Datei);
     setAcceptDrops(true);
     Felder = {Edit_n,       Edit_Stichprobenergebnis,
               Edit_k1,      Edit_k2,
