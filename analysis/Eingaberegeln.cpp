@@ -108,11 +108,10 @@ Urteil<Extended> p_pruefen(std::string_view Text, const Verteilungszeile& r)
 Urteil<int> M_pruefen(std::string_view Text, const Verteilungszeile& r)
 {
     int w = 0;
+    const std::string Regel = Zeilenmeldung(
+        "M# muss zwischen 0 und " + Zahl_ganz(r.N - 1) + " liegen, kleiner als N# = " + Zahl_ganz(r.N), r);
     // A negative M, which only a pasted text can bring, would make p negative and the
     // hypergeometric terms meaningless.
-    const std::string Regel = Zeilenmeldung("M# muss zwischen 0 und " + Zahl_ganz(r.N - 1) + " liegen, kleiner als N# = " +
-                                                Zahl_ganz(r.N),
-                                            r);
     if (!Ganzzahl_lesen(Text, w) || w < 0) return Abweisung<int>(Regel, true);
     if (!(w < r.N)) return Abweisung<int>(Regel, true, Zeilenmeldung("M# muss kleiner als N# sein !", r));
     return Annahme(w);
@@ -157,7 +156,8 @@ Urteil<int> kre_pruefen(std::string_view Text, int kli, int n)
 {
     int w = 0;
     const int von = kli > 0 ? kli : 0;
-    const std::string Regel = Zwischen("kre", (von == kli ? "kli = " : "") + Zahl_ganz(von), "n + 1 = " + Zahl_ganz(n + 1));
+    const std::string Regel =
+        Zwischen("kre", (von == kli ? "kli = " : "") + Zahl_ganz(von), "n + 1 = " + Zahl_ganz(n + 1));
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(Regel, false);
     // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
     // read the table below k = 0: it counts as breaking the rule.

@@ -56,7 +56,9 @@ void Dateimenue_tasten(QWidget& Fenster, Menueknopf& Datei) {
 QString Mit_Taste(const QString& Text, const QKeySequence& Taste) {
     QString t = Text;
     // "&&" is a plain "&"; a single one marks the letter.
-    t.replace(QLatin1String("&&"), QString(QChar(0xE000))).remove(QLatin1Char('&')).replace(QChar(0xE000), QLatin1Char('&'));
+    t.replace(QLatin1String("&&"), QString(QChar(0xE000)))
+        .remove(QLatin1Char('&'))
+        .replace(QChar(0xE000), QLatin1Char('&'));
     return QStringLiteral("%1 (%2)").arg(t, Taste.toString(QKeySequence::NativeText));
 }
 

@@ -53,7 +53,8 @@ TEST_F(Tastaturtest, JedeAktionUndJederKnopfHatEineTaste) {
     for (const QAction* a : f->findChildren<QAction*>()) {
         if (a->isSeparator() || a->text().isEmpty() || !a->isEnabled()) continue;
         ++Aktionen;
-        EXPECT_TRUE(!a->shortcut().isEmpty() || !QKeySequence::mnemonic(a->text()).isEmpty()) << a->text().toStdString();
+        EXPECT_TRUE(!a->shortcut().isEmpty() || !QKeySequence::mnemonic(a->text()).isEmpty())
+            << a->text().toStdString();
     }
     EXPECT_GE(Aktionen, 12);
     for (const QAbstractButton* b : f->findChildren<QAbstractButton*>()) {
@@ -61,9 +62,11 @@ TEST_F(Tastaturtest, JedeAktionUndJederKnopfHatEineTaste) {
         if (b->window() != f.get() || b->objectName().isEmpty() || b->focusPolicy() & Qt::TabFocus) continue;
         const QString Hinweis = b->toolTip();
         const qsizetype Klammer = Hinweis.lastIndexOf(" (");
-        ASSERT_TRUE(Klammer > 0 && Hinweis.endsWith(')')) << b->objectName().toStdString() << ": " << Hinweis.toStdString();
+        ASSERT_TRUE(Klammer > 0 && Hinweis.endsWith(')'))
+            << b->objectName().toStdString() << ": " << Hinweis.toStdString();
         const QStringList Genannt = Hinweis.mid(Klammer + 2).chopped(1).split(QStringLiteral(", "));
-        for (const QString& t : Genannt) EXPECT_TRUE(Tasten.contains(t)) << b->objectName().toStdString() << ": " << t.toStdString();
+        for (const QString& t : Genannt)
+            EXPECT_TRUE(Tasten.contains(t)) << b->objectName().toStdString() << ": " << t.toStdString();
     }
 }
 
@@ -154,7 +157,8 @@ TEST_F(Tastaturtest, AbgewiesenesNSagtWarum) {
     f->Edit_n->selectAll();
     QTest::keyClicks(f->Edit_n, "9999");
     QList<QWidget*> Fokus;
-    const auto Verbindung = QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* neu) { Fokus << neu; });
+    const auto Verbindung =
+        QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* neu) { Fokus << neu; });
     QTest::keyClick(f->Edit_n, Qt::Key_Return);
     QTest::qWait(20);
     QObject::disconnect(Verbindung);
