@@ -32,7 +32,7 @@ F Feld_aus(const Urteil<T>& u, std::string_view Text)
 template <class T>
 Eingabeurteil Urteil_fuer_Fenster(const Urteil<T>& u)
 {
-    return {u.Art, u.Ton, u.Meldung};
+    return {u.Art, u.Ton, u.Meldung, u.Grund};
 }
 
 bool& Bit(Schalter& s, Kasten k)
@@ -404,7 +404,7 @@ Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art_neu)
     if (Art_neu >= vaBinomial && Art_neu <= vaGeometr) Art(e.s, Zeile) = Art_neu;
     for (int i = 0; i < 3; ++i)
         if (Art(e.s, i) == vaHypergeo && e.n.Wert > e.N[i].Wert)
-            return {Urteilsart::Abweisen, true, "n zu groß für Hypergeo"};
+            return {Urteilsart::Abweisen, true, "n zu groß für Hypergeo", n_hoechstens_N(i, e.N[i].Wert)};
     return {};
 }
 

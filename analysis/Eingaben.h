@@ -100,6 +100,8 @@ struct Eingabeurteil {
     Urteilsart Art = Urteilsart::Annehmen;
     bool Ton = false;
     std::string Meldung;
+    // Abweisen, Korrigieren: the rule in words, for the hint beside the field (UTF-8).
+    std::string Grund;
 };
 
 // The user's Text typed into field f, judged by the field's rule against what the window

@@ -22,6 +22,9 @@ struct Urteil {
     std::string Text;     // Korrigieren: what the field shows instead (UTF-8)
     bool Ton = false;     // Abweisen: with the alert sound
     std::string Meldung;  // Abweisen: the message to show, empty for none (UTF-8)
+    // Abweisen, Korrigieren: why, in the user's words with today's bounds ("n muss zwischen 1
+    // und 4000 liegen"); a correction adds what the field shows instead. UTF-8.
+    std::string Grund;
 };
 
 // Texts are the fields' UTF-8 texts; they are read by Ganzzahl_lesen and Dezimal_lesen.
@@ -31,6 +34,8 @@ struct Urteil {
 // n: 1..k_Maximum, with the sound. Then for every row whose kind in s is hypergeometric
 // n <= N of that row, else rejected with the sound and "n zu groß für Hypergeo".
 Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s);
+// Why n is refused beside a hypergeometric row Zeile (0..2) of population N.
+std::string n_hoechstens_N(int Zeile, int N);
 
 // x: silently rejected if it doesn't read; outside 0..n corrected to 0.
 Urteil<int> x_pruefen(std::string_view Text, int n);

@@ -81,12 +81,12 @@ QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argum
 
 Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue) : QObject(&f), Fenster(f), dokument(d) {
     Menue->addSeparator();
-    QMenu* Ansicht = Menue->addMenu(QStringLiteral("Ansicht"));
+    QMenu* Ansicht = Menue->addMenu(QStringLiteral("&Ansicht"));
     Ansicht->setObjectName(QStringLiteral("Menue_Ansicht"));
-    Ansicht->setAccessibleName(Ansicht->title());
-    Groesser = Ansicht->addAction(QStringLiteral("Größer"));
-    Kleiner = Ansicht->addAction(QStringLiteral("Kleiner"));
-    Normal = Ansicht->addAction(QStringLiteral("Normalgröße"));
+    Ansicht->setAccessibleName(QStringLiteral("Ansicht"));
+    Groesser = Ansicht->addAction(QStringLiteral("&Größer"));
+    Kleiner = Ansicht->addAction(QStringLiteral("&Kleiner"));
+    Normal = Ansicht->addAction(QStringLiteral("&Normalgröße"));
     // Ctrl+= is where the plus lies unshifted on many keyboards.
     Groesser->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     Kleiner->setShortcut(QKeySequence::ZoomOut);

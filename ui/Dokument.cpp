@@ -5,6 +5,7 @@
 #include "ui/Dienste.h"
 #include "ui/Grafik.h"
 #include "ui/Sitzung.h"
+#include "ui/Tasten.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -145,8 +146,9 @@ void Dokument::Zuletzt_zeigen(QMenu* Menue) {
     Menue->clear();
     const QStringList l = Zuletzt_geoeffnet();
     if (l.isEmpty()) Menue->addAction(QStringLiteral("(keine)"))->setEnabled(false);
-    for (const QString& Datei : l) {
-        QAction* a = Menue->addAction(QFileInfo(Datei).fileName());
+    for (int i = 0; i < l.size(); ++i) {
+        const QString& Datei = l[i];
+        QAction* a = Menue->addAction(Nummeriert(i + 1, QFileInfo(Datei).fileName()));
         a->setToolTip(Datei);
         a->setStatusTip(Datei);
         connect(a, &QAction::triggered, this, [this, Datei] { Oeffnen(Datei); });
@@ -163,11 +165,12 @@ QString Dokument::Beispielordner() {
 void Dokument::Menue_anlegen(QToolButton* Knopf, QAction* Oeffnen_, QAction* Speichern_, QAction* Speichern_unter_,
                              const QList<QAction*>& Grafik) {
     auto* Menue = new QMenu(Knopf);
+    Menue->setObjectName(QStringLiteral("Menue_Datei"));
     Menue->setAccessibleName(QStringLiteral("Datei"));
     Menue->addAction(Oeffnen_);
-    QMenu* Zuletzt = Menue->addMenu(QStringLiteral("Zuletzt geöffnet"));
+    QMenu* Zuletzt = Menue->addMenu(QStringLiteral("&Zuletzt geöffnet"));
     Zuletzt->setObjectName(QStringLiteral("Menue_Zuletzt"));
-    Zuletzt->setAccessibleName(Zuletzt->title());
+    Zuletzt->setAccessibleName(QStringLiteral("Zuletzt geöffnet"));
     connect(Zuletzt, &QMenu::aboutToShow, this, [this, Zuletzt] { Zuletzt_zeigen(Zuletzt); });
     Menue->addAction(Speichern_);
     Menue->addAction(Speichern_unter_);
@@ -175,7 +178,7 @@ void Dokument::Menue_anlegen(QToolButton* Knopf, QAction* Oeffnen_, QAction* Spe
     Menue->addActions(Grafik);
     Knopf->setMenu(Menue);
     Knopf->setPopupMode(QToolButton::InstantPopup);
-    Knopf->setToolTip(QStringLiteral("Datei: Aufgabe öffnen, speichern; Grafik exportieren, drucken"));
+    Knopf->setToolTip(QStringLiteral("Datei: Aufgabe öffnen, speichern; Grafik exportieren, drucken (F10, Alt+D)"));
     connect(Oeffnen_, &QAction::triggered, this, &Dokument::Oeffnen_waehlen);
     connect(Speichern_, &QAction::triggered, this, &Dokument::Speichern);
     connect(Speichern_unter_, &QAction::triggered, this, &Dokument::Speichern_unter);

@@ -7,13 +7,17 @@
 
 #include "ui/Dienste.h"
 #include "ui/Eingabe_lesen.h"
+#include "ui/Eingabehinweis.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 
 void TForm1::Eingaben_verbinden() {
+    Hinweis = new Eingabehinweis(this);
     auto* ganz = new Ganzzahl_Tastenfilter(this);
     auto* dezimal = new Dezimal_Tastenfilter(this);
     for (int i = 0; i < Feldzahl; ++i) {
@@ -21,6 +25,9 @@ void TForm1::Eingaben_verbinden() {
         const bool Dezimal = f == Feld::p0 || f == Feld::p1 || f == Feld::p2 || f == Feld::Alfali ||
                              f == Feld::Alfare || f == Feld::Sigmafaktor || f == Feld::Umgebung;
         Felder[i]->installEventFilter(Dezimal ? static_cast<QObject*>(dezimal) : ganz);
+        // After the key filter, so it comes first: it sees Tab before the focus moves, and
+        // the Tab that the key filter makes of Enter.
+        Felder[i]->installEventFilter(this);
     }
     connect(qApp, &QApplication::focusChanged, this, &TForm1::Fokus_gewechselt);
     // While n is typed, the k fields show the whole range it would give; a refused n shows
@@ -59,6 +66,19 @@ void TForm1::Fokus_gewechselt(QWidget* alt, QWidget* neu) {
     if (auto* e = qobject_cast<QLineEdit*>(alt); e && !e->hasFocus()) e->setCursorPosition(0);
 }
 
+// Tab or Shift+Tab in an edited field (Enter becomes Tab): the entry is judged before the focus
+// moves, and a refused one keeps it there, so no other control gets the focus even for a
+// moment (a screen reader would name that control while the field keeps the keys). A click
+// elsewhere still ends the entry by the focus change.
+bool TForm1::Taste_im_Feld(QObject* o, QKeyEvent* k) {
+    if (k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) return false;
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const auto it = std::find(Felder.begin(), Felder.end(), o);
+    if (it == Felder.end() || !(*it)->isModified()) return false;
+    Feld_verlassen(*it);
+    return (*it)->isModified();
+}
+
 // Only a text the user edited since the program last wrote the field is an entry (Qt keeps
 // that fact as isModified): a field merely passed through keeps its value.
 void TForm1::Feld_verlassen(QWidget* w) {
@@ -74,6 +94,10 @@ void TForm1::Feld_verlassen(QWidget* w) {
         // Taken: the field shows the value's text, and leaving it again changes nothing.
         f->setModified(false);
         Feld_zeigen(static_cast<int>(Welches));
+        if (u.Art == Urteilsart::Korrigieren)
+            Hinweis->Zeigen(f, QString::fromStdString(u.Grund));
+        else
+            Hinweis->Verbergen();
     }
     Nach_Aenderung();
 }
@@ -89,4 +113,14 @@ void TForm1::Urteil_zeigen(QLineEdit* Feld, const Eingabeurteil& u) {
             if (k->isDown()) k->setDown(false);
     });
     Feld->setFocus();
+    if (!u.Grund.empty()) Hinweis->Zeigen(Feld, QString::fromStdString(u.Grund), false);
+    // The focus came back while Qt was moving it on: Qt tells a screen reader of the control
+    // left for only after this, which would leave the reader there. Once that is out, the
+    // reader hears this field again and then why it refused.
+    QTimer::singleShot(0, Feld, [this, Feld] {
+        if (!Feld->hasFocus()) return;
+        QAccessibleEvent Fokus(Feld, QAccessible::Focus);
+        QAccessible::updateAccessibility(&Fokus);
+        Hinweis->Ansagen();
+    });
 }

@@ -3,8 +3,9 @@
 
 #include "ui/Quorvel.h"
 
+#include "ui/Hilfetext.h"
+
 #include <QDialogButtonBox>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 void TForm1::Hilfe_zeigen() {
@@ -12,7 +13,7 @@ void TForm1::Hilfe_zeigen() {
         Hilfe = new QDialog(this);
         Hilfe->setObjectName(QStringLiteral("Hilfe"));
         Hilfe->setWindowTitle(QStringLiteral("Hilfe"));
-        auto* Text = new QTextBrowser(Hilfe);
+        auto* Text = new Hilfetext(Hilfe);
         Text->setObjectName(QStringLiteral("Hilfetext"));
         Text->setAccessibleName(QStringLiteral("Hilfe"));
         Text->setSource(QUrl(QStringLiteral("qrc:/Hilfe.html")));

@@ -18,6 +18,7 @@
 #include "ui/Formular.h"
 #include "ui/Grafik.h"
 #include "ui/Stichprobenfeld.h"
+#include "ui/Tasten.h"
 #include "ui/Wertetabelle.h"
 
 #include <QMouseEvent>
@@ -62,11 +63,11 @@ void TForm1::Steuerelemente_anlegen() {
           std::pair{SpeedButton_Grafik_drucken, Aktion_Grafik_drucken},
           std::pair{SpeedButton_Vollbild, Aktion_Vollbild}, std::pair{SpeedButton_Hilfe, Aktion_Hilfe},
           std::pair{SpeedButton_Stichproben, Aktion_Stichproben_ziehen}})
-        Knopf->setToolTip(
-            QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
+        Knopf->setToolTip(Mit_Taste(Aktion->text(), Aktion->shortcut()));
     dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
                            Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
     Platz = new Bildschirmgroesse(*this, dokument, SpeedButton_Datei->menu());
+    Dateimenue_tasten(*this, *SpeedButton_Datei);
     setAcceptDrops(true);
     Felder = {Edit_n,       Edit_Stichprobenergebnis,
               Edit_k1,      Edit_k2,
@@ -312,5 +313,6 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 // A click on the chart stops an animation; a double click still asks for full screen.
 bool TForm1::eventFilter(QObject* o, QEvent* e) {
     if (o == Image1 && e->type() == QEvent::MouseButtonPress) Erkundung_anhalten();
+    if (e->type() == QEvent::KeyPress && Taste_im_Feld(o, static_cast<QKeyEvent*>(e))) return true;
     return QWidget::eventFilter(o, e);
 }

@@ -21,6 +21,7 @@
 class Bildschirmgroesse;
 class Diagrammzeiger;
 class QScrollArea;
+class Eingabehinweis;
 class Erkundungsanzeige;
 class Stichprobenfeld;
 
@@ -70,6 +71,7 @@ private:
     void Nach_Aenderung();
     void Urteil_zeigen(QLineEdit* Feld, const Eingabeurteil& u);
     void Fokus_gewechselt(QWidget* alt, QWidget* neu);
+    bool Taste_im_Feld(QObject* o, QKeyEvent* k);
     void Histo_geklickt();
     void Std_geklickt();
     void Clipboard_geklickt();
@@ -97,6 +99,8 @@ private:
     Diagrammzeiger* Zeiger = nullptr;
     Bildschirmgroesse* Platz = nullptr;
     QScrollArea* Band = nullptr;
+    // Why the last entry was refused or corrected, beside its field (ui/Eingabehinweis.h).
+    Eingabehinweis* Hinweis = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};

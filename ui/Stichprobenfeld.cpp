@@ -5,6 +5,7 @@
 #include "charts/Qt_Text.h"
 #include "ui/Dienste.h"
 #include "ui/Eingabe_lesen.h"
+#include "ui/Eingabehinweis.h"
 #include "ui/Grafik.h"
 #include "ui/Sitzung.h"
 
@@ -16,6 +17,7 @@
 
 Stichprobenfeld::Stichprobenfeld(Sitzung& s, QWidget* Fenster) : QWidget(Fenster, Qt::Tool), sitzung(s) {
     setupUi(this);
+    Hinweis = new Eingabehinweis(this);
     auto* ganz = new Ganzzahl_Tastenfilter(this);
     Edit_Stichprobenzahl->installEventFilter(ganz);
     Edit_Startwert->installEventFilter(ganz);
@@ -80,8 +82,10 @@ bool Stichprobenfeld::Feld_verlassen(QLineEdit* Feld) {
     if (u.Art == Urteilsart::Abweisen) {
         if (u.Ton) dienste().Signalton();
         Feld->setFocus();
+        Hinweis->Zeigen(Feld, QString::fromStdString(u.Grund));
         return false;
     }
+    Hinweis->Verbergen();
     Feld->setModified(false);
     Anzeigen();
     return true;

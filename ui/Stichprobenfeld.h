@@ -20,6 +20,7 @@
 #include <optional>
 #include <random>
 
+class Eingabehinweis;
 class QLineEdit;
 class Sitzung;
 
@@ -77,4 +78,6 @@ private:
     QTimer Zeitgeber{this};
     std::optional<Ziehlauf> Ziehen;
     bool Platziert = false;
+    // Why an entry was refused, beside its field.
+    Eingabehinweis* Hinweis = nullptr;
 };

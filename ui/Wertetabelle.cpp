@@ -253,16 +253,16 @@ TStringGrid::TStringGrid(QWidget* parent)
     const auto Mit_Taste = [](const QString& Text, QKeySequence::StandardKey Taste) {
         return Text + QLatin1Char('\t') + QKeySequence(Taste).toString(QKeySequence::NativeText);
     };
-    auto* Alles_markieren = new QAction(Mit_Taste(QStringLiteral("Alles markieren"), QKeySequence::SelectAll), this);
+    auto* Alles_markieren = new QAction(Mit_Taste(QStringLiteral("&Alles markieren"), QKeySequence::SelectAll), this);
     connect(Alles_markieren, &QAction::triggered, this, &QTableView::selectAll);
     addAction(Alles_markieren);
-    auto* Kopieren = new QAction(Mit_Taste(QStringLiteral("Kopieren"), QKeySequence::Copy), this);
+    auto* Kopieren = new QAction(Mit_Taste(QStringLiteral("&Kopieren"), QKeySequence::Copy), this);
     connect(Kopieren, &QAction::triggered, this, [this] {
         const Tabellenauszug a = Auszug(false);
         if (!a.Text.isEmpty()) dienste().Tabelle_kopieren(a.Text, a.Html);
     });
     addAction(Kopieren);
-    Aktion_Tabelle_kopieren = new QAction(QStringLiteral("Tabelle kopieren"), this);
+    Aktion_Tabelle_kopieren = new QAction(QStringLiteral("&Tabelle kopieren"), this);
     Aktion_Tabelle_kopieren->setObjectName(QStringLiteral("Aktion_Tabelle_kopieren"));
     connect(Aktion_Tabelle_kopieren, &QAction::triggered, this, [this] {
         const Tabellenauszug a = Auszug(true);

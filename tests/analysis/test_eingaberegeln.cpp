@@ -218,7 +218,7 @@ TEST(Ganzzahl_Zufall, stimmt_mit_Vergleichsweg_ueberein) {
 
 template <class T>
 Urteil<Extended> reell(const Urteil<T>& u) {
-    return {u.Art, Extended(u.Wert), u.Text, u.Ton, u.Meldung};
+    return {u.Art, Extended(u.Wert), u.Text, u.Ton, u.Meldung, u.Grund};
 }
 
 // The field's rule with the state values its exit handler passes.
@@ -261,6 +261,12 @@ TEST_P(Regel, urteilt) {
     ASSERT_EQ(u.Art, f.Art);
     EXPECT_EQ(u.Ton, f.Ton);
     EXPECT_EQ(u.Meldung, f.Meldung ? f.Meldung : "");
+    // The words beside the field: a rule for every verdict but Annehmen, and a correction
+    // names the text the field shows instead.
+    EXPECT_EQ(u.Grund.empty(), f.Art == Urteilsart::Annehmen) << u.Grund;
+    if (f.Art == Urteilsart::Korrigieren) {
+        EXPECT_TRUE(u.Grund.ends_with(std::string(" – ") + f.Feldtext + " eingesetzt")) << u.Grund;
+    }
     if (f.Art == Urteilsart::Abweisen) return;
     EXPECT_EQ(u.Wert, f.Wert);
     EXPECT_EQ(u.Text, f.Art == Urteilsart::Korrigieren ? f.Feldtext : "");

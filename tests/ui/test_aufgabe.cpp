@@ -34,7 +34,9 @@ QStringList Ansicht(TForm1& f) {
     for (QLineEdit* e : f.findChildren<QLineEdit*>()) l << e->objectName() + "=" + e->text();
     for (QCheckBox* k : f.findChildren<QCheckBox*>()) l << k->objectName() + (k->isChecked() ? "=1" : "=0");
     for (QComboBox* c : f.findChildren<QComboBox*>()) l << c->objectName() + "=" + c->currentText();
-    for (QLabel* t : f.findChildren<QLabel*>()) l << t->objectName() + "=" + t->text();
+    // The hint beside a field tells of the last entry, not of the settings.
+    for (QLabel* t : f.findChildren<QLabel*>())
+        if (t->objectName() != "Eingabehinweis") l << t->objectName() + "=" + t->text();
     return l;
 }
 

@@ -6,6 +6,7 @@
 #include "analysis/Zahlentexte.h"
 #include "charts/Markierungen.h"
 #include "ui/Bildfeld.h"
+#include "ui/Eingabehinweis.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -190,6 +191,10 @@ TEST_P(Abgewiesen, aendert_nichts_und_behaelt_den_Fokus) {
 
     EXPECT_EQ(e->text(), text);
     EXPECT_TRUE(e->hasFocus());
+    // Why, in words beside the field, in the field's window (the samples panel is one of its own).
+    const auto* Hinweis = e->window()->findChild<Eingabehinweis*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(Hinweis, nullptr);
+    EXPECT_TRUE(Hinweis->isVisible() && !Hinweis->text().isEmpty());
     EXPECT_EQ(rec->Toene, a.Ton ? 1 : 0);
     const QStringList erwartet = a.Meldung ? QStringList{QString::fromUtf8(a.Meldung)} : QStringList{};
     EXPECT_EQ(rec->Meldungen, erwartet);

@@ -610,7 +610,7 @@ TEST_F(Fenster, JedesTastenkuerzelIstZuFinden) {
 
     QStringList Menue;
     for (const QAction* a : f->StringGrid1->actions()) Menue << a->text();
-    ASSERT_EQ(Menue, (QStringList{"Alles markieren\t" + Tasten[0], "Kopieren\t" + Tasten[1], "Tabelle kopieren"}));
+    ASSERT_EQ(Menue, (QStringList{"&Alles markieren\t" + Tasten[0], "&Kopieren\t" + Tasten[1], "&Tabelle kopieren"}));
     f->StringGrid1->actions()[2]->trigger();
     const QString Ganz = QApplication::clipboard()->text();
     QApplication::clipboard()->clear();

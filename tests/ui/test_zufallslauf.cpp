@@ -367,9 +367,10 @@ protected:
     Anblick Ansehen() const {
         Anblick a;
         for (QLineEdit* e : f->findChildren<QLineEdit*>()) a.Texte << e->objectName() + "=" + e->text();
-        // A tooltip is a label of its own window.
+        // A tooltip is a label of its own window; the hint beside a field tells of the last
+        // entry and goes by itself, on a clock of its own.
         for (QLabel* l : f->findChildren<QLabel*>())
-            if (!l->isWindow()) a.Texte << l->objectName() + "=" + l->text();
+            if (!l->isWindow() && l->objectName() != "Eingabehinweis") a.Texte << l->objectName() + "=" + l->text();
         const Zustand& z = f->Stand();
         a.Werte = {(long double)z.n,
                    (long double)z.k1,
