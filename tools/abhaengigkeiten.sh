@@ -10,9 +10,11 @@ cd "$(dirname "$0")/.."
 #   paketprobe: also what tools/paketprobe.sh needs to prove the package on a bare Debian 12
 #   diffoscope: what shows where two builds of the package differ
 # libqt6svg6 draws the window icon, qt6-translations-l10n holds Qt's German dialog texts; reuse
-# is the CTest check of the licences.
+# is the CTest check of the licences. The AT-SPI run (tests/vorleser) needs a session bus, the
+# accessibility bus, pyatspi, a window manager and xdotool.
 pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
-        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 qt6-translations-l10n reuse)
+        fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 qt6-translations-l10n reuse
+        dbus dbus-x11 at-spi2-core python3-pyatspi openbox xdotool)
 case "${1:-}" in
   deb) pakete+=(dpkg-dev debhelper lintian devscripts) ;;
   # A minimal system, its X server and Wayland compositor on the host, and what reads the
