@@ -41,8 +41,9 @@ bool Verteilung_bekannt(int Art) { return Art >= vaBinomial && Art <= vaGeometr;
 // The genitive after the chart's kind: "der Binomialverteilung mit p0=0,8".
 QString Verteilung_Genitiv(int Art, const QString& Name, const QString& p, int M, int N) {
     if (!Verteilung_bekannt(Art)) return QStringLiteral("ohne Verteilung");
-    return QStringLiteral("der ") + Verteilungsname(Art, Name, p, M, N)
-                                        .replace(QStringLiteral("ische Verteilung"), QStringLiteral("ischen Verteilung"));
+    return QStringLiteral("der ") +
+           Verteilungsname(Art, Name, p, M, N)
+               .replace(QStringLiteral("ische Verteilung"), QStringLiteral("ischen Verteilung"));
 }
 
 // A further row drawn over the chart: "dazu die Binomialverteilung mit p1=0,5".
@@ -88,7 +89,7 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichpro
     QStringList Teile;
     Teile << QStringLiteral("%1 %2 für n=%3, k von %4 bis %5")
                  .arg(Art, Verteilung_Genitiv(s.Verteilung_p0, QStringLiteral("p0"), Parameter(p_Texte[0], z.p0), z.M0,
-                                             z.N0))
+                                              z.N0))
                  .arg(z.n)
                  .arg(z.k1)
                  .arg(z.k2);

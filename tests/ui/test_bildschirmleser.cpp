@@ -28,12 +28,11 @@ public:
 // The box keeps its own name whatever is picked; the pick is its value and its text, and the
 // one selected item of its list.
 TEST_F(Bildschirmleser, AuswahlenNennenIhrenEintrag) {
-    for (const auto& [c, Name, Eintrag, Wert] :
-         {std::tuple<QComboBox*, const char*, int, const char*>{f->ComboBox_Verteilung_p0, "Verteilung von p0", 2,
-                                                                "Poisson"},
-          {f->ComboBox_Verteilung_p1, "Verteilung von p1", 1, "Hypergeo"},
-          {f->ComboBox_Verteilung_p2, "Verteilung von p2", 3, "Geometr"},
-          {f->ComboBox_Histo_Saeule, "Diagrammart", 1, "Säulendiagramm"}}) {
+    for (const auto& [c, Name, Eintrag, Wert] : {std::tuple<QComboBox*, const char*, int, const char*>{
+                                                     f->ComboBox_Verteilung_p0, "Verteilung von p0", 2, "Poisson"},
+                                                 {f->ComboBox_Verteilung_p1, "Verteilung von p1", 1, "Hypergeo"},
+                                                 {f->ComboBox_Verteilung_p2, "Verteilung von p2", 3, "Geometr"},
+                                                 {f->ComboBox_Histo_Saeule, "Diagrammart", 1, "Säulendiagramm"}}) {
         SCOPED_TRACE(Name);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
         ASSERT_NE(a, nullptr);
@@ -78,20 +77,20 @@ TEST_P(Diagramm_in_Worten, WieDieFelder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fenster, Diagramm_in_Worten,
-    ::testing::Values(
-        Beschreibungsfall{"P0AlsBruch",
-                          [](Bildschirmleser& t, TForm1& f) {
-                              t.Eingeben(f.Edit_p0, "1/6");
-                              f.CheckBox_Alfa_zeigen->click();
-                          },
-                          {"Histogramm der Binomialverteilung mit p0=1/6 für n=20", ", P(A)="}},
-        Beschreibungsfall{"Verwerfungsbereich",
-                          [](Bildschirmleser&, TForm1& f) { f.CheckBox_Alfa_zeigen->click(); },
-                          {"Verwerfungsbereich V={0; ... ;12;20; ... ;20}, α-Fehler 4,37%, P(A)=95,63%"}},
-        Beschreibungsfall{"Annahmebereich",
-                          [](Bildschirmleser&, TForm1& f) { f.CheckBox_Annahmebereich_zeigen->click(); },
-                          {"Annahmebereich A={13; ... ;19}, P(A)=95,63%"}},
-        Beschreibungsfall{"WeitereVerteilungen",
+    ::testing::Values(Beschreibungsfall{"P0AlsBruch",
+                                        [](Bildschirmleser& t, TForm1& f) {
+                                            t.Eingeben(f.Edit_p0, "1/6");
+                                            f.CheckBox_Alfa_zeigen->click();
+                                        },
+                                        {"Histogramm der Binomialverteilung mit p0=1/6 für n=20", ", P(A)="}},
+                      Beschreibungsfall{"Verwerfungsbereich",
+                                        [](Bildschirmleser&, TForm1& f) { f.CheckBox_Alfa_zeigen->click(); },
+                                        {"Verwerfungsbereich V={0; ... ;12;20; ... ;20}, α-Fehler 4,37%, P(A)=95,63%"}},
+                      Beschreibungsfall{"Annahmebereich",
+                                        [](Bildschirmleser&, TForm1& f) { f.CheckBox_Annahmebereich_zeigen->click(); },
+                                        {"Annahmebereich A={13; ... ;19}, P(A)=95,63%"}},
+                      Beschreibungsfall{
+                          "WeitereVerteilungen",
                           [](Bildschirmleser& t, TForm1& f) {
                               t.Eingeben(f.Edit_p1, "1/3");
                               f.CheckBox_p1_zeichnen->click();
@@ -99,12 +98,12 @@ INSTANTIATE_TEST_SUITE_P(
                               t.Waehlen(f.ComboBox_Verteilung_p2, 1);
                           },
                           {"; dazu die Binomialverteilung mit p1=1/3; dazu die hypergeometrische Verteilung mit M="}},
-        Beschreibungsfall{"OC",
-                          [](Bildschirmleser& t, TForm1& f) {
-                              t.Eingeben(f.Edit_p0, "1/6");
-                              f.BitBtn_OC->click();
-                          },
-                          {"OC-Kurve des ", " und p0=1/6: "}}),
+                      Beschreibungsfall{"OC",
+                                        [](Bildschirmleser& t, TForm1& f) {
+                                            t.Eingeben(f.Edit_p0, "1/6");
+                                            f.BitBtn_OC->click();
+                                        },
+                                        {"OC-Kurve des ", " und p0=1/6: "}}),
     [](const auto& i) { return std::string(i.param.Name); });
 
 // --- An animation heard once ----------------------------------------------------------------
