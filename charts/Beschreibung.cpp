@@ -9,6 +9,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,28 +20,44 @@ QString Prozent(Extended w) {
 
 QString Zahl(Extended w) { return std::isfinite(w) ? Qt_Text(Zahl_allgemein(w)) : QStringLiteral("–"); }
 
-// "Binomialverteilung mit p0=0,8" and the like, for row i (0, 1, 2).
-QString Verteilungsname(int Art, const QString& Name, Extended p, int M, int N) {
+// "Binomialverteilung mit p0=0,8" and the like, p the parameter as it is to be read.
+QString Verteilungsname(int Art, const QString& Name, const QString& p, int M, int N) {
     switch (Art) {
     case vaBinomial:
-        return QStringLiteral("Binomialverteilung mit %1=%2").arg(Name, Zahl(p));
+        return QStringLiteral("Binomialverteilung mit %1=%2").arg(Name, p);
     case vaHypergeo:
         return QStringLiteral("hypergeometrische Verteilung mit M=%1 und N=%2").arg(M).arg(N);
     case vaPoisson:
-        return QStringLiteral("Poissonverteilung mit %1=%2").arg(Name, Zahl(p));
+        return QStringLiteral("Poissonverteilung mit %1=%2").arg(Name, p);
     case vaGeometr:
-        return QStringLiteral("geometrische Verteilung mit %1=%2").arg(Name, Zahl(p));
+        return QStringLiteral("geometrische Verteilung mit %1=%2").arg(Name, p);
     default:
         return QStringLiteral("keine Verteilung");
     }
 }
 
-// The same in the dative: "der Binomialverteilung mit p0=0,8".
-QString Verteilung(int Art, const QString& Name, Extended p, int M, int N) {
-    if (Art < vaBinomial || Art > vaGeometr) return QStringLiteral("ohne Verteilung");
+bool Verteilung_bekannt(int Art) { return Art >= vaBinomial && Art <= vaGeometr; }
+
+// The genitive after the chart's kind: "der Binomialverteilung mit p0=0,8".
+QString Verteilung_Genitiv(int Art, const QString& Name, const QString& p, int M, int N) {
+    if (!Verteilung_bekannt(Art)) return QStringLiteral("ohne Verteilung");
     return QStringLiteral("der ") +
            Verteilungsname(Art, Name, p, M, N)
                .replace(QStringLiteral("ische Verteilung"), QStringLiteral("ischen Verteilung"));
+}
+
+// A further row drawn over the chart: "dazu die Binomialverteilung mit p1=0,5".
+QString Verteilung_dazu(int Art, const QString& Name, const QString& p, int M, int N) {
+    if (!Verteilung_bekannt(Art)) return QStringLiteral("zu %1 keine Verteilung").arg(Name);
+    return QStringLiteral("dazu die ") + Verteilungsname(Art, Name, p, M, N);
+}
+
+// A parameter as its field shows it ("1/6"), else its value.
+QString Parameter(const QString& Feldtext, Extended p) { return Feldtext.isEmpty() ? Zahl(p) : Feldtext; }
+
+// The acceptance region's probability under H0, as the information box gives it.
+QString P_A(const Zustand& z) {
+    return QStringLiteral("P(A)=") + Prozent(std::max<Extended>(0, 100 - Alfa_Fehler_erreicht(z)));
 }
 
 // "aus H0", "aus p1".
@@ -64,24 +81,26 @@ QString Entscheidung(const Zustand& z) { return QStringLiteral("Entscheidung: ")
 
 }  // namespace
 
-QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st) {
+QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st,
+                             const std::array<QString, 3>& p_Texte) {
     const QString Art = s.p0_kumuliert      ? QStringLiteral("Kumulierte Verteilung")
                         : z.Saeulendiagramm ? QStringLiteral("Säulendiagramm")
                                             : QStringLiteral("Histogramm");
     QStringList Teile;
     Teile << QStringLiteral("%1 %2 für n=%3, k von %4 bis %5")
-                 .arg(Art, Verteilung(s.Verteilung_p0, QStringLiteral("p0"), z.p0, z.M0, z.N0))
+                 .arg(Art, Verteilung_Genitiv(s.Verteilung_p0, QStringLiteral("p0"), Parameter(p_Texte[0], z.p0), z.M0,
+                                              z.N0))
                  .arg(z.n)
                  .arg(z.k1)
                  .arg(z.k2);
     if (s.p1_zeichnen)
-        Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
+        Teile << Verteilung_dazu(s.Verteilung_p1, QStringLiteral("p1"), Parameter(p_Texte[1], z.p1), z.M1, z.N1);
     if (s.p2_zeichnen)
-        Teile << QStringLiteral("dazu ") + Verteilung(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
+        Teile << Verteilung_dazu(s.Verteilung_p2, QStringLiteral("p2"), Parameter(p_Texte[2], z.p2), z.M2, z.N2);
     if (s.Alfa_zeigen)
-        Teile << QStringLiteral("Verwerfungsbereich V=%1, α-Fehler %2")
-                     .arg(Ablehnungsmenge(z), Prozent(Alfa_Fehler_erreicht(z)));
-    if (s.Annahmebereich_zeigen) Teile << QStringLiteral("Annahmebereich A=") + Annahmemenge(z);
+        Teile << QStringLiteral("Verwerfungsbereich V=%1, α-Fehler %2, %3")
+                     .arg(Ablehnungsmenge(z), Prozent(Alfa_Fehler_erreicht(z)), P_A(z));
+    if (s.Annahmebereich_zeigen) Teile << QStringLiteral("Annahmebereich A=%1, %2").arg(Annahmemenge(z), P_A(z));
     if (s.Beta_zeigen)
         Teile << QStringLiteral("β-Fehler für p1 %1").arg(Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
     if (s.Erwartungswert_zeigen) Teile << QStringLiteral("Erwartungswert µ=") + Zahl(z.mue0);
@@ -99,13 +118,13 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichpro
     return Teile.join(QStringLiteral("; ")) + QLatin1Char('.');
 }
 
-QString OC_Beschreibung(const Zustand& z) {
+QString OC_Beschreibung(const Zustand& z, const QString& p0_Text) {
     return QStringLiteral(
                "OC-Kurve des %1 für n=%2 und p0=%3: Annahmewahrscheinlichkeit β(p1) für p1 von 0 bis 1, "
                "Verwerfungsbereich V=%4.")
         .arg(Testart(z))
         .arg(z.n)
-        .arg(Zahl(z.p0), Ablehnungsmenge(z));
+        .arg(Parameter(p0_Text, z.p0), Ablehnungsmenge(z));
 }
 
 QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QString& Alfa_links,
@@ -113,13 +132,13 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
     QStringList t;
     t << QStringLiteral("Stichprobenumfang n=%1").arg(z.n);
     t << QStringLiteral("Verteilung von p0: ") +
-             Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), z.p0, z.M0, z.N0);
+             Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), Zahl(z.p0), z.M0, z.N0);
     if (s.p1_zeichnen)
         t << QStringLiteral("Verteilung von p1: ") +
-                 Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), z.p1, z.M1, z.N1);
+                 Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), Zahl(z.p1), z.M1, z.N1);
     if (s.p2_zeichnen)
         t << QStringLiteral("Verteilung von p2: ") +
-                 Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), z.p2, z.M2, z.N2);
+                 Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), Zahl(z.p2), z.M2, z.N2);
     t << QStringLiteral("Hypothese H0: p=%1").arg(Zahl(z.p0));
     t << QStringLiteral("Signifikanzniveaus: α links %1%, α rechts %2%").arg(Alfa_links, Alfa_rechts);
     t << QStringLiteral("Verwerfungsbereich V=%1, Annahmebereich A=%2").arg(Ablehnungsmenge(z), Annahmemenge(z));

@@ -8,13 +8,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The distribution chart as the last redraw drew it (chart kind, distribution, n and its
 // parameter, the k range, further distributions, and the markings that are switched on with
-// their sets and errors, and with α and x the test's decision on x). Reads the test kind that
-// redraw set. With st, the samples drawn over it and where they fell.
-QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st = nullptr);
-// The OC chart: the curve of the test the last distribution chart set, over p1 = 0..1.
-QString OC_Beschreibung(const Zustand& z);
+// their sets, errors and P(A), and with α and x the test's decision on x). Reads the test kind
+// that redraw set. With st, the samples drawn over it and where they fell. p_Texte: p0, p1 and
+// p2 as their fields show them ("1/6" is read as typed); an empty text gives the value.
+QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichprobenstand* st = nullptr,
+                             const std::array<QString, 3>& p_Texte = {});
+// The OC chart: the curve of the test the last distribution chart set, over p1 = 0..1; p0 as
+// p0_Text, or its value while that is empty.
+QString OC_Beschreibung(const Zustand& z, const QString& p0_Text = {});
 
 // The numbers a worksheet needs, one line each, for the page under a saved or printed chart:
 // n; each shown distribution with its parameter; H0; the levels as the user set them (the

@@ -17,6 +17,13 @@ void Erkundungsanzeige::starten(Erkundungsart Art, int n_Nutzer, Extended p0_Nut
 }
 
 void Erkundungsanzeige::anhalten() {
+    if (!Lauf) return;
+    aufhoeren();
+    const QString b = Beschreibung;  // a receiver may start the next run
+    emit vorbei(b);
+}
+
+void Erkundungsanzeige::aufhoeren() {
     Zeitgeber.stop();
     Lauf.reset();
 }
@@ -33,7 +40,6 @@ void Erkundungsanzeige::naechstes_Bild() {
 void Erkundungsanzeige::zeigen(int i) {
     Bildnummer = i;
     const int dieser_Lauf = Laeufe;
-    QString Beschreibung;
     g = Lauf->Bild_zeichnen(i, Feld.Bild(), Beschreibung);
     Feld.update();
     emit Bild_gezeigt(Beschreibung);
@@ -47,6 +53,8 @@ void Erkundungsanzeige::zeigen(int i) {
 }
 
 void Erkundungsanzeige::beenden() {
-    anhalten();
+    aufhoeren();
+    const QString b = Beschreibung;
+    emit vorbei(b);
     emit beendet();
 }

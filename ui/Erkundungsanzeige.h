@@ -2,7 +2,8 @@
 // Shows an exploration (explorations/Erkundung.h) in the chart image: its first frame at once,
 // each further frame when the pause after the previous one is over, paced by a single-shot
 // QTimer in the main event loop. It draws frames and nothing else: no input, no state of the
-// window is read or written.
+// window is read or written. A screen reader hears a run once, when it is over: the frames of
+// an animation come too fast to be read out one by one.
 
 #include "charts/Geometrie.h"
 #include "explorations/Erkundung.h"
@@ -25,7 +26,7 @@ public:
     // before this returns. A family is one frame without a pause: it has ended (beendet) by
     // then too.
     void starten(Erkundungsart Art, int n_Nutzer, Extended p0_Nutzer, bool Info);
-    // Ends the run at once: no further frame, the frame shown stays, no beendet.
+    // Ends the run at once: no further frame, the frame shown stays, no beendet (but vorbei).
     void anhalten();
     bool laeuft() const { return Lauf.has_value(); }
     // Whether a run of Art is going on.
@@ -43,10 +44,14 @@ signals:
     void Bild_gezeigt(const QString& Beschreibung);
     // The run showed its last frame and its pause is over (a family: right after its frame).
     void beendet();
+    // Once per run, when it has ended or was stopped: what a screen reader hears of the frame
+    // it left in the image.
+    void vorbei(const QString& Beschreibung);
 
 private:
     void zeigen(int i);
     void beenden();
+    void aufhoeren();
 
     Bildfeld& Feld;
     QTimer Zeitgeber{this};
@@ -54,4 +59,5 @@ private:
     int Bildnummer = 0;
     int Laeufe = 0;  // runs started, so that a run started by a receiver of Bild_gezeigt stands
     Diagrammgeometrie g;
+    QString Beschreibung;  // of the frame shown last
 };

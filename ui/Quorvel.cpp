@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <initializer_list>
 #include <utility>
@@ -143,9 +144,16 @@ void TForm1::Ereignisse_verbinden() {
     connect(Button_n_variabel, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::mehrere_n)); });
     connect(BitBtn_p0Animation, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::p0_Animation)); });
     connect(BitBtn_nAnimation, &QPushButton::clicked, this, [this] { Erkunden(int(Erkundungsart::n_Animation)); });
-    connect(Erkundung, &Erkundungsanzeige::Bild_gezeigt, this, [this](const QString& Beschreibung) {
+    // A frame is only shown; a screen reader hears the run once, when it is over. A stop the
+    // window follows with a chart of its own leaves that chart's description alone.
+    connect(Erkundung, &Erkundungsanzeige::Bild_gezeigt, this, [this] {
         Geometrie = Erkundung->Geometrie();
-        Bild_zeigen(Beschreibung);
+        Bild_zeigen({});
+    });
+    connect(Erkundung, &Erkundungsanzeige::vorbei, this, [this](const QString& Beschreibung) {
+        QTimer::singleShot(0, this, [this, Beschreibung] {
+            if (Erkundungsbild && !Erkundung->laeuft()) Bild_zeigen(Beschreibung);
+        });
     });
 }
 
@@ -226,18 +234,24 @@ void TForm1::Zeichnen() {
     OC_Tabelle t;
     const Stichprobenstand* st = Gezeigte_Stichproben();
     Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st);
+    // p0, p1 and p2 are read out as the fields show them ("1/6").
+    const std::array<QString, 3> p_Texte{Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p0)),
+                                         Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p1)),
+                                         Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p2))};
     if (sitzung.Stand().OC) {
         StringGrid1->OC_Tabelle_zeigen(t);
-        Bild_zeigen(OC_Beschreibung(a.z));
+        Bild_zeigen(OC_Beschreibung(a.z, p_Texte[0]));
     } else {
         StringGrid1->Tabelle_fuellen(a.z, a.s.p1_zeichnen, a.s.p2_zeichnen, st ? &st->Ergebnis.Haeufigkeit : nullptr);
-        Bild_zeigen(Diagrammbeschreibung(a.z, a.s, st));
+        Bild_zeigen(Diagrammbeschreibung(a.z, a.s, st, p_Texte));
     }
 }
 
-// A screen reader hears the new description as the chart's.
+// A screen reader hears the new description as the chart's, and only a new one; an empty one
+// leaves the description as it is.
 void TForm1::Bild_zeigen(const QString& Beschreibung) {
-    Image1->setAccessibleDescription(Beschreibung);
+    if (!Beschreibung.isEmpty() && Beschreibung != Image1->accessibleDescription())
+        Image1->setAccessibleDescription(Beschreibung);
     Image1->Hervorheben({});
     Image1->update();
 }

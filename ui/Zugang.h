@@ -7,11 +7,17 @@
 #include <QComboBox>
 #include <QLabel>
 
-// A combo box named by its accessible name ("Verteilung von p1"), the selected item its value.
+// A combo box named by its accessible name ("Verteilung von p1"), the selected item its value
+// and its text; its child is the list of its items, the current one selected in it also while
+// the list is closed. A new item is announced as a change of that text.
 class Benannte_Auswahl : public QComboBox {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    explicit Benannte_Auswahl(QWidget* parent = nullptr);
+
+private:
+    void Auswahl_melden(int i);
+    QString gemeldet;
 };
 
 // A piece of a caption, shown but not read out.
