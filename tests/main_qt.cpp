@@ -1,6 +1,8 @@
 #include "ui/Dienste.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 // Widget tests run on the real window; they need one application object for the process.
@@ -9,6 +11,11 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The window reads the user's settings (the projector colours, the recent files): every
+    // test starts from none, whatever the user has chosen.
+    QTemporaryDir Einstellungen;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Einstellungen.path());
+    QSettings::setDefaultFormat(QSettings::NativeFormat);
     Uebersetzungen_laden();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -34,7 +34,7 @@ void Erkundungsanzeige::zeigen(int i) {
     Bildnummer = i;
     const int dieser_Lauf = Laeufe;
     QString Beschreibung;
-    g = Lauf->Bild_zeichnen(i, Feld.Bild(), Beschreibung);
+    g = Lauf->Bild_zeichnen(i, Feld.Bild(), Beschreibung, *Farben);
     Feld.update();
     emit Bild_gezeigt(Beschreibung);
     // A receiver of the signal may have stopped or restarted the run.

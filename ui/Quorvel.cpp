@@ -14,11 +14,13 @@
 #include "ui/Diagrammzeiger.h"
 #include "ui/Dienste.h"
 #include "ui/Erkundungsanzeige.h"
+#include "ui/Farbwahl.h"
 #include "ui/Formular.h"
 #include "ui/Grafik.h"
 #include "ui/Stichprobenfeld.h"
 #include "ui/Wertetabelle.h"
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -64,6 +66,9 @@ void TForm1::Steuerelemente_anlegen() {
             QStringLiteral("%1 (%2)").arg(Aktion->text(), Aktion->shortcut().toString(QKeySequence::NativeText)));
     dokument.Menue_anlegen(SpeedButton_Datei, Aktion_Aufgabe_oeffnen, Aktion_Aufgabe_speichern,
                            Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
+    Farbauswahl = new Farbwahl(*this);
+    SpeedButton_Datei->menu()->addSeparator();
+    SpeedButton_Datei->menu()->addAction(Farbauswahl->Aktion());
     setAcceptDrops(true);
     Felder = {Edit_n,       Edit_Stichprobenergebnis,
               Edit_k1,      Edit_k2,
@@ -91,6 +96,7 @@ void TForm1::Steuerelemente_anlegen() {
                CheckBox_Stichprobenergebnis_zeigen};
     Arten = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2};
     Erkundung = new Erkundungsanzeige(*Image1, this);
+    Erkundung->Farben_setzen(Farbauswahl->Farben());
     Stichproben = new Stichprobenfeld(sitzung, this);
 }
 
@@ -105,6 +111,12 @@ void TForm1::Ereignisse_verbinden() {
         if (!Erkundungsbild) Zeichnen();
     });
     connect(Image1, &Bildfeld::Doppelklick, this, &TForm1::Vollbild_zeigen);
+    // The chart in the colours chosen; an exploration's frames, drawn with every box off, are
+    // black and white in every palette and keep their pixels.
+    connect(Farbauswahl, &Farbwahl::geaendert, this, [this] {
+        Erkundung->Farben_setzen(Farbauswahl->Farben());
+        if (!Erkundungsbild) Zeichnen();
+    });
     Image1->installEventFilter(this);
     // The chart answers the pointer and its keys; a grid row clicked outlines its bar.
     Zeiger = new Diagrammzeiger(
@@ -221,7 +233,7 @@ void TForm1::Zeichnen() {
     Erkundungsbild = false;
     OC_Tabelle t;
     const Stichprobenstand* st = Gezeigte_Stichproben();
-    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st);
+    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st, Farbauswahl->Farben());
     if (sitzung.Stand().OC) {
         StringGrid1->OC_Tabelle_zeigen(t);
         Bild_zeigen(OC_Beschreibung(a.z));

@@ -20,6 +20,7 @@
 
 class Diagrammzeiger;
 class Erkundungsanzeige;
+class Farbwahl;
 class Stichprobenfeld;
 
 class TForm1 : public QWidget, public Ui::Form1 {
@@ -92,6 +93,7 @@ private:
     Erkundungsanzeige* Erkundung = nullptr;
     Stichprobenfeld* Stichproben = nullptr;
     Diagrammzeiger* Zeiger = nullptr;
+    Farbwahl* Farbauswahl = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};
