@@ -30,7 +30,7 @@ const Farbsatz& Projektorfarben() {
     // normal, deuteranope and protanope vision, nominal and washed out, each colour at least
     // 3:1 against white even washed out. Lime is too light for any projector; p2 is green
     // dark enough to mark its own bounds.
-    constexpr QRgb Grau = 0xFF555555, Rot = 0xFF962700, Blau = 0xFF2975D5, Gruen = 0xFF2B935D, Orange = 0xFFC65C00;
+    constexpr QRgb Grau = 0xFF555555, Rot = 0xFF962700, Blau = 0xFF2975D5, Gruen = 0xFF288E59, Orange = 0xFFC65C00;
     static const Farbsatz f{
         .Hilfslinien = Grau,
         .p0_Saeulen = Rot,

@@ -55,13 +55,15 @@ long double linear(int Kanal) {
     return c <= 0.04045L ? c / 12.92L : std::pow((c + 0.055L) / 1.055L, 2.4L);
 }
 
+// The light of the colour as the projector throws it, as seen with v.
 Linear Licht(QRgb Farbe, const Sehen& v, long double Schwarzwert) {
-    const Linear c{linear(qRed(Farbe)), linear(qGreen(Farbe)), linear(qBlue(Farbe))};
+    Linear c{linear(qRed(Farbe)), linear(qGreen(Farbe)), linear(qBlue(Farbe))};
+    for (long double& k : c) k = Schwarzwert + (1.0L - Schwarzwert) * k;
     Linear r{};
     for (int i = 0; i < 3; ++i) {
         long double s = 0.0L;
         for (int j = 0; j < 3; ++j) s += v.M[i][j] * c[j];
-        r[i] = Schwarzwert + (1.0L - Schwarzwert) * std::clamp(s, 0.0L, 1.0L);
+        r[i] = std::clamp(s, 0.0L, 1.0L);
     }
     return r;
 }
