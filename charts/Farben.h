@@ -8,8 +8,8 @@
 // black level raised, and each keeps a readable contrast to the white; tests/charts
 // (test_farben.cpp) holds the measures. Colours that are one in the standard palette (p0,
 // its regions and markers; p1, its bounds and the normal curve) stay one; x is marked in the
-// frequencies' colour, as both belong to the samples. The beta hatch gets a cross pattern,
-// so that A and V of the p1 bars differ in pattern, not only in colour.
+// frequencies' colour, as both belong to the samples. The beta hatch is a grid of level and
+// upright lines, so that A and V of the p1 bars differ in pattern, not only in colour.
 
 #include "charts/UGrafik.h"
 
