@@ -93,7 +93,7 @@ void Pfeil_oben(int x, int y, QImage& Bild) {
                      clBlack, clWhite, Pinselart::bsSolid);
 }
 
-void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s) {
+void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s, const Farbsatz& F) {
     Bild_loeschen(Bild, false);
     Schrift normal;  // "ms sans serif", 17, black; every text here gets a white box
     Schrift fett = normal;
@@ -125,7 +125,7 @@ void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s) {
     if (s.waagerechte_Strichelung) {
         for (int i = 0; i <= 4; ++i) {
             const int Y = Hilfslinie_Zeile(g, i);
-            Linie(Bild, g.x_Ursprung - 3, Y, g.x_Ende, Y, clGray, 1, Stiftart::psDot);
+            Linie(Bild, g.x_Ursprung - 3, Y, g.x_Ende, Y, F.Hilfslinien, 1, Stiftart::psDot);
             Text_ausgeben(Bild, g.x_Ursprung - 37, Y - 8, Hilfslinie_Text(g, i), normal, true);
         }
         // A label of five characters in the sans font is a pixel or two wider than the 37
@@ -194,35 +194,38 @@ QImage Zwischenablagebild(const QImage& Bild, const Diagrammgeometrie& g) {
     return Kopie;
 }
 
-void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    Histo_KOS(Bild, g, s);
+void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                        const Farbsatz& F) {
+    Histo_KOS(Bild, g, s, F);
 
     const Wertefeld& p0_Werte = s.p0_kumuliert ? z.P0_kumuliert : z.P0_Tabelle;
     if (z.Saeulendiagramm)
-        Saeulen_zeichnen(Bild, z, g, p0_Werte, g.k1, g.k2, true, clRed, Pinselart::bsHorizontal);
+        Saeulen_zeichnen(Bild, z, g, p0_Werte, g.k1, g.k2, true, F.p0_Saeulen, Pinselart::bsHorizontal);
     else
         Saeulen_zeichnen(Bild, z, g, p0_Werte, g.k1, g.k2, true, clBlack, Pinselart::bsClear);
-    if (s.p1_zeichnen) Saeulen_zeichnen(Bild, z, g, z.P1_Tabelle, g.k1, g.k2, false, clBlue, Pinselart::bsBDiagonal);
-    if (s.p2_zeichnen) Saeulen_zeichnen(Bild, z, g, z.P2_Tabelle, g.k1, g.k2, false, clLime, Pinselart::bsBDiagonal);
+    if (s.p1_zeichnen)
+        Saeulen_zeichnen(Bild, z, g, z.P1_Tabelle, g.k1, g.k2, false, F.p1_Saeulen, Pinselart::bsBDiagonal);
+    if (s.p2_zeichnen)
+        Saeulen_zeichnen(Bild, z, g, z.P2_Tabelle, g.k1, g.k2, false, F.p2_Saeulen, Pinselart::bsBDiagonal);
 
     if (s.Alfa_zeigen) {
-        Alfa_links_zeichnen(Bild, z, g, s);
-        Alfa_rechts_zeichnen(Bild, z, g, s);
+        Alfa_links_zeichnen(Bild, z, g, s, F);
+        Alfa_rechts_zeichnen(Bild, z, g, s, F);
     }
-    if (s.Beta_zeigen) Beta_zeichnen(Bild, z, g, s);
-    if (s.Annahmebereich_zeigen) Annahmebereich_zeichnen(Bild, z, g, s);
-    if (s.Umgebung_schraffieren) Umgebung_zeichnen(Bild, z, g, s);
-    if (s.Normalverteilung) Normalkurve_zeichnen(Bild, z, g, s);
-    if (s.Stichprobenergebnis_zeigen) Stichprobenergebnis_zeichnen(Bild, z, g, s);
+    if (s.Beta_zeigen) Beta_zeichnen(Bild, z, g, s, F);
+    if (s.Annahmebereich_zeigen) Annahmebereich_zeichnen(Bild, z, g, s, F);
+    if (s.Umgebung_schraffieren) Umgebung_zeichnen(Bild, z, g, s, F);
+    if (s.Normalverteilung) Normalkurve_zeichnen(Bild, z, g, s, F);
+    if (s.Stichprobenergebnis_zeigen) Stichprobenergebnis_zeichnen(Bild, z, g, s, F);
 
     // The information routines set their own text style (clear brush, bold, 17 px).
     if (s.Info) Info_Zeile1_zeichnen(Bild, z, g, s);
     if (s.Erwartungswert_zeigen) {
-        Erwartungswerte_zeichnen(Bild, z, g, s);
+        Erwartungswerte_zeichnen(Bild, z, g, s, F);
         if (s.Info) Info_Erwartungswerte_zeichnen(Bild, z, g, s);
     }
     if (s.Sigma_zeigen) {
-        Sigmagrenzen_zeichnen(Bild, z, g, s);
+        Sigmagrenzen_zeichnen(Bild, z, g, s, F);
         if (s.Info) Info_Sigma_zeichnen(Bild, z, g, s);
     }
     if (s.Info) {

@@ -3,6 +3,7 @@
 // from Zustand onto a QImage.
 
 #include "analysis/Zustand.h"
+#include "charts/Farben.h"
 #include "charts/Geometrie.h"
 #include "charts/UGrafik.h"
 
@@ -29,7 +30,7 @@ int k_Beschriftungsversatz(int k);
 
 // The empty coordinate system: white image, k axis with ticks and numbers, probability axis
 // with its caption, arrowheads, and with s.waagerechte_Strichelung the auxiliary lines.
-void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s);
+void Histo_KOS(QImage& Bild, const Diagrammgeometrie& g, const Schalter& s, const Farbsatz& F = Standardfarben());
 // Auxiliary line i = 0..4 (top down): its row and its label, (1 - i/5) Pmax with 3 decimals.
 int Hilfslinie_Zeile(const Diagrammgeometrie& g, int i);
 QString Hilfslinie_Text(const Diagrammgeometrie& g, int i);
@@ -52,9 +53,11 @@ void Umrisse_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g
 // A white band over the chart's first caption row, and the family's caption on it in bold.
 void Serienbeschriftung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, const QString& Text);
 
-// The whole chart anew from the state and its geometry; changes nothing but the image. The
-// test kind is the state's (Testart_setzen); the levels reached are computed where shown.
-void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+// The whole chart anew from the state and its geometry, in the colours F; changes nothing but
+// the image. The test kind is the state's (Testart_setzen); the levels reached are computed
+// where shown.
+void Histo_neu_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                        const Farbsatz& F = Standardfarben());
 
 // The copy of the chart for the clipboard: at least 680 px wide and reaching 15 px past the
 // right end of the last chart's axis. A copy wider than the image (a window narrowed below

@@ -28,7 +28,7 @@ void Aufhellen(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe) {
 }  // namespace
 
 void Haeufigkeiten_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
-                            const Stichprobenstand& st) {
+                            const Stichprobenstand& st, const Farbsatz& F) {
     const std::vector<long long>& H = st.Ergebnis.Haeufigkeit;
     const long long m = st.Ergebnis.m;
     const int w = g.Saeulenbreite;
@@ -37,7 +37,7 @@ void Haeufigkeiten_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeomet
         const int bis = std::min(g.k2, static_cast<int>(H.size()) - 1);
         const auto Spalte = [&](int k) { return g.x_Ursprung + (k - g.k1) * w; };
         if (st.zuletzt >= von && st.zuletzt <= bis)
-            Aufhellen(Bild, Spalte(st.zuletzt) + 1, g.y_Oben, Spalte(st.zuletzt) + w, g.y_Ursprung, qRgb(255, 255, 0));
+            Aufhellen(Bild, Spalte(st.zuletzt) + 1, g.y_Oben, Spalte(st.zuletzt) + w, g.y_Ursprung, F.Zuletzt);
         long long bisher = 0;
         for (int k = 0; k <= bis; ++k) {
             bisher += H[static_cast<std::size_t>(k)];
@@ -46,13 +46,13 @@ void Haeufigkeiten_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeomet
             const int Hoehe = g.y_Ursprung - Balkenhoehe(g, static_cast<Extended>(Anzahl) / m);
             const int Y = std::max(Hoehe, g.y_Oben);
             const int X = Spalte(k);
-            Rechteck(Bild, X, Y - 1, X + w + 1, Y + 2, clHaeufigkeit, clHaeufigkeit, 1, Stiftart::psSolid,
+            Rechteck(Bild, X, Y - 1, X + w + 1, Y + 2, F.Haeufigkeiten, F.Haeufigkeiten, 1, Stiftart::psSolid,
                      Pinselart::bsSolid);
             if (Hoehe < g.y_Oben) {
                 const int Mitte = X + w / 2;
                 Polygon_zeichnen(Bild,
                                  QPolygon({QPoint(Mitte, Y - 8), QPoint(Mitte - 3, Y - 2), QPoint(Mitte + 3, Y - 2)}),
-                                 clHaeufigkeit, clHaeufigkeit, Pinselart::bsSolid);
+                                 F.Haeufigkeiten, F.Haeufigkeiten, Pinselart::bsSolid);
             }
         }
     }

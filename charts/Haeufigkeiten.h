@@ -6,15 +6,16 @@
 
 #include "analysis/Stichproben.h"
 #include "analysis/Zustand.h"
+#include "charts/Farben.h"
 #include "charts/Geometrie.h"
 
 #include <QImage>
 
-// The colour of the frequencies: none of the distributions', markings' or hatches'.
+// The standard colour of the frequencies: none of the distributions', markings' or hatches'.
 constexpr QRgb clHaeufigkeit = 0xFFFF8000;
 
 // A frequency above the chart's scale stands at its top with a small arrowhead above it. The
 // slot of the value drawn last (st.zuletzt) is lit up, its bars still to be seen. Values
 // beyond n have no slot; nothing is drawn while the slots have no width.
 void Haeufigkeiten_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
-                            const Stichprobenstand& st);
+                            const Stichprobenstand& st, const Farbsatz& F = Standardfarben());

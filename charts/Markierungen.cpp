@@ -49,31 +49,36 @@ void Markierung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, QRgb Farbe, E
     Linie(Bild, *px, g.y_Ursprung + 3, *px, g.y_Oben - 8, Farbe, 1, Stiftart::psSolid);
 }
 
-void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
-    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, g.k1, z.kli, true, clRed, Pinselart::bsFDiagonal);
+void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&,
+                         const Farbsatz& F) {
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, g.k1, z.kli, true, F.Bereiche, Pinselart::bsFDiagonal);
 }
 
-void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
-    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, z.kre, g.k2, true, clRed, Pinselart::bsFDiagonal);
+void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&,
+                          const Farbsatz& F) {
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, z.kre, g.k2, true, F.Bereiche, Pinselart::bsFDiagonal);
 }
 
-void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
-    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, clRed, Pinselart::bsFDiagonal);
+void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&,
+                             const Farbsatz& F) {
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, z.kli + 1, z.kre - 1, true, F.Bereiche, Pinselart::bsFDiagonal);
 }
 
-void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&, const Farbsatz& F) {
     const k_Bereich u = Umgebung_runden(z);
-    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, u.von, u.bis, true, clRed, Pinselart::bsFDiagonal);
+    Bereich_schraffieren(Bild, z, g, z.P0_Tabelle, u.von, u.bis, true, F.Bereiche, Pinselart::bsFDiagonal);
 }
 
-// Same direction and origin-anchored pattern as the p1 bars, so the p1 hatch lines inside
-// the acceptance region turn black.
-void Beta_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+// Origin-anchored like the p1 bars: with their own direction (the standard palette) the p1
+// hatch lines inside the acceptance region turn the beta colour; a cross adds the other
+// diagonal, so that A differs from V in pattern too.
+void Beta_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&, const Farbsatz& F) {
     const Annahmebereich a = Annahmebereich_bestimmen(z);
-    Bereich_schraffieren(Bild, z, g, z.P1_Tabelle, a.A_links, a.A_rechts, false, clBlack, Pinselart::bsBDiagonal);
+    Bereich_schraffieren(Bild, z, g, z.P1_Tabelle, a.A_links, a.A_rechts, false, F.Beta, F.Beta_Muster);
 }
 
-void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
+void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&,
+                          const Farbsatz& F) {
     // No curve where it is undefined: a degenerate or undefined sigma has no density, and a
     // zero scale or slot width leaves no mapping to pixels.
     if (g.Saeulenbreite <= 0 || !(g.Pmax > 0) || !std::isfinite(g.Pmax) || !(z.sigma0 > 0) ||
@@ -96,29 +101,32 @@ void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometri
     const int x_bis = Geraetepixel(Bild, std::min(g.x_Ende, Logische_Breite(Bild)));
     for (int px = X0 + 1; px <= x_bis; ++px) {
         const int y = Y(static_cast<Extended>(px - X0) / Slot + Start);
-        Geraetelinie(Bild, x_alt, y_alt, px, y, clBlue, Stift);
+        Geraetelinie(Bild, x_alt, y_alt, px, y, F.Normalkurve, Stift);
         x_alt = px;
         y_alt = y;
     }
 }
 
-void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
-    Markierung_zeichnen(Bild, g, clRed, z.mue0);
-    if (s.p1_zeichnen) Markierung_zeichnen(Bild, g, clRed, z.mue1);
-    if (s.p2_zeichnen) Markierung_zeichnen(Bild, g, clRed, z.mue2);
+void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                              const Farbsatz& F) {
+    Markierung_zeichnen(Bild, g, F.Erwartungswerte, z.mue0);
+    if (s.p1_zeichnen) Markierung_zeichnen(Bild, g, F.Erwartungswerte, z.mue1);
+    if (s.p2_zeichnen) Markierung_zeichnen(Bild, g, F.Erwartungswerte, z.mue2);
 }
 
 // The real bounds, not the rounded neighbourhood, and not cut to 0..n.
-void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s) {
+void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                           const Farbsatz& F) {
     auto Grenzen = [&](Extended mue, Extended sigma, QRgb Farbe) {
         Markierung_zeichnen(Bild, g, Farbe, mue + z.Sigmafaktor * sigma);
         Markierung_zeichnen(Bild, g, Farbe, mue - z.Sigmafaktor * sigma);
     };
-    Grenzen(z.mue0, z.sigma0, clBlack);
-    if (s.p1_zeichnen) Grenzen(z.mue1, z.sigma1, clBlue);
-    if (s.p2_zeichnen) Grenzen(z.mue2, z.sigma2, clGreen);
+    Grenzen(z.mue0, z.sigma0, F.Sigma_p0);
+    if (s.p1_zeichnen) Grenzen(z.mue1, z.sigma1, F.Sigma_p1);
+    if (s.p2_zeichnen) Grenzen(z.mue2, z.sigma2, F.Sigma_p2);
 }
 
-void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&) {
-    Markierung_zeichnen(Bild, g, clPurple, z.x);
+void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter&,
+                                  const Farbsatz& F) {
+    Markierung_zeichnen(Bild, g, F.Stichprobe, z.x);
 }

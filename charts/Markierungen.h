@@ -1,9 +1,10 @@
 #pragma once
 // Markings over the distribution chart: hatched regions of k, the normal curve of p0 and
 // vertical marker lines. Each routine draws one marking from Zustand and the chart's
-// geometry; Histo_neu_zeichnen calls them when their box is checked.
+// geometry, in the colours of F; Histo_neu_zeichnen calls them when their box is checked.
 
 #include "analysis/Zustand.h"
+#include "charts/Farben.h"
 #include "charts/Geometrie.h"
 
 #include <QImage>
@@ -19,15 +20,24 @@ std::optional<int> Markierungsspalte(const QImage& Bild, const Diagrammgeometrie
 // the row 8 pixels above y_Oben.
 void Markierung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, QRgb Farbe, Extended t);
 
-void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Beta_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
-void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s);
+void Alfa_links_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                         const Farbsatz& F = Standardfarben());
+void Alfa_rechts_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                          const Farbsatz& F = Standardfarben());
+void Beta_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                   const Farbsatz& F = Standardfarben());
+void Annahmebereich_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                             const Farbsatz& F = Standardfarben());
+void Umgebung_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                       const Farbsatz& F = Standardfarben());
+void Normalkurve_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                          const Farbsatz& F = Standardfarben());
+void Erwartungswerte_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                              const Farbsatz& F = Standardfarben());
+void Sigmagrenzen_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                           const Farbsatz& F = Standardfarben());
+void Stichprobenergebnis_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Schalter& s,
+                                  const Farbsatz& F = Standardfarben());
 
 // The k range a hatched region really covers: [von; bis] cut to the shown range k1..k2 and to
 // the valid table entries 0..n. Empty (von > bis) when nothing is left.

@@ -25,9 +25,9 @@ void Text(QImage& Bild, int x, int y, const QString& t) {
 
 // The small circle on the curve at p0. Its outline keeps the dashed pen of the marker line
 // drawn just before; the box covers x1..x2-1 like every rectangle of the charts.
-void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2) {
+void Markierungskreis(QImage& Bild, int x1, int y1, int x2, int y2, QRgb Farbe) {
     Logisch_malen(Bild, QRect(x1, y1, x2 - x1, y2 - y1), [&](QPainter& p) {
-        QPen stift(QColor::fromRgb(clRed), 1, Qt::DashLine);
+        QPen stift(QColor::fromRgb(Farbe), 1, Qt::DashLine);
         p.setPen(stift);
         p.setBrush(QBrush(QColor::fromRgb(clWhite), Qt::SolidPattern));
         p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -54,7 +54,7 @@ Diagrammgeometrie OC_Geometrie(const QImage& Bild) {
     return g;
 }
 
-void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g) {
+void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Farbsatz& F) {
     const int x0 = g.x_Ursprung, y0 = g.y_Ursprung, W = g.OC_Breite, H = g.Hoehe_Skala;
 
     Bild_loeschen(Bild, false);
@@ -85,7 +85,7 @@ void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g) {
     // Probability 0 has no grid line: the p1 axis stands there.
     for (int i = 0; i <= 4; ++i) {
         const int yi = g.y_Oben + Pixel_runden(static_cast<long double>(i) * H / 5.0L);
-        Linie(Bild, x0 - 3, yi, x0 + W, yi, clGray, 1, Stiftart::psDot);
+        Linie(Bild, x0 - 3, yi, x0 + W, yi, F.Hilfslinien, 1, Stiftart::psDot);
         Text(Bild, x0 - 25, yi - 8, Qt_Text(Zahl_fest(1.0L - static_cast<Extended>(i) / 5.0L, 3, 1)));
     }
 }
@@ -114,9 +114,9 @@ std::vector<Extended> OC_Kurvenwerte(const Zustand& z, int W) {
 }
 }  // namespace
 
-OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z) {
+OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z, const Farbsatz& F) {
     const Diagrammgeometrie g = OC_Geometrie(Bild);
-    OC_KOS(Bild, z, g);
+    OC_KOS(Bild, z, g, F);
 
     const int x0 = g.x_Ursprung, y0 = g.y_Ursprung, W = g.OC_Breite, H = g.Hoehe_Skala;
     OC_Tabelle t = OC_Tabelle_Spalte_p1();
@@ -130,7 +130,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z) {
     for (int x = x0 + 2; x <= x0 + W - 1; ++x) {
         const Extended b = Annahme[static_cast<std::size_t>(x - x0)];
         const int y = y_von(b);
-        Linie(Bild, x_vor, y_vor, x, y, clRed, 2, Stiftart::psSolid);
+        Linie(Bild, x_vor, y_vor, x, y, F.OC_Kurve, 2, Stiftart::psSolid);
         x_vor = x;
         y_vor = y;
         if (Schritt > 0 && (x - x0) % Schritt == 0) {
@@ -141,7 +141,7 @@ OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z) {
 
     const int xp = x0 + Pixel_runden(W * z.p0);
     const int yp = y_von(OC_Annahme(z, z.p0));
-    Linie(Bild, xp, g.y_Oben, xp, y0, clGray, 1, Stiftart::psDash);
-    Markierungskreis(Bild, xp - 3, yp - 3, xp + 3, yp + 3);
+    Linie(Bild, xp, g.y_Oben, xp, y0, F.Hilfslinien, 1, Stiftart::psDash);
+    Markierungskreis(Bild, xp - 3, yp - 3, xp + 3, yp + 3, F.OC_Kurve);
     return t;
 }

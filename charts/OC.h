@@ -4,6 +4,7 @@
 // The chart knows no widgets; it hands the table texts back and the value grid shows them.
 
 #include "analysis/Zustand.h"
+#include "charts/Farben.h"
 #include "charts/Geometrie.h"
 
 #include <QImage>
@@ -30,7 +31,7 @@ Diagrammgeometrie OC_Geometrie(const QImage& Bild);
 
 // The empty frame: white image, p1 axis with ticks, probability axis, caption line with n,
 // p0 and both levels, dotted grid lines.
-void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g);
+void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Farbsatz& F = Standardfarben());
 
 // The acceptance probability as the chart uses it: always finite and within [0, 1]. Reads
 // z only.
@@ -38,4 +39,4 @@ Extended OC_Annahme(const Zustand& z, Extended p);
 
 // OC_KOS at OC_Geometrie(Bild), the curve, the p0 marker; changes nothing but the image.
 // Returns the table with both columns filled.
-OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z);
+OC_Tabelle OC_zeichnen(QImage& Bild, const Zustand& z, const Farbsatz& F = Standardfarben());

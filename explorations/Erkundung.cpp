@@ -19,14 +19,15 @@ constexpr int n_von = 5, n_bis = 100;
 
 // The distribution chart of z as the window draws it: the geometry (a narrowed k range becomes
 // the frame's own), the test kind, then the chart and its description.
-Diagrammgeometrie Verteilung_zeichnen(Zustand& z, const Schalter& s, QImage& Bild, QString& Beschreibung) {
+Diagrammgeometrie Verteilung_zeichnen(Zustand& z, const Schalter& s, QImage& Bild, QString& Beschreibung,
+                                      const Farbsatz& F) {
     const Diagrammgeometrie g = Geometrie_berechnen(Bild, z, s);
     if (g.verengt) {
         z.k1 = g.k1;
         z.k2 = g.k2;
     }
     Testart_setzen(z);
-    Histo_neu_zeichnen(Bild, z, g, s);
+    Histo_neu_zeichnen(Bild, z, g, s, F);
     Beschreibung = Diagrammbeschreibung(z, s);
     return g;
 }
@@ -117,11 +118,11 @@ void Erkundung::Bildzustand_setzen(int i, Zustand& z) const {
     }
 }
 
-Diagrammgeometrie Erkundung::Bild_zeichnen(int i, QImage& Bild, QString& Beschreibung) const {
+Diagrammgeometrie Erkundung::Bild_zeichnen(int i, QImage& Bild, QString& Beschreibung, const Farbsatz& F) const {
     // A Zustand holds five tables of 4001 values: on the heap, not on the stack.
     const auto z = std::make_unique<Zustand>();
     Bildzustand_setzen(i, *z);
-    const Diagrammgeometrie g = Verteilung_zeichnen(*z, s, Bild, Beschreibung);
+    const Diagrammgeometrie g = Verteilung_zeichnen(*z, s, Bild, Beschreibung, F);
     switch (art) {
     case Erkundungsart::mehrere_p0:
         for (int j = 3; j <= 9; j += 2) {

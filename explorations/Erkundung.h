@@ -4,6 +4,7 @@
 // window, keeps a drawn state or touches the user's inputs. A timer in ui/ shows the frames.
 
 #include "analysis/Zustand.h"
+#include "charts/Farben.h"
 #include "charts/Geometrie.h"
 
 #include <memory>
@@ -34,8 +35,9 @@ public:
     // returns its geometry. Beschreibung: what a screen reader hears of it. A family is its
     // first member's plain histogram, the outlines of the others and the caption band; an
     // animation frame is the whole distribution chart on the run's fixed scale, its k range
-    // narrowed around its own distribution where the axis is too short for it.
-    Diagrammgeometrie Bild_zeichnen(int i, QImage& Bild, QString& Beschreibung) const;
+    // narrowed around its own distribution where the axis is too short for it. In the colours F.
+    Diagrammgeometrie Bild_zeichnen(int i, QImage& Bild, QString& Beschreibung,
+                                    const Farbsatz& F = Standardfarben()) const;
 
 private:
     // The state frame i is drawn from (a family: its first member), before any narrowing.

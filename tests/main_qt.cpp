@@ -11,10 +11,11 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // A window closed in a test remembers its place: in a folder of this run, never the
-    // user's settings.
+    // The window reads and writes the user's settings (its place, the projector colours, the
+    // recent files): every test starts from none, in a folder of this run.
     const QTemporaryDir Einstellungen;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Einstellungen.path());
+    QSettings::setDefaultFormat(QSettings::NativeFormat);
     Uebersetzungen_laden();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -56,6 +58,10 @@ bool Speichern(TForm1& f, const QString& Datei) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The pictures show the standard colours whatever this machine's user has chosen.
+    QTemporaryDir Einstellungen;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Einstellungen.path());
+    QSettings::setDefaultFormat(QSettings::NativeFormat);
     const QString Ordner = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(Ordner);
     auto k = std::make_unique<Konsole>();

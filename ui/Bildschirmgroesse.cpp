@@ -81,7 +81,7 @@ QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argum
 
 Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue) : QObject(&f), Fenster(f), dokument(d) {
     Menue->addSeparator();
-    QMenu* Ansicht = Menue->addMenu(QStringLiteral("&Ansicht"));
+    QMenu* Ansicht = Ansichtsmenue = Menue->addMenu(QStringLiteral("&Ansicht"));
     Ansicht->setObjectName(QStringLiteral("Menue_Ansicht"));
     Ansicht->setAccessibleName(QStringLiteral("Ansicht"));
     Groesser = Ansicht->addAction(QStringLiteral("&Größer"));

@@ -38,6 +38,8 @@ public:
     QAction* Groesser = nullptr;
     QAction* Kleiner = nullptr;
     QAction* Normal = nullptr;
+    // The submenu "Ansicht" of the Datei menu, for further settings of the view.
+    QMenu* Ansichtsmenue = nullptr;
 
 private:
     void Zoom_waehlen(int Richtung);

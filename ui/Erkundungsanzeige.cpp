@@ -40,7 +40,7 @@ void Erkundungsanzeige::naechstes_Bild() {
 void Erkundungsanzeige::zeigen(int i) {
     Bildnummer = i;
     const int dieser_Lauf = Laeufe;
-    g = Lauf->Bild_zeichnen(i, Feld.Bild(), Beschreibung);
+    g = Lauf->Bild_zeichnen(i, Feld.Bild(), Beschreibung, *Farben);
     Feld.update();
     emit Bild_gezeigt(Beschreibung);
     // A receiver of the signal may have stopped or restarted the run.

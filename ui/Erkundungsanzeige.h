@@ -33,6 +33,9 @@ public:
     bool laeuft(Erkundungsart Art) const { return Lauf && Lauf->Art() == Art; }
     // The geometry of the frame shown last (the clipboard copy's width).
     const Diagrammgeometrie& Geometrie() const { return g; }
+    // The colours of the frames from now on (default: the standard colours). F must outlive
+    // the display: Standardfarben() or Projektorfarben().
+    void Farben_setzen(const Farbsatz& F) { Farben = &F; }
 
 public slots:
     // What the timer calls when a pause is over: the next frame, or the end (beendet) after
@@ -60,4 +63,5 @@ private:
     int Laeufe = 0;  // runs started, so that a run started by a receiver of Bild_gezeigt stands
     Diagrammgeometrie g;
     QString Beschreibung;  // of the frame shown last
+    const Farbsatz* Farben = &Standardfarben();
 };

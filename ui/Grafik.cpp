@@ -11,22 +11,23 @@
 
 #include <algorithm>
 
-Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t,
-                                  const Stichprobenstand* st) {
+Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t, const Stichprobenstand* st,
+                                  const Farbsatz& F) {
     if (OC) {
-        const OC_Tabelle Tabelle = OC_zeichnen(Bild, a.z);
+        const OC_Tabelle Tabelle = OC_zeichnen(Bild, a.z, F);
         if (t) *t = Tabelle;
         return OC_Geometrie(Bild);
     }
     const Diagrammgeometrie g = Geometrie_berechnen(Bild, a.z, a.s);
-    Histo_neu_zeichnen(Bild, a.z, g, a.s);
-    if (st) Haeufigkeiten_zeichnen(Bild, a.z, g, a.s, *st);
+    Histo_neu_zeichnen(Bild, a.z, g, a.s, F);
+    if (st) Haeufigkeiten_zeichnen(Bild, a.z, g, a.s, *st, F);
     return g;
 }
 
-QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala, const Stichprobenstand* st) {
+QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala, const Stichprobenstand* st,
+                       const Farbsatz& F) {
     QImage Bild = Diagrammbild(Groesse.width(), Groesse.height(), Skala);
-    Grafik_zeichnen(Bild, a, OC, nullptr, st);
+    Grafik_zeichnen(Bild, a, OC, nullptr, st, F);
     return Bild;
 }
 

@@ -3,6 +3,7 @@
 // scale each needs, from a const evaluation. Used by the window and by `quorvel --grafik`.
 
 #include "analysis/Eingaben.h"
+#include "charts/Farben.h"
 #include "charts/Geometrie.h"
 #include "charts/OC.h"
 
@@ -17,11 +18,12 @@ class QPagedPaintDevice;
 
 // The distribution chart of a (or with OC the OC chart) into Bild, at its size and scale;
 // returns its geometry, and the OC's beta table into t where asked for. The distribution
-// chart shows the samples of st over it (Gezeigte_Stichproben).
+// chart shows the samples of st over it (Gezeigte_Stichproben). In the colours F.
 Diagrammgeometrie Grafik_zeichnen(QImage& Bild, const Auswertung& a, bool OC, OC_Tabelle* t = nullptr,
-                                  const Stichprobenstand* st = nullptr);
+                                  const Stichprobenstand* st = nullptr, const Farbsatz& F = Standardfarben());
 // The same into a new picture of Groesse logical pixels at device scale Skala.
-QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala, const Stichprobenstand* st = nullptr);
+QImage Grafik_zeichnen(const Auswertung& a, bool OC, QSize Groesse, qreal Skala, const Stichprobenstand* st = nullptr,
+                       const Farbsatz& F = Standardfarben());
 // The samples a chart of a shows: those of a run of the window (Lauf) while there is one,
 // else those of the inputs; none when neither has any.
 inline const Stichprobenstand* Gezeigte_Stichproben(const Auswertung& a, const Stichprobenstand* Lauf = nullptr) {

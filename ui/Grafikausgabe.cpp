@@ -9,6 +9,7 @@
 #include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
 #include "ui/Dienste.h"
+#include "ui/Farbwahl.h"
 #include "ui/Grafik.h"
 #include "ui/Vollbild.h"
 
@@ -23,7 +24,8 @@
 QImage TForm1::Grafik_in_Skala(qreal Skala, QSize Groesse) const {
     if (Groesse.isEmpty()) Groesse = QSize(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
     if (!Erkundungsbild)
-        return Grafik_zeichnen(sitzung.Ergebnis(), sitzung.Stand().OC, Groesse, Skala, Gezeigte_Stichproben());
+        return Grafik_zeichnen(sitzung.Ergebnis(), sitzung.Stand().OC, Groesse, Skala, Gezeigte_Stichproben(),
+                               Farbauswahl->Farben());
     // An exploration's picture: its pixels, each one a block of the new size.
     const QImage Leer = Diagrammbild(Groesse.width(), Groesse.height(), Skala);
     QImage Bild = Image1->Bild().scaled(Leer.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);

@@ -15,12 +15,14 @@
 #include "ui/Diagrammzeiger.h"
 #include "ui/Dienste.h"
 #include "ui/Erkundungsanzeige.h"
+#include "ui/Farbwahl.h"
 #include "ui/Formular.h"
 #include "ui/Grafik.h"
 #include "ui/Stichprobenfeld.h"
 #include "ui/Tasten.h"
 #include "ui/Wertetabelle.h"
 
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -69,6 +71,9 @@ void TForm1::Steuerelemente_anlegen() {
                            Aktion_Aufgabe_speichern_unter, {Aktion_Grafik_speichern, Aktion_Grafik_drucken});
     Platz = new Bildschirmgroesse(*this, dokument, SpeedButton_Datei->menu());
     Dateimenue_tasten(*this, *SpeedButton_Datei);
+    Farbauswahl = new Farbwahl(*this);
+    Platz->Ansichtsmenue->addSeparator();
+    Platz->Ansichtsmenue->addAction(Farbauswahl->Aktion());
     setAcceptDrops(true);
     Felder = {Edit_n,       Edit_Stichprobenergebnis,
               Edit_k1,      Edit_k2,
@@ -96,6 +101,7 @@ void TForm1::Steuerelemente_anlegen() {
                CheckBox_Stichprobenergebnis_zeigen};
     Arten = {ComboBox_Verteilung_p0, ComboBox_Verteilung_p1, ComboBox_Verteilung_p2};
     Erkundung = new Erkundungsanzeige(*Image1, this);
+    Erkundung->Farben_setzen(Farbauswahl->Farben());
     Stichproben = new Stichprobenfeld(sitzung, this);
 }
 
@@ -110,6 +116,12 @@ void TForm1::Ereignisse_verbinden() {
         if (!Erkundungsbild) Zeichnen();
     });
     connect(Image1, &Bildfeld::Doppelklick, this, &TForm1::Vollbild_zeigen);
+    // The chart in the colours chosen; an exploration's frames, drawn with every box off, are
+    // black and white in every palette and keep their pixels.
+    connect(Farbauswahl, &Farbwahl::geaendert, this, [this] {
+        Erkundung->Farben_setzen(Farbauswahl->Farben());
+        if (!Erkundungsbild) Zeichnen();
+    });
     Image1->installEventFilter(this);
     // The chart answers the pointer and its keys; a grid row clicked outlines its bar.
     Zeiger = new Diagrammzeiger(
@@ -233,7 +245,7 @@ void TForm1::Zeichnen() {
     Erkundungsbild = false;
     OC_Tabelle t;
     const Stichprobenstand* st = Gezeigte_Stichproben();
-    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st);
+    Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st, Farbauswahl->Farben());
     // p0, p1 and p2 are read out as the fields show them ("1/6").
     const std::array<QString, 3> p_Texte{Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p0)),
                                          Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p1)),

@@ -23,6 +23,7 @@ class Diagrammzeiger;
 class QScrollArea;
 class Eingabehinweis;
 class Erkundungsanzeige;
+class Farbwahl;
 class Stichprobenfeld;
 
 class TForm1 : public QWidget, public Ui::Form1 {
@@ -101,6 +102,7 @@ private:
     QScrollArea* Band = nullptr;
     // Why the last entry was refused or corrected, beside its field (ui/Eingabehinweis.h).
     Eingabehinweis* Hinweis = nullptr;
+    Farbwahl* Farbauswahl = nullptr;
     // The 19 edit fields in the order of Feld, the boxes in the order of Kasten.
     std::array<QLineEdit*, Feldzahl> Felder{};
     std::array<QCheckBox*, 14> Kaesten{};

@@ -181,7 +181,7 @@ TEST(Markierungen, Stichprobenergebnis_violett_bei_x) {
 struct Schraffurfall {
     const char* Name;
     int k1, kli, kre;
-    void (*Routine)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&);
+    void (*Routine)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&, const Farbsatz&);
     int von, bis;  // slots expected hatched in red; von > bis for none
 };
 
@@ -196,7 +196,7 @@ TEST_P(Schraffuren, rote_Slots) {
     z.kre = f.kre;
     Testart_setzen(z);
     QImage b = Testbild();
-    f.Routine(b, z, g, Schalter{});
+    f.Routine(b, z, g, Schalter{}, Standardfarben());
     EXPECT_EQ(Gefaerbte_Slots(b, g, clRed, z.k2), Folge(f.von, f.bis));
     // Nothing of a region left of the origin, where the axis numbers stand.
     EXPECT_EQ(Anzahl(b, clRed, 0, g.x_Ursprung, 0, b.height()), 0);
@@ -416,7 +416,7 @@ bool Text_sauber(const QString& t) {
 
 TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
     Gui_sicherstellen();
-    using Routine = void (*)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&);
+    using Routine = void (*)(QImage&, const Zustand&, const Diagrammgeometrie&, const Schalter&, const Farbsatz&);
     const Routine Bereiche[] = {Alfa_links_zeichnen, Alfa_rechts_zeichnen, Beta_zeichnen, Annahmebereich_zeichnen,
                                 Umgebung_zeichnen};
     const Routine Linien[] = {Normalkurve_zeichnen, Erwartungswerte_zeichnen, Sigmagrenzen_zeichnen,
@@ -430,13 +430,13 @@ TEST(Sweep, jede_Markierung_auf_Extremzustaenden) {
             const Diagrammgeometrie g = Geometrie_berechnen(b, z, f.s);
             Testart_setzen(z);
             // Regions alone on a white image: nothing left of the origin or right of the axis.
-            for (Routine r : Bereiche) r(b, z, g, f.s);
+            for (Routine r : Bereiche) r(b, z, g, f.s, Standardfarben());
             int fremd = 0;
             for (int y = 0; y < b.height(); ++y)
                 for (int x = 0; x < b.width(); ++x)
                     if ((x < g.x_Ursprung || x > g.x_Ende) && b.pixel(x, y) != clWhite) ++fremd;
             EXPECT_EQ(fremd, 0);
-            for (Routine r : Linien) r(b, z, g, f.s);
+            for (Routine r : Linien) r(b, z, g, f.s, Standardfarben());
             for (Extended t : {z.mue0, z.mue1, z.mue2, z.mue0 + z.Sigmafaktor * z.sigma0}) {
                 const std::optional<int> px = Markierungsspalte(b, g, t);
                 if (px) {
