@@ -127,19 +127,24 @@ QString OC_Beschreibung(const Zustand& z, const QString& p0_Text) {
         .arg(Parameter(p0_Text, z.p0), Ablehnungsmenge(z));
 }
 
+std::array<QString, 3> Gezeigte_p_Texte(const Eingaben& e, const Auswertung& a) {
+    return {Qt_Text(a.Edit_p0), Qt_Text(Text_von(e, Feld::p1)), Qt_Text(Text_von(e, Feld::p2))};
+}
+
 QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QString& Alfa_links,
-                               const QString& Alfa_rechts, const Stichprobenstand* st) {
+                               const QString& Alfa_rechts, const Stichprobenstand* st,
+                               const std::array<QString, 3>& p_Texte) {
     QStringList t;
     t << QStringLiteral("Stichprobenumfang n=%1").arg(z.n);
     t << QStringLiteral("Verteilung von p0: ") +
-             Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), Zahl(z.p0), z.M0, z.N0);
+             Verteilungsname(s.Verteilung_p0, QStringLiteral("p0"), Parameter(p_Texte[0], z.p0), z.M0, z.N0);
     if (s.p1_zeichnen)
         t << QStringLiteral("Verteilung von p1: ") +
-                 Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), Zahl(z.p1), z.M1, z.N1);
+                 Verteilungsname(s.Verteilung_p1, QStringLiteral("p1"), Parameter(p_Texte[1], z.p1), z.M1, z.N1);
     if (s.p2_zeichnen)
         t << QStringLiteral("Verteilung von p2: ") +
-                 Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), Zahl(z.p2), z.M2, z.N2);
-    t << QStringLiteral("Hypothese H0: p=%1").arg(Zahl(z.p0));
+                 Verteilungsname(s.Verteilung_p2, QStringLiteral("p2"), Parameter(p_Texte[2], z.p2), z.M2, z.N2);
+    t << QStringLiteral("Hypothese H0: p=%1").arg(Parameter(p_Texte[0], z.p0));
     t << QStringLiteral("Signifikanzniveaus: α links %1%, α rechts %2%").arg(Alfa_links, Alfa_rechts);
     t << QStringLiteral("Verwerfungsbereich V=%1, Annahmebereich A=%2").arg(Ablehnungsmenge(z), Annahmemenge(z));
     const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
@@ -148,7 +153,7 @@ QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QStrin
     if (s.Stichprobenergebnis_zeigen && s.Alfa_zeigen) t << Entscheidung(z);
     if (s.Beta_zeigen)
         t << QStringLiteral("β-Fehler für p1=%1: %2")
-                 .arg(Zahl(z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
+                 .arg(Parameter(p_Texte[1], z.p1), Prozent(100 * Annahmewahrscheinlichkeit(z, z.p1)));
     t << QStringLiteral("Erwartungswert µ=%1, Standardabweichung σ=%2")
              .arg(Qt_Text(Zahl_fest(z.mue0, 7, 2)), Qt_Text(Zahl_fest(z.sigma0, 7, 2)));
     if (s.Vertrauensintervall_berechnen)

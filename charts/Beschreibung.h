@@ -2,6 +2,7 @@
 // The chart in words: for screen readers, what the picture now on screen shows; for a
 // worksheet, the numbers under it.
 
+#include "analysis/Eingaben.h"
 #include "analysis/Stichproben.h"
 #include "analysis/Zustand.h"
 
@@ -21,12 +22,16 @@ QString Diagrammbeschreibung(const Zustand& z, const Schalter& s, const Stichpro
 // p0_Text, or its value while that is empty.
 QString OC_Beschreibung(const Zustand& z, const QString& p0_Text = {});
 
+// p0, p1 and p2 as their fields show them: p0 as typed or x/n of the interval, p1 and p2 as typed.
+std::array<QString, 3> Gezeigte_p_Texte(const Eingaben& e, const Auswertung& a);
+
 // The numbers a worksheet needs, one line each, for the page under a saved or printed chart:
 // n; each shown distribution with its parameter; H0; the levels as the user set them (the
 // texts of their fields, in percent); V and A; the alpha error reached (left, right,
 // together); with α and x shown the decision on x; beta at p1 when shown; mu and sigma; the
 // confidence interval when it is on; with st the samples drawn: how many of how many, from
 // which row and seed, in V and A, the rate with its 95 % interval and the exact value. Reads
-// the test kind the last redraw set.
+// the test kind the last redraw set. p_Texte as for Diagrammbeschreibung.
 QStringList Arbeitsblatt_Texte(const Zustand& z, const Schalter& s, const QString& Alfa_links,
-                               const QString& Alfa_rechts, const Stichprobenstand* st = nullptr);
+                               const QString& Alfa_rechts, const Stichprobenstand* st = nullptr,
+                               const std::array<QString, 3>& p_Texte = {});

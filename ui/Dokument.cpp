@@ -32,8 +32,7 @@ QString Seitentitel(const QString& Datei) {
 
 }  // namespace
 
-Dokument::Dokument(QWidget& f, Sitzung& sitzung)
-    : Fenster(f), s(sitzung), Gespeichert(sitzung.Stand()) {
+Dokument::Dokument(QWidget& f, Sitzung& sitzung) : Fenster(f), s(sitzung), Gespeichert(sitzung.Stand()) {
     connect(&s, &Sitzung::geaendert, this, &Dokument::Titel_setzen);
 }
 
@@ -226,7 +225,8 @@ QString Grafik_aus_Aufgabe(const QString& Datei, const QString& Bilddatei, int S
         Bilddatei, PDF ? QStringLiteral("PDF") : QStringLiteral("PNG %1×").arg(Skala), Seitentitel(Datei), Groesse,
         [&](qreal f) { return Grafik_zeichnen(a, OC, Groesse, f, Gezeigte_Stichproben(a)); },
         Arbeitsblatt_Texte(a.z, a.s, QString::fromStdString(g.Wert->Alfali.Text),
-                           QString::fromStdString(g.Wert->Alfare.Text), Gezeigte_Stichproben(a)));
+                           QString::fromStdString(g.Wert->Alfare.Text), Gezeigte_Stichproben(a),
+                           Gezeigte_p_Texte(*g.Wert, a)));
     if (!geschrieben) return QStringLiteral("„%1“ konnte nicht geschrieben werden").arg(Bilddatei);
     return {};
 }

@@ -84,21 +84,23 @@ void TForm1::Grafik_speichern() {
     Letztes_Format = Format;
     // The file's content is what its name says.
     Format = Exportformat(Name, Format);
-    if (!Grafik_schreiben(Name, Format)) dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+    if (!Grafik_schreiben(Name, Format))
+        dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
 }
 
 namespace {
 QStringList Arbeitsblatt(const Sitzung& s, const Stichprobenstand* st) {
     return Arbeitsblatt_Texte(s.Ergebnis().z, s.Ergebnis().s, QString::fromStdString(s.Stand().Alfali.Text),
-                              QString::fromStdString(s.Stand().Alfare.Text), st);
+                              QString::fromStdString(s.Stand().Alfare.Text), st,
+                              Gezeigte_p_Texte(s.Stand(), s.Ergebnis()));
 }
 }  // namespace
 
 bool TForm1::Grafik_schreiben(const QString& Name, const QString& Format) {
     const QSize Logisch(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
     const QStringList Zeilen = Arbeitsblatt(sitzung, Gezeigte_Stichproben());
-    return ::Grafik_schreiben(Name, Format, dokument.Titel_ohne_Marke(), Logisch,
-                              [this](qreal f) { return Grafik_in_Skala(f); }, Zeilen);
+    return ::Grafik_schreiben(
+        Name, Format, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); }, Zeilen);
 }
 
 void TForm1::Grafik_drucken() {
@@ -108,7 +110,7 @@ void TForm1::Grafik_drucken() {
     if (!dienste().Drucker_waehlen(this, Drucker)) return;
     const QSize Logisch(Logische_Breite(Image1->Bild()), Logische_Hoehe(Image1->Bild()));
     const QStringList Zeilen = Arbeitsblatt(sitzung, Gezeigte_Stichproben());
-    if (!Auf_Seite(Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); },
-                   Zeilen))
+    if (!Auf_Seite(
+            Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); }, Zeilen))
         dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gedruckt werden."));
 }

@@ -247,9 +247,7 @@ void TForm1::Zeichnen() {
     const Stichprobenstand* st = Gezeigte_Stichproben();
     Geometrie = Grafik_zeichnen(Image1->Bild(), a, sitzung.Stand().OC, &t, st, Farbauswahl->Farben());
     // p0, p1 and p2 are read out as the fields show them ("1/6").
-    const std::array<QString, 3> p_Texte{Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p0)),
-                                         Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p1)),
-                                         Qt_Text(Feldtext(sitzung.Stand(), a, Feld::p2))};
+    const std::array<QString, 3> p_Texte = Gezeigte_p_Texte(sitzung.Stand(), a);
     if (sitzung.Stand().OC) {
         StringGrid1->OC_Tabelle_zeigen(t);
         Bild_zeigen(OC_Beschreibung(a.z, p_Texte[0]));

@@ -4,7 +4,9 @@
 
 #include "Fensterhilfe.h"
 
+#include "charts/Beschreibung.h"
 #include "ui/Erkundungsanzeige.h"
+#include "ui/Sitzung.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -73,6 +75,15 @@ TEST_P(Diagramm_in_Worten, WieDieFelder) {
     const QString d = QAccessible::queryAccessibleInterface(f->Image1)->text(QAccessible::Description);
     for (const char* t : GetParam().enthalten) EXPECT_TRUE(d.contains(QString::fromUtf8(t))) << d.toStdString();
     EXPECT_FALSE(d.contains("dazu der") || d.contains("0,1666")) << d.toStdString();
+    // The worksheet under an exported or printed chart reads them the same way.
+    const Sitzung& s = f->Eingaben_des_Fensters();
+    const QString Blatt =
+        Arbeitsblatt_Texte(s.Ergebnis().z, s.Ergebnis().s, {}, {}, nullptr, Gezeigte_p_Texte(s.Stand(), s.Ergebnis()))
+            .join('\n');
+    EXPECT_TRUE(Blatt.contains("H0: p=" + f->Edit_p0->text())) << Blatt.toStdString();
+    if (f->CheckBox_p1_zeichnen->isChecked()) {
+        EXPECT_TRUE(Blatt.contains("p1=" + f->Edit_p1->text())) << Blatt.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
