@@ -3,14 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
-#include <QTranslator>
 
 const QString Programmtitel =
     QStringLiteral("Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
@@ -111,16 +109,3 @@ std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d) {
     return vorher;
 }
 
-bool Uebersetzungen_laden() {
-    static QTranslator* qtbase = nullptr;
-    if (!qtbase) {
-        auto* t = new QTranslator(qApp);
-        if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            delete t;
-            return false;
-        }
-        QCoreApplication::installTranslator(t);
-        qtbase = t;
-    }
-    return true;
-}

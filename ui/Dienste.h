@@ -52,7 +52,3 @@ std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d);
 // Caption of the window and of every message box.
 extern const QString Programmtitel;
 
-// Qt's own texts in German: the file and print dialogs, the standard buttons, the key names
-// ("Strg+S"). Once, after the QApplication exists and before the first window; false when the
-// translation file is not installed (then those texts stay English).
-bool Uebersetzungen_laden();

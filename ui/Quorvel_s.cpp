@@ -7,25 +7,29 @@
 #include "ui/Dienste.h"
 #include "ui/Dokument.h"
 #include "ui/Quorvel.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <QStringList>
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 struct Aufruf {
     enum Art { Fenster, Hilfe, Version, Fehler, Grafik };
     Art Was = Fenster;
-    QString Text;       // what goes to the terminal: the help, the version or the error
-    QString Datei;      // the lesson file to open, empty for none
-    QString Bilddatei;  // Grafik: where the chart goes
-    int Skala = 1;      // Grafik: the PNG's scale
+    QString Text;                             // what goes to the terminal: the help, the version or the error
+    QString Datei;                            // the lesson file to open, empty for none
+    QString Bilddatei;                        // Grafik: where the chart goes
+    int Skala = 1;                            // Grafik: the PNG's scale
+    std::optional<Sprache> Sprache_gewaehlt;  // --sprache; else the interface's
 };
 
 Aufruf Antwort(Aufruf::Art Was, QString Text) {
@@ -73,7 +77,10 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     const QCommandLineOption skala(QStringLiteral("skala"),
                                    QStringLiteral("mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)"),
                                    QStringLiteral("faktor"));
-    const QList<QCommandLineOption> eigene{hilfe, version, grafik, skala};
+    const QCommandLineOption sprache(QStringLiteral("sprache"),
+                                     QStringLiteral("die Sprache der Texte: de oder en (Vorgabe: die der Oberfläche)"),
+                                     QStringLiteral("de|en"));
+    const QList<QCommandLineOption> eigene{hilfe, version, grafik, skala, sprache};
     parser.addOptions(eigene);
     // The options QApplication takes out of argv itself (Qt's documented ones, the X11 ones
     // included): accepted here unseen, so that they reach it.
@@ -123,6 +130,13 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
         else if (!parser.isSet(grafik))
             fehler = QStringLiteral("--skala gilt nur mit --grafik");
     }
+    if (fehler.isEmpty() && parser.isSet(sprache)) {
+        Sprache s{};
+        if (Sprache_lesen(parser.value(sprache), s))
+            a.Sprache_gewaehlt = s;
+        else
+            fehler = QStringLiteral("--sprache: de oder en erwartet, nicht „%1“").arg(parser.value(sprache));
+    }
     if (fehler.isEmpty() && parser.isSet(grafik)) {
         a.Was = Aufruf::Grafik;
         a.Bilddatei = parser.value(grafik);
@@ -158,7 +172,7 @@ int main(int argc, char** argv) {
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Uebersetzungen_laden();
+    Sprache_einstellen(aufruf.Sprache_gewaehlt.value_or(Sprache_aus(QLocale::system().uiLanguages())));
     if (aufruf.Was == Aufruf::Grafik) {
         const QString Problem = Grafik_aus_Aufgabe(aufruf.Datei, aufruf.Bilddatei, aufruf.Skala);
         if (Problem.isEmpty()) return 0;
