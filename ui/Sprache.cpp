@@ -1,5 +1,6 @@
 #include "ui/Sprache.h"
 
+#include "analysis/Texte.h"
 #include "analysis/Zahlentexte.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,10 @@
 namespace {
 
 Sprache Gewaehlt = Sprache::Deutsch;
+
+std::string Qt_uebersetzt(const char* Kontext, const char* Quelle) {
+    return QCoreApplication::translate(Kontext, Quelle).toStdString();
+}
 
 std::vector<std::unique_ptr<QTranslator>>& Installierte() {
     static std::vector<std::unique_ptr<QTranslator>> v;
@@ -58,10 +63,12 @@ bool Sprache_einstellen(Sprache s) {
     if (s == Sprache::Deutsch) {
         // Qt's own texts (dialogs, key names like "Strg+S") in German; English is Qt's source.
         Dezimalzeichen_setzen(',');
+        Uebersetzer_setzen(nullptr);
         return Laden(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
     // The program's translations, one file per part of the program, built into the resources.
     Dezimalzeichen_setzen('.');
+    Uebersetzer_setzen(Qt_uebersetzt);
     const QDir Ordner(QStringLiteral(":/i18n"));
     const QStringList Dateien = Ordner.entryList({QStringLiteral("quorvel_*_en.qm")}, QDir::Files, QDir::Name);
     bool alle = !Dateien.isEmpty();

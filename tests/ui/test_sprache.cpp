@@ -1,6 +1,7 @@
 // The language chosen at start: from the interface languages in their order, German where
 // neither German nor English is asked for; the number texts follow it.
 
+#include "analysis/Texte.h"
 #include "analysis/Zahlentexte.h"
 #include "ui/Sprache.h"
 
@@ -35,6 +36,12 @@ TEST(Sprache, ZahlentexteFolgenIhr) {
     Sprache_einstellen(Sprache::Deutsch);
     EXPECT_EQ(Zahl_fest(17.4567L, 5, 2), "17,46");
     EXPECT_EQ(Zahl_allgemein(0.8L), "0,8");
+}
+
+// Numbers go into a translated sentence wherever its language puts them.
+TEST(Sprache, EinsetzenWieArg) {
+    EXPECT_EQ(Einsetzen("%2 von %1, %3", {"a", "b"}), "b von a, %3");
+    EXPECT_EQ(Einsetzen("100 %", {"x"}), "100 %");
 }
 
 }  // namespace
