@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>95-%-Intervall: [%1; %2]</source>
-        <translation>95% confidence interval: [%1; %2]</translation>
+        <translation>95% interval: [%1; %2]</translation>
     </message>
     <message>
         <source>exakt: α-Fehler = %1</source>

@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "x=14 ∉ V: H0 is not rejected, since P0(X<=14)=19.58% > 5%"},
         Englischer_Text{"Stichproben", [] { return Stichprobentext(Stichproben_aus_Zeile_1()); },
                         "411 of 10000 in V, 9589 in A\nrelative frequency in V: 4.11%\n"
-                        "95% confidence interval: [3.75%; 4.50%]\nexact: power 1 − β(p1) = 4.20%\n"
+                        "95% interval: [3.75%; 4.50%]\nexact: power 1 − β(p1) = 4.20%\n"
                         "3 values greater than n"},
         Englischer_Text{"Hypergeometrisch", [] { return n_hoechstens_N(1, 50); },
                         "n must be at most N1 = 50 for the hypergeometric distribution"},
