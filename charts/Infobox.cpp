@@ -175,8 +175,8 @@ Info_Texte Info_Entscheidung_Texte(const Zustand& z, const Diagrammgeometrie& g,
     if (!s.Info || !s.Alfa_zeigen || !s.Stichprobenergebnis_zeigen) return {};
     Infotext t{g.x_Ursprung + 520, Zeile1, Qt_Text(Entscheidungstext(z))};
     int frei_ab = g.x_Ursprung;
-    for (const Info_Texte& Zeile :
-         {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s), Info_Sigma_Texte(z, g, s)})
+    for (const Info_Texte& Zeile : {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s),
+                                    Info_Sigma_Texte(z, g, s)})
         for (const Infotext& a : Zeile) frei_ab = std::max(frei_ab, Kasten(a).right() + 1 + Abstand);
     t.x = std::max(frei_ab, std::min(t.x, Bildbreite - 5 - Kasten(t).width()));
     return {t};
@@ -203,9 +203,9 @@ Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, 
     if (!s.Info) return {};
     // The texts already there keep their places: each is a group that covers nothing.
     std::vector<Gruppe> t;
-    for (const Info_Texte& Zeile :
-         {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s), Info_Sigma_Texte(z, g, s),
-          Info_Zeile2_Texte(z, g, s), Info_Entscheidung_Texte(z, g, s, Bildbreite)})
+    for (const Info_Texte& Zeile : {Info_Zeile1_Texte(z, g, s), Info_Erwartungswerte_Texte(z, g, s),
+                                    Info_Sigma_Texte(z, g, s), Info_Zeile2_Texte(z, g, s),
+                                    Info_Entscheidung_Texte(z, g, s, Bildbreite)})
         for (const Infotext& i : Zeile) t.push_back({i});
     const Stichprobenergebnis& e = st.Ergebnis;
     const Simulationsrate& r = st.Rate;
