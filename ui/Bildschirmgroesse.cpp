@@ -3,6 +3,7 @@
 #include "ui/Dienste.h"
 #include "ui/Dokument.h"
 #include "ui/Fensterplatz.h"
+#include "ui/Sprache.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -139,7 +140,11 @@ void Bildschirmgroesse::Zoom_waehlen(int Richtung) {
     Zoom_merken(k, Neu);
     // The new process removes the folder once it has read it.
     Ordner.setAutoRemove(false);
-    const QString Grund = Neu_starten(Neu, Ordner.path(), {QString()});
+    // The new process speaks the language this one does, whatever the interface's is.
+    const QString Grund =
+        Neu_starten(Neu, Ordner.path(),
+                    {QString(), QStringLiteral("--sprache"),
+                     Aktuelle_Sprache() == Sprache::Englisch ? QStringLiteral("en") : QStringLiteral("de")});
     Zoom_merken(k, Jetzt);
     QDir(Ordner.path()).removeRecursively();
     dienste().Meldung(
