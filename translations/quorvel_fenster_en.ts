@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>von k1=</source>
-        <translation>from k1=</translation>
+        <translation>k1=</translation>
     </message>
     <message>
         <source>k-Achse von k1</source>
