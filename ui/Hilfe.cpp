@@ -6,16 +6,17 @@
 #include "ui/Hilfetext.h"
 
 #include <QDialogButtonBox>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 void TForm1::Hilfe_zeigen() {
     if (!Hilfe) {
         Hilfe = new QDialog(this);
         Hilfe->setObjectName(QStringLiteral("Hilfe"));
-        Hilfe->setWindowTitle(QStringLiteral("Hilfe"));
+        Hilfe->setWindowTitle(QCoreApplication::translate("Hilfe", "Hilfe"));
         auto* Text = new Hilfetext(Hilfe);
         Text->setObjectName(QStringLiteral("Hilfetext"));
-        Text->setAccessibleName(QStringLiteral("Hilfe"));
+        Text->setAccessibleName(QCoreApplication::translate("Hilfe", "Hilfe"));
         Text->setSource(QUrl(QStringLiteral("qrc:/Hilfe.html")));
         auto* Knoepfe = new QDialogButtonBox(QDialogButtonBox::Close, Hilfe);
         connect(Knoepfe, &QDialogButtonBox::rejected, Hilfe, &QDialog::close);
