@@ -49,6 +49,9 @@ void Dienste_setzen(std::unique_ptr<Dienste> d);
 // Puts d in place and hands back the services that were there (for a moment of quiet).
 std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d);
 
-// Caption of the window and of every message box.
-extern const QString Programmtitel;
-
+// Caption of the window and of every message box, in the language chosen at start: read where
+// it is shown, since the language is chosen after static initialisation.
+struct Titeltext {
+    operator QString() const;
+};
+extern const Titeltext Programmtitel;
