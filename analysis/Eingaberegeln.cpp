@@ -156,7 +156,7 @@ Urteil<int> kli_pruefen(std::string_view Text, int kre, int n)
 {
     int w = 0;
     const int bis = kre < n ? kre : n;
-    const std::string Regel = Zwischen("kli", "-1", (bis == n ? "n = " : "kre = ") + Zahl_ganz(bis));
+    const std::string Regel = Zwischen("kli", "-1", (bis == n ? "n = " : "kre = ") + Zahl_ganz(bis));  // kein Text
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(Regel, false);
     Urteil<int> u = Annahme(w);
     if (w < -1 || w > kre) u = Korrektur(Regel, -1, "-1");
@@ -172,7 +172,7 @@ Urteil<int> kre_pruefen(std::string_view Text, int kli, int n)
     int w = 0;
     const int von = kli > 0 ? kli : 0;
     const std::string Regel =
-        Zwischen("kre", (von == kli ? "kli = " : "") + Zahl_ganz(von), "n + 1 = " + Zahl_ganz(n + 1));
+        Zwischen("kre", (von == kli ? "kli = " : "") + Zahl_ganz(von), "n + 1 = " + Zahl_ganz(n + 1));  // kein Text
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(Regel, false);
     // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
     // read the table below k = 0: it counts as breaking the rule.

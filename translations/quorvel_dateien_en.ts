@@ -101,19 +101,19 @@
     </message>
     <message>
         <source>keine Quorvel-Aufgabe (%1: ein Nullbyte)</source>
-        <translation>not a Quorvel lesson (%1: a null byte)</translation>
+        <translation>not a Quorvel task (%1: a null byte)</translation>
     </message>
     <message>
         <source>keine Quorvel-Aufgabe (%1: %2)</source>
-        <translation>not a Quorvel lesson (%1: %2)</translation>
+        <translation>not a Quorvel task (%1: %2)</translation>
     </message>
     <message>
         <source>keine Quorvel-Aufgabe (ein Objekt „{ … }“ erwartet)</source>
-        <translation>not a Quorvel lesson (an object “{ … }” expected)</translation>
+        <translation>not a Quorvel task (an object “{ … }” expected)</translation>
     </message>
     <message>
         <source>keine Quorvel-Aufgabe (Format ist nicht „%1“)</source>
-        <translation>not a Quorvel lesson (Format is not “%1”)</translation>
+        <translation>not a Quorvel task (Format is not “%1”)</translation>
     </message>
     <message>
         <source>Version: muss eine ganze Zahl ab 1 sein</source>
@@ -233,19 +233,19 @@
     </message>
     <message>
         <source>Aufgabe öffnen</source>
-        <translation>Open lesson</translation>
+        <translation>Open task</translation>
     </message>
     <message>
         <source>Quorvel-Aufgaben (*.quorvel);;Alle Dateien (*)</source>
-        <translation>Quorvel lessons (*.quorvel);;All files (*)</translation>
+        <translation>Quorvel tasks (*.quorvel);;All files (*)</translation>
     </message>
     <message>
         <source>Aufgabe speichern</source>
-        <translation>Save lesson</translation>
+        <translation>Save task</translation>
     </message>
     <message>
         <source>Quorvel-Aufgaben (*.quorvel)</source>
-        <translation>Quorvel lessons (*.quorvel)</translation>
+        <translation>Quorvel tasks (*.quorvel)</translation>
     </message>
     <message>
         <source>Speichern</source>
@@ -272,8 +272,8 @@
     </message>
     <message>
         <source>aufgabe.quorvel</source>
-        <comment>suggested name of a new lesson file</comment>
-        <translation>lesson.quorvel</translation>
+        <comment>suggested name of a new task file</comment>
+        <translation>task.quorvel</translation>
     </message>
     <message>
         <source>Änderungen speichern?</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>Datei: Aufgabe öffnen, speichern; Grafik exportieren, drucken (F10, Alt+D)</source>
-        <translation>File: open, save a lesson; export, print the chart (F10, Alt+D)</translation>
+        <translation>File: open, save a task; export, print the chart (F10, Alt+D)</translation>
     </message>
     <message>
         <source>„%1“: %2</source>

@@ -33,8 +33,8 @@ const std::array<Aufgabenschluessel, 19> Aufgabenfelder{{
     {"Alfa_rechts", "Edit_Alfare"},
     {"V_links", "Edit_kli"},
     {"V_rechts", "Edit_kre"},
-    {"Sigmafaktor", "Edit_Sigmafaktor"},
-    {"Umgebung", "Edit_Umgebung"},
+    {"Sigmafaktor", "Edit_Sigmafaktor"},  // kein Text
+    {"Umgebung", "Edit_Umgebung"},        // kein Text
 }};
 
 const std::array<Aufgabenschluessel, 14> Aufgabenschalter{{
@@ -44,22 +44,22 @@ const std::array<Aufgabenschluessel, 14> Aufgabenschalter{{
     {"Sigma_zeigen", "CheckBox_Sigma_zeigen"},
     {"Umgebung_schraffieren", "CheckBox_Umgebung_schraffieren"},
     {"Vertrauensintervall_berechnen", "CheckBox_Vertrauensintervall_berechnen"},
-    {"Normalverteilung", "CheckBox_Normalverteilung"},
+    {"Normalverteilung", "CheckBox_Normalverteilung"},  // kein Text
     {"Alfa_zeigen", "CheckBox_Alfa_zeigen"},
     {"Annahmebereich_zeigen", "CheckBox_Annahmebereich_zeigen"},
     {"Beta_zeigen", "CheckBox_Beta_zeigen"},
     {"waagerechte_Strichelung", "CheckBox_waagerechte_Strichelung"},
     {"p0_kumuliert", "CheckBox_p0_kumuliert"},
     {"Stichprobenergebnis_zeigen", "CheckBox_Stichprobenergebnis_zeigen"},
-    {"Info", "CheckBox_Info"},
+    {"Info", "CheckBox_Info"},  // kein Text
 }};
 
 // As the combo boxes name them.
-const std::array<const char*, 4> Verteilungsarten{"Binomial", "Hypergeo", "Poisson", "Geometr"};
+const std::array<const char*, 4> Verteilungsarten{"Binomial", "Hypergeo", "Poisson", "Geometr"};  // kein Text
 
 namespace {
 
-const QString Formatname = QStringLiteral("Quorvel-Aufgabe");
+const QString Formatname = QStringLiteral("Quorvel-Aufgabe");  // kein Text
 // A field holds a number or a fraction; nothing a user types is this long.
 constexpr qsizetype Feldtext_hoechstens = 100;
 
@@ -158,11 +158,11 @@ QStringList Liste(const char* const* b, const char* const* e) {
     return l;
 }
 
-const QStringList Darstellungen{QStringLiteral("Histogramm"), QStringLiteral("Säulendiagramm")};
-const QStringList Ansichten{QStringLiteral("Verteilung"), QStringLiteral("OC")};
+const QStringList Darstellungen{QStringLiteral("Histogramm"), QStringLiteral("Säulendiagramm")};  // kein Text
+const QStringList Ansichten{QStringLiteral("Verteilung"), QStringLiteral("OC")};                  // kein Text
 const QStringList Zeilennamen{QStringLiteral("H0"), QStringLiteral("p1"), QStringLiteral("p2")};
-const QStringList Stichprobenschluessel{QStringLiteral("Anzahl"), QStringLiteral("Ziehen_aus"),
-                                        QStringLiteral("Startwert"), QStringLiteral("gezeigt")};
+const QStringList Stichprobenschluessel{QStringLiteral("Anzahl"), QStringLiteral("Ziehen_aus"),   // kein Text
+                                        QStringLiteral("Startwert"), QStringLiteral("gezeigt")};  // kein Text
 
 Aufgabe Lesen(const QByteArray& Text) {
     if (Text.size() > Aufgabe_hoechstens)
@@ -179,10 +179,10 @@ Aufgabe Lesen(const QByteArray& Text) {
     if (!d.isObject())
         throw Fehler{QCoreApplication::translate("Aufgabe", "keine Quorvel-Aufgabe (ein Objekt „{ … }“ erwartet)")};
     const QJsonObject o = d.object();
-    if (o.value(QStringLiteral("Format")).toString() != Formatname)
+    if (o.value(QStringLiteral("Format")).toString() != Formatname)  // kein Text
         throw Fehler{
             QCoreApplication::translate("Aufgabe", "keine Quorvel-Aufgabe (Format ist nicht „%1“)").arg(Formatname)};
-    const QJsonValue v = o.value(QStringLiteral("Version"));
+    const QJsonValue v = o.value(QStringLiteral("Version"));  // kein Text
     const double Version = v.toDouble(-1);
     if (!v.isDouble() || !std::isfinite(Version) || Version < 1 || Version != std::floor(Version))
         throw Fehler{QCoreApplication::translate("Aufgabe", "Version: muss eine ganze Zahl ab 1 sein")};
@@ -194,50 +194,54 @@ Aufgabe Lesen(const QByteArray& Text) {
                 .arg(Aufgabenversion)};
 
     QStringList Schluessel{
-        QStringLiteral("Format"),          QStringLiteral("Version"),          QStringLiteral("Felder"),
-        QStringLiteral("Verteilungen"),    QStringLiteral("Darstellung"),      QStringLiteral("Schalter"),
-        QStringLiteral("V_links getippt"), QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")};
-    if (Version >= 2) Schluessel << QStringLiteral("Stichproben");
+        QStringLiteral("Format"),          QStringLiteral("Version"),          QStringLiteral("Felder"),    // kein Text
+        QStringLiteral("Verteilungen"),    QStringLiteral("Darstellung"),      QStringLiteral("Schalter"),  // kein Text
+        QStringLiteral("V_links getippt"), QStringLiteral("V_rechts getippt"), QStringLiteral("Ansicht")};  // kein Text
+    if (Version >= 2) Schluessel << QStringLiteral("Stichproben");                                          // kein Text
     Schluessel_pruefen(o, Schluessel, {});
     Aufgabe a;
     if (Version >= 2) {
-        const QJsonValue w = o.value(QStringLiteral("Stichproben"));
+        const QJsonValue w = o.value(QStringLiteral("Stichproben"));  // kein Text
         if (!w.isObject())
             throw Fehler{QCoreApplication::translate("Aufgabe", "Stichproben: muss ein Objekt „{ … }“ sein")};
         const QJsonObject p = w.toObject();
-        Schluessel_pruefen(p, Stichprobenschluessel, QStringLiteral("Stichproben: "));
-        a.Stichprobenzahl = Text_von(p.value(QStringLiteral("Anzahl")), QStringLiteral("Anzahl"));
+        Schluessel_pruefen(p, Stichprobenschluessel, QStringLiteral("Stichproben: "));              // kein Text
+        a.Stichprobenzahl = Text_von(p.value(QStringLiteral("Anzahl")), QStringLiteral("Anzahl"));  // kein Text
         a.Ziehen_aus = Auswahl_von(p.value(QStringLiteral("Ziehen_aus")), QStringLiteral("Ziehen_aus"), Zeilennamen);
-        a.Startwert = Text_von(p.value(QStringLiteral("Startwert")), QStringLiteral("Startwert"));
-        a.Stichproben_gezeigt = Wahrheit_von(p.value(QStringLiteral("gezeigt")), QStringLiteral("gezeigt"));
+        a.Startwert = Text_von(p.value(QStringLiteral("Startwert")), QStringLiteral("Startwert"));  // kein Text
+        a.Stichproben_gezeigt =
+            Wahrheit_von(p.value(QStringLiteral("gezeigt")), QStringLiteral("gezeigt"));  // kein Text
     }
-    const QJsonValue Felder = o.value(QStringLiteral("Felder"));
+    const QJsonValue Felder = o.value(QStringLiteral("Felder"));  // kein Text
     if (!Felder.isObject())
         throw Fehler{QCoreApplication::translate("Aufgabe", "Felder: muss ein Objekt „{ … }“ sein")};
     QStringList Feldnamen;
     for (const auto& f : Aufgabenfelder) Feldnamen << S(f.Schluessel);
-    Schluessel_pruefen(Felder.toObject(), Feldnamen, QStringLiteral("Felder: "));
+    Schluessel_pruefen(Felder.toObject(), Feldnamen, QStringLiteral("Felder: "));  // kein Text
     for (const QString& k : Feldnamen) a.Felder[k] = Text_von(Felder.toObject().value(k), k);
 
-    const QJsonValue Kaesten = o.value(QStringLiteral("Schalter"));
+    const QJsonValue Kaesten = o.value(QStringLiteral("Schalter"));  // kein Text
     if (!Kaesten.isObject())
         throw Fehler{QCoreApplication::translate("Aufgabe", "Schalter: muss ein Objekt „{ … }“ sein")};
     QStringList Schalternamen;
     for (const auto& s : Aufgabenschalter) Schalternamen << S(s.Schluessel);
-    Schluessel_pruefen(Kaesten.toObject(), Schalternamen, QStringLiteral("Schalter: "));
+    Schluessel_pruefen(Kaesten.toObject(), Schalternamen, QStringLiteral("Schalter: "));  // kein Text
     for (const QString& k : Schalternamen) a.Schalter[k] = Wahrheit_von(Kaesten.toObject().value(k), k);
 
-    const QJsonValue Arten = o.value(QStringLiteral("Verteilungen"));
+    const QJsonValue Arten = o.value(QStringLiteral("Verteilungen"));  // kein Text
     if (!Arten.isArray() || Arten.toArray().size() != 3)
         throw Fehler{QCoreApplication::translate("Aufgabe", "Verteilungen: muss eine Liste von drei Texten sein")};
     const QStringList Artnamen = Liste(Verteilungsarten.data(), Verteilungsarten.data() + Verteilungsarten.size());
     for (int i = 0; i < 3; ++i)
-        a.Verteilungen[i] = Auswahl_von(Arten.toArray().at(i), QStringLiteral("Verteilungen[%1]").arg(i), Artnamen);
-    a.Saeulendiagramm =
-        Auswahl_von(o.value(QStringLiteral("Darstellung")), QStringLiteral("Darstellung"), Darstellungen) == 1;
-    a.OC = Auswahl_von(o.value(QStringLiteral("Ansicht")), QStringLiteral("Ansicht"), Ansichten) == 1;
-    a.V_links_getippt = Wahrheit_von(o.value(QStringLiteral("V_links getippt")), QStringLiteral("V_links getippt"));
-    a.V_rechts_getippt = Wahrheit_von(o.value(QStringLiteral("V_rechts getippt")), QStringLiteral("V_rechts getippt"));
+        a.Verteilungen[i] =
+            Auswahl_von(Arten.toArray().at(i), QStringLiteral("Verteilungen[%1]").arg(i), Artnamen);  // kein Text
+    const QString Darstellung = QStringLiteral("Darstellung");                                        // kein Text
+    a.Saeulendiagramm = Auswahl_von(o.value(Darstellung), Darstellung, Darstellungen) == 1;
+    a.OC = Auswahl_von(o.value(QStringLiteral("Ansicht")), QStringLiteral("Ansicht"), Ansichten) == 1;  // kein Text
+    a.V_links_getippt =
+        Wahrheit_von(o.value(QStringLiteral("V_links getippt")), QStringLiteral("V_links getippt"));  // kein Text
+    a.V_rechts_getippt =
+        Wahrheit_von(o.value(QStringLiteral("V_rechts getippt")), QStringLiteral("V_rechts getippt"));  // kein Text
     return a;
 }
 
@@ -258,20 +262,20 @@ QByteArray Aufgabe_schreiben(const Aufgabe& a) {
     QJsonArray Arten;
     for (int i : a.Verteilungen) Arten.append(S(Verteilungsarten.at(i)));
     QJsonObject o;
-    o.insert(QStringLiteral("Format"), Formatname);
-    o.insert(QStringLiteral("Version"), Aufgabenversion);
-    o.insert(QStringLiteral("Felder"), Felder);
-    o.insert(QStringLiteral("Schalter"), Kaesten);
-    o.insert(QStringLiteral("Verteilungen"), Arten);
-    o.insert(QStringLiteral("Darstellung"), Darstellungen.at(a.Saeulendiagramm ? 1 : 0));
-    o.insert(QStringLiteral("Ansicht"), Ansichten.at(a.OC ? 1 : 0));
-    o.insert(QStringLiteral("V_links getippt"), a.V_links_getippt);
-    o.insert(QStringLiteral("V_rechts getippt"), a.V_rechts_getippt);
-    const QJsonObject Stichproben{{QStringLiteral("Anzahl"), a.Stichprobenzahl},
+    o.insert(QStringLiteral("Format"), Formatname);                                        // kein Text
+    o.insert(QStringLiteral("Version"), Aufgabenversion);                                  // kein Text
+    o.insert(QStringLiteral("Felder"), Felder);                                            // kein Text
+    o.insert(QStringLiteral("Schalter"), Kaesten);                                         // kein Text
+    o.insert(QStringLiteral("Verteilungen"), Arten);                                       // kein Text
+    o.insert(QStringLiteral("Darstellung"), Darstellungen.at(a.Saeulendiagramm ? 1 : 0));  // kein Text
+    o.insert(QStringLiteral("Ansicht"), Ansichten.at(a.OC ? 1 : 0));                       // kein Text
+    o.insert(QStringLiteral("V_links getippt"), a.V_links_getippt);                        // kein Text
+    o.insert(QStringLiteral("V_rechts getippt"), a.V_rechts_getippt);                      // kein Text
+    const QJsonObject Stichproben{{QStringLiteral("Anzahl"), a.Stichprobenzahl},           // kein Text
                                   {QStringLiteral("Ziehen_aus"), Zeilennamen.at(std::clamp(a.Ziehen_aus, 0, 2))},
-                                  {QStringLiteral("Startwert"), a.Startwert},
-                                  {QStringLiteral("gezeigt"), a.Stichproben_gezeigt}};
-    o.insert(QStringLiteral("Stichproben"), Stichproben);
+                                  {QStringLiteral("Startwert"), a.Startwert},           // kein Text
+                                  {QStringLiteral("gezeigt"), a.Stichproben_gezeigt}};  // kein Text
+    o.insert(QStringLiteral("Stichproben"), Stichproben);                               // kein Text
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -386,7 +390,9 @@ Eingaben_gelesen Eingaben_aus(const Aufgabe& a) {
     if (!p.Fehler.isEmpty()) return {std::nullopt, p.Fehler};
 
     // The samples after the boxes: a row is drawn from only while it is drawn on the chart.
-    const auto Problem = [](const QString& Text) { return Eingaben_gelesen{std::nullopt, "Stichproben: " + Text}; };
+    const auto Problem = [](const QString& Text) {
+        return Eingaben_gelesen{std::nullopt, QStringLiteral("Stichproben: ") + Text};  // kein Text
+    };
     if (Eingabeurteil u = Stichprobenzahl_eingeben(e, a.Stichprobenzahl.toStdString()); u.Art != Urteilsart::Annehmen)
         return Problem(QCoreApplication::translate("Aufgabe", "Anzahl muss zwischen 1 und %1 liegen („%2“)")
                            .arg(Stichproben_hoechstens)

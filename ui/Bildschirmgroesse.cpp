@@ -143,7 +143,7 @@ void Bildschirmgroesse::Zoom_waehlen(int Richtung) {
     // The new process speaks the language this one does, whatever the interface's is.
     const QString Grund =
         Neu_starten(Neu, Ordner.path(),
-                    {QString(), QStringLiteral("--sprache"),
+                    {QString(), QStringLiteral("--sprache"),  // kein Text
                      Aktuelle_Sprache() == Sprache::Englisch ? QStringLiteral("en") : QStringLiteral("de")});
     Zoom_merken(k, Jetzt);
     QDir(Ordner.path()).removeRecursively();

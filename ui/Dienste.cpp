@@ -38,7 +38,7 @@ void Dienste::Tabelle_kopieren(const QString& Text, const QString& Html) {
 
 QString Dienste::Speicherort_waehlen(QWidget* Eltern, const Speicherangebot& Angebot, QString& Format) {
     const auto Filter = [](const QString& f) {
-        return f + (f == QLatin1String("PDF") ? QStringLiteral(" (*.pdf)") : QStringLiteral(" (*.png)"));
+        return f + (f == QLatin1String("PDF") ? QStringLiteral(" (*.pdf)") : QStringLiteral(" (*.png)"));  // kein Text
     };
     QStringList Filterliste;
     for (const QString& f : Angebot.Formate) Filterliste << Filter(f);

@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString Einstellung_Zuletzt = QStringLiteral("Zuletzt geöffnet");
+const QString Einstellung_Zuletzt = QStringLiteral("Zuletzt geöffnet");  // kein Text
 constexpr int Zuletzt_hoechstens = 8;
 
 QSettings Einstellungen() { return QSettings(QStringLiteral("Quorvel-Entwicklung"), QStringLiteral("Quorvel")); }
@@ -192,18 +192,18 @@ bool Datei_schreiben(const QString& Name, const QByteArray& Text) {
 
 bool Dokument::Zustand_schreiben(const QString& Ordner) const {
     const QDir d(Ordner);
-    return Datei_schreiben(d.filePath(QStringLiteral("eingaben.quorvel")),
+    return Datei_schreiben(d.filePath(QStringLiteral("eingaben.quorvel")),  // kein Text
                            Aufgabe_schreiben(Aufgabe_aus(s.Stand(), s.Ergebnis()))) &&
-           Datei_schreiben(d.filePath(QStringLiteral("gespeichert.quorvel")),
+           Datei_schreiben(d.filePath(QStringLiteral("gespeichert.quorvel")),  // kein Text
                            Aufgabe_schreiben(Aufgabe_aus(Gespeichert, auswerten(Gespeichert)))) &&
-           Datei_schreiben(d.filePath(QStringLiteral("name")), Name.toUtf8());
+           Datei_schreiben(d.filePath(QStringLiteral("name")), Name.toUtf8());  // kein Text
 }
 
 bool Dokument::Zustand_lesen(const QString& Ordner) {
     const QDir d(Ordner);
-    const Eingaben_gelesen e = Eingaben_laden(d.filePath(QStringLiteral("eingaben.quorvel")));
-    const Eingaben_gelesen g = Eingaben_laden(d.filePath(QStringLiteral("gespeichert.quorvel")));
-    QFile n(d.filePath(QStringLiteral("name")));
+    const Eingaben_gelesen e = Eingaben_laden(d.filePath(QStringLiteral("eingaben.quorvel")));     // kein Text
+    const Eingaben_gelesen g = Eingaben_laden(d.filePath(QStringLiteral("gespeichert.quorvel")));  // kein Text
+    QFile n(d.filePath(QStringLiteral("name")));                                                   // kein Text
     if (!e.Wert || !g.Wert || !n.open(QIODevice::ReadOnly)) return false;
     Name = QString::fromUtf8(n.readAll());
     Gespeichert = *g.Wert;

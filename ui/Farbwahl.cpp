@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString Einstellung = QStringLiteral("Projektorfarben");
+const QString Einstellung = QStringLiteral("Projektorfarben");  // kein Text
 
 QSettings Einstellungen() { return QSettings(QStringLiteral("Quorvel-Entwicklung"), QStringLiteral("Quorvel")); }
 

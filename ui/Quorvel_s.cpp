@@ -102,21 +102,21 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     QCommandLineParser parser;
     // Qt's own options are written with one dash (-platform xcb) and must stay valid.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")},
+    const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")},  // kein Text
                                    QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s", "diese Hilfe zeigen")));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},  // kein Text
                                      QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s", "die Versionsnummer zeigen")));
     const QCommandLineOption grafik(
-        QStringLiteral("grafik"),
+        QStringLiteral("grafik"),  // kein Text
         QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s",
                                          "die Grafik der Aufgabe ohne Fenster in <datei> schreiben (.png oder .pdf)")),
-        QStringLiteral("datei"));
+        QStringLiteral("datei"));  // kein Text
     const QCommandLineOption skala(
-        QStringLiteral("skala"),
+        QStringLiteral("skala"),  // kein Text
         QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s", "mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)")),
-        QStringLiteral("faktor"));
+        QStringLiteral("faktor"));  // kein Text
     const QCommandLineOption sprache(
-        QStringLiteral("sprache"),
+        QStringLiteral("sprache"),  // kein Text
         QStringLiteral(
             QT_TRANSLATE_NOOP("Quorvel_s", "die Sprache der Texte: de oder en (Vorgabe: die der Oberfläche)")),
         QStringLiteral("de|en"));
@@ -124,14 +124,17 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     parser.addOptions(eigene);
     // The options QApplication takes out of argv itself (Qt's documented ones, the X11 ones
     // included): accepted here unseen, so that they reach it.
-    for (const char* name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
-          "session", "display", "name", "geometry", "title", "icon", "style", "stylesheet"}) {
-        QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("wert"));
+    // clang-format off
+    const char* const Qt_Wertoptionen[] = {  // kein Text
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+        "session", "display", "name", "geometry", "title", "icon", "style", "stylesheet"};
+    // clang-format on
+    for (const char* name : Qt_Wertoptionen) {
+        QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("wert"));  // kein Text
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(o);
     }
-    for (const char* name : {"reverse", "sync", "widgetcount", "nograb", "dograb"}) {
+    for (const char* name : {"reverse", "sync", "widgetcount", "nograb", "dograb"}) {  // kein Text
         QCommandLineOption o(QString::fromLatin1(name));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(o);
@@ -145,7 +148,8 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     Terminalsprache_setzen(Terminalsprache);
     if (parser.isSet(hilfe)) return Antwort(Aufruf::Hilfe, Hilfetext(eigene));
     if (parser.isSet(version))
-        return Antwort(Aufruf::Version, QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION)));
+        return Antwort(Aufruf::Version,
+                       QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION)));  // kein Text
 
     QString fehler;
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -191,7 +195,7 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
         if (a.Datei.isEmpty()) fehler = Text(QT_TRANSLATE_NOOP("Quorvel_s", "--grafik braucht eine Aufgabendatei"));
     }
     if (!fehler.isEmpty())
-        return Antwort(Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Text(Aufrufzeile) +
+        return Antwort(Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Text(Aufrufzeile) +  // kein Text
                                            Text(QT_TRANSLATE_NOOP("Quorvel_s", "„quorvel --help“ zeigt die Hilfe.\n")));
     return a;
 }
@@ -218,13 +222,13 @@ int main(int argc, char** argv) {
     // The chart alone needs no screen: without a display it is drawn offscreen.
     if (aufruf.Was == Aufruf::Grafik && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // kein Text
     QApplication app(argc, argv);
     Sprache_einstellen(aufruf.Sprache_gewaehlt.value_or(Sprache_aus(QLocale::system().uiLanguages())));
     if (aufruf.Was == Aufruf::Grafik) {
         const QString Problem = Grafik_aus_Aufgabe(aufruf.Datei, aufruf.Bilddatei, aufruf.Skala);
         if (Problem.isEmpty()) return 0;
-        std::fputs(QStringLiteral("quorvel: %1\n").arg(Problem).toLocal8Bit().constData(), stderr);
+        std::fputs(QStringLiteral("quorvel: %1\n").arg(Problem).toLocal8Bit().constData(), stderr);  // kein Text
         return 1;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));

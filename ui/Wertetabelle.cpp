@@ -196,7 +196,7 @@ QString OC_Tabellenmodell::Text(int zeile, int spalte) const {
 QVariant OC_Tabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return QString();
-    return section == 0 ? QStringLiteral("p1") : section == 1 ? QStringLiteral("Beta (p1)") : QString();
+    return section == 0 ? QStringLiteral("p1") : section == 1 ? QStringLiteral("Beta (p1)") : QString();  // kein Text
 }
 
 // ---------------------------------------------------------------- grid

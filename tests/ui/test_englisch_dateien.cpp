@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         Anblickfall{"TitelMitDatei", Titel_mit_Datei, {"a.quorvel[*] – Discrete distributions - Hypothesis test - "}},
         Anblickfall{"Fehlermeldung",
                     Fehlermeldung,
-                    {"“t.quorvel” cannot be opened: not a Quorvel lesson (line 1, column 12: an object is not closed "
+                    {"“t.quorvel” cannot be opened: not a Quorvel task (line 1, column 12: an object is not closed "
                      "with “}”)"}},
         // The plain text as shown; the HTML value for a spreadsheet in any locale.
         Anblickfall{"KopierteZeile", Kopierte_Zeile, {"15\t17.46%|", "x:num=\"0.1746\"", ">17.46%</td>"}},

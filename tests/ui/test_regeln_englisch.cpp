@@ -94,13 +94,13 @@ struct Englischer_Text {
     const char* erwartet;
 };
 
-class Englische_Texte : public ::testing::TestWithParam<Englischer_Text> {
+class Englische_Regeltexte : public ::testing::TestWithParam<Englischer_Text> {
 protected:
     void SetUp() override { ASSERT_TRUE(Sprache_einstellen(Sprache::Englisch)); }
     void TearDown() override { Sprache_einstellen(Sprache::Deutsch); }
 };
 
-TEST_P(Englische_Texte, wie_gezeigt) { EXPECT_EQ(GetParam().Text(), GetParam().erwartet); }
+TEST_P(Englische_Regeltexte, wie_gezeigt) { EXPECT_EQ(GetParam().Text(), GetParam().erwartet); }
 
 Stichprobenstand Stichproben_aus_Zeile_1() {
     Stichprobenstand st;
@@ -114,7 +114,7 @@ Stichprobenstand Stichproben_aus_Zeile_1() {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Zeilen, Englische_Texte,
+    Zeilen, Englische_Regeltexte,
     ::testing::Values(
         Englischer_Text{
             "Verworfen_beidseitig",
