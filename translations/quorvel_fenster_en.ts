@@ -65,7 +65,7 @@
     <name>Form1</name>
     <message>
         <source>Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s</source>
-        <translation>Discrete distributions  - Hypothesis test - Operating characteristic - Confidence interval - V2.07s</translation>
+        <translation>Discrete distributions - Hypothesis test - Operating characteristic - Confidence interval - V2.07s</translation>
     </message>
     <message>
         <source>Eingaben, Aktionen und Wertetabelle</source>
