@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     Fenster, Englische_Texte,
     ::testing::Values(
         Textfall{"Fenstertitel",
-                 [](TForm1& f, Rekorder&) { return f.windowTitle().section(QStringLiteral("  -"), 0, 0); },
+                 [](TForm1& f, Rekorder&) { return f.windowTitle().section(QStringLiteral(" - "), 0, 0); },
                  "Discrete distributions"},
         Textfall{"Gruppe_n", [](TForm1& f, Rekorder&) { return f.GroupBox_n_eingeben->title().trimmed(); },
                  "Sample size n"},
