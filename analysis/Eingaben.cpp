@@ -209,7 +209,7 @@ Auswertung auswerten(const Eingaben& e, int Bildbreite)
     a.Intervall = t.Intervall;
     a.Edit_p0 = s.Vertrauensintervall_berechnen ? t.Edit_p0 : e.p[0].Text;
     a.Label_Vertrauensintervall_ausgeben =
-        s.Vertrauensintervall_berechnen ? t.Label_Vertrauensintervall_ausgeben : Leeres_Konfidenzintervall;
+        s.Vertrauensintervall_berechnen ? t.Label_Vertrauensintervall_ausgeben : Leeres_Konfidenzintervall_Text();
     a.keine_Binomialverteilung = s.Vertrauensintervall_berechnen && s.Verteilung_p0 != vaBinomial;
 
     // More values of k than the axis has pixels: the chart shows the bulk of p0, mue0 +- 3.5
@@ -404,7 +404,7 @@ Eingabeurteil Art_waehlen(Eingaben& e, int Zeile, int Art_neu)
     if (Art_neu >= vaBinomial && Art_neu <= vaGeometr) Art(e.s, Zeile) = Art_neu;
     for (int i = 0; i < 3; ++i)
         if (Art(e.s, i) == vaHypergeo && e.n.Wert > e.N[i].Wert)
-            return {Urteilsart::Abweisen, true, "n zu groß für Hypergeo", n_hoechstens_N(i, e.N[i].Wert)};
+            return {Urteilsart::Abweisen, true, n_zu_gross_fuer_Hypergeo(), n_hoechstens_N(i, e.N[i].Wert)};
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "analysis/Berechnung.h"
 #include "analysis/Startwerte.h"
+#include "analysis/Texte.h"
 #include "analysis/Zahlen_lesen.h"
 #include "analysis/Zahlentexte.h"
 
@@ -20,15 +21,18 @@ Urteil<T> Abweisung(std::string Grund, bool Ton, std::string Meldung = {})
 template <class T>
 Urteil<T> Korrektur(const std::string& Regel, T Wert, std::string Text)
 {
-    std::string Grund = Regel + " – " + Text + " eingesetzt";
+    std::string Grund = Einsetzen(translate("Eingaberegeln", "%1 – %2 eingesetzt"), {Regel, Text});
     return {Urteilsart::Korrigieren, Wert, std::move(Text), false, {}, std::move(Grund)};
 }
 
 // "<Name> muss zwischen <von> und <bis> liegen", the bounds as the fields write them.
 std::string Zwischen(const std::string& Name, const std::string& von, const std::string& bis)
 {
-    return Name + " muss zwischen " + von + " und " + bis + " liegen";
+    return Einsetzen(translate("Eingaberegeln", "%1 muss zwischen %2 und %3 liegen"), {Name, von, bis});
 }
+
+// The upper bound of the percentage fields; English writes it without the space.
+std::string Hundert_Prozent() { return translate("Eingaberegeln", "100 %"); }
 
 template <class T>
 Urteil<T> Annahme(T Wert)
@@ -36,21 +40,22 @@ Urteil<T> Annahme(T Wert)
     return {Urteilsart::Annehmen, Wert, {}, false, {}, {}};
 }
 
-// "M0 muss kleiner als N0 sein !" and the like: every placeholder '#' becomes the row digit.
-std::string Zeilenmeldung(std::string Meldung, const Verteilungszeile& r)
+// "M0 muss kleiner als N0 sein !" and the like: %1 is the row digit, %2 and %3 the bounds.
+std::string Zeilenmeldung(const std::string& Vorlage, const Verteilungszeile& r, const std::string& a = {},
+                          const std::string& b = {})
 {
-    for (char& c : Meldung)
-        if (c == '#') c = r.Ziffer();
-    return Meldung;
+    return Einsetzen(Vorlage, {std::string(1, r.Ziffer()), a, b});
 }
 
 }  // namespace
 
 std::string n_hoechstens_N(int Zeile, int N)
 {
-    const std::string Ni = "N" + std::string(1, static_cast<char>('0' + Zeile));
-    return "n darf bei hypergeometrischer Verteilung höchstens " + Ni + " = " + Zahl_ganz(N) + " sein";
+    return Einsetzen(translate("Eingaberegeln", "n darf bei hypergeometrischer Verteilung höchstens N%1 = %2 sein"),
+                     {Zahl_ganz(Zeile), Zahl_ganz(N)});
 }
+
+std::string n_zu_gross_fuer_Hypergeo() { return translate("Eingaberegeln", "n zu groß für Hypergeo"); }
 
 Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s)
 {
@@ -60,7 +65,7 @@ Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s
     const int N[] = {z.N0, z.N1, z.N2};
     for (int i = 0; i < 3; ++i)
         if (Art_von(s, i) == vaHypergeo && w > N[i])
-            return Abweisung<int>(n_hoechstens_N(i, N[i]), true, "n zu groß für Hypergeo");
+            return Abweisung<int>(n_hoechstens_N(i, N[i]), true, n_zu_gross_fuer_Hypergeo());
     return Annahme(w);
 }
 
@@ -96,7 +101,9 @@ Urteil<int> k2_pruefen(std::string_view Text, int k1, int n)
 Urteil<Extended> p_pruefen(std::string_view Text, const Verteilungszeile& r)
 {
     Extended w = 0;
-    const std::string Regel = "p" + std::string(1, r.Ziffer()) + " muss zwischen 0 und 1 liegen, etwa 0,25 oder 1/6";
+    const std::string Regel =
+        Einsetzen(translate("Eingaberegeln", "p%1 muss zwischen 0 und 1 liegen, etwa %2 oder 1/6"),
+                  {std::string(1, r.Ziffer()), Zahl_allgemein(0.25L)});
     if (!Dezimal_lesen(Text, w)) return Abweisung<Extended>(Regel, false);
     if (!(w >= 0 && w <= 1)) {
         const Extended Ersatz = Start.p[r.Nummer];
@@ -108,12 +115,15 @@ Urteil<Extended> p_pruefen(std::string_view Text, const Verteilungszeile& r)
 Urteil<int> M_pruefen(std::string_view Text, const Verteilungszeile& r)
 {
     int w = 0;
-    const std::string Regel = Zeilenmeldung(
-        "M# muss zwischen 0 und " + Zahl_ganz(r.N - 1) + " liegen, kleiner als N# = " + Zahl_ganz(r.N), r);
+    const std::string Regel =
+        Zeilenmeldung(translate("Eingaberegeln", "M%1 muss zwischen 0 und %2 liegen, kleiner als N%1 = %3"), r,
+                      Zahl_ganz(r.N - 1), Zahl_ganz(r.N));
     // A negative M, which only a pasted text can bring, would make p negative and the
     // hypergeometric terms meaningless.
     if (!Ganzzahl_lesen(Text, w) || w < 0) return Abweisung<int>(Regel, true);
-    if (!(w < r.N)) return Abweisung<int>(Regel, true, Zeilenmeldung("M# muss kleiner als N# sein !", r));
+    if (!(w < r.N))
+        return Abweisung<int>(Regel, true,
+                              Zeilenmeldung(translate("Eingaberegeln", "M%1 muss kleiner als N%1 sein !"), r));
     return Annahme(w);
 }
 
@@ -121,17 +131,22 @@ Urteil<int> N_pruefen(std::string_view Text, const Verteilungszeile& r, int n)
 {
     int w = 0;
     const std::string Regel =
-        Zeilenmeldung("N# muss größer als M# = " + Zahl_ganz(r.M) + " und mindestens n = " + Zahl_ganz(n) + " sein", r);
+        Zeilenmeldung(translate("Eingaberegeln", "N%1 muss größer als M%1 = %2 und mindestens n = %3 sein"), r,
+                      Zahl_ganz(r.M), Zahl_ganz(n));
     if (!Ganzzahl_lesen(Text, w) || w == 0) return Abweisung<int>(Regel, true);
-    if (!(w > r.M)) return Abweisung<int>(Regel, true, Zeilenmeldung("N# muss größer als M# sein !", r));
-    if (!(w >= n)) return Abweisung<int>(Regel, true, Zeilenmeldung("N# muss größer gleich n sein !", r));
+    if (!(w > r.M))
+        return Abweisung<int>(Regel, true,
+                              Zeilenmeldung(translate("Eingaberegeln", "N%1 muss größer als M%1 sein !"), r));
+    if (!(w >= n))
+        return Abweisung<int>(Regel, true,
+                              Zeilenmeldung(translate("Eingaberegeln", "N%1 muss größer gleich n sein !"), r));
     return Annahme(w);
 }
 
 Urteil<Extended> Niveau_pruefen(std::string_view Text)
 {
     Extended w = 0;
-    const std::string Regel = Zwischen("α", "0", "100 %");
+    const std::string Regel = Zwischen("α", "0", Hundert_Prozent());
     if (!Dezimal_lesen(Text, w)) return Abweisung<Extended>(Regel, false);
     if (!(w >= 0 && w <= 100)) return Korrektur(Regel, Extended{0}, "0");
     return Annahme(w);
@@ -141,7 +156,7 @@ Urteil<int> kli_pruefen(std::string_view Text, int kre, int n)
 {
     int w = 0;
     const int bis = kre < n ? kre : n;
-    const std::string Regel = Zwischen("kli", "-1", (bis == n ? "n = " : "kre = ") + Zahl_ganz(bis));
+    const std::string Regel = Zwischen("kli", "-1", (bis == n ? "n = " : "kre = ") + Zahl_ganz(bis));  // kein Text
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(Regel, false);
     Urteil<int> u = Annahme(w);
     if (w < -1 || w > kre) u = Korrektur(Regel, -1, "-1");
@@ -157,7 +172,7 @@ Urteil<int> kre_pruefen(std::string_view Text, int kli, int n)
     int w = 0;
     const int von = kli > 0 ? kli : 0;
     const std::string Regel =
-        Zwischen("kre", (von == kli ? "kli = " : "") + Zahl_ganz(von), "n + 1 = " + Zahl_ganz(n + 1));
+        Zwischen("kre", (von == kli ? "kli = " : "") + Zahl_ganz(von), "n + 1 = " + Zahl_ganz(n + 1));  // kein Text
     if (!Ganzzahl_lesen(Text, w)) return Abweisung<int>(Regel, false);
     // A negative bound (pasted; with kli = -1 it would pass kli <= kre) would make the level
     // read the table below k = 0: it counts as breaking the rule.
@@ -169,7 +184,9 @@ Urteil<Extended> Sigmafaktor_pruefen(std::string_view Text)
 {
     Extended w = 0;
     if (!Dezimal_lesen(Text, w) || !(w >= 0 && w <= Sigmafaktor_hoechstens))
-        return Abweisung<Extended>(Zwischen("Der Faktor vor σ", "0", Zahl_allgemein(Sigmafaktor_hoechstens)), true);
+        return Abweisung<Extended>(
+            Zwischen(translate("Eingaberegeln", "Der Faktor vor σ"), "0", Zahl_allgemein(Sigmafaktor_hoechstens)),
+            true);
     return Annahme(w);
 }
 
@@ -177,7 +194,7 @@ Urteil<Extended> Umgebung_pruefen(std::string_view Text)
 {
     Extended w = 0;
     if (!Dezimal_lesen(Text, w) || !(w >= 0 && w <= 100))
-        return Abweisung<Extended>(Zwischen("Die Umgebung", "0", "100 %"), true);
+        return Abweisung<Extended>(Zwischen(translate("Eingaberegeln", "Die Umgebung"), "0", Hundert_Prozent()), true);
     return Annahme(w);
 }
 
@@ -185,7 +202,8 @@ Urteil<int> Stichprobenzahl_pruefen(std::string_view Text)
 {
     int w = 0;
     if (!Ganzzahl_lesen(Text, w) || w < 1 || w > Stichproben_hoechstens)
-        return Abweisung<int>(Zwischen("Die Anzahl", "1", Zahl_ganz(Stichproben_hoechstens)), true);
+        return Abweisung<int>(
+            Zwischen(translate("Eingaberegeln", "Die Anzahl"), "1", Zahl_ganz(Stichproben_hoechstens)), true);
     return Annahme(w);
 }
 
@@ -193,6 +211,8 @@ Urteil<int> Startwert_pruefen(std::string_view Text)
 {
     int w = 0;
     if (!Ganzzahl_lesen(Text, w) || w < 0)
-        return Abweisung<int>(Zwischen("Der Startwert", "0", Zahl_ganz(std::numeric_limits<int>::max())), true);
+        return Abweisung<int>(
+            Zwischen(translate("Eingaberegeln", "Der Startwert"), "0", Zahl_ganz(std::numeric_limits<int>::max())),
+            true);
     return Annahme(w);
 }

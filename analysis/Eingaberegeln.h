@@ -36,6 +36,8 @@ struct Urteil {
 Urteil<int> n_pruefen(std::string_view Text, const Zustand& z, const Schalter& s);
 // Why n is refused beside a hypergeometric row Zeile (0..2) of population N.
 std::string n_hoechstens_N(int Zeile, int N);
+// The message shown with that refusal.
+std::string n_zu_gross_fuer_Hypergeo();
 
 // x: silently rejected if it doesn't read; outside 0..n corrected to 0.
 Urteil<int> x_pruefen(std::string_view Text, int n);

@@ -29,9 +29,17 @@ Konfidenzgrenzen Konfidenzgrenzen_berechnen(Extended p, Extended n, Extended zf)
     return {((w / 2 + p) - zf * e) / (w + 1), (zf * e + (w / 2 + p)) / (w + 1)};
 }
 
+namespace {
+std::string Intervalltext(Konfidenzgrenzen g)
+{
+    return "[ " + Zahl_fest(g.unten, 6, 4) + " ; " + Zahl_fest(g.oben, 6, 4) + " ]";
+}
+}  // namespace
+
+std::string Leeres_Konfidenzintervall_Text() { return Intervalltext({}); }
+
 std::string Konfidenzintervall_Text(const Zustand& z)
 {
-    if (z.n < 1) return Leeres_Konfidenzintervall;
-    const Konfidenzgrenzen g = Konfidenzgrenzen_berechnen(z.p0, z.n, z.Sigmafaktor);
-    return "[ " + Zahl_fest(g.unten, 6, 4) + " ; " + Zahl_fest(g.oben, 6, 4) + " ]";
+    if (z.n < 1) return Leeres_Konfidenzintervall_Text();
+    return Intervalltext(Konfidenzgrenzen_berechnen(z.p0, z.n, z.Sigmafaktor));
 }

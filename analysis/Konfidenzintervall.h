@@ -23,4 +23,7 @@ struct Konfidenzgrenzen {
 };
 Konfidenzgrenzen Konfidenzgrenzen_berechnen(Extended p, Extended n, Extended zf);
 
+// The label before any interval is computed, or without a sample: "[ 0,0000 ; 0,0000 ]" with
+// the decimal sign of the language. Leeres_Konfidenzintervall is its German form.
+std::string Leeres_Konfidenzintervall_Text();
 inline constexpr const char* Leeres_Konfidenzintervall = "[ 0,0000 ; 0,0000 ]";

@@ -1,5 +1,6 @@
 #include "analysis/Serienwerte.h"
 
+#include "analysis/Texte.h"
 #include "analysis/Zahlentexte.h"
 #include "probability/Tabellen.h"
 
@@ -36,7 +37,11 @@ void Binomialtabelle_setzen(Zustand& z, Extended p, int bis)
     z.sigma0 = std::sqrt(std::max<Extended>(0, n * p * (1 - p)));
 }
 
-std::string Beschriftung_mehrere_p0(int n) { return "p0=0,1 bis p0=0,9     n=" + Zahl_ganz(n); }
+std::string Beschriftung_mehrere_p0(int n)
+{
+    return Einsetzen(translate("Serienwerte", "p0=%1 bis p0=%2     n=%3"),
+                     {Zahl_allgemein(0.1L), Zahl_allgemein(0.9L), Zahl_ganz(n)});
+}
 
 std::string Beschriftung_mehrere_n(Extended p0) { return "n=10  n=50  n=100  n=200     p0=" + Zahl_fest(p0, 4, 2); }
 

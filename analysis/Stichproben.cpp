@@ -2,6 +2,7 @@
 
 #include "analysis/Berechnung.h"
 #include "analysis/Konfidenzintervall.h"
+#include "analysis/Texte.h"
 #include "analysis/Zahlentexte.h"
 
 #include <algorithm>
@@ -110,14 +111,18 @@ Stichprobenstand Stichproben_auswerten(const Zustand& z, const Schalter& s, int 
 
 std::string Stichprobentext(const Stichprobenstand& st)
 {
-    const auto Prozent = [](Extended w) { return Zahl_fest(w, 6, 2) + " %"; };
+    const std::string Prozentvorlage = translate("Stichproben", "%1 %");
+    const auto Prozent = [&](Extended w) { return Einsetzen(Prozentvorlage, {Zahl_fest(w, 6, 2)}); };
     const Stichprobenergebnis& e = st.Ergebnis;
-    std::string t =
-        std::to_string(e.in_V) + " von " + std::to_string(e.m) + " in V, " + std::to_string(e.in_A) + " in A\n";
-    t += "relative Häufigkeit in V: " + Prozent(st.Rate.Rate) + "\n";
-    t += "95-%-Intervall: [" + Prozent(st.Rate.unten) + "; " + Prozent(st.Rate.oben) + "]\n";
-    t += st.Zeile == 0 ? "exakt: α-Fehler = " : "exakt: 1 − β(p" + std::to_string(st.Zeile) + ") = ";
-    t += Prozent(st.Rate.exakt);
-    if (e.ueber_n > 0) t += "\n" + std::to_string(e.ueber_n) + " Werte größer als n";
+    std::string t = Einsetzen(translate("Stichproben", "%1 von %2 in V, %3 in A"),
+                              {std::to_string(e.in_V), std::to_string(e.m), std::to_string(e.in_A)});
+    t += "\n" + Einsetzen(translate("Stichproben", "relative Häufigkeit in V: %1"), {Prozent(st.Rate.Rate)});
+    t += "\n" + Einsetzen(translate("Stichproben", "95-%-Intervall: [%1; %2]"),
+                          {Prozent(st.Rate.unten), Prozent(st.Rate.oben)});
+    t += "\n" + (st.Zeile == 0 ? Einsetzen(translate("Stichproben", "exakt: α-Fehler = %1"), {Prozent(st.Rate.exakt)})
+                               : Einsetzen(translate("Stichproben", "exakt: 1 − β(p%1) = %2"),
+                                           {std::to_string(st.Zeile), Prozent(st.Rate.exakt)}));
+    if (e.ueber_n > 0)
+        t += "\n" + Einsetzen(translate("Stichproben", "%1 Werte größer als n"), {std::to_string(e.ueber_n)});
     return t;
 }

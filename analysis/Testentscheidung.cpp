@@ -1,6 +1,7 @@
 #include "analysis/Testentscheidung.h"
 
 #include "analysis/Ablehnungsbereich.h"
+#include "analysis/Texte.h"
 #include "analysis/Zahlentexte.h"
 
 #include <cmath>
@@ -15,9 +16,9 @@ std::string Niveau(Extended Prozentwert)
 {
     if (!std::isfinite(Prozentwert)) return "–";
     std::string t = Zahl_fest(Prozentwert, 6, 2);
-    if (const auto Komma = t.find(','); Komma != std::string::npos) {
+    if (t.find(Dezimalzeichen()) != std::string::npos) {
         while (t.back() == '0') t.pop_back();
-        if (t.back() == ',') t.pop_back();
+        if (t.back() == Dezimalzeichen()) t.pop_back();
     }
     return t + "%";
 }
@@ -58,18 +59,22 @@ std::string Vergleich_rechts(const Zustand& z, int x)
 std::string Entscheidungstext(const Zustand& z)
 {
     const int x = z.x;
-    const std::string xt = "x=" + Zahl_ganz(x);
+    const std::string xt = Zahl_ganz(x);
     // x is not checked against a later, smaller n: such an x is no result of this test.
     if (x < 0 || x > z.n || z.n > k_Maximum)
-        return xt + " liegt nicht in {0; ... ;" + Zahl_ganz(z.n) + "}: keine Entscheidung";
+        return Einsetzen(translate("Testentscheidung", "x=%1 liegt nicht in {0; ... ;%2}: keine Entscheidung"),
+                         {xt, Zahl_ganz(z.n)});
     const bool links = z.Test_links || z.Test_beidseitig;
     const bool rechts = z.Test_rechts || z.Test_beidseitig;
-    if (!links && !rechts) return xt + " ∉ V: H0 wird nicht verworfen (kein Verwerfungsbereich)";
+    if (!links && !rechts)
+        return Einsetzen(translate("Testentscheidung", "x=%1 ∉ V: H0 wird nicht verworfen (kein Verwerfungsbereich)"),
+                         {xt});
     const bool in_links = links && x <= z.kli;
     const bool in_rechts = rechts && x >= z.kre;
     std::string Begruendung;
     if (in_links && in_rechts)
-        Begruendung = Vergleich_links(z, x) + " und " + Vergleich_rechts(z, x);
+        Begruendung =
+            Einsetzen(translate("Testentscheidung", "%1 und %2"), {Vergleich_links(z, x), Vergleich_rechts(z, x)});
     else if (in_links)
         Begruendung = Vergleich_links(z, x);
     else if (in_rechts)
@@ -79,5 +84,7 @@ std::string Entscheidungstext(const Zustand& z)
     else
         Begruendung = Vergleich_rechts(z, x);
     const bool verworfen = in_links || in_rechts;
-    return xt + (verworfen ? " ∈ V: H0 wird verworfen, da " : " ∉ V: H0 wird nicht verworfen, da ") + Begruendung;
+    return Einsetzen(verworfen ? translate("Testentscheidung", "x=%1 ∈ V: H0 wird verworfen, da %2")
+                               : translate("Testentscheidung", "x=%1 ∉ V: H0 wird nicht verworfen, da %2"),
+                     {xt, Begruendung});
 }

@@ -10,6 +10,8 @@
 
 namespace {
 
+char Dezimal = ',';
+
 // Decimal digits d0 d1 d2 ... of a positive value, meaning d0,d1d2... * 10^exponent.
 // An empty digit string stands for zero.
 struct Ziffernfolge {
@@ -135,7 +137,7 @@ std::string Wissenschaftlich(Ziffernfolge d)
     Nullen_abschneiden(d.ziffern);
     std::string text(1, d.ziffern[0]);
     if (d.ziffern.size() > 1) {
-        text += ',';
+        text += Dezimal;
         text.append(d.ziffern, 1);
     }
     text += 'E';
@@ -163,7 +165,7 @@ std::string Positionell(const Ziffernfolge& d, int nachkomma)
     if (nachkomma >= 0) {
         bruch.resize(static_cast<std::size_t>(nachkomma), '0');
     }
-    return bruch.empty() ? ganz : ganz + "," + bruch;
+    return bruch.empty() ? ganz : ganz + Dezimal + bruch;
 }
 
 // Non-finite input is a caller's fault; it must still never show as "nan" or "inf":
@@ -182,6 +184,10 @@ Extended Endlich(Extended wert)
 constexpr int Stellen_hoechstens = 100;
 
 }  // namespace
+
+void Dezimalzeichen_setzen(char Zeichen) { Dezimal = Zeichen; }
+
+char Dezimalzeichen() { return Dezimal; }
 
 std::string Zahl_allgemein(Extended wert)
 {

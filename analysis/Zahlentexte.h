@@ -1,9 +1,14 @@
 #pragma once
-// Number texts of the program: always with a decimal comma, whatever the locale.
+// Number texts of the program: with the decimal sign of the program's language (the comma in
+// German, the point in English), whatever the locale.
 
 #include "probability/UStochastik.h"
 
 #include <string>
+
+// The decimal sign of every number text; the comma until the language is chosen at start.
+void Dezimalzeichen_setzen(char Zeichen);
+char Dezimalzeichen();
 
 // General format: the shortest text that gives the value to 15 significant digits,
 // "2,5E-7" style below 0,0001 (and for very large magnitudes).

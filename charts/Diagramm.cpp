@@ -241,7 +241,7 @@ void Umrisse_zeichnen(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g
 void Serienbeschriftung_zeichnen(QImage& Bild, const Diagrammgeometrie& g, const QString& Text) {
     Rechteck(Bild, g.x_Ursprung + 40, 5, g.x_Ende, 20, clWhite, clWhite, 1, Stiftart::psSolid, Pinselart::bsSolid);
     Schrift f;
-    f.Name = QStringLiteral("ms sans serif");
+    f.Name = QStringLiteral("ms sans serif");  // kein Text
     f.Hoehe = 17;
     f.fett = true;
     Text_ausgeben(Bild, g.x_Ursprung + 40, 5, Text, f, false);

@@ -7,6 +7,7 @@
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
+#include <QCoreApplication>
 #include <QRect>
 
 #include <algorithm>
@@ -31,6 +32,11 @@ QString allgemein(Extended Wert) {
 }
 
 QString ganz(int Wert) { return QString::number(Wert); }
+
+// What follows the drawn α or β: "-Fehler=4,52%".
+QString Fehlertext(Extended Prozent) {
+    return QCoreApplication::translate("Infobox", "-Fehler=%1%").arg(fest(Prozent, 6, 2));
+}
 
 void zeichnen(QImage& Bild, const Info_Texte& Texte) {
     Schrift f;
@@ -139,8 +145,7 @@ Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const
     if (s.p2_zeichnen) t.push_back({{x + 115, Zeile2, "p2=" + fest(z.p2, 5, 3)}});
     if (s.Alfa_zeigen) {
         t.push_back({{x + 190, Zeile2, "V=" + Ablehnungsmenge(z)}});
-        t.push_back({{x + 410, Zeile2, QStringLiteral("α")},
-                     {x + 420, Zeile2, "-Fehler=" + fest(Alfa_Fehler_erreicht(z), 6, 2) + "%"}});
+        t.push_back({{x + 410, Zeile2, QStringLiteral("α")}, {x + 420, Zeile2, Fehlertext(Alfa_Fehler_erreicht(z))}});
         if (z.Test_beidseitig && !s.Beta_zeigen) {
             const Alfa_Anteile a = Alfa_Fehler_Anteile(z);
             t.push_back({{x + 520, Zeile2, "=" + fest(a.links, 6, 2) + "%+" + fest(a.rechts, 6, 2) + "%"}});
@@ -148,8 +153,9 @@ Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const
     }
     if (s.Umgebung_schraffieren) {
         const k_Bereich u = Umgebung_runden(z);
-        t.push_back(
-            {{x + 190, Zeile2, allgemein(z.Umgebung) + "%-Umgebung={" + ganz(u.von) + "; ... ;" + ganz(u.bis) + "}"}});
+        t.push_back({{x + 190, Zeile2,
+                      QCoreApplication::translate("Infobox", "%1%-Umgebung={%2; ... ;%3}")
+                          .arg(allgemein(z.Umgebung), ganz(u.von), ganz(u.bis))}});
         t.push_back({{x + 420, Zeile2, "P(U)=" + fest(100 * Umgebungswahrscheinlichkeit(z), 6, 2) + "%"}});
     }
     if (s.Annahmebereich_zeigen) {
@@ -160,7 +166,7 @@ Info_Texte Info_Zeile2_Texte(const Zustand& z, const Diagrammgeometrie& g, const
     // β comes last: where it would cover the α, A or neighbourhood texts, it moves behind them.
     if (s.Beta_zeigen) {
         t.push_back({{x + 365, Zeile2, QStringLiteral("β")},
-                     {x + 375, Zeile2, "-Fehler=" + fest(100 * Annahmewahrscheinlichkeit(z, z.p1), 6, 2) + "%"}});
+                     {x + 375, Zeile2, Fehlertext(100 * Annahmewahrscheinlichkeit(z, z.p1))}});
     }
     return Ohne_Ueberdeckung(t);
 }
@@ -204,10 +210,13 @@ Info_Texte Info_Stichproben_Texte(const Zustand& z, const Diagrammgeometrie& g, 
     const Stichprobenergebnis& e = st.Ergebnis;
     const Simulationsrate& r = st.Rate;
     const int x = g.x_Ursprung + 560;
-    t.push_back({{x, Zeile1, QStringLiteral("%1 von %2 in V, %3 in A").arg(e.in_V).arg(e.m).arg(e.in_A)}});
-    t.push_back({{x, Zeile2,
-                  fest(r.Rate, 6, 2) + "% [" + fest(r.unten, 6, 2) + "%; " + fest(r.oben, 6, 2) + "%] exakt " +
-                      (st.Zeile == 0 ? QStringLiteral("α=") : QStringLiteral("1-β=")) + fest(r.exakt, 6, 2) + "%"}});
+    t.push_back({{x, Zeile1,
+                  QCoreApplication::translate("Infobox", "%1 von %2 in V, %3 in A")
+                      .arg(ganz(e.in_V), ganz(e.m), ganz(e.in_A))}});
+    const QString Rate = st.Zeile == 0 ? QCoreApplication::translate("Infobox", "%1% [%2%; %3%] exakt α=%4%")
+                                       : QCoreApplication::translate("Infobox", "%1% [%2%; %3%] exakt 1-β=%4%");
+    t.push_back(
+        {{x, Zeile2, Rate.arg(fest(r.Rate, 6, 2), fest(r.unten, 6, 2), fest(r.oben, 6, 2), fest(r.exakt, 6, 2))}});
     const Info_Texte gesetzt = Ohne_Ueberdeckung(t);
     return Info_Texte(gesetzt.end() - 2, gesetzt.end());
 }

@@ -6,6 +6,7 @@
 #include "charts/Qt_Text.h"
 #include "charts/UGrafik.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 
@@ -75,12 +76,18 @@ void OC_KOS(QImage& Bild, const Zustand& z, const Diagrammgeometrie& g, const Fa
     Text(Bild, x0 - 4, 3, QStringLiteral("β"));
 
     // Caption line; both alphas go before both level texts, which may overlap them.
-    Text(Bild, x0 + 30, 10, QStringLiteral("OC-Kurve für  n=") + Qt_Text(Zahl_ganz(z.n)));
+    Text(Bild, x0 + 30, 10, QCoreApplication::translate("OC", "OC-Kurve für  n=%1").arg(Qt_Text(Zahl_ganz(z.n))));
     Text(Bild, x0 + 175, 10, QStringLiteral("p0=") + Qt_Text(Zahl_fest(z.p0, 4, 2)));
+    // The places were laid out for "-li="; a longer word for the left level moves the right one
+    // on by the difference, so that it covers no more of it than "-li=" does.
+    const QString links = QCoreApplication::translate("OC", "-li=");
+    const int rechts_weiter =
+        std::max(0, Textbreite(links, Rahmenschrift()) - Textbreite(QStringLiteral("-li="), Rahmenschrift()));
     Text(Bild, x0 + 240, 10, QStringLiteral("α"));
-    Text(Bild, x0 + 310, 10, QStringLiteral("α"));
-    Text(Bild, x0 + 250, 10, QStringLiteral("-li=") + Qt_Text(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
-    Text(Bild, x0 + 320, 10, QStringLiteral("-re=") + Qt_Text(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 310 + rechts_weiter, 10, QStringLiteral("α"));
+    Text(Bild, x0 + 250, 10, links + Qt_Text(Zahl_fest(z.Alfali, 4, 1)) + QStringLiteral("%"));
+    Text(Bild, x0 + 320 + rechts_weiter, 10,
+         QCoreApplication::translate("OC", "-re=") + Qt_Text(Zahl_fest(z.Alfare, 4, 1)) + QStringLiteral("%"));
 
     // Probability 0 has no grid line: the p1 axis stands there.
     for (int i = 0; i <= 4; ++i) {

@@ -17,9 +17,9 @@ struct Ersatz {
 };
 
 constexpr Ersatz Ersatzschriften[] = {
-    {"ms sans serif", "Liberation Sans", "DejaVu Sans Condensed", 68},
-    {"Arial", "Liberation Sans", "Liberation Sans", 0},
-    {"symbol", nullptr, "DejaVu Sans Condensed", 68},
+    {"ms sans serif", "Liberation Sans", "DejaVu Sans Condensed", 68},  // kein Text
+    {"Arial", "Liberation Sans", "Liberation Sans", 0},                 // kein Text
+    {"symbol", nullptr, "DejaVu Sans Condensed", 68},                   // kein Text
 };
 
 }  // namespace

@@ -53,7 +53,7 @@ void Polygon_zeichnen(QImage& Bild, const QPolygon& Punkte, QRgb Stiftfarbe, QRg
 // A chart font by its old name; Diagrammschrift (charts/Schriften.h) says which installed face
 // stands in for it. Greek letters are Unicode characters (α β σ µ ·) in it.
 struct Schrift {
-    QString Name = QStringLiteral("ms sans serif");
+    QString Name = QStringLiteral("ms sans serif");  // kein Text
     int Hoehe = 17;
     bool fett = false;
     QRgb Farbe = clBlack;

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` and the Debian package put on the system: the program, the three
 # files a desktop needs to list it, the lesson files' MIME type, the example tasks and its man
-# page. The package's copyright and changelog are debian/'s, installed by debhelper.
+# pages. The package's copyright and changelog are debian/'s, installed by debhelper.
 # Tests, benchmarks and tools stay in the build.
 include(GNUInstallDirs)
 
@@ -14,10 +14,14 @@ set(quorvel_daten ${CMAKE_BINARY_DIR}/daten)
 # below holds the two together.
 configure_file(${CMAKE_SOURCE_DIR}/data/${QUORVEL_ID}.metainfo.xml.in
                ${quorvel_daten}/${QUORVEL_ID}.metainfo.xml @ONLY)
+# The man page in English, and in German where man looks for it in a German locale (man/de).
 configure_file(${CMAKE_SOURCE_DIR}/data/quorvel.1.in ${quorvel_daten}/quorvel.1 @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/data/quorvel.de.1.in ${quorvel_daten}/de/quorvel.1 @ONLY)
 # gzip -9n: the best compression, and no name or time stamp, so every build gives the same bytes.
-execute_process(COMMAND gzip -9n -c ${quorvel_daten}/quorvel.1
-                OUTPUT_FILE ${quorvel_daten}/quorvel.1.gz COMMAND_ERROR_IS_FATAL ANY)
+foreach(seite quorvel.1 de/quorvel.1)
+  execute_process(COMMAND gzip -9n -c ${quorvel_daten}/${seite}
+                  OUTPUT_FILE ${quorvel_daten}/${seite}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
 
 install(TARGETS quorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # A stripped install (the package) also drops the compilers' version strings, as Debian's own
@@ -42,6 +46,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/quorvel.svg
 install(FILES ${quorvel_daten}/${QUORVEL_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${quorvel_daten}/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${quorvel_daten}/de/quorvel.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1)
 
 # The licence of every file, where reuse is installed and the sources are a git checkout (reuse
 # needs git to leave the build folders out). The package build switches it off: it checks the

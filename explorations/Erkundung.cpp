@@ -7,6 +7,7 @@
 #include "charts/Diagramm.h"
 #include "charts/Qt_Text.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -36,7 +37,8 @@ Diagrammgeometrie Verteilung_zeichnen(Zustand& z, const Schalter& s, QImage& Bil
 void Familie_beschriften(QImage& Bild, const Diagrammgeometrie& g, const std::string& Text, QString& Beschreibung) {
     const QString Beschriftung = Qt_Text(Text);
     Serienbeschriftung_zeichnen(Bild, g, Beschriftung);
-    Beschreibung = QStringLiteral("Histogramme einer Familie von Binomialverteilungen: ") + Beschriftung;
+    Beschreibung = QCoreApplication::translate("Erkundung", "Histogramme einer Familie von Binomialverteilungen: %1")
+                       .arg(Beschriftung);
 }
 
 }  // namespace

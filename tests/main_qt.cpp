@@ -1,4 +1,4 @@
-#include "ui/Dienste.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     const QTemporaryDir Einstellungen;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Einstellungen.path());
     QSettings::setDefaultFormat(QSettings::NativeFormat);
-    Uebersetzungen_laden();
+    Sprache_einstellen(Sprache::Deutsch);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,11 +9,12 @@ cd "$(dirname "$0")/.."
 #        debhelper, lintian, and hardening-check (devscripts)
 #   paketprobe: also what tools/paketprobe.sh needs to prove the package on a bare Debian 12
 #   diffoscope: what shows where two builds of the package differ
-# libqt6svg6 draws the window icon, qt6-translations-l10n holds Qt's German dialog texts; reuse
+# qt6-tools-dev and qt6-l10n-tools compile the English translation (lrelease); libqt6svg6 draws
+# the window icon, qt6-translations-l10n holds Qt's German dialog texts; reuse
 # is the CTest check of the licences; openbox, xdotool, x11-utils and imagemagick let the
 # screen test see the real window from outside; the AT-SPI run (tests/vorleser) also needs a
 # session bus, the accessibility bus and pyatspi.
-pakete=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
+pakete=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
         fonts-dejavu-extra xvfb xauth desktop-file-utils appstream libqt6svg6 qt6-translations-l10n reuse
         openbox xdotool x11-utils imagemagick dbus dbus-x11 at-spi2-core python3-pyatspi)
 case "${1:-}" in

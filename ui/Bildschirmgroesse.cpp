@@ -3,6 +3,7 @@
 #include "ui/Dienste.h"
 #include "ui/Dokument.h"
 #include "ui/Fensterplatz.h"
+#include "ui/Sprache.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -81,12 +82,12 @@ QString Neu_starten(int Prozent, const QString& Ordner, const QStringList& Argum
 
 Bildschirmgroesse::Bildschirmgroesse(QWidget& f, Dokument& d, QMenu* Menue) : QObject(&f), Fenster(f), dokument(d) {
     Menue->addSeparator();
-    QMenu* Ansicht = Ansichtsmenue = Menue->addMenu(QStringLiteral("&Ansicht"));
+    QMenu* Ansicht = Ansichtsmenue = Menue->addMenu(QCoreApplication::translate("Bildschirmgroesse", "&Ansicht"));
     Ansicht->setObjectName(QStringLiteral("Menue_Ansicht"));
-    Ansicht->setAccessibleName(QStringLiteral("Ansicht"));
-    Groesser = Ansicht->addAction(QStringLiteral("&Größer"));
-    Kleiner = Ansicht->addAction(QStringLiteral("&Kleiner"));
-    Normal = Ansicht->addAction(QStringLiteral("&Normalgröße"));
+    Ansicht->setAccessibleName(QCoreApplication::translate("Bildschirmgroesse", "Ansicht"));
+    Groesser = Ansicht->addAction(QCoreApplication::translate("Bildschirmgroesse", "&Größer"));
+    Kleiner = Ansicht->addAction(QCoreApplication::translate("Bildschirmgroesse", "&Kleiner"));
+    Normal = Ansicht->addAction(QCoreApplication::translate("Bildschirmgroesse", "&Normalgröße"));
     // Ctrl+= is where the plus lies unshifted on many keyboards.
     Groesser->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     Kleiner->setShortcut(QKeySequence::ZoomOut);
@@ -131,17 +132,23 @@ void Bildschirmgroesse::Zoom_waehlen(int Richtung) {
     QTemporaryDir Ordner(QDir::temp().filePath(QStringLiteral("quorvel-XXXXXX")));
     if (!Ordner.isValid() || !dokument.Zustand_schreiben(Ordner.path()))
         return dienste().Meldung(
-            QStringLiteral("Die Größe lässt sich nicht ändern: der Zustand des Fensters "
-                           "ließ sich nicht sichern."));
+            QCoreApplication::translate("Bildschirmgroesse",
+                                        "Die Größe lässt sich nicht ändern: der Zustand des Fensters "
+                                        "ließ sich nicht sichern."));
     Platz_merken();
     const QString k = Schluessel();
     Zoom_merken(k, Neu);
     // The new process removes the folder once it has read it.
     Ordner.setAutoRemove(false);
-    const QString Grund = Neu_starten(Neu, Ordner.path(), {QString()});
+    // The new process speaks the language this one does, whatever the interface's is.
+    const QString Grund =
+        Neu_starten(Neu, Ordner.path(),
+                    {QString(), QStringLiteral("--sprache"),  // kein Text
+                     Aktuelle_Sprache() == Sprache::Englisch ? QStringLiteral("en") : QStringLiteral("de")});
     Zoom_merken(k, Jetzt);
     QDir(Ordner.path()).removeRecursively();
-    dienste().Meldung(QStringLiteral("Die Größe lässt sich nicht ändern: %1").arg(Grund));
+    dienste().Meldung(
+        QCoreApplication::translate("Bildschirmgroesse", "Die Größe lässt sich nicht ändern: %1").arg(Grund));
 }
 
 void Bildschirmgroesse::Zustand_uebernehmen(Dokument& d) {
@@ -150,7 +157,8 @@ void Bildschirmgroesse::Zustand_uebernehmen(Dokument& d) {
     if (Ordner.isEmpty()) return;
     const QString o = QFile::decodeName(Ordner);
     if (!d.Zustand_lesen(o))
-        dienste().Meldung(QStringLiteral("Die Eingaben des vorigen Fensters ließen sich nicht übernehmen."));
+        dienste().Meldung(QCoreApplication::translate(
+            "Bildschirmgroesse", "Die Eingaben des vorigen Fensters ließen sich nicht übernehmen."));
     QDir(o).removeRecursively();
 }
 

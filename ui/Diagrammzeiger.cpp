@@ -5,6 +5,7 @@
 #include "ui/Sitzung.h"
 #include "ui/Wertetabelle.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,9 +27,9 @@ Feld Feld_von(Griff gr) {
 
 // The chart's keys, under every bar's values (the help lists them too).
 QString Tastenhinweis() {
-    return QStringLiteral(
-        "Tasten nach einem Klick in die Grafik oder Strg+G:\n"
-        "←/→ x, Umschalt+←/→ V links, Strg+←/→ V rechts");
+    return QCoreApplication::translate("Diagrammzeiger",
+                                       "Tasten nach einem Klick in die Grafik oder Strg+G:\n"
+                                       "←/→ x, Umschalt+←/→ V links, Strg+←/→ V rechts");
 }
 
 }  // namespace

@@ -2,18 +2,21 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileDialog>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
-#include <QTranslator>
 
-const QString Programmtitel =
-    QStringLiteral("Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
+const Titeltext Programmtitel;
+
+Titeltext::operator QString() const {
+    return QCoreApplication::translate(
+        "Dienste", "Diskrete Verteilungen  - Hypothesentest - Operationscharakteristik - Konfidenzintervall - V2.07s");
+}
 
 Dienste::~Dienste() = default;
 
@@ -35,13 +38,14 @@ void Dienste::Tabelle_kopieren(const QString& Text, const QString& Html) {
 
 QString Dienste::Speicherort_waehlen(QWidget* Eltern, const Speicherangebot& Angebot, QString& Format) {
     const auto Filter = [](const QString& f) {
-        return f + (f == QLatin1String("PDF") ? QStringLiteral(" (*.pdf)") : QStringLiteral(" (*.png)"));
+        return f + (f == QLatin1String("PDF") ? QStringLiteral(" (*.pdf)") : QStringLiteral(" (*.png)"));  // kein Text
     };
     QStringList Filterliste;
     for (const QString& f : Angebot.Formate) Filterliste << Filter(f);
     QString gewaehlt = Filter(Angebot.Format);
-    const QString Name = QFileDialog::getSaveFileName(Eltern, QStringLiteral("Grafik speichern"), Angebot.Datei,
-                                                      Filterliste.join(QStringLiteral(";;")), &gewaehlt);
+    const QString Name =
+        QFileDialog::getSaveFileName(Eltern, QCoreApplication::translate("Dienste", "Grafik speichern"), Angebot.Datei,
+                                     Filterliste.join(QStringLiteral(";;")), &gewaehlt);
     Format = gewaehlt.left(gewaehlt.indexOf(QStringLiteral(" (")));
     return Name;
 }
@@ -52,8 +56,8 @@ bool Dienste::Drucker_waehlen(QWidget* Eltern, QPrinter& Drucker) {
 }
 
 QString Dienste::Aufgabe_zum_Oeffnen(QWidget* Eltern, const QString& Ordner, const QString& Beispiele) {
-    QFileDialog Dialog(Eltern, QStringLiteral("Aufgabe öffnen"), Ordner,
-                       QStringLiteral("Quorvel-Aufgaben (*.quorvel);;Alle Dateien (*)"));
+    QFileDialog Dialog(Eltern, QCoreApplication::translate("Dienste", "Aufgabe öffnen"), Ordner,
+                       QCoreApplication::translate("Dienste", "Quorvel-Aufgaben (*.quorvel);;Alle Dateien (*)"));
     Dialog.setAcceptMode(QFileDialog::AcceptOpen);
     Dialog.setFileMode(QFileDialog::ExistingFile);
     // Qt's own dialog: the side bar with the examples is the same on every desktop.
@@ -68,8 +72,8 @@ QString Dienste::Aufgabe_zum_Oeffnen(QWidget* Eltern, const QString& Ordner, con
 }
 
 QString Dienste::Aufgabe_zum_Speichern(QWidget* Eltern, const QString& Vorschlag) {
-    QFileDialog Dialog(Eltern, QStringLiteral("Aufgabe speichern"), Vorschlag,
-                       QStringLiteral("Quorvel-Aufgaben (*.quorvel)"));
+    QFileDialog Dialog(Eltern, QCoreApplication::translate("Dienste", "Aufgabe speichern"), Vorschlag,
+                       QCoreApplication::translate("Dienste", "Quorvel-Aufgaben (*.quorvel)"));
     Dialog.setAcceptMode(QFileDialog::AcceptSave);
     Dialog.setDefaultSuffix(QStringLiteral("quorvel"));
     Dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -80,9 +84,9 @@ QString Dienste::Aufgabe_zum_Speichern(QWidget* Eltern, const QString& Vorschlag
 Dienste::Antwort Dienste::Aenderungen_fragen(QWidget* Eltern, const QString& Frage) {
     QMessageBox box(QMessageBox::Question, Programmtitel, Frage,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Eltern);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Verwerfen"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.button(QMessageBox::Save)->setText(QCoreApplication::translate("Dienste", "Speichern"));
+    box.button(QMessageBox::Discard)->setText(QCoreApplication::translate("Dienste", "Verwerfen"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dienste", "Abbrechen"));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
@@ -109,18 +113,4 @@ std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d) {
     std::unique_ptr<Dienste> vorher = std::move(aktuelle());
     aktuelle() = d ? std::move(d) : std::make_unique<Dienste>();
     return vorher;
-}
-
-bool Uebersetzungen_laden() {
-    static QTranslator* qtbase = nullptr;
-    if (!qtbase) {
-        auto* t = new QTranslator(qApp);
-        if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            delete t;
-            return false;
-        }
-        QCoreApplication::installTranslator(t);
-        qtbase = t;
-    }
-    return true;
 }

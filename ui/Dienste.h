@@ -49,10 +49,9 @@ void Dienste_setzen(std::unique_ptr<Dienste> d);
 // Puts d in place and hands back the services that were there (for a moment of quiet).
 std::unique_ptr<Dienste> Dienste_tauschen(std::unique_ptr<Dienste> d);
 
-// Caption of the window and of every message box.
-extern const QString Programmtitel;
-
-// Qt's own texts in German: the file and print dialogs, the standard buttons, the key names
-// ("Strg+S"). Once, after the QApplication exists and before the first window; false when the
-// translation file is not installed (then those texts stay English).
-bool Uebersetzungen_laden();
+// Caption of the window and of every message box, in the language chosen at start: read where
+// it is shown, since the language is chosen after static initialisation.
+struct Titeltext {
+    operator QString() const;
+};
+extern const Titeltext Programmtitel;

@@ -21,7 +21,7 @@
 
 namespace {
 
-const QString Einstellung_Zuletzt = QStringLiteral("Zuletzt geöffnet");
+const QString Einstellung_Zuletzt = QStringLiteral("Zuletzt geöffnet");  // kein Text
 constexpr int Zuletzt_hoechstens = 8;
 
 QSettings Einstellungen() { return QSettings(QStringLiteral("Quorvel-Entwicklung"), QStringLiteral("Quorvel")); }
@@ -54,8 +54,7 @@ bool Dokument::Oeffnen(const QString& Datei) {
     if (!Aenderungen_sichern()) return false;
     const Eingaben_gelesen g = Eingaben_laden(Datei);
     if (!g.Wert) {
-        dienste().Meldung(
-            QStringLiteral("„%1“ lässt sich nicht öffnen: %2").arg(QFileInfo(Datei).fileName(), g.Fehler));
+        dienste().Meldung(tr("„%1“ lässt sich nicht öffnen: %2").arg(QFileInfo(Datei).fileName(), g.Fehler));
         return false;
     }
     Name = QFileInfo(Datei).absoluteFilePath();
@@ -79,8 +78,8 @@ bool Dokument::Schreiben_nach(const QString& Ziel) {
     const QByteArray Text = Aufgabe_schreiben(Aufgabe_aus(s.Stand(), s.Ergebnis()));
     QSaveFile f(Ziel);
     if (!f.open(QIODevice::WriteOnly) || f.write(Text) != Text.size() || !f.commit()) {
-        dienste().Meldung(QStringLiteral("„%1“ konnte nicht gespeichert werden: %2")
-                              .arg(QFileInfo(Ziel).fileName(), f.errorString()));
+        dienste().Meldung(
+            tr("„%1“ konnte nicht gespeichert werden: %2").arg(QFileInfo(Ziel).fileName(), f.errorString()));
         return false;
     }
     Name = QFileInfo(Ziel).absoluteFilePath();
@@ -97,7 +96,7 @@ bool Dokument::Speichern_unter() {
     if (Vorschlag.isEmpty()) {
         QString Ordner = Letzter_Ordner;
         if (Ordner.isEmpty()) Ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        Vorschlag = QDir(Ordner).filePath(QStringLiteral("aufgabe.quorvel"));
+        Vorschlag = QDir(Ordner).filePath(tr("aufgabe.quorvel", "suggested name of a new lesson file"));
     }
     QString Ziel = dienste().Aufgabe_zum_Speichern(&Fenster, Vorschlag);
     if (Ziel.isEmpty()) return false;
@@ -108,9 +107,8 @@ bool Dokument::Speichern_unter() {
 
 bool Dokument::Aenderungen_sichern(bool Schliessen) {
     if ((Name.isEmpty() && !Schliessen) || !geaendert()) return true;
-    const QString Frage = Name.isEmpty()
-                              ? QStringLiteral("Änderungen speichern?")
-                              : QStringLiteral("Änderungen an „%1“ speichern?").arg(QFileInfo(Name).fileName());
+    const QString Frage = Name.isEmpty() ? tr("Änderungen speichern?")
+                                         : tr("Änderungen an „%1“ speichern?").arg(QFileInfo(Name).fileName());
     switch (dienste().Aenderungen_fragen(&Fenster, Frage)) {
     case Dienste::Antwort::Speichern:
         return Speichern();
@@ -144,7 +142,7 @@ void Dokument::Zuletzt_eintragen(const QString& Datei) {
 void Dokument::Zuletzt_zeigen(QMenu* Menue) {
     Menue->clear();
     const QStringList l = Zuletzt_geoeffnet();
-    if (l.isEmpty()) Menue->addAction(QStringLiteral("(keine)"))->setEnabled(false);
+    if (l.isEmpty()) Menue->addAction(tr("(keine)"))->setEnabled(false);
     for (int i = 0; i < l.size(); ++i) {
         const QString& Datei = l[i];
         QAction* a = Menue->addAction(Nummeriert(i + 1, QFileInfo(Datei).fileName()));
@@ -165,11 +163,11 @@ void Dokument::Menue_anlegen(QToolButton* Knopf, QAction* Oeffnen_, QAction* Spe
                              const QList<QAction*>& Grafik) {
     auto* Menue = new QMenu(Knopf);
     Menue->setObjectName(QStringLiteral("Menue_Datei"));
-    Menue->setAccessibleName(QStringLiteral("Datei"));
+    Menue->setAccessibleName(tr("Datei"));
     Menue->addAction(Oeffnen_);
-    QMenu* Zuletzt = Menue->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    QMenu* Zuletzt = Menue->addMenu(tr("&Zuletzt geöffnet"));
     Zuletzt->setObjectName(QStringLiteral("Menue_Zuletzt"));
-    Zuletzt->setAccessibleName(QStringLiteral("Zuletzt geöffnet"));
+    Zuletzt->setAccessibleName(tr("Zuletzt geöffnet"));
     connect(Zuletzt, &QMenu::aboutToShow, this, [this, Zuletzt] { Zuletzt_zeigen(Zuletzt); });
     Menue->addAction(Speichern_);
     Menue->addAction(Speichern_unter_);
@@ -177,7 +175,7 @@ void Dokument::Menue_anlegen(QToolButton* Knopf, QAction* Oeffnen_, QAction* Spe
     Menue->addActions(Grafik);
     Knopf->setMenu(Menue);
     Knopf->setPopupMode(QToolButton::InstantPopup);
-    Knopf->setToolTip(QStringLiteral("Datei: Aufgabe öffnen, speichern; Grafik exportieren, drucken (F10, Alt+D)"));
+    Knopf->setToolTip(tr("Datei: Aufgabe öffnen, speichern; Grafik exportieren, drucken (F10, Alt+D)"));
     connect(Oeffnen_, &QAction::triggered, this, &Dokument::Oeffnen_waehlen);
     connect(Speichern_, &QAction::triggered, this, &Dokument::Speichern);
     connect(Speichern_unter_, &QAction::triggered, this, &Dokument::Speichern_unter);
@@ -194,18 +192,18 @@ bool Datei_schreiben(const QString& Name, const QByteArray& Text) {
 
 bool Dokument::Zustand_schreiben(const QString& Ordner) const {
     const QDir d(Ordner);
-    return Datei_schreiben(d.filePath(QStringLiteral("eingaben.quorvel")),
+    return Datei_schreiben(d.filePath(QStringLiteral("eingaben.quorvel")),  // kein Text
                            Aufgabe_schreiben(Aufgabe_aus(s.Stand(), s.Ergebnis()))) &&
-           Datei_schreiben(d.filePath(QStringLiteral("gespeichert.quorvel")),
+           Datei_schreiben(d.filePath(QStringLiteral("gespeichert.quorvel")),  // kein Text
                            Aufgabe_schreiben(Aufgabe_aus(Gespeichert, auswerten(Gespeichert)))) &&
-           Datei_schreiben(d.filePath(QStringLiteral("name")), Name.toUtf8());
+           Datei_schreiben(d.filePath(QStringLiteral("name")), Name.toUtf8());  // kein Text
 }
 
 bool Dokument::Zustand_lesen(const QString& Ordner) {
     const QDir d(Ordner);
-    const Eingaben_gelesen e = Eingaben_laden(d.filePath(QStringLiteral("eingaben.quorvel")));
-    const Eingaben_gelesen g = Eingaben_laden(d.filePath(QStringLiteral("gespeichert.quorvel")));
-    QFile n(d.filePath(QStringLiteral("name")));
+    const Eingaben_gelesen e = Eingaben_laden(d.filePath(QStringLiteral("eingaben.quorvel")));     // kein Text
+    const Eingaben_gelesen g = Eingaben_laden(d.filePath(QStringLiteral("gespeichert.quorvel")));  // kein Text
+    QFile n(d.filePath(QStringLiteral("name")));                                                   // kein Text
     if (!e.Wert || !g.Wert || !n.open(QIODevice::ReadOnly)) return false;
     Name = QString::fromUtf8(n.readAll());
     Gespeichert = *g.Wert;
@@ -216,7 +214,7 @@ bool Dokument::Zustand_lesen(const QString& Ordner) {
 
 QString Grafik_aus_Aufgabe(const QString& Datei, const QString& Bilddatei, int Skala) {
     const Eingaben_gelesen g = Eingaben_laden(Datei);
-    if (!g.Wert) return QStringLiteral("„%1“: %2").arg(Datei, g.Fehler);
+    if (!g.Wert) return QCoreApplication::translate("Dokument", "„%1“: %2").arg(Datei, g.Fehler);
     const Auswertung a = auswerten(*g.Wert, Grafikbreite_Datei);
     const QSize Groesse(Grafikbreite_Datei, Grafikhoehe_Datei);
     const bool PDF = Bilddatei.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
@@ -227,6 +225,7 @@ QString Grafik_aus_Aufgabe(const QString& Datei, const QString& Bilddatei, int S
         Arbeitsblatt_Texte(a.z, a.s, QString::fromStdString(g.Wert->Alfali.Text),
                            QString::fromStdString(g.Wert->Alfare.Text), Gezeigte_Stichproben(a),
                            Gezeigte_p_Texte(*g.Wert, a)));
-    if (!geschrieben) return QStringLiteral("„%1“ konnte nicht geschrieben werden").arg(Bilddatei);
+    if (!geschrieben)
+        return QCoreApplication::translate("Dokument", "„%1“ konnte nicht geschrieben werden").arg(Bilddatei);
     return {};
 }

@@ -1,5 +1,7 @@
 #include "ui/Eingabe_lesen.h"
 
+#include "analysis/Zahlentexte.h"
+
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -15,8 +17,9 @@ bool ist_Ziffer(QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; }
 std::optional<QChar> Zeichen_filtern(QChar Zeichen, Feldart Art) {
     if (ist_Ziffer(Zeichen)) return Zeichen;
     if (Art == Feldart::Dezimal) {
-        if (Zeichen == u',' || Zeichen == u'/') return Zeichen;
-        if (Zeichen == u'.') return QChar(u',');
+        if (Zeichen == u'/') return Zeichen;
+        // Either sign is typed as the language's, so the field shows one kind of number.
+        if (Zeichen == u',' || Zeichen == u'.') return QChar::fromLatin1(Dezimalzeichen());
     }
     return std::nullopt;
 }

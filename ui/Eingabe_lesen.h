@@ -12,7 +12,7 @@ class QEvent;
 enum class Feldart { Ganzzahl, Dezimal };
 
 // The rule for one typed printable character: the character to insert, or none to drop it.
-// A point becomes a comma in decimal fields.
+// In decimal fields a comma or a point becomes the decimal sign of the language.
 std::optional<QChar> Zeichen_filtern(QChar Zeichen, Feldart Art);
 
 // Event filter for the edit fields (install it on each QLineEdit).

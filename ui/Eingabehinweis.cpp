@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
             const QString s = static_cast<const QLabel*>(widget())->text();
-            return s.isEmpty() ? QStringLiteral("Hinweis zur Eingabe") : s;
+            return s.isEmpty() ? QCoreApplication::translate("Eingabehinweis", "Hinweis zur Eingabe") : s;
         }
         return QAccessibleWidget::text(t);
     }

@@ -7,20 +7,19 @@
 
 namespace {
 
-const QString Einstellung = QStringLiteral("Projektorfarben");
+const QString Einstellung = QStringLiteral("Projektorfarben");  // kein Text
 
 QSettings Einstellungen() { return QSettings(QStringLiteral("Quorvel-Entwicklung"), QStringLiteral("Quorvel")); }
 
 }  // namespace
 
-Farbwahl::Farbwahl(QWidget& Fenster)
-    : QObject(&Fenster), aktion(new QAction(QStringLiteral("&Projektorfarben"), &Fenster)) {
+Farbwahl::Farbwahl(QWidget& Fenster) : QObject(&Fenster), aktion(new QAction(tr("&Projektorfarben"), &Fenster)) {
     aktion->setObjectName(QStringLiteral("Aktion_Projektorfarben"));
     aktion->setCheckable(true);
     aktion->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     aktion->setStatusTip(
-        QStringLiteral("Farben und Schraffuren der Grafik, die auch am Beamer und bei "
-                       "Rot-Grün-Schwäche unterscheidbar bleiben"));
+        tr("Farben und Schraffuren der Grafik, die auch am Beamer und bei "
+           "Rot-Grün-Schwäche unterscheidbar bleiben"));
     // A missing or unreadable settings file leaves the standard colours.
     const QSettings e = Einstellungen();
     aktion->setChecked(e.status() == QSettings::NoError && e.value(Einstellung, false).toBool());

@@ -10,6 +10,7 @@
 #include "ui/Fensterplatz.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -43,7 +44,7 @@ QString Gezogene_Datei(const QMimeData* m) {
 void TForm1::Band_einrichten() {
     Band = new QScrollArea(this);
     Band->setObjectName(QStringLiteral("Band"));
-    Band->setAccessibleName(QStringLiteral("Eingabebereich"));
+    Band->setAccessibleName(QCoreApplication::translate("Fenstergroesse", "Eingabebereich"));
     // A click on a control that takes no focus leaves the focus where it was.
     Band->setFocusPolicy(Qt::NoFocus);
     Band->setFrameShape(QFrame::NoFrame);

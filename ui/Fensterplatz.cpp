@@ -75,7 +75,7 @@ QString Bildschirmschluessel(const QList<QRect>& Bildschirme) {
                      .arg(r.x())
                      .arg(r.y() < 0 ? QString() : QStringLiteral("+"))
                      .arg(r.y());
-    return Teile.isEmpty() ? QStringLiteral("ohne") : Teile.join(QLatin1Char('_'));
+    return Teile.isEmpty() ? QStringLiteral("ohne") : Teile.join(QLatin1Char('_'));  // kein Text
 }
 
 int Zoom_gemerkt(const QString& Schluessel) {

@@ -76,8 +76,8 @@ bool Als_PNG_schreiben(QImage Bild, const QString& Name) {
 QString Exportformat(QString& Name, const QString& Format) {
     const bool PDF_gewaehlt = Format == QLatin1String("PDF");
     const QString Endung = QFileInfo(Name).suffix().toLower();
-    if (Endung == QLatin1String("pdf")) return QStringLiteral("PDF");
-    if (Endung == QLatin1String("png")) return PDF_gewaehlt ? QStringLiteral("PNG 2×") : Format;
+    if (Endung == QLatin1String("pdf")) return QStringLiteral("PDF");                             // kein Text
+    if (Endung == QLatin1String("png")) return PDF_gewaehlt ? QStringLiteral("PNG 2×") : Format;  // kein Text
     Name += PDF_gewaehlt ? QStringLiteral(".pdf") : QStringLiteral(".png");
     return Format;
 }

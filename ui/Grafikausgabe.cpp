@@ -13,6 +13,7 @@
 #include "ui/Grafik.h"
 #include "ui/Vollbild.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -53,15 +54,19 @@ void TForm1::Vollbild_zeigen() {
     v->activateWindow();
 }
 
-// "binomial-n20-p0,8.png", "oc-n20-p0,8.pdf"; "grafik.png" for an exploration's picture.
+// "binomial-n20-p0,8.png", "oc-n20-p0,8.pdf"; "grafik.png" for an exploration's picture. The
+// names in the program's language, p0 with its decimal sign.
 QString TForm1::Dateiname_vorschlagen(const QString& Format) const {
-    static const char* const Namen[] = {"binomial", "hypergeometrisch", "poisson", "geometrisch"};
+    static const char* const Namen[] = {
+        QT_TRANSLATE_NOOP("Grafikausgabe", "binomial"), QT_TRANSLATE_NOOP("Grafikausgabe", "hypergeometrisch"),
+        QT_TRANSLATE_NOOP("Grafikausgabe", "poisson"), QT_TRANSLATE_NOOP("Grafikausgabe", "geometrisch")};
     const Zustand& z = sitzung.Ergebnis().z;
     const int Art = sitzung.Stand().s.Verteilung_p0;
     QString Was;
-    if (!Erkundungsbild) Was = sitzung.Stand().OC ? QStringLiteral("oc") : QString::fromLatin1(Namen[Art]);
+    if (!Erkundungsbild)
+        Was = sitzung.Stand().OC ? QStringLiteral("oc") : QCoreApplication::translate("Grafikausgabe", Namen[Art]);
     const QString Name =
-        Was.isEmpty() ? QStringLiteral("grafik")
+        Was.isEmpty() ? QCoreApplication::translate("Grafikausgabe", "grafik")
                       : QStringLiteral("%1-n%2-p%3").arg(Was, Qt_Text(Zahl_ganz(z.n)), Qt_Text(Zahl_allgemein(z.p0)));
     return Name + (Format == QLatin1String("PDF") ? QStringLiteral(".pdf") : QStringLiteral(".png"));
 }
@@ -85,7 +90,7 @@ void TForm1::Grafik_speichern() {
     // The file's content is what its name says.
     Format = Exportformat(Name, Format);
     if (!Grafik_schreiben(Name, Format))
-        dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gespeichert werden."));
+        dienste().Meldung(QCoreApplication::translate("Grafikausgabe", "Die Grafik konnte nicht gespeichert werden."));
 }
 
 namespace {
@@ -112,5 +117,5 @@ void TForm1::Grafik_drucken() {
     const QStringList Zeilen = Arbeitsblatt(sitzung, Gezeigte_Stichproben());
     if (!Auf_Seite(
             Drucker, dokument.Titel_ohne_Marke(), Logisch, [this](qreal f) { return Grafik_in_Skala(f); }, Zeilen))
-        dienste().Meldung(QStringLiteral("Die Grafik konnte nicht gedruckt werden."));
+        dienste().Meldung(QCoreApplication::translate("Grafikausgabe", "Die Grafik konnte nicht gedruckt werden."));
 }

@@ -22,6 +22,7 @@
 #include "ui/Tasten.h"
 #include "ui/Wertetabelle.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -228,14 +229,15 @@ void TForm1::Anzeigen() {
     ComboBox_Histo_Saeule->setCurrentIndex(e.Saeulendiagramm ? 1 : 0);
     Label_V_n->setText(V_n_Text(a.z.n));
     // The value labels say what they are: a screen reader hears the name with the value.
-    for (const auto& [l, Name, Text] : {std::tuple{Label_Intervallwahrscheinlichkeit, "P0(k1<=x<=k2) ",
-                                                   &a.Intervall.Label_Intervallwahrscheinlichkeit},
-                                        std::tuple{Label_Intervallwahrscheinlichkeit2, "P0(k1<x<k2) ",
-                                                   &a.Intervall.Label_Intervallwahrscheinlichkeit2},
-                                        std::tuple{Label_Vertrauensintervall_ausgeben, "Konfidenzintervall ",
-                                                   &a.Label_Vertrauensintervall_ausgeben}}) {
+    for (const auto& [l, Name, Text] :
+         {std::tuple{Label_Intervallwahrscheinlichkeit, QT_TRANSLATE_NOOP("Quorvel", "P0(k1<=x<=k2) "),
+                     &a.Intervall.Label_Intervallwahrscheinlichkeit},
+          std::tuple{Label_Intervallwahrscheinlichkeit2, QT_TRANSLATE_NOOP("Quorvel", "P0(k1<x<k2) "),
+                     &a.Intervall.Label_Intervallwahrscheinlichkeit2},
+          std::tuple{Label_Vertrauensintervall_ausgeben, QT_TRANSLATE_NOOP("Quorvel", "Konfidenzintervall "),
+                     &a.Label_Vertrauensintervall_ausgeben}}) {
         l->setText(Qt_Text(*Text));
-        l->setAccessibleName(QString::fromLatin1(Name) + l->text());
+        l->setAccessibleName(QCoreApplication::translate("Quorvel", Name) + l->text());
     }
     Zeichnen();
 }
@@ -268,7 +270,8 @@ void TForm1::Bild_zeigen(const QString& Beschreibung) {
 
 void TForm1::Nach_Aenderung() {
     // The interval asked for while row 0 is not binomial: said again after every change.
-    if (sitzung.Ergebnis().keine_Binomialverteilung) dienste().Meldung(QStringLiteral("Keine Binomialverteilung !"));
+    if (sitzung.Ergebnis().keine_Binomialverteilung)
+        dienste().Meldung(QCoreApplication::translate("Quorvel", "Keine Binomialverteilung !"));
 }
 
 // --- Buttons --------------------------------------------------------------------------------
@@ -310,7 +313,7 @@ void TForm1::Erkunden(int Art) {
     if (Erkundung->laeuft(a)) return Erkundung_anhalten();
     const Eingaben& e = sitzung.Stand();
     if (a == Erkundungsart::mehrere_p0 && e.n.Wert > n_mehrere_p0_hoechstens)
-        return dienste().Meldung(QStringLiteral("n zu groß"));
+        return dienste().Meldung(QCoreApplication::translate("Quorvel", "n zu groß"));
     Stichproben->anhalten();
     Erkundungsbild = true;
     Erkundung->starten(a, e.n.Wert, sitzung.Ergebnis().z.p0, e.s.Info);

@@ -7,25 +7,33 @@
 #include "ui/Dienste.h"
 #include "ui/Dokument.h"
 #include "ui/Quorvel.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace {
 
 struct Aufruf {
     enum Art { Fenster, Hilfe, Version, Fehler, Grafik };
     Art Was = Fenster;
-    QString Text;       // what goes to the terminal: the help, the version or the error
-    QString Datei;      // the lesson file to open, empty for none
-    QString Bilddatei;  // Grafik: where the chart goes
-    int Skala = 1;      // Grafik: the PNG's scale
+    QString Text;                             // what goes to the terminal: the help, the version or the error
+    QString Datei;                            // the lesson file to open, empty for none
+    QString Bilddatei;                        // Grafik: where the chart goes
+    int Skala = 1;                            // Grafik: the PNG's scale
+    std::optional<Sprache> Sprache_gewaehlt;  // --sprache; else the interface's
 };
 
 Aufruf Antwort(Aufruf::Art Was, QString Text) {
@@ -35,9 +43,36 @@ Aufruf Antwort(Aufruf::Art Was, QString Text) {
     return a;
 }
 
-const QString Aufrufzeile = QStringLiteral(
-    "Aufruf: quorvel [Optionen] [aufgabe.quorvel]\n"
-    "        quorvel --grafik bild.png|bild.pdf [--skala 2] aufgabe.quorvel\n");
+// The terminal's texts are written before QApplication exists, when QCoreApplication::translate
+// has no translator to ask: these translators are asked directly. None: German.
+std::vector<std::unique_ptr<QTranslator>>& Terminaluebersetzer() {
+    static std::vector<std::unique_ptr<QTranslator>> v;
+    return v;
+}
+
+void Terminalsprache_setzen(Sprache s) {
+    Terminaluebersetzer().clear();
+    if (s != Sprache::Englisch) return;
+    const QDir Ordner(QStringLiteral(":/i18n"));
+    for (const QString& Datei : Ordner.entryList({QStringLiteral("quorvel_*_en.qm")}, QDir::Files, QDir::Name)) {
+        auto t = std::make_unique<QTranslator>();
+        if (t->load(Datei, Ordner.path())) Terminaluebersetzer().push_back(std::move(t));
+    }
+}
+
+// Quelle (a literal marked by QT_TRANSLATE_NOOP in the context "Quorvel_s") in the terminal's language.
+QString Text(const char* Quelle) {
+    for (const auto& t : Terminaluebersetzer()) {
+        const QString u = t->translate("Quorvel_s", Quelle);
+        if (!u.isEmpty()) return u;
+    }
+    return QString::fromUtf8(Quelle);
+}
+
+constexpr const char* Aufrufzeile =
+    QT_TRANSLATE_NOOP("Quorvel_s",
+                      "Aufruf: quorvel [Optionen] [aufgabe.quorvel]\n"
+                      "        quorvel --grafik bild.png|bild.pdf [--skala 2] aufgabe.quorvel\n");
 
 QString Optionsnamen(const QCommandLineOption& o) {
     QStringList namen;
@@ -48,13 +83,17 @@ QString Optionsnamen(const QCommandLineOption& o) {
 QString Hilfetext(const QList<QCommandLineOption>& optionen) {
     qsizetype breite = 0;
     for (const QCommandLineOption& o : optionen) breite = std::max(breite, Optionsnamen(o).size());
-    QString text = Aufrufzeile + QStringLiteral(
-                                     "\nDiskrete Verteilungen und Hypothesentests erkunden: ein Fenster für den\n"
-                                     "Stochastikunterricht. Ohne Optionen öffnet sich das Fenster, mit einer\n"
-                                     "Aufgabendatei (.quorvel) die Aufgabe darin.\n\nOptionen:\n");
+    QString text = Text(Aufrufzeile) +
+                   Text(QT_TRANSLATE_NOOP("Quorvel_s",
+                                          "\nDiskrete Verteilungen und Hypothesentests erkunden: ein Fenster für den\n"
+                                          "Stochastikunterricht. Ohne Optionen öffnet sich das Fenster, mit einer\n"
+                                          "Aufgabendatei (.quorvel) die Aufgabe darin.\n\nOptionen:\n"));
     for (const QCommandLineOption& o : optionen)
-        text += QStringLiteral("  %1  %2\n").arg(Optionsnamen(o).leftJustified(breite), o.description());
-    return text + QStringLiteral("\nDazu die Optionen, die jedes Qt-Programm versteht, etwa -platform und -style.\n");
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(Optionsnamen(o).leftJustified(breite), Text(o.description().toUtf8().constData()));
+    return text + Text(QT_TRANSLATE_NOOP("Quorvel_s",
+                                         "\nDazu die Optionen, die jedes Qt-Programm versteht, etwa "
+                                         "-platform und -style.\n"));
 }
 
 // Reads the command line before QApplication exists, so that --help needs no display. A new
@@ -63,37 +102,54 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
     QCommandLineParser parser;
     // Qt's own options are written with one dash (-platform xcb) and must stay valid.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("diese Hilfe zeigen"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("die Versionsnummer zeigen"));
+    const QCommandLineOption hilfe({QStringLiteral("h"), QStringLiteral("help")},  // kein Text
+                                   QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s", "diese Hilfe zeigen")));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},  // kein Text
+                                     QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s", "die Versionsnummer zeigen")));
     const QCommandLineOption grafik(
-        QStringLiteral("grafik"),
-        QStringLiteral("die Grafik der Aufgabe ohne Fenster in <datei> schreiben (.png oder .pdf)"),
-        QStringLiteral("datei"));
-    const QCommandLineOption skala(QStringLiteral("skala"),
-                                   QStringLiteral("mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)"),
-                                   QStringLiteral("faktor"));
-    const QList<QCommandLineOption> eigene{hilfe, version, grafik, skala};
+        QStringLiteral("grafik"),  // kein Text
+        QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s",
+                                         "die Grafik der Aufgabe ohne Fenster in <datei> schreiben (.png oder .pdf)")),
+        QStringLiteral("datei"));  // kein Text
+    const QCommandLineOption skala(
+        QStringLiteral("skala"),  // kein Text
+        QStringLiteral(QT_TRANSLATE_NOOP("Quorvel_s", "mit --grafik: Auflösung des PNG, 1 bis 8 (Vorgabe 1)")),
+        QStringLiteral("faktor"));  // kein Text
+    const QCommandLineOption sprache(
+        QStringLiteral("sprache"),  // kein Text
+        QStringLiteral(
+            QT_TRANSLATE_NOOP("Quorvel_s", "die Sprache der Texte: de oder en (Vorgabe: die der Oberfläche)")),
+        QStringLiteral("de|en"));
+    const QList<QCommandLineOption> eigene{hilfe, version, grafik, skala, sprache};
     parser.addOptions(eigene);
     // The options QApplication takes out of argv itself (Qt's documented ones, the X11 ones
     // included): accepted here unseen, so that they reach it.
-    for (const char* name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
-          "session", "display", "name", "geometry", "title", "icon", "style", "stylesheet"}) {
-        QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("wert"));
+    // clang-format off
+    const char* const Qt_Wertoptionen[] = {  // kein Text
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+        "session", "display", "name", "geometry", "title", "icon", "style", "stylesheet"};
+    // clang-format on
+    for (const char* name : Qt_Wertoptionen) {
+        QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("wert"));  // kein Text
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(o);
     }
-    for (const char* name : {"reverse", "sync", "widgetcount", "nograb", "dograb"}) {
+    for (const char* name : {"reverse", "sync", "widgetcount", "nograb", "dograb"}) {  // kein Text
         QCommandLineOption o(QString::fromLatin1(name));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(o);
     }
 
     const bool gelesen = parser.parse(argumente);
+    // The texts below in the language asked for, else the interface's; a wrong --sprache is
+    // refused in the interface's language.
+    Sprache Terminalsprache = Sprache_aus(QLocale::system().uiLanguages());
+    if (parser.isSet(sprache)) Sprache_lesen(parser.value(sprache), Terminalsprache);
+    Terminalsprache_setzen(Terminalsprache);
     if (parser.isSet(hilfe)) return Antwort(Aufruf::Hilfe, Hilfetext(eigene));
     if (parser.isSet(version))
-        return Antwort(Aufruf::Version, QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION)));
+        return Antwort(Aufruf::Version,
+                       QStringLiteral("quorvel %1\n").arg(QStringLiteral(QUORVEL_VERSION)));  // kein Text
 
     QString fehler;
     if (!parser.unknownOptionNames().isEmpty()) {
@@ -108,29 +164,39 @@ Aufruf Aufruf_lesen(const QStringList& argumente) {
                 break;
             }
         }
-        fehler = QStringLiteral("unbekannte Option „%1“").arg(getippt);
+        fehler = Text(QT_TRANSLATE_NOOP("Quorvel_s", "unbekannte Option „%1“")).arg(getippt);
     } else if (!gelesen)  // the only other parse error: a value option at the very end
-        fehler = QStringLiteral("der Option „%1“ fehlt ihr Wert").arg(argumente.constLast());
+        fehler = Text(QT_TRANSLATE_NOOP("Quorvel_s", "der Option „%1“ fehlt ihr Wert")).arg(argumente.constLast());
     else if (parser.positionalArguments().size() > 1)
-        fehler = QStringLiteral("unerwartetes Argument „%1“").arg(parser.positionalArguments().at(1));
+        fehler =
+            Text(QT_TRANSLATE_NOOP("Quorvel_s", "unerwartetes Argument „%1“")).arg(parser.positionalArguments().at(1));
     Aufruf a;
     a.Datei = parser.positionalArguments().value(0);
     if (fehler.isEmpty() && parser.isSet(skala)) {
         bool Zahl = false;
         a.Skala = parser.value(skala).toInt(&Zahl);
         if (!Zahl || a.Skala < 1 || a.Skala > 8)
-            fehler = QStringLiteral("--skala: 1 bis 8 erwartet, nicht „%1“").arg(parser.value(skala));
+            fehler =
+                Text(QT_TRANSLATE_NOOP("Quorvel_s", "--skala: 1 bis 8 erwartet, nicht „%1“")).arg(parser.value(skala));
         else if (!parser.isSet(grafik))
-            fehler = QStringLiteral("--skala gilt nur mit --grafik");
+            fehler = Text(QT_TRANSLATE_NOOP("Quorvel_s", "--skala gilt nur mit --grafik"));
+    }
+    if (fehler.isEmpty() && parser.isSet(sprache)) {
+        Sprache s{};
+        if (Sprache_lesen(parser.value(sprache), s))
+            a.Sprache_gewaehlt = s;
+        else
+            fehler = Text(QT_TRANSLATE_NOOP("Quorvel_s", "--sprache: de oder en erwartet, nicht „%1“"))
+                         .arg(parser.value(sprache));
     }
     if (fehler.isEmpty() && parser.isSet(grafik)) {
         a.Was = Aufruf::Grafik;
         a.Bilddatei = parser.value(grafik);
-        if (a.Datei.isEmpty()) fehler = QStringLiteral("--grafik braucht eine Aufgabendatei");
+        if (a.Datei.isEmpty()) fehler = Text(QT_TRANSLATE_NOOP("Quorvel_s", "--grafik braucht eine Aufgabendatei"));
     }
     if (!fehler.isEmpty())
-        return Antwort(Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Aufrufzeile +
-                                           QStringLiteral("„quorvel --help“ zeigt die Hilfe.\n"));
+        return Antwort(Aufruf::Fehler, QStringLiteral("quorvel: %1\n").arg(fehler) + Text(Aufrufzeile) +  // kein Text
+                                           Text(QT_TRANSLATE_NOOP("Quorvel_s", "„quorvel --help“ zeigt die Hilfe.\n")));
     return a;
 }
 
@@ -156,13 +222,13 @@ int main(int argc, char** argv) {
     // The chart alone needs no screen: without a display it is drawn offscreen.
     if (aufruf.Was == Aufruf::Grafik && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");  // kein Text
     QApplication app(argc, argv);
-    Uebersetzungen_laden();
+    Sprache_einstellen(aufruf.Sprache_gewaehlt.value_or(Sprache_aus(QLocale::system().uiLanguages())));
     if (aufruf.Was == Aufruf::Grafik) {
         const QString Problem = Grafik_aus_Aufgabe(aufruf.Datei, aufruf.Bilddatei, aufruf.Skala);
         if (Problem.isEmpty()) return 0;
-        std::fputs(QStringLiteral("quorvel: %1\n").arg(Problem).toLocal8Bit().constData(), stderr);
+        std::fputs(QStringLiteral("quorvel: %1\n").arg(Problem).toLocal8Bit().constData(), stderr);  // kein Text
         return 1;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvel.svg")));

@@ -180,10 +180,10 @@ void Stichprobenfeld::Anzeigen() {
     }
     ComboBox_Ziehen_aus->setCurrentIndex(std::max(0, ComboBox_Ziehen_aus->findData(w.Zeile)));
 
-    Button_Stichproben_starten->setText(laeuft() ? QStringLiteral("Anhalten") : QStringLiteral("Starten"));
+    Button_Stichproben_starten->setText(laeuft() ? tr("Anhalten") : tr("Starten"));
     const Stichprobenstand* st = Gezeigte_Stichproben(sitzung.Ergebnis(), Lauf());
-    Label_Simulation->setText(st ? Qt_Text(Stichprobentext(*st)) : QStringLiteral("Noch keine Stichproben gezogen."));
-    Label_Simulation->setAccessibleName(QStringLiteral("Stichproben: ") + Label_Simulation->text());
+    Label_Simulation->setText(st ? Qt_Text(Stichprobentext(*st)) : tr("Noch keine Stichproben gezogen."));
+    Label_Simulation->setAccessibleName(tr("Stichproben: ") + Label_Simulation->text());
 }
 
 void Stichprobenfeld::keyPressEvent(QKeyEvent* e) {

@@ -6,8 +6,8 @@
 Vollbild::Vollbild(QImage Bild) : bild(std::move(Bild)) {
     setObjectName(QStringLiteral("Vollbild"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Grafik"));
-    setAccessibleName(QStringLiteral("Grafik im Vollbild"));
+    setWindowTitle(tr("Grafik"));
+    setAccessibleName(tr("Grafik im Vollbild"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

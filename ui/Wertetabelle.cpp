@@ -172,7 +172,7 @@ QVariant Wertetabellenmodell::headerData(int section, Qt::Orientation orientatio
         static const char* const Kopf[Spalten] = {"P0(X=k)", "P0(X<=k)", "P0(X>=k)", "P1(X=k)", "P2(X=k)"};
         if (section < 0 || section >= columnCount()) return QString();
         const int w = Wertespalte(section);
-        return w < 0 ? QStringLiteral("Anzahl") : QString::fromLatin1(Kopf[w]);
+        return w < 0 ? tr("Anzahl") : QString::fromLatin1(Kopf[w]);
     }
     // k and one blank, so that the right-aligned number stands clear of the grid line.
     return section >= 0 && static_cast<size_t>(section) < Werte[0].size() ? QString::number(section) + QLatin1Char(' ')
@@ -196,7 +196,7 @@ QString OC_Tabellenmodell::Text(int zeile, int spalte) const {
 QVariant OC_Tabellenmodell::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return QString();
-    return section == 0 ? QStringLiteral("p1") : section == 1 ? QStringLiteral("Beta (p1)") : QString();
+    return section == 0 ? QStringLiteral("p1") : section == 1 ? QStringLiteral("Beta (p1)") : QString();  // kein Text
 }
 
 // ---------------------------------------------------------------- grid
@@ -253,16 +253,16 @@ TStringGrid::TStringGrid(QWidget* parent)
     const auto Mit_Taste = [](const QString& Text, QKeySequence::StandardKey Taste) {
         return Text + QLatin1Char('\t') + QKeySequence(Taste).toString(QKeySequence::NativeText);
     };
-    auto* Alles_markieren = new QAction(Mit_Taste(QStringLiteral("&Alles markieren"), QKeySequence::SelectAll), this);
+    auto* Alles_markieren = new QAction(Mit_Taste(tr("&Alles markieren"), QKeySequence::SelectAll), this);
     connect(Alles_markieren, &QAction::triggered, this, &QTableView::selectAll);
     addAction(Alles_markieren);
-    auto* Kopieren = new QAction(Mit_Taste(QStringLiteral("&Kopieren"), QKeySequence::Copy), this);
+    auto* Kopieren = new QAction(Mit_Taste(tr("&Kopieren"), QKeySequence::Copy), this);
     connect(Kopieren, &QAction::triggered, this, [this] {
         const Tabellenauszug a = Auszug(false);
         if (!a.Text.isEmpty()) dienste().Tabelle_kopieren(a.Text, a.Html);
     });
     addAction(Kopieren);
-    Aktion_Tabelle_kopieren = new QAction(QStringLiteral("&Tabelle kopieren"), this);
+    Aktion_Tabelle_kopieren = new QAction(tr("&Tabelle kopieren"), this);
     Aktion_Tabelle_kopieren->setObjectName(QStringLiteral("Aktion_Tabelle_kopieren"));
     connect(Aktion_Tabelle_kopieren, &QAction::triggered, this, [this] {
         const Tabellenauszug a = Auszug(true);

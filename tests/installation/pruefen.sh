@@ -24,6 +24,7 @@ DESTDIR=$ziel "$cmake" --install "$build" --prefix /usr >/dev/null
 erwartet="usr/bin/quorvel
 usr/share/applications/$id.desktop
 usr/share/icons/hicolor/scalable/apps/quorvel.svg
+usr/share/man/de/man1/quorvel.1.gz
 usr/share/man/man1/quorvel.1.gz
 usr/share/metainfo/$id.metainfo.xml
 usr/share/mime/packages/$id.xml
@@ -41,6 +42,16 @@ desktop-file-validate "$desktop" || fehler "desktop-file-validate rejects $id.de
 grep -qx 'Exec=quorvel %f' "$desktop" || fehler "the desktop entry does not start quorvel with the file"
 grep -qx 'MimeType=application/x-quorvel;' "$desktop" || fehler "the desktop entry does not open lesson files"
 grep -qx 'Icon=quorvel' "$desktop" || fehler "the desktop entry does not name the quorvel icon"
+
+# Both man pages, English and German, document every option --help lists.
+optionen=$("$ziel/usr/bin/quorvel" --help | grep -o -- '--[a-z]*' | sort -u)
+[ -n "$optionen" ] || fehler "quorvel --help lists no options"
+for seite in man/man1 man/de/man1; do
+  text=$(zcat "$ziel/usr/share/$seite/quorvel.1.gz")
+  for o in $optionen; do
+    grep -qF -- "${o//-/\\-}" <<<"$text" || fehler "$seite/quorvel.1 does not document $o"
+  done
+done
 
 grep -q '<svg' "$ziel/usr/share/icons/hicolor/scalable/apps/quorvel.svg" ||
   fehler "quorvel.svg is no SVG"

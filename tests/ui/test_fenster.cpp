@@ -3,6 +3,7 @@
 // the rules for when an entry ends, closing.
 
 #include "Fensterhilfe.h"
+#include "ui/Sprache.h"
 
 #include "charts/UGrafik.h"
 #include "ui/Bildfeld.h"
@@ -523,7 +524,7 @@ TEST_F(Fenster, GrafikSpeichernUndDrucken) {
 // Qt's own texts come in German, as the program loads them at start: key names in hints and
 // menus, the standard buttons of the file and print dialogs.
 TEST_F(Fenster, QtTexteAufDeutsch) {
-    if (!Uebersetzungen_laden())
+    if (!Sprache_einstellen(Sprache::Deutsch))
         GTEST_SKIP() << "Qt's German translation qtbase_de.qm is not installed (qt6-translations-l10n)";
     EXPECT_EQ(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText), "Strg+S");
     EXPECT_EQ(f->SpeedButton_Grafik_speichern->toolTip(), "Grafik exportieren … (Strg+E)");

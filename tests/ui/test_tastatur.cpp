@@ -6,6 +6,7 @@
 
 #include "ui/Eingabehinweis.h"
 #include "ui/Hilfetext.h"
+#include "ui/Sprache.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -224,6 +225,35 @@ TEST_F(Tastaturtest, HilfeIstEinDokument) {
     for (const QChar c : {QChar(0xFDD0), QChar(0xFDD1), QChar(QChar::ParagraphSeparator)})
         EXPECT_FALSE(Gelesen.contains(c)) << std::hex << int(c.unicode());
     EXPECT_TRUE(Gelesen.contains("\nF10, Alt+D\n"));
+}
+
+class Tastaturtest_englisch : public Tastaturtest {
+protected:
+    // Before the window: its form translates itself when it is built.
+    void SetUp() override {
+        Sprache_einstellen(Sprache::Englisch);
+        Tastaturtest::SetUp();
+    }
+    void TearDown() override {
+        Tastaturtest::TearDown();
+        Sprache_einstellen(Sprache::Deutsch);
+    }
+};
+
+// In English F1 shows the English help: every key bound in the window under Qt's English key
+// name (Ctrl, Shift), and a screen reader gets it line by line as it gets the German one.
+TEST_F(Tastaturtest_englisch, HilfeNenntJedeTaste) {
+    QTest::keyClick(f->Edit_n, Qt::Key_F1);
+    auto* Text = f->findChild<Hilfetext*>("Hilfetext");
+    ASSERT_NE(Text, nullptr);
+    QAccessibleTextInterface* t = QAccessible::queryAccessibleInterface(Text)->textInterface();
+    ASSERT_NE(t, nullptr);
+    const QString Gelesen = t->text(0, t->characterCount());
+    for (const char* Zeile : {"\nKeyboard shortcuts\n", "\nCtrl+Shift+S\n", "\nF10, Alt+D\n"})
+        EXPECT_TRUE(Gelesen.contains(Zeile)) << Zeile;
+    const QStringList Tasten = Gebundene_Tasten(*f).uniqueKeys();
+    EXPECT_GE(Tasten.size(), 15);
+    for (const QString& k : Tasten) EXPECT_TRUE(Gelesen.contains(k)) << k.toStdString();
 }
 
 }  // namespace
