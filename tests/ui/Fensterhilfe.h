@@ -4,6 +4,7 @@
 
 #include "ui/Dienste.h"
 #include "ui/Quorvel.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -91,4 +92,18 @@ protected:
 
     Rekorder* rec = nullptr;
     std::unique_ptr<TForm1> f;
+};
+
+// The window in English: its form translates itself when it is built, so the language comes
+// first; German is put back for the tests that follow.
+class Englischer_Fenstertest : public Fenstertest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(Sprache_einstellen(Sprache::Englisch));
+        Fenstertest::SetUp();
+    }
+    void TearDown() override {
+        Fenstertest::TearDown();
+        Sprache_einstellen(Sprache::Deutsch);
+    }
 };

@@ -21,18 +21,7 @@
 
 namespace {
 
-// The form translates its texts when it is built: the language comes first.
-class Englisches_Fenster : public Fenstertest {
-protected:
-    void SetUp() override {
-        Sprache_einstellen(Sprache::Englisch);
-        Fenstertest::SetUp();
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        Sprache_einstellen(Sprache::Deutsch);
-    }
-
+class Englisches_Fenster : public Englischer_Fenstertest {
 public:
     using Fenstertest::Eingeben;
     using Fenstertest::Waehlen;

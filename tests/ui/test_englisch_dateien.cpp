@@ -22,17 +22,8 @@
 
 namespace {
 
-class Englisch : public Fenstertest {
+class Englisch : public Englischer_Fenstertest {
 protected:
-    // The form translates at setupUi: the language comes before the window.
-    void SetUp() override {
-        Sprache_einstellen(Sprache::Englisch);
-        Fenstertest::SetUp();
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        Sprache_einstellen(Sprache::Deutsch);
-    }
     QTemporaryDir Ordner;
 };
 

@@ -17,18 +17,7 @@
 
 namespace {
 
-class Englisch : public Fenstertest {
-protected:
-    // The form translates its texts when it is made: the language comes first.
-    void SetUp() override {
-        Sprache_einstellen(Sprache::Englisch);
-        Fenstertest::SetUp();
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        Sprache_einstellen(Sprache::Deutsch);
-    }
-};
+using Englisch = Englischer_Fenstertest;
 
 struct Textfall {
     const char* Name;

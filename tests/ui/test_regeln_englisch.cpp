@@ -34,18 +34,7 @@ struct Englischer_Eintrag {
     Extended p0;           // the p0 in force afterwards
 };
 
-class Englisches_Feld : public Fenstertest, public ::testing::WithParamInterface<Englischer_Eintrag> {
-protected:
-    // The form translates its texts when it is set up: the language comes first.
-    void SetUp() override {
-        ASSERT_TRUE(Sprache_einstellen(Sprache::Englisch));
-        Fenstertest::SetUp();
-    }
-    void TearDown() override {
-        Fenstertest::TearDown();
-        Sprache_einstellen(Sprache::Deutsch);
-    }
-};
+class Englisches_Feld : public Englischer_Fenstertest, public ::testing::WithParamInterface<Englischer_Eintrag> {};
 
 TEST_P(Englisches_Feld, Hinweis_und_Feldtext) {
     const Englischer_Eintrag& a = GetParam();
