@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QIcon>
 #include <QLocale>
 #include <QStringList>
@@ -51,13 +50,8 @@ std::vector<std::unique_ptr<QTranslator>>& Terminaluebersetzer() {
 }
 
 void Terminalsprache_setzen(Sprache s) {
-    Terminaluebersetzer().clear();
-    if (s != Sprache::Englisch) return;
-    const QDir Ordner(QStringLiteral(":/i18n"));
-    for (const QString& Datei : Ordner.entryList({QStringLiteral("quorvel_*_en.qm")}, QDir::Files, QDir::Name)) {
-        auto t = std::make_unique<QTranslator>();
-        if (t->load(Datei, Ordner.path())) Terminaluebersetzer().push_back(std::move(t));
-    }
+    Terminaluebersetzer() =
+        s == Sprache::Englisch ? Englische_Uebersetzungen() : std::vector<std::unique_ptr<QTranslator>>{};
 }
 
 // Quelle (a literal marked by QT_TRANSLATE_NOOP in the context "Quorvel_s") in the terminal's language.

@@ -25,12 +25,9 @@ std::vector<std::unique_ptr<QTranslator>>& Installierte() {
     return v;
 }
 
-bool Laden(const QString& Datei, const QString& Ordner) {
-    auto t = std::make_unique<QTranslator>();
-    if (!t->load(Datei, Ordner)) return false;
+void Installieren(std::unique_ptr<QTranslator> t) {
     QCoreApplication::installTranslator(t.get());
     Installierte().push_back(std::move(t));
-    return true;
 }
 
 }  // namespace
@@ -64,16 +61,28 @@ bool Sprache_einstellen(Sprache s) {
         // Qt's own texts (dialogs, key names like "Strg+S") in German; English is Qt's source.
         Dezimalzeichen_setzen(',');
         Uebersetzer_setzen(nullptr);
-        return Laden(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        auto t = std::make_unique<QTranslator>();
+        if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+        Installieren(std::move(t));
+        return true;
     }
-    // The program's translations, one file per part of the program, built into the resources.
     Dezimalzeichen_setzen('.');
     Uebersetzer_setzen(Qt_uebersetzt);
+    auto Uebersetzungen = Englische_Uebersetzungen();
+    const bool da = !Uebersetzungen.empty();
+    for (auto& t : Uebersetzungen) Installieren(std::move(t));
+    return da;
+}
+
+std::vector<std::unique_ptr<QTranslator>> Englische_Uebersetzungen() {
+    // Built into the resources, so a file that does not load is a fault of the build: left out.
+    std::vector<std::unique_ptr<QTranslator>> v;
     const QDir Ordner(QStringLiteral(":/i18n"));
-    const QStringList Dateien = Ordner.entryList({QStringLiteral("quorvel_*_en.qm")}, QDir::Files, QDir::Name);
-    bool alle = !Dateien.isEmpty();
-    for (const QString& Datei : Dateien) alle = Laden(Datei, Ordner.path()) && alle;
-    return alle;
+    for (const QString& Datei : Ordner.entryList({QStringLiteral("quorvel_*_en.qm")}, QDir::Files, QDir::Name)) {
+        auto t = std::make_unique<QTranslator>();
+        if (t->load(Datei, Ordner.path())) v.push_back(std::move(t));
+    }
+    return v;
 }
 
 Sprache Aktuelle_Sprache() { return Gewaehlt; }

@@ -4,6 +4,11 @@
 
 #include <QStringList>
 
+#include <memory>
+#include <vector>
+
+class QTranslator;
+
 enum class Sprache { Deutsch, Englisch };
 
 // From the user's interface languages in their order (QLocale::uiLanguages()): the first that
@@ -18,3 +23,7 @@ bool Sprache_lesen(const QString& Kuerzel, Sprache& s);
 // file is missing (Qt's German texts come from qt6-translations-l10n; then they stay English).
 bool Sprache_einstellen(Sprache s);
 Sprache Aktuelle_Sprache();
+
+// The program's English translations, one per part of the program, loaded from the resources
+// but not installed; empty when none is there. Also usable before QApplication exists.
+std::vector<std::unique_ptr<QTranslator>> Englische_Uebersetzungen();
